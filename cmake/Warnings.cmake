@@ -1,0 +1,11 @@
+# Project-wide compile settings applied to every target through aisset_settings.
+add_library(aisset_settings INTERFACE)
+target_compile_options(aisset_settings INTERFACE -Wall -Wextra -Wpedantic -Wshadow)
+target_compile_definitions(aisset_settings INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
+if(AISSET_WERROR)
+  target_compile_options(aisset_settings INTERFACE -Werror)
+endif()
+if(AISSET_SANITIZE)
+  target_compile_options(aisset_settings INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(aisset_settings INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+namespace aisset {
+
+// The entries of a slot's choice list in list order (empty for slots without a
+// list) and the position selected when the window starts (-1 for none).
+// The window, the decoding, the record loading and the command-line tool all read
+// their vocabulary from here; list order binds because fields travel by position.
+const QStringList &choiceEntries(int slot);
+int startPosition(int slot);
+
+// The 180 AIS channel entries shared by both channel fields.
+const QStringList &channelEntries();
+
+} // namespace aisset

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "FieldTable.h"
+
+#include <QString>
+
+namespace aisset {
+
+// The application's default message-box title.
+inline const QString kAppTitle = QStringLiteral("Ais设置");
+
+// What the procedures ask of the window. The Qt window implements it with
+// message boxes, widget focus and the event loop; tests script it.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // A message box with an OK button; returns when it is closed.
+    virtual void showMessage(const QString &text, const QString &title) = 0;
+    // A Yes/No question; false only for No.
+    virtual bool askYesNo(const QString &text, const QString &title) = 0;
+    // Lets pending events run once ("process pending events").
+    virtual void processEvents() = 0;
+    // Moves the input focus to a field's edit widget or choice list.
+    virtual void moveFocus(FieldKind kind, int slot) = 0;
+
+    void showMessage(const QString &text) { showMessage(text, kAppTitle); }
+    bool askYesNo(const QString &text) { return askYesNo(text, kAppTitle); }
+};
+
+} // namespace aisset
