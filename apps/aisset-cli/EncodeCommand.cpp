@@ -1,0 +1,67 @@
+// aisset-cli encode ownship|system|factory: builds one write sentence from a JSON
+// form on standard input with the same builders as the window.
+#include "Commands.h"
+
+#include "Builders.h"
+#include "CliHost.h"
+#include "Form.h"
+#include "FormJson.h"
+#include "Gbk.h"
+#include "Normalise.h"
+#include "Output.h"
+
+#include <QJsonArray>
+
+namespace aisset::cli {
+
+std::optional<Group> groupByName(const QString &name)
+{
+    if (name == u"ownship")
+        return Group::OwnShip;
+    if (name == u"system")
+        return Group::System;
+    if (name == u"factory")
+        return Group::Factory;
+    return std::nullopt;
+}
+
+int runEncode(const CliArgs &args, CliContext &context)
+{
+    const std::optional<Group> group = args.words.size() == 1 ? groupByName(args.words[0]) : std::nullopt;
+    if (!group) {
+        printError(QStringLiteral("usage: aisset-cli encode ownship|system|factory [--json] < form.json"));
+        return UsageError;
+    }
+    QJsonObject values;
+    Form form;
+    applyStartState(form);
+    if (auto error = readJsonObject(values); error) {
+        printError(*error);
+        return UsageError;
+    }
+    if (auto error = fillForm(form, values); error) {
+        printError(*error);
+        return UsageError;
+    }
+    CliHost host;
+    const BuildResult result = buildSentence(*group, form, host, context.records());
+    const QString failedName = result.ok() ? QString() : str(field(result.failedSlot).name);
+    if (args.json) {
+        QJsonObject out;
+        if (result.ok()) {
+            out.insert(u"sentence"_qs, result.sentence);
+        } else {
+            out.insert(u"error"_qs, host.messages.value(0));
+            out.insert(u"field"_qs, failedName);
+        }
+        out.insert(u"trace"_qs, QJsonArray::fromStringList(form.sentCommands()));
+        printJson(out);
+    } else if (result.ok()) {
+        writeStdout(toGbk(result.sentence));
+    } else {
+        printError(host.messages.value(0) + u' ' + failedName);
+    }
+    return result.ok() ? Success : Refused;
+}
+
+} // namespace aisset::cli

@@ -1,0 +1,56 @@
+// aisset-cli: encode, decode, read and write the unit's parameters from a shell,
+// JSON in and out, through the same core code as the window.
+#include "CliArgs.h"
+#include "Commands.h"
+#include "Output.h"
+#include "RecordSink.h"
+
+#include <QCoreApplication>
+
+#include <functional>
+#include <map>
+
+namespace aisset::cli {
+
+CliContext::CliContext(QString storeDir) : storeDir_(std::move(storeDir)) {}
+CliContext::~CliContext() = default;
+
+RecordSink *CliContext::records() { return records_.get(); }
+
+namespace {
+
+const char16_t *const kUsage = u"usage: aisset-cli <command> [options]\n"
+                               u"  encode ownship|system|factory [--json]   build a write sentence from JSON on stdin\n"
+                               u"options: --json, --store DIR, --port P, --timeout SECONDS\n";
+
+int runHelp(const CliArgs &, CliContext &)
+{
+    writeStdout(QString::fromUtf16(kUsage).toUtf8());
+    return Success;
+}
+
+} // namespace
+} // namespace aisset::cli
+
+int main(int argc, char **argv)
+{
+    using namespace aisset::cli;
+    QCoreApplication app(argc, argv);
+    CliArgs args;
+    if (const QString error = parseArgs(QCoreApplication::arguments(), args); !error.isEmpty()) {
+        printError(error);
+        return UsageError;
+    }
+    const std::map<QString, std::function<int(const CliArgs &, CliContext &)>> commands{
+        {u"encode"_qs, runEncode},
+        {u"help"_qs, runHelp},
+    };
+    const auto command = commands.find(args.command.isEmpty() ? u"help"_qs : args.command);
+    if (command == commands.end()) {
+        printError(QStringLiteral("unknown command \"%1\"").arg(args.command));
+        runHelp(args, *std::make_unique<CliContext>(QString()));
+        return UsageError;
+    }
+    CliContext context(args.storeDir);
+    return command->second(args, context);
+}

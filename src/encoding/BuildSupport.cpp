@@ -1,0 +1,40 @@
+#include "BuildSupport.h"
+
+#include "Form.h"
+#include "Host.h"
+#include "Normalise.h"
+#include "Primitives.h"
+
+namespace aisset {
+
+void trimSlot(Form &form, int slot)
+{
+    const QString entered = form.editText(slot);
+    if (entered.trimmed() != entered)
+        (void)form.setEditText(slot, entered.trimmed());
+    const QString chosen = form.choiceText(slot);
+    if (chosen.trimmed() != chosen)
+        (void)form.selectChoiceText(slot, chosen.trimmed());
+}
+
+QString refreshCopy(Form &form, int slot)
+{
+    form.setMirror(slot, ccg(form.editText(slot)));
+    return form.mirror(slot);
+}
+
+BuildResult refuseBuild(Form &form, Host &host, int failedSlot, FieldKind focusKind)
+{
+    form.setEnabled(true);
+    host.showMessage(QStringLiteral("有错误,请检查数据"));
+    host.moveFocus(focusKind, failedSlot);
+    return BuildResult{QString(), failedSlot};
+}
+
+BuildResult acceptBuild(Form &form, const QString &sentence)
+{
+    form.appendSentCommand(displayLine(sentence));
+    return BuildResult{sentence, -1};
+}
+
+} // namespace aisset

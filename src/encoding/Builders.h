@@ -1,0 +1,15 @@
+#pragma once
+
+#include "BuildResult.h"
+#include "FieldTable.h"
+
+namespace aisset {
+
+class Form;
+class Host;
+class RecordSink;
+
+// Builds the write sentence of one parameter group with its builder.
+BuildResult buildSentence(Group group, Form &form, Host &host, RecordSink *records);
+
+} // namespace aisset

@@ -1,0 +1,193 @@
+#include "FormFixture.h"
+#include "Gbk.h"
+#include "OwnShipSentence.h"
+#include "Primitives.h"
+#include "RecordSink.h"
+#include "ScriptedHost.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace aisset;
+
+namespace {
+
+struct CountingSink : RecordSink {
+    int ownShip = 0;
+    void saveOwnShipRecord(Form &) override { ++ownShip; }
+    void saveSystemRecord(Form &) override {}
+    void saveFactoryRecord(Form &) override {}
+};
+
+using Values = std::map<int, QString>;
+
+// The worked example: a complete, valid own-ship page.
+Values workedExample()
+{
+    return {{slot::crewCount, u"25"_qs},  {slot::callSign, u"BXYZ9"_qs},  {slot::shipType, u"70"_qs},
+            {slot::draught, u"8.5"_qs},   {slot::mmsi, u"412345678"_qs}, {slot::imoNumber, u"009123456"_qs},
+            {slot::shipName, u"HAI XING 7"_qs}, {slot::antennaA, u"100"_qs}, {slot::antennaB, u"20"_qs},
+            {slot::antennaC, u"5"_qs},    {slot::antennaD, u"5"_qs},     {slot::epfdType, u"1"_qs}};
+}
+
+class OwnShip : public testing::Test {
+protected:
+    void fill(const Values &values)
+    {
+        for (const auto &[s, v] : values) {
+            if (field(s).kind == FieldKind::Choice)
+                ASSERT_TRUE(selectChoiceValue(f.form, s, v)) << s;
+            else
+                ASSERT_TRUE(enterValue(f.form, s, v)) << s << " " << v.toStdString();
+        }
+    }
+    BuildResult build() { return getcode(f.form, host, &sink); }
+
+    test::StartForm f;
+    test::ScriptedHost host;
+    CountingSink sink;
+};
+
+TEST_F(OwnShip, WorkedExampleGivesTheSentenceWithChecksum34)
+{
+    fill(workedExample());
+    f.form.setEnabled(false);
+    const BuildResult r = build();
+    const QString body = u"0025BXYZ9  70085412345678009123456HAI XING 7          10002005051"_qs;
+    ASSERT_EQ(body.size(), 65);
+    EXPECT_EQ(r.sentence, u"$CVUIS,"_qs + body + u"*34\r\n"_qs);
+    EXPECT_EQ(f.form.sentCommands(), QStringList{u"$CVUIS,"_qs + body + u"*34Chr(13)Chr(10)"_qs});
+    EXPECT_EQ(sink.ownShip, 1);
+    EXPECT_TRUE(host.messages.isEmpty());
+    EXPECT_FALSE(f.form.isEnabled()); // the caller enables the window after sending
+}
+
+TEST_F(OwnShip, ChineseShipNameTravelsAsGbkBytesAndIsCheckedInCharacters)
+{
+    Values v = workedExample();
+    v[slot::shipName] = u"海星7号ABCDEFGHIJKLMNOP"_qs; // 20 characters, 22 bytes
+    fill(v);
+    const BuildResult r = build();
+    ASSERT_TRUE(r.ok());
+    EXPECT_TRUE(r.sentence.contains(u"海星7号ABCDEFGHIJKLMNOP100"_qs));
+    const QByteArray wire = toGbk(r.sentence);
+    const QByteArray checked = wire.mid(1, wire.indexOf('*') - 1);
+    unsigned char sum = 0;
+    for (char b : checked)
+        sum ^= static_cast<unsigned char>(b);
+    EXPECT_EQ(r.sentence.mid(r.sentence.indexOf(u'*') + 1, 2), QString::number(sum, 16).toUpper().rightJustified(2, u'0'));
+    EXPECT_EQ(checked.size(), 6 + 65 + 3); // address and comma, body, a second byte for each Chinese character
+}
+
+TEST_F(OwnShip, UntouchedFieldsAreWrittenAsZerosAndBlanks)
+{
+    fill({{slot::draught, u"8.5"_qs}, {slot::shipType, u"30"_qs}});
+    const BuildResult r = build();
+    ASSERT_TRUE(r.ok());
+    EXPECT_TRUE(r.sentence.startsWith(u"$CVUIS,0000       30085000000000000000000"_qs));
+    EXPECT_TRUE(r.sentence.contains(QString(20, u' ') + u"00000000001*"_qs));
+}
+
+TEST_F(OwnShip, LowerCaseTextIsSentInUpperCase)
+{
+    Values v = workedExample();
+    v[slot::shipName] = u"hai xing 7"_qs;
+    v[slot::callSign] = u"bxyz9"_qs;
+    fill(v);
+    EXPECT_TRUE(build().sentence.contains(u"BXYZ9  70085412345678009123456HAI XING 7"_qs));
+}
+
+struct FailCase {
+    const char *what;
+    Values changes;
+    int failedSlot;
+};
+
+class OwnShipChecks : public OwnShip, public testing::WithParamInterface<FailCase> {};
+
+TEST_P(OwnShipChecks, RefusesOnceWithFocusOnTheLastFailingField)
+{
+    Values v = workedExample();
+    for (const auto &[s, text] : GetParam().changes)
+        v[s] = text;
+    fill(v);
+    f.form.setEnabled(false);
+    const BuildResult r = build();
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.failedSlot, GetParam().failedSlot);
+    EXPECT_EQ(host.messages, QStringList{u"有错误,请检查数据"_qs});
+    EXPECT_EQ(host.titles, QStringList{u"Ais设置"_qs});
+    EXPECT_EQ(host.focus, std::make_pair(field(GetParam().failedSlot).kind, GetParam().failedSlot));
+    EXPECT_TRUE(f.form.isEnabled());
+    EXPECT_TRUE(f.form.sentCommands().isEmpty());
+    EXPECT_EQ(sink.ownShip, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, OwnShipChecks,
+    testing::Values(FailCase{"untouched draught", {{slot::draught, u""_qs}}, slot::draught},
+                    FailCase{"draught 25.6", {{slot::draught, u"25.6"_qs}}, slot::draught},
+                    FailCase{"8-digit MMSI", {{slot::mmsi, u"41234567"_qs}}, slot::mmsi},
+                    FailCase{"8-digit IMO", {{slot::imoNumber, u"12345678"_qs}}, slot::imoNumber},
+                    FailCase{"antenna A 512", {{slot::antennaA, u"512"_qs}}, slot::antennaA},
+                    FailCase{"antenna C 64", {{slot::antennaC, u"64"_qs}}, slot::antennaC},
+                    FailCase{"antenna D 99", {{slot::antennaD, u"99"_qs}}, slot::antennaD},
+                    FailCase{"no ship type", {{slot::shipType, u""_qs}}, slot::shipType},
+                    FailCase{"no device", {{slot::epfdType, u""_qs}}, slot::epfdType},
+                    FailCase{"draught and MMSI", {{slot::draught, u""_qs}, {slot::mmsi, u"1234"_qs}}, slot::mmsi},
+                    FailCase{"ship type and device", {{slot::shipType, u""_qs}, {slot::epfdType, u""_qs}},
+                             slot::epfdType}),
+    [](const testing::TestParamInfo<FailCase> &info) {
+        std::string name = info.param.what;
+        for (char &c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c)))
+                c = '_';
+        return name;
+    });
+
+struct PassCase {
+    int slot;
+    const char16_t *value;
+    const char16_t *written; // what the body carries for it
+};
+
+class OwnShipLimits : public OwnShip, public testing::WithParamInterface<PassCase> {};
+
+TEST_P(OwnShipLimits, ValuesAtTheirLimitsPass)
+{
+    Values v = workedExample();
+    v[GetParam().slot] = QString::fromUtf16(GetParam().value);
+    fill(v);
+    const BuildResult r = build();
+    ASSERT_TRUE(r.ok());
+    EXPECT_TRUE(r.sentence.contains(QString::fromUtf16(GetParam().written)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, OwnShipLimits,
+                         testing::Values(PassCase{slot::draught, u"25.5", u"70255412"},
+                                         PassCase{slot::draught, u"0", u"70000412"},
+                                         PassCase{slot::antennaA, u"511", u"          511020"},
+                                         PassCase{slot::antennaC, u"63", u"02063"},
+                                         PassCase{slot::shipName, u"ABCDEFGHIJKLMNOPQRST", u"ABCDEFGHIJKLMNOPQRST100"},
+                                         PassCase{slot::mmsi, u"", u"70085000000000009123456"},
+                                         PassCase{slot::crewCount, u"9999", u"$CVUIS,9999BXYZ9"}));
+
+TEST_F(OwnShip, ShipTypeCodesBelowTenNeedALeadingZero)
+{
+    fill(workedExample());
+    f.form.setChoiceEntries(slot::shipType, {u"7(test)"_qs, u"07(test)"_qs});
+    ASSERT_TRUE(f.form.selectChoice(slot::shipType, 0));
+    EXPECT_EQ(build().failedSlot, slot::shipType);
+    ASSERT_TRUE(f.form.selectChoice(slot::shipType, 1));
+    EXPECT_TRUE(build().ok());
+}
+
+TEST_F(OwnShip, LetsPendingEventsRunBetweenFields)
+{
+    fill(workedExample());
+    (void)build();
+    EXPECT_GE(host.eventPasses, 12);
+}
+
+} // namespace
