@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, only when some are missing.
+# Usage: scripts/deps.sh [extra packages...]
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config      # compiler and build tools
+  qt6-base-dev                          # Qt Core, Widgets, Test
+  qt6-serialport-dev                    # Qt SerialPort
+  qt6-svg-dev                           # the window's drawings
+  qt6-translations-l10n                 # Chinese texts of Qt's own dialogs
+  libgtest-dev                          # unit tests
+  libbenchmark-dev                      # benchmarks in bench/
+  "$@"
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi

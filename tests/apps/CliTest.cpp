@@ -1,0 +1,90 @@
+// Runs the command-line tool as a user would and checks its output and exit codes.
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int exitCode;
+    QByteArray out;
+    QByteArray err;
+};
+
+class Cli : public testing::Test {
+protected:
+    Outcome run(const QStringList &args, const QByteArray &input)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(AISSET_CLI_PATH), args + QStringList{QStringLiteral("--store"), home.path()});
+        p.write(input);
+        p.closeWriteChannel();
+        EXPECT_TRUE(p.waitForFinished(20000));
+        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    }
+
+    QTemporaryDir home;
+};
+
+const QByteArray kWorkedExample =
+    R"j({"crewCount":"25","callSign":"BXYZ9","shipType":"70(货船)","draught":"8.5","mmsi":"412345678",
+        "imoNumber":"009123456","shipName":"HAI XING 7","antennaA":"100","antennaB":"20",
+        "antennaC":"5","antennaD":"5","epfdType":"1"})j";
+
+TEST_F(Cli, EncodeOwnShipPrintsTheSentenceByteForByte)
+{
+    const Outcome r = run({QStringLiteral("encode"), QStringLiteral("ownship")}, kWorkedExample);
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.out, QByteArray("$CVUIS,0025BXYZ9  70085412345678009123456HAI XING 7          10002005051*34\r\n"));
+}
+
+TEST_F(Cli, EncodeCarriesChineseAsGbkBytes)
+{
+    QByteArray input = kWorkedExample;
+    input.replace("HAI XING 7", "海星7");
+    const Outcome r = run({QStringLiteral("encode"), QStringLiteral("ownship")}, input);
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_TRUE(r.out.contains(QByteArray("\xba\xa3\xd0\xc7" "7                 100")));
+}
+
+TEST_F(Cli, RefusalNamesTheFailingField)
+{
+    const Outcome r = run({QStringLiteral("encode"), QStringLiteral("ownship")}, R"j({"mmsi":"1234"})j");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(QString::fromUtf8(r.err).trimmed(), QStringLiteral("有错误,请检查数据 mmsi"));
+}
+
+TEST_F(Cli, JsonOutputCarriesSentenceOrErrorAndTrace)
+{
+    Outcome r = run({QStringLiteral("encode"), QStringLiteral("ownship"), QStringLiteral("--json")}, kWorkedExample);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.contains(R"j("sentence": "$CVUIS,0025)j"));
+    EXPECT_TRUE(r.out.contains(R"j(*34Chr(13)Chr(10)")j"));
+    r = run({QStringLiteral("encode"), QStringLiteral("ownship"), QStringLiteral("--json")}, R"j({"shipType":""})j");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.contains(R"j("field": "draught")j"));
+}
+
+TEST_F(Cli, BadInputIsAUsageError)
+{
+    const std::pair<QStringList, QByteArray> cases[] = {
+        {{QStringLiteral("encode"), QStringLiteral("ownship")}, "{not json"},
+        {{QStringLiteral("encode"), QStringLiteral("ownship")}, R"j({"colour":"red"})j"},
+        {{QStringLiteral("encode"), QStringLiteral("ownship")}, R"j({"mmsi":"12AB"})j"},
+        {{QStringLiteral("encode"), QStringLiteral("ownship")}, R"j([1,2])j"},
+        {{QStringLiteral("encode"), QStringLiteral("boat")}, "{}"},
+        {{QStringLiteral("fly")}, "{}"},
+    };
+    for (const auto &[args, input] : cases) {
+        const Outcome r = run(args, input);
+        EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString() << " " << input.constData();
+        EXPECT_FALSE(r.err.isEmpty());
+    }
+}
+
+} // namespace
