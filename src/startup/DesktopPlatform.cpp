@@ -1,0 +1,73 @@
+#include "DesktopPlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace aisset {
+
+DesktopPlatform::DesktopPlatform(QString dataDir) : dataDir_(std::move(dataDir)) {}
+DesktopPlatform::~DesktopPlatform() = default;
+
+bool DesktopPlatform::anotherInstanceRunning()
+{
+    // A lock file whose holder is gone (a crashed instance) counts as stale and is taken over.
+    const QString folder = systemDirectory();
+    instanceLock_ = std::make_unique<QLockFile>(folder + QStringLiteral("/aisset.lock"));
+    instanceLock_->setStaleLockTime(0);
+    if (instanceLock_->tryLock(0))
+        return false;
+    if (instanceLock_->error() == QLockFile::LockFailedError)
+        return true;
+    return false; // a folder we cannot write to must not keep the tool from starting
+}
+
+QString DesktopPlatform::systemDirectory()
+{
+    const QString dir = dataDir_.isEmpty()
+                            ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
+                            : dataDir_;
+    QDir().mkpath(dir);
+    return QDir::toNativeSeparators(dir);
+}
+
+QChar DesktopPlatform::separator() const { return QDir::separator(); }
+
+bool DesktopPlatform::fileExists(const QString &path) { return QFileInfo::exists(path); }
+
+std::optional<QByteArray> DesktopPlatform::readResource(int id)
+{
+    // Only the skin has bytes to carry here; the other runtime files are
+    // components of another platform's toolkit that this build does not need.
+    if (id != 108)
+        return std::nullopt;
+    QFile skin(QStringLiteral(":/green.skn"));
+    if (!skin.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return skin.readAll();
+}
+
+bool DesktopPlatform::writeNewFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    return file.write(bytes) == bytes.size();
+}
+
+void DesktopPlatform::startDetached(const QString &commandLine)
+{
+#ifdef Q_OS_WIN
+    QStringList words = QProcess::splitCommand(commandLine);
+    if (!words.isEmpty()) {
+        const QString program = words.takeFirst();
+        QProcess::startDetached(program, words);
+    }
+#else
+    Q_UNUSED(commandLine) // components need no registration here
+#endif
+}
+
+} // namespace aisset

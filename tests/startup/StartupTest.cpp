@@ -1,0 +1,148 @@
+#include "DesktopPlatform.h"
+#include "Startup.h"
+#include "StartupPlatform.h"
+
+#include <QSet>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace aisset;
+
+namespace {
+
+// Records every platform call; files and resources are sets the test fills.
+class FakePlatform : public StartupPlatform {
+public:
+    void initCommonControls() override { calls.append(u"init"_qs); }
+    bool anotherInstanceRunning() override { return running; }
+    QString systemDirectory() override { return u"C:\\WINDOWS\\system32"_qs; }
+    QChar separator() const override { return u'\\'; }
+    bool fileExists(const QString &path) override { return files.contains(path); }
+    std::optional<QByteArray> readResource(int id) override
+    {
+        calls.append(u"read %1"_qs.arg(id));
+        return resources.contains(id) ? std::optional<QByteArray>(QByteArray("bytes")) : std::nullopt;
+    }
+    bool writeNewFile(const QString &path, const QByteArray &) override
+    {
+        calls.append(u"write "_qs + path);
+        files.insert(path);
+        return true;
+    }
+    void startDetached(const QString &commandLine) override { registrations.append(commandLine); }
+    void showMessage(const QString &text, const QString &title) override { messages.append(title + u'|' + text); }
+    void showProgress(int minimum, int maximum) override { calls.append(u"progress %1-%2"_qs.arg(minimum).arg(maximum)); }
+    void setProgress(int value) override { progress.append(value); }
+    void closeProgress() override { calls.append(u"close"_qs); }
+
+    bool running = false;
+    QSet<QString> files;
+    QSet<int> resources;
+    QStringList calls, registrations, messages;
+    QList<int> progress;
+};
+
+const QString kSysDir = u"C:\\WINDOWS\\system32\\"_qs;
+
+QString reg(const QString &name) { return kSysDir + u"Regsvr32 /s "_qs + kSysDir + name; }
+
+TEST(Startup, RuntimeFileTableInOrderWithResourceIds)
+{
+    const QStringList names{u"secur32.dll"_qs, u"msvbvm60.dll"_qs, u"stdole2.tlb"_qs, u"mscomctl.ocx"_qs,
+                            u"msmask32.ocx"_qs, u"MSCOMM32.OCX"_qs, u"actskn43.ocx"_qs, u"green.skn"_qs};
+    for (std::size_t i = 0; i < runtimeFiles().size(); ++i) {
+        EXPECT_EQ(QString::fromUtf16(runtimeFiles()[i].name), names[qsizetype(i)]);
+        EXPECT_EQ(runtimeFiles()[i].resourceId, 101 + int(i));
+    }
+}
+
+TEST(Startup, AllFilesPresentWritesNothingAndRegistersEachInOrder)
+{
+    FakePlatform p;
+    QStringList expected;
+    for (const RuntimeFile &f : runtimeFiles()) {
+        p.files.insert(kSysDir + QString::fromUtf16(f.name));
+        expected.append(reg(QString::fromUtf16(f.name)));
+    }
+    bool loaded = false;
+    QString sysDir;
+    EXPECT_TRUE(Main(p, sysDir, [&] { loaded = true; }));
+    EXPECT_TRUE(loaded);
+    EXPECT_EQ(sysDir, kSysDir);
+    EXPECT_EQ(p.registrations, expected);
+    EXPECT_FALSE(p.calls.join(u',').contains(u"write"_qs));
+    EXPECT_EQ(p.progress, (QList<int>{0, 0, 1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_TRUE(p.calls.contains(u"progress 0-24"_qs));
+    EXPECT_EQ(p.calls.last(), u"close"_qs);
+}
+
+TEST(Startup, MissingFilesAreWrittenFromTheirResourceAndRegisteredByTheRules)
+{
+    FakePlatform p;
+    p.resources = {103, 108};
+    DeployFile(p, kSysDir, u"green.skn"_qs, 108);
+    DeployFile(p, kSysDir, u"stdole2.tlb"_qs, 103);
+    DeployFile(p, kSysDir, u"extra.ocx"_qs, 111);
+    DeployFile(p, kSysDir, QString(), 101);
+    EXPECT_EQ(p.calls, (QStringList{u"read 108"_qs, u"write "_qs + kSysDir + u"green.skn"_qs, u"read 103"_qs,
+                                    u"write "_qs + kSysDir + u"stdole2.tlb"_qs, u"read 111"_qs}));
+    EXPECT_EQ(p.registrations, QStringList{reg(u"green.skn"_qs)});
+}
+
+TEST(Startup, AFileWithoutBytesIsNotWrittenAsAnEmptyFile)
+{
+    FakePlatform p;
+    DeployFile(p, kSysDir, u"mscomctl.ocx"_qs, 104);
+    EXPECT_FALSE(p.files.contains(kSysDir + u"mscomctl.ocx"_qs));
+}
+
+TEST(Startup, ASecondInstanceShowsTheMessageWithEmptyTitleAndStops)
+{
+    FakePlatform p;
+    p.running = true;
+    bool loaded = false;
+    QString sysDir;
+    EXPECT_FALSE(Main(p, sysDir, [&] { loaded = true; }));
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(p.messages, QStringList{u"|本系统已运行中, 不得重复加载!!"_qs});
+    EXPECT_TRUE(p.progress.isEmpty());
+}
+
+class Desktop : public DesktopPlatform {
+public:
+    using DesktopPlatform::DesktopPlatform;
+    void showMessage(const QString &, const QString &) override {}
+    void showProgress(int, int) override {}
+    void setProgress(int) override {}
+    void closeProgress() override {}
+};
+
+TEST(DesktopPlatform, OneInstanceHoldsTheLockUntilItEnds)
+{
+    QTemporaryDir dir;
+    {
+        Desktop first(dir.path());
+        EXPECT_FALSE(first.anotherInstanceRunning());
+        Desktop second(dir.path());
+        EXPECT_TRUE(second.anotherInstanceRunning());
+    }
+    Desktop third(dir.path());
+    EXPECT_FALSE(third.anotherInstanceRunning());
+}
+
+TEST(DesktopPlatform, WritesNewFilesOnlyAndNeverOverwrites)
+{
+    QTemporaryDir dir;
+    Desktop platform(dir.path());
+    const QString path = GetSysDir(platform) + u"green.skn"_qs;
+    EXPECT_TRUE(path.startsWith(dir.path()));
+    EXPECT_TRUE(platform.writeNewFile(path, "first"));
+    EXPECT_FALSE(platform.writeNewFile(path, "second"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("first"));
+}
+
+} // namespace
