@@ -9,3 +9,7 @@ if(AISSET_SANITIZE)
   target_compile_options(aisset_settings INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(aisset_settings INTERFACE -fsanitize=address,undefined)
 endif()
+if(AISSET_FUZZ)
+  # Coverage feedback for libFuzzer in every library, not only in the targets.
+  target_compile_options(aisset_settings INTERFACE -fsanitize=fuzzer-no-link)
+endif()
