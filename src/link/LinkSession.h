@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Console.h"
+#include "LinkState.h"
+#include "PortChoice.h"
+#include "ReceivePath.h"
+#include "ReplyDecoder.h"
+#include "SerialLine.h"
+#include "Transactions.h"
+#include "Transmitter.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace aisset {
+
+class Form;
+class Host;
+class RecordSink;
+class SettingStore;
+
+// The device link of one form: the serial line, the port choice, the shared
+// LinkState, the receive path with its poll timer, the four transactions and the
+// console, wired together. The window, the command-line tool and the tests each
+// create one. Start it with ports().openAtStartup() (or select a port); the
+// receive path then runs on the Qt event loop by itself.
+class LinkSession : public QObject {
+    Q_OBJECT
+public:
+    struct Options {
+        std::unique_ptr<SerialLine> line; // a QtSerialLine on portDevice() when empty
+        Transactions::Wait wait;          // waitSeconds when empty
+    };
+
+    LinkSession(Form &form, Host &host, SettingStore &store, ReplyDecoder decoder, SentenceBuilder build,
+                Options options = {}, QObject *parent = nullptr);
+    ~LinkSession() override;
+
+    // The sentence builders of the encoding layer, saving into the given sink.
+    static SentenceBuilder standardBuilder(Form &form, Host &host, RecordSink *records);
+
+    SerialLine &line() { return *line_; }
+    LinkState &state() { return state_; }
+    Transmitter &transmitter() { return transmitter_; }
+    PortChoice &ports() { return ports_; }
+    ReceivePath &receivePath() { return receive_; }
+    Transactions &transactions() { return transactions_; }
+    Console &console() { return console_; }
+
+private:
+    std::unique_ptr<SerialLine> line_;
+    LinkState state_;
+    Transmitter transmitter_;
+    PortChoice ports_;
+    ReceivePath receive_;
+    Transactions transactions_;
+    Console console_;
+};
+
+} // namespace aisset

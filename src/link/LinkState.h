@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace aisset {
+
+// What the write and read transactions leave behind for the receive path, and
+// what they look at while they wait. One instance lives as long as the session.
+struct LinkState {
+    // The transaction the next acknowledgement or reply belongs to.
+    enum Pending : short { None = 0, OwnShipWrite = 1, SystemWrite = 2, FactoryWrite = 3, Read = 4 };
+
+    QString recvBuffer;   // received text not yet taken as a line
+    int idleTicks = 0;    // poll ticks in a row that found no complete line
+    short pendingGroup = None;
+    bool ackOwnShip = false;
+    bool ackSystem = false;
+    bool ackFactory = false;
+    bool retryingWrite = false; // a write is being repeated after the user asked for a retry
+    QString readRequest;        // the open read's request, kept for sending it again
+    int readRetries = 0;        // how often the open read's request has been sent again
+
+    // The acknowledgement flag of a write (pendingGroup 1-3).
+    bool &ackFlag(short group)
+    {
+        return group == OwnShipWrite ? ackOwnShip : group == SystemWrite ? ackSystem : ackFactory;
+    }
+};
+
+} // namespace aisset

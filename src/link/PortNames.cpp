@@ -1,0 +1,103 @@
+// The one place where port numbers meet the platform's device names.
+#include "PortNames.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSerialPortInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <tuple>
+
+namespace aisset {
+
+namespace {
+
+// USB adapters first: an installer's laptop usually has exactly one, and it must
+// be Com1 without any set-up.
+int kindRank(const QString &location)
+{
+    if (location.contains(u"ttyUSB"))
+        return 0;
+    if (location.contains(u"ttyACM"))
+        return 1;
+    return 2;
+}
+
+// Splits "/dev/ttyUSB10" into "/dev/ttyUSB" and 10, so that 10 sorts after 9.
+std::pair<QString, int> stemAndNumber(const QString &location)
+{
+    qsizetype digits = location.size();
+    while (digits > 0 && location[digits - 1].isDigit())
+        --digits;
+    return {location.left(digits), location.mid(digits).toInt()};
+}
+
+PortMapSources systemSources()
+{
+    PortMapSources sources;
+    QFile file(portMapFilePath());
+    if (file.open(QIODevice::ReadOnly))
+        sources.overrides = parsePortMapFile(QString::fromUtf8(file.readAll()));
+    for (int n = 1; n <= 16; ++n) {
+        const QByteArray variable = "AISSET_PORT_" + QByteArray::number(n);
+        if (qEnvironmentVariableIsSet(variable.constData()))
+            sources.overrides.insert(n, qEnvironmentVariable(variable.constData()));
+    }
+    QStringList locations;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        locations.append(info.systemLocation());
+    sources.devices = orderSerialDevices(locations);
+    return sources;
+}
+
+} // namespace
+
+QString resolvePortDevice(int number, const PortMapSources &sources)
+{
+    if (number < 1)
+        return {};
+    if (const auto it = sources.overrides.constFind(number); it != sources.overrides.constEnd())
+        return *it;
+    return sources.devices.value(number - 1);
+}
+
+QStringList orderSerialDevices(QStringList systemLocations)
+{
+    std::sort(systemLocations.begin(), systemLocations.end(), [](const QString &a, const QString &b) {
+        const auto [stemA, numberA] = stemAndNumber(a);
+        const auto [stemB, numberB] = stemAndNumber(b);
+        return std::tuple(kindRank(a), stemA, numberA) < std::tuple(kindRank(b), stemB, numberB);
+    });
+    return systemLocations;
+}
+
+QHash<int, QString> parsePortMapFile(const QString &text)
+{
+    static const QRegularExpression entry(QStringLiteral(R"(^\s*(?:com)?(\d+)\s*=\s*(\S.*?)\s*$)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    QHash<int, QString> map;
+    for (const QString &line : text.split(u'\n')) {
+        const QRegularExpressionMatch m = entry.match(line);
+        if (m.hasMatch() && !line.trimmed().startsWith(u'#'))
+            map.insert(m.captured(1).toInt(), m.captured(2));
+    }
+    return map;
+}
+
+QString portMapFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/aisset/ports.conf");
+}
+
+QString portDevice(int number)
+{
+#ifdef Q_OS_WIN
+    return number < 1 ? QString() : QStringLiteral("COM%1").arg(number);
+#else
+    return resolvePortDevice(number, systemSources());
+#endif
+}
+
+} // namespace aisset

@@ -1,0 +1,154 @@
+#include "ReceivePath.h"
+
+#include "Form.h"
+#include "Host.h"
+#include "LineClassifier.h"
+#include "LinkState.h"
+#include "SerialLine.h"
+#include "Transmitter.h"
+
+#include <QScopedValueRollback>
+
+#include <algorithm>
+
+namespace aisset {
+
+namespace {
+
+bool onlyLineEnds(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c == u'\r' || c == u'\n'; });
+}
+
+QString acknowledgementMessage(short group)
+{
+    switch (group) {
+    case LinkState::OwnShipWrite: return QStringLiteral("本船资料设置成功");
+    case LinkState::SystemWrite: return QStringLiteral("系统设置成功");
+    default: return QStringLiteral("出厂设置成功");
+    }
+}
+
+} // namespace
+
+ReceivePath::ReceivePath(SerialLine &line, LinkState &state, Form &form, Host &host, Transmitter &transmitter,
+                         ReplyDecoder decoder, QObject *parent)
+    : QObject(parent), line_(line), state_(state), form_(form), host_(host), transmitter_(transmitter),
+      decoder_(std::move(decoder))
+{
+    timer_.setInterval(kPollPeriodMs);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &ReceivePath::pollTick);
+    connect(&line_, &SerialLine::dataReceived, this, &ReceivePath::takeReceived);
+}
+
+void ReceivePath::takeReceived()
+{
+    const QByteArray bytes = line_.readAll();
+    if (bytes.isEmpty())
+        return;
+    // A double-byte character split between two chunks is completed by the next.
+    const QString text = text_.decode(bytes);
+    form_.setReceiveLog(form_.receiveLog() + text);
+    state_.recvBuffer += text;
+    // Started only when stopped: restarting on every chunk would keep postponing
+    // the tick while characters trickle in.
+    if (!timer_.isActive())
+        timer_.start();
+}
+
+void ReceivePath::pollTick()
+{
+    // A message box or the decoding of the previous line is still open: the
+    // lines behind it wait in the buffer.
+    if (handling_)
+        return;
+    QString &buffer = state_.recvBuffer;
+    if (buffer.isEmpty()) {
+        timer_.stop();
+        return;
+    }
+    // A stray line end is dropped; one or two other characters are the start of
+    // a line still arriving (USB adapters deliver a byte or two at a time).
+    if (buffer.size() <= 2 && onlyLineEnds(buffer)) {
+        timer_.stop();
+        buffer.clear();
+        return;
+    }
+    if (buffer.size() >= kBufferLimit) {
+        timer_.stop();
+        buffer.clear();
+        return;
+    }
+    const qsizetype cr = buffer.indexOf(QStringLiteral("\r\n"));
+    if (cr < 0) {
+        // Only a complete line resets the count, so a line gets kIdleTickLimit
+        // ticks in all. The count restarts after a drop, or the next line would
+        // be dropped at its first incomplete tick.
+        if (++state_.idleTicks >= kIdleTickLimit) {
+            state_.idleTicks = 0;
+            buffer.clear();
+            timer_.stop();
+        }
+        return;
+    }
+    state_.idleTicks = 0;
+    const QString line = buffer.left(cr + 2);
+    buffer.remove(0, cr + 2);
+    form_.setTransactionStatus({});
+    const QScopedValueRollback guard(handling_, true);
+    handleLine(line);
+}
+
+void ReceivePath::handleLine(const QString &line)
+{
+    const ClassifiedLine classified = classifyLine(line);
+    switch (classified.kind) {
+    case ClassifiedLine::Acknowledgement: handleAcknowledgement(); break;
+    case ClassifiedLine::Reply: handleReply(classified.reply, true); break;
+    case ClassifiedLine::ShiftedReply: handleReply(classified.reply, false); break;
+    case ClassifiedLine::Ignored: break;
+    }
+}
+
+void ReceivePath::handleAcknowledgement()
+{
+    const short group = state_.pendingGroup;
+    // Nobody waits for an acknowledgement during a read or with nothing open.
+    if (group < LinkState::OwnShipWrite || group > LinkState::FactoryWrite)
+        return;
+    state_.ackFlag(group) = true;
+    form_.setTransactionStatus(QStringLiteral("设置成功"));
+    host_.showMessage(acknowledgementMessage(group));
+    state_.pendingGroup = LinkState::None;
+    emit acknowledged(group);
+}
+
+void ReceivePath::handleReply(const QString &reply, bool counted)
+{
+    const int result = decoder_ ? decoder_(reply) : 1;
+    // A reply that lost its start is logged without its count.
+    QString entry = reply + QStringLiteral("长度:") + QString::number(reply.size());
+    if (counted)
+        entry += QStringLiteral(" 次数:") + QString::number(state_.readRetries + 1);
+    form_.setReplyLog(form_.replyLog() + entry + QStringLiteral("\r\n"));
+
+    bool readEnded = true;
+    if (result == 1) {
+        if (state_.readRetries >= 2) {
+            form_.setTransactionStatus(QStringLiteral("读取数据错误"));
+        } else if (!state_.readRequest.isEmpty()) {
+            transmitter_.sendCommand(state_.readRequest);
+            ++state_.readRetries;
+            readEnded = false;
+        }
+    } else {
+        state_.readRetries = 0;
+        state_.readRequest.clear();
+        form_.setTransactionStatus(QStringLiteral("读取成功"));
+    }
+    state_.pendingGroup = LinkState::None;
+    emit replyHandled(result, readEnded);
+}
+
+} // namespace aisset

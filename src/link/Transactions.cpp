@@ -1,0 +1,113 @@
+#include "Transactions.h"
+
+#include "Form.h"
+#include "Host.h"
+#include "LinkState.h"
+#include "Primitives.h"
+#include "Transmitter.h"
+#include "Waiting.h"
+
+#include <array>
+
+namespace aisset {
+
+namespace {
+
+struct WriteKind {
+    Group group;
+    short pending;
+    int sends;           // sends per attempt without the no-repeat option
+    bool disablesWindow; // the factory write leaves the window enabled
+};
+
+constexpr std::array<WriteKind, 3> kWrites{{
+    {Group::OwnShip, LinkState::OwnShipWrite, 2, true},
+    {Group::System, LinkState::SystemWrite, 3, true},
+    {Group::Factory, LinkState::FactoryWrite, 2, false},
+}};
+
+constexpr int kReadIndex = 3;
+
+} // namespace
+
+Transactions::Transactions(LinkState &state, Form &form, Host &host, Transmitter &transmitter,
+                           SentenceBuilder build, Wait wait)
+    : state_(state), form_(form), host_(host), transmitter_(transmitter), build_(std::move(build)),
+      wait_(wait ? std::move(wait) : Wait(waitSeconds))
+{
+}
+
+QString Transactions::readRequest() { return frameCode(QStringLiteral("CVRSE"), {}); }
+
+void Transactions::command2Click(int index)
+{
+    if (index >= 0 && index < int(kWrites.size()))
+        write(index);
+    else if (index == kReadIndex)
+        read();
+}
+
+void Transactions::write(int index)
+{
+    const WriteKind &kind = kWrites[std::size_t(index)];
+    bool &acknowledged = state_.ackFlag(kind.pending);
+    // Every way out leaves the flags cleared and the window enabled.
+    const auto end = [&] {
+        acknowledged = false;
+        state_.retryingWrite = false;
+        form_.setEnabled(true);
+    };
+
+    form_.setReceiveLog({});
+    if (!state_.retryingWrite && !host_.askYesNo(QStringLiteral("是否开始设置数据")))
+        return end();
+    // A retry repeats the whole write without the first question; the loop stands
+    // for the nesting of one write inside the other.
+    for (;;) {
+        if (kind.disablesWindow)
+            form_.setEnabled(false);
+        const BuildResult built = build_(kind.group);
+        if (!built.ok())
+            return end(); // the builder has told the user what is wrong
+        state_.pendingGroup = kind.pending;
+        acknowledged = false;
+        if (noRepeat_) {
+            transmitter_.sendCommand(built.sentence);
+            return end(); // a late acknowledgement is still announced
+        }
+        for (int send = 0; send < kind.sends && !acknowledged; ++send) {
+            transmitter_.sendCommand(built.sentence);
+            wait_(1);
+        }
+        if (acknowledged)
+            return end();
+        if (kind.disablesWindow)
+            form_.setEnabled(true);
+        if (!host_.askYesNo(QStringLiteral("设置失败,是否重试")))
+            return end();
+        state_.retryingWrite = true;
+        form_.setReceiveLog({});
+    }
+}
+
+void Transactions::read()
+{
+    form_.setReceiveLog({});
+    for (int s = 0; s < kSlotCount; ++s) {
+        (void)form_.setEditText(s, {}); // a masked field refuses and keeps its text
+        if (form_.choice(s).count() > 0)
+            (void)form_.selectChoice(s, -1);
+    }
+    form_.setTransactionStatus({});
+    form_.setReplyLog({});
+    state_.pendingGroup = LinkState::Read;
+    form_.clearSentCommands();
+    const QString request = readRequest();
+    state_.readRequest = request;
+    state_.readRetries = 0;
+    form_.appendSentCommand(request);
+    transmitter_.sendCommand(request);
+    form_.setEnabled(true);
+}
+
+} // namespace aisset

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "BuildResult.h"
+#include "FieldTable.h"
+
+#include <functional>
+
+namespace aisset {
+
+class Form;
+class Host;
+class Transmitter;
+struct LinkState;
+
+// Builds the write sentence of a parameter group from the form (the sentence
+// builders, with the record saving of a successful build).
+using SentenceBuilder = std::function<BuildResult(Group group)>;
+
+// The four transactions with the unit (Command2): 0 own-ship write, 1 system
+// write, 2 factory write, 3 read. A write asks for confirmation, builds its
+// sentence and sends it. With the no-repeat option (on at start) it sends once
+// and returns; the acknowledgement is announced by the receive path whenever it
+// comes. Without it, it sends up to N times, waiting one second after each send,
+// and offers a retry when no acknowledgement came. A read clears the form, sends
+// the read request and returns; the receive path handles the reply.
+class Transactions {
+public:
+    // WaitSeconds; tests pass a wait that does not let real time pass.
+    using Wait = std::function<void(int seconds)>;
+
+    Transactions(LinkState &state, Form &form, Host &host, Transmitter &transmitter, SentenceBuilder build,
+                 Wait wait = {});
+
+    void command2Click(int index);
+
+    // "不循环设置": a write sends once and does not wait.
+    bool noRepeat() const { return noRepeat_; }
+    void setNoRepeat(bool on) { noRepeat_ = on; }
+
+    // The read request: "$CVRSE,*7D" and CR LF.
+    static QString readRequest();
+
+private:
+    void write(int index);
+    void read();
+
+    LinkState &state_;
+    Form &form_;
+    Host &host_;
+    Transmitter &transmitter_;
+    SentenceBuilder build_;
+    Wait wait_;
+    bool noRepeat_ = true;
+};
+
+} // namespace aisset
