@@ -1,0 +1,102 @@
+#pragma once
+
+#include "FieldTable.h"
+
+#include <QObject>
+
+#include <array>
+
+namespace aisset {
+
+// Where one window element stands and whether it is shown. Positions are in
+// twips (1/1440 inch) from the top left corner of the window's client area.
+struct Placement {
+    bool visible = false;
+    int left = 0;
+    int top = 0;
+    int width = 0;  // 0: as wide as its content (labels)
+    int height = 0; // 0: the element's natural height
+
+    bool operator==(const Placement &) const = default;
+};
+
+// The main window's arrangement as the page procedures see it: the selected
+// page, the window height, and per element its visibility and position. The Qt
+// window draws it; the procedures and the tests only read and write this.
+class WindowLayout : public QObject {
+    Q_OBJECT
+public:
+    enum class Element {
+        Edit,          // text1(slot)
+        Choice,        // Combo1(slot)
+        Label,         // SkinLabel1(slot)
+        Button,        // Command2(index)
+        Picture,       // index: a Picture value
+        ShipSizeLabel, // Label2(3)
+        StatusLabels,  // SkinLabel2(0) and (1)
+        WindowHeight,
+        Page,
+    };
+    enum Picture : int { image2 = 0, IMAGE3, Image4, Image5 };
+    static constexpr int kButtonCount = 4;
+    static constexpr int kPictureCount = 4;
+    static constexpr int kPageHeight = 6400;    // pages 1 and 2
+    static constexpr int kPictureHeight = 7485; // pages 3 and 4
+    static constexpr int kFieldWidth = 2655;    // design width of every edit field
+    static constexpr int kFieldHeight = 375;
+    static constexpr int kWindowWidth = 11100;  // no procedure changes the width
+
+    // Starts with the window's design: every element hidden at its design place.
+    explicit WindowLayout(QObject *parent = nullptr);
+
+    int selectedPage() const { return page_; }
+    void setSelectedPage(int page);
+    int windowHeight() const { return height_; }
+    void setWindowHeight(int twips);
+
+    const Placement &edit(int slot) const { return edits_.at(std::size_t(slot)); }
+    const Placement &choice(int slot) const { return choices_.at(std::size_t(slot)); }
+    const Placement &label(int slot) const { return labels_.at(std::size_t(slot)); }
+    const Placement &button(int index) const { return buttons_.at(std::size_t(index)); }
+    const Placement &picture(int index) const { return pictures_.at(std::size_t(index)); }
+    bool shipSizeLabelVisible() const { return shipSizeVisible_; }
+    bool statusLabelsVisible() const { return statusLabelsVisible_; }
+
+    // Every setter that changes something announces the element, so the window
+    // can follow each step of a procedure (a focus move right after a show finds
+    // the field); a setter that changes nothing stays silent.
+    void setEdit(int slot, const Placement &p);
+    void setChoice(int slot, const Placement &p);
+    void setLabel(int slot, const Placement &p);
+    void setButton(int index, const Placement &p);
+    void setPicture(int index, const Placement &p);
+    void setShipSizeLabelVisible(bool visible);
+    void setStatusLabelsVisible(bool visible);
+
+    void showEdit(int slot, bool visible);
+    void showChoice(int slot, bool visible);
+    void showLabel(int slot, bool visible);
+    void showButton(int index, bool visible);
+    void showPicture(int index, bool visible);
+    // Gives the choice list of a slot the left and width of its edit field.
+    void alignChoiceWithEdit(int slot);
+
+signals:
+    void changed(aisset::WindowLayout::Element element, int index);
+
+private:
+    template <typename T>
+    void update(T &member, const T &value, Element element, int index);
+
+    int page_ = 1;
+    int height_ = kPageHeight;
+    std::array<Placement, kSlotCount> edits_{};
+    std::array<Placement, kSlotCount> choices_{};
+    std::array<Placement, kSlotCount> labels_{};
+    std::array<Placement, kButtonCount> buttons_{};
+    std::array<Placement, kPictureCount> pictures_{};
+    bool shipSizeVisible_ = false;
+    bool statusLabelsVisible_ = false;
+};
+
+} // namespace aisset
