@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <utility>
+
+namespace aisset {
+
+class Form;
+class Host;
+class WindowLayout;
+
+// Key codes the field handlers react to.
+constexpr int kKeyEnter = 13;
+constexpr int kKeyDecimal = 110; // the decimal-point key of the numeric keypad
+
+// The entry rules of the main window's fields, run from the fields' focus and key
+// events. They tidy what the user typed and walk the focus through a page; they
+// never block anything (the sentence builders do the refusing). No handler
+// consumes its key: the field treats the key as usual afterwards.
+class EntryRules {
+public:
+    struct Hooks {
+        // Starts the write transaction of a write button (0 own-ship, 1 system).
+        std::function<void(int index)> startWrite;
+        // Refreshes the ship-size display from the antenna fields.
+        std::function<void()> showShipSize;
+    };
+
+    EntryRules(Form &form, const WindowLayout &layout, Host &host, Hooks hooks);
+
+    void setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
+
+    void text1_GotFocus(int slot);
+    void text1_KeyDown(int slot, int key);
+    void text1_LostFocus(int slot);
+    void Combo1_GotFocus(int slot);
+    void Combo1_KeyDown(int slot, int key);
+
+private:
+    void decimalKeyInDraught();
+    void filterSixBit(int slot);
+    void rewrite(int slot, const QString &text);
+    void limitWholeMetres(int slot, const QString &clean, double limit);
+    void startWriteIfShown(int button);
+
+    Form &form_;
+    const WindowLayout &layout_;
+    Host &host_;
+    Hooks hooks_;
+};
+
+} // namespace aisset
