@@ -17,10 +17,32 @@ void trimSlot(Form &form, int slot)
         (void)form.selectChoiceText(slot, chosen.trimmed());
 }
 
+void fillMirrors(Form &form, const std::function<bool(int)> &fromChoice)
+{
+    for (int s = 0; s < kMirrorCount; ++s)
+        form.setMirror(s, fromChoice(s) ? form.choiceText(s) : form.editText(s));
+}
+
 QString refreshCopy(Form &form, int slot)
 {
     form.setMirror(slot, ccg(form.editText(slot)));
     return form.mirror(slot);
+}
+
+bool upperCaseCopyFits(Form &form, int slot, int maxLength)
+{
+    const QString copy = form.mirror(slot);
+    if (copy.isEmpty())
+        return true;
+    form.setMirror(slot, copy.toUpper());
+    return form.mirror(slot).size() <= maxLength;
+}
+
+bool numberFits(const QString &copy, double maxValue, int maxLength)
+{
+    if (copy.isEmpty())
+        return true;
+    return IsNum(copy) && NumVal(copy) <= maxValue && copy.size() <= maxLength;
 }
 
 BuildResult refuseBuild(Form &form, Host &host, int failedSlot, FieldKind focusKind)

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <limits>
+
 namespace aisset {
 
 class Form;
@@ -16,8 +19,21 @@ class Host;
 // text without outer blanks; a text the field refuses leaves it unchanged.
 void trimSlot(Form &form, int slot);
 
+// Sets the copy of every slot that has one: to the text of its choice list where
+// fromChoice(slot) holds, to the entered text of its edit field elsewhere.
+void fillMirrors(Form &form, const std::function<bool(int)> &fromChoice);
+
 // Refreshes a slot's normalised copy from its entered text and returns it.
 QString refreshCopy(Form &form, int slot);
+
+// The check of a free-text copy (call sign, ship name, vendor number): a non-empty
+// copy is replaced by its upper-case form and may hold at most maxLength characters.
+bool upperCaseCopyFits(Form &form, int slot, int maxLength);
+
+// The check of a numeric copy: empty, or a number of at most maxValue written in
+// at most maxLength characters.
+constexpr double kAnyValue = std::numeric_limits<double>::infinity();
+bool numberFits(const QString &copy, double maxValue, int maxLength);
 
 // Tracks which field failed: every check runs, and the one checked last wins.
 class FieldChecks {

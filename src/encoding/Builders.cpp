@@ -1,6 +1,8 @@
 #include "Builders.h"
 
+#include "FactorySentence.h"
 #include "OwnShipSentence.h"
+#include "SystemSentence.h"
 
 namespace aisset {
 
@@ -8,8 +10,8 @@ BuildResult buildSentence(Group group, Form &form, Host &host, RecordSink *recor
 {
     switch (group) {
     case Group::OwnShip: return getcode(form, host, records);
-    case Group::System: break;
-    case Group::Factory: break;
+    case Group::System: return getcode1(form, host, records);
+    case Group::Factory: return getcode2(form, host, records);
     }
     return {};
 }

@@ -11,15 +11,6 @@ namespace aisset {
 
 namespace {
 
-// Range checks shared by the numeric edit fields: numeric, at most maxValue,
-// at most maxLength characters. An empty copy passes.
-bool numberFits(const QString &copy, double maxValue, int maxLength)
-{
-    if (copy.isEmpty())
-        return true;
-    return IsNum(copy) && NumVal(copy) <= maxValue && copy.size() <= maxLength;
-}
-
 // The ship-type and position-fixing device checks: an entry selected, its value
 // text a number in range. Ship types below 10 must be written with a leading "0".
 bool choiceCodeFits(const ChoiceList &choice, double maxValue, bool twoDigits)
@@ -39,17 +30,14 @@ bool choiceCodeFits(const ChoiceList &choice, double maxValue, bool twoDigits)
 // Checks one own-ship slot against its copy, upper-casing the free-text copies.
 bool checkSlot(Form &form, int s)
 {
-    QString copy = form.mirror(s);
+    const QString copy = form.mirror(s);
     switch (s) {
     case slot::crewCount:
         return copy.size() <= 4 && numberFits(copy, 9999, 4);
     case slot::callSign:
+        return upperCaseCopyFits(form, s, 7);
     case slot::shipName:
-        if (copy.isEmpty())
-            return true;
-        copy = copy.toUpper();
-        form.setMirror(s, copy);
-        return copy.size() <= (s == slot::callSign ? 7 : 20);
+        return upperCaseCopyFits(form, s, 20);
     case slot::shipType:
         return choiceCodeFits(form.choice(s), 99, true);
     case slot::draught:
@@ -92,9 +80,7 @@ BuildResult getcode(Form &form, Host &host, RecordSink *records)
     form.clearSentCommands();
     for (int s = 0; s < kSlotCount; ++s)
         trimSlot(form, s);
-    for (int s = 0; s < kMirrorCount; ++s)
-        form.setMirror(s, (s == slot::shipType || s == slot::epfdType) ? form.choiceText(s)
-                                                                      : form.editText(s));
+    fillMirrors(form, [](int s) { return s == slot::shipType || s == slot::epfdType; });
     FieldChecks checks;
     for (int s = slot::crewCount; s <= slot::epfdType; ++s) {
         if (field(s).kind == FieldKind::Edit)

@@ -138,8 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FailCase{"draught and MMSI", {{slot::draught, u""_qs}, {slot::mmsi, u"1234"_qs}}, slot::mmsi},
                     FailCase{"ship type and device", {{slot::shipType, u""_qs}, {slot::epfdType, u""_qs}},
                              slot::epfdType}),
-    [](const testing::TestParamInfo<FailCase> &info) {
-        std::string name = info.param.what;
+    [](const testing::TestParamInfo<FailCase> &caseInfo) {
+        std::string name = caseInfo.param.what;
         for (char &c : name)
             if (!std::isalnum(static_cast<unsigned char>(c)))
                 c = '_';
