@@ -1,0 +1,147 @@
+// aisset-sim: a virtual unit on a pseudo-terminal, for installers without
+// hardware, for training and for tests. It prints the device it serves on the
+// first line of standard output; point the tool's port at that device.
+#include "PseudoTerminal.h"
+#include "SimulatedUnit.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace aisset::sim;
+
+namespace {
+
+int stopPipe[2] = {-1, -1};
+
+void requestStop(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(stopPipe[1], &byte, 1);
+}
+
+// SIGINT and SIGTERM end the event loop, so that the symlink is removed.
+void quitOnSignals(QCoreApplication &app)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, stopPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(stopPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    std::signal(SIGINT, requestStop);
+    std::signal(SIGTERM, requestStop);
+}
+
+void printLine(FILE *stream, const QString &text)
+{
+    std::fputs((text + u'\n').toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+struct Settings {
+    Faults faults;
+    QString pathFile;
+    QString link;
+    bool quiet = false;
+};
+
+// An error text, or empty when the command line is good.
+QString parse(QCoreApplication &app, Settings &out)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("A virtual unit on a pseudo-terminal."));
+    parser.addHelpOption();
+    const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never answer."));
+    const QCommandLineOption delay(QStringLiteral("ack-delay"), QStringLiteral("Pause before every answer."),
+                                   QStringLiteral("ms"), QStringLiteral("0"));
+    const QCommandLineOption zlout(QStringLiteral("zlout"), QStringLiteral("Acknowledge with $ZLOUT."));
+    const QCommandLineOption chunk(QStringLiteral("chunk"), QStringLiteral("Write answers N bytes at a time (1 or 2)."),
+                                   QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption pause(QStringLiteral("chunk-pause"), QStringLiteral("Pause between chunks."),
+                                   QStringLiteral("ms"), QStringLiteral("10"));
+    const QCommandLineOption garbage(QStringLiteral("garbage"), QStringLiteral("A line of noise before every answer."));
+    const QCommandLineOption corrupt(QStringLiteral("corrupt-reply"),
+                                     QStringLiteral("Answer the read request with ship type 99."));
+    const QCommandLineOption hangup(QStringLiteral("hangup-after"),
+                                    QStringLiteral("Hang up in the middle of the answer after N answers."),
+                                    QStringLiteral("n"));
+    const QCommandLineOption pathFile(QStringLiteral("path-file"), QStringLiteral("Write the device path to a file."),
+                                      QStringLiteral("file"));
+    const QCommandLineOption link(QStringLiteral("link"), QStringLiteral("Create a symlink to the device."),
+                                  QStringLiteral("path"));
+    const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Do not log sentences on stderr."));
+    parser.addOptions({silent, delay, zlout, chunk, pause, garbage, corrupt, hangup, pathFile, link, quiet});
+    parser.process(app);
+
+    const auto number = [&](const QCommandLineOption &option, int &target, int low, int high) {
+        bool ok = false;
+        target = parser.value(option).toInt(&ok);
+        return ok && target >= low && target <= high;
+    };
+    Faults &f = out.faults;
+    f.silent = parser.isSet(silent);
+    f.zlout = parser.isSet(zlout);
+    f.garbage = parser.isSet(garbage);
+    f.corruptReply = parser.isSet(corrupt);
+    if (!number(delay, f.answerDelayMs, 0, 600000) || !number(pause, f.chunkPauseMs, 0, 10000))
+        return QStringLiteral("--ack-delay and --chunk-pause need milliseconds");
+    if (!number(chunk, f.chunk, 0, 2))
+        return QStringLiteral("--chunk takes 1 or 2");
+    if (parser.isSet(hangup) && !number(hangup, f.hangupAfter, 0, 1000000))
+        return QStringLiteral("--hangup-after needs a number of answers");
+    out.pathFile = parser.value(pathFile);
+    out.link = parser.value(link);
+    out.quiet = parser.isSet(quiet);
+    return {};
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    Settings settings;
+    if (const QString error = parse(app, settings); !error.isEmpty()) {
+        printLine(stderr, error);
+        return 2;
+    }
+    PseudoTerminal pty;
+    if (const QString error = pty.open(); !error.isEmpty()) {
+        printLine(stderr, error);
+        return 1;
+    }
+    SimulatedUnit unit(settings.faults);
+    QObject::connect(&pty, &PseudoTerminal::received, &unit, &SimulatedUnit::receive);
+    QObject::connect(&unit, &SimulatedUnit::output, &pty, &PseudoTerminal::write);
+    QObject::connect(&unit, &SimulatedUnit::hangUp, &app, [&] {
+        printLine(stderr, QStringLiteral("hanging up"));
+        pty.hangUp();
+        app.quit();
+    });
+    if (!settings.quiet)
+        QObject::connect(&unit, &SimulatedUnit::log, &app, [](const QString &text) { printLine(stderr, text); });
+
+    if (!settings.link.isEmpty()) {
+        if (QFileInfo(settings.link).isSymLink())
+            QFile::remove(settings.link); // an earlier run's link
+        if (!QFile::link(pty.devicePath(), settings.link))
+            printLine(stderr, QStringLiteral("cannot create the link %1").arg(settings.link));
+    }
+    if (!settings.pathFile.isEmpty()) {
+        QFile file(settings.pathFile);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write((pty.devicePath() + u'\n').toLocal8Bit());
+    }
+    printLine(stdout, pty.devicePath());
+    quitOnSignals(app);
+    const int status = app.exec();
+    if (!settings.link.isEmpty() && QFileInfo(settings.link).isSymLink())
+        QFile::remove(settings.link);
+    return status;
+}
