@@ -1,0 +1,82 @@
+#include "ReplyDecoding.h"
+
+#include "DecodeContext.h"
+#include "FieldDecoders.h"
+#include "FieldTable.h"
+#include "Form.h"
+#include "Normalise.h"
+#include "ReplyLayout.h"
+#include "ShipSize.h"
+#include "StatusFields.h"
+
+namespace aisset {
+
+namespace {
+
+struct ReplyField {
+    int slot;
+    const char16_t *progress; // transaction status while the field is decoded
+    FieldDecoder decode;
+    bool checked; // a choice field that must end with an entry
+};
+
+// The plain fields in reply order; the status characters follow them.
+const ReplyField kReplyOrder[] = {
+    {slot::factoryDate, u"拆分日期", decode::date, false},
+    {slot::machineNumber, u"拆分机号", decode::digits, false},
+    {slot::powerOnTime, u"拆分开机时间", decode::digits, false},
+    {slot::vendorNumber, u"拆分编号", decode::text, false},
+    {slot::crewCount, u"拆分船员人数", decode::digitsNoComma, false},
+    {slot::callSign, u"拆分呼号", decode::text, false},
+    {slot::shipType, u"拆分船型", decode::shipType, true},
+    {slot::draught, u"拆分吃水深度", decode::draught, false},
+    {slot::mmsi, u"拆分MMSI", decode::digits, false},
+    {slot::imoNumber, u"拆分IMO", decode::digits, false},
+    {slot::shipName, u"拆分船名", decode::text, false},
+    {slot::antennaA, u"拆分POS", decode::metres, false},
+    {slot::antennaB, u"拆分POS", decode::metres, false},
+    {slot::antennaC, u"拆分POS", decode::metres, false},
+    {slot::antennaD, u"拆分POS", decode::metres, false},
+    {slot::epfdType, u"拆分定位装置", decode::epfdType, true},
+    {slot::channel1, u"拆分频道1", decode::channel, false},
+    {slot::channel2, u"拆分频道2", decode::channel, false},
+    {slot::alarmRange, u"拆分靠近报警距离", decode::distance, true},
+    {slot::soundPromptRange, u"拆分声音提示距离", decode::distance, true},
+};
+
+// Every way out of the decoding enables the window again.
+int finish(Form &form, int result)
+{
+    form.setEnabled(true);
+    return result;
+}
+
+} // namespace
+
+int FP(Form &form, Host &host, const QString &line)
+{
+    form.setTransactionStatus(QStringLiteral("拆分数据中。。。"));
+    form.clearSentCommands();
+    form.setEnabled(false);
+    blankForm(form);
+
+    DecodeContext context(form, host);
+    for (const ReplyField &f : kReplyOrder) {
+        form.setTransactionStatus(QString::fromUtf16(f.progress));
+        f.decode(context, f.slot, cutField(line, f.slot));
+        if (f.checked && !context.showsEntry(f.slot))
+            return finish(form, 1);
+    }
+
+    form.setTransactionStatus(QStringLiteral("拆分状态"));
+    if (!decodeStatusCharacters(context, cutAt(line, kStatusPosition, kStatusLength)))
+        return finish(form, 1);
+
+    form.appendSentCommand(context.valueList());
+    ShowShipSize(form);
+    form.appendSentCommand(context.cutList());
+    form.appendSentCommand(context.valueList());
+    return finish(form, 0);
+}
+
+} // namespace aisset

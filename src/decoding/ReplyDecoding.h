@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace aisset {
+
+class Form;
+class Host;
+
+// Decodes the unit's parameter line ("!CVSET...") into every field of the form
+// (FP): blanks the form, cuts the fields at their fixed positions, decodes and
+// shows them in reply order with a progress text for each, and writes a trace of
+// the work into the list of sent commands.
+// Returns 0 on success and 1 as soon as a checked choice field (ship type,
+// position-fixing device, the two distances, the packed settings) ends without
+// an entry; the later fields then stay blank and no trace line follows. The
+// window is disabled while it runs and enabled again on both ways out.
+int FP(Form &form, Host &host, const QString &line);
+
+} // namespace aisset

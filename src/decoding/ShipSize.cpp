@@ -1,0 +1,24 @@
+#include "ShipSize.h"
+
+#include "CharacterChecks.h"
+#include "FieldTable.h"
+#include "Form.h"
+#include "Primitives.h"
+
+namespace aisset {
+
+namespace {
+// The leading number of an antenna field; the six-bit filter drops the unit "米"
+// and keeps the prompt "_", so an empty field reads 0.
+double antennaMetres(const Form &form, int slot) { return NumVal(checkasc(form.editText(slot))); }
+} // namespace
+
+void ShowShipSize(Form &form)
+{
+    const double length = antennaMetres(form, slot::antennaA) + antennaMetres(form, slot::antennaB);
+    const double width = antennaMetres(form, slot::antennaC) + antennaMetres(form, slot::antennaD);
+    form.setShipSizeText(QStringLiteral("船长:") + NumStr(length) + QStringLiteral("米   船宽:") + NumStr(width)
+                         + u'米');
+}
+
+} // namespace aisset
