@@ -1,0 +1,110 @@
+#include "FieldTable.h"
+#include "ProfileRecords.h"
+#include "StoreFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace aisset::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class ProfileRecordsTest : public StoreFixture {
+protected:
+    void storeList(const std::optional<QString> &names, const std::optional<QString> &count)
+    {
+        if (names)
+            store_.save(u"VARID"_s, u"CONTENT"_s, u"FNAME"_s, *names);
+        if (count)
+            store_.save(u"VARID"_s, u"CONTENT"_s, u"NN"_s, *count);
+    }
+
+    ProfileRecords records_{store_};
+};
+
+struct ListCase {
+    std::optional<QString> names, count;
+    QStringList listed;
+};
+
+TEST_F(ProfileRecordsTest, ListsTheFirstCountNames)
+{
+    const ListCase cases[] = {
+        {std::nullopt, std::nullopt, {}},
+        {u"412345678"_s, u"1"_s, {u"412345678"_s}},
+        {u"111111111,222222222,333333333"_s, u"2"_s, {u"111111111"_s, u"222222222"_s}},
+        {u"111111111"_s, u"3"_s, {u"111111111"_s}},
+        {u"111111111,"_s, u"2"_s, {u"111111111"_s, u""_s}},
+        {u"0"_s, u"1"_s, {}},             // "0" stands for the empty list
+        {u"111111111"_s, std::nullopt, {}},
+        {u"111111111"_s, u"-1"_s, {}},
+        {u"111111111"_s, u"40000"_s, {}}, // no 16-bit number
+        {u"111111111"_s, u"x"_s, {}},
+    };
+    int row = 0;
+    for (const ListCase &c : cases) {
+        SCOPED_TRACE(row++);
+        ProfileStore fresh(root() + u"/case%1"_s.arg(row));
+        if (c.names)
+            fresh.save(u"VARID"_s, u"CONTENT"_s, u"FNAME"_s, *c.names);
+        if (c.count)
+            fresh.save(u"VARID"_s, u"CONTENT"_s, u"NN"_s, *c.count);
+        EXPECT_EQ(ProfileRecords(fresh).recordNames(), c.listed);
+    }
+}
+
+TEST_F(ProfileRecordsTest, RecordReadsEveryKeyInSlotOrder)
+{
+    store_.saveMany(u"varid"_s, u"412345678"_s,
+                    {{u"mmsi"_s, u"412345678"_s},
+                     {u"编号"_s, u"AB12"_s},
+                     {u"自动关闭VHF"_s, u"开"_s},
+                     {u"not a field"_s, u"x"_s}});
+    const QStringList record = records_.readRecord(u"412345678"_s);
+    ASSERT_EQ(record.size(), kSlotCount);
+    for (int s = 0; s < kSlotCount; ++s) {
+        SCOPED_TRACE(s);
+        switch (s) {
+        case slot::mmsi: EXPECT_EQ(record[s], u"412345678"); break;
+        case slot::vendorNumber: EXPECT_EQ(record[s], u"AB12"); break;
+        case slot::autoVhfOff: EXPECT_EQ(record[s], u"开"); break;
+        default: EXPECT_EQ(record[s], u"");
+        }
+    }
+    EXPECT_EQ(records_.readRecord(u"999999999"_s), QStringList(kSlotCount, QString()));
+}
+
+TEST_F(ProfileRecordsTest, ClearingForgetsTheListOnly)
+{
+    storeList(u"412345678"_s, u"1"_s);
+    store_.save(u"VARID"_s, u"412345678"_s, u"MMSI"_s, u"412345678"_s);
+    records_.saveCommPort(3);
+    records_.saveSkin(u"no"_s);
+
+    records_.clearRecordList();
+
+    ProfileRecords copy(reopenedCopy());
+    EXPECT_EQ(copy.recordNames(), QStringList());
+    const RecordList list = copy.readRecordList();
+    EXPECT_EQ(list.names, u"");
+    EXPECT_EQ(list.count, 0);
+    EXPECT_EQ(copy.readRecord(u"412345678"_s)[slot::mmsi], u"412345678");
+    EXPECT_EQ(copy.commPort(), u"3");
+    EXPECT_EQ(copy.skin(), u"no");
+}
+
+TEST_F(ProfileRecordsTest, PortAndSkinChoices)
+{
+    EXPECT_EQ(records_.commPort(), u"0");
+    EXPECT_EQ(records_.skin(), u"0");
+    records_.saveCommPort(5);
+    records_.saveSkin(u"/usr/share/aisset/skins/蓝色.skn"_s);
+    EXPECT_EQ(store_.read(u"varid"_s, u"content"_s, u"commport"_s, u"0"_s), u"5");
+    EXPECT_EQ(store_.read(u"Varid"_s, u"CONTENT"_s, u"SKIN"_s, u"0"_s),
+              u"/usr/share/aisset/skins/蓝色.skn");
+}
+
+} // namespace
+} // namespace aisset::test
