@@ -152,6 +152,17 @@ void showPicturePage(WindowLayout &layout, int picture)
 
 } // namespace
 
+const std::array<PageTab, 4> &pageTabs()
+{
+    static constexpr std::array<PageTab, 4> kTabs{{
+        {u"本船资料设置", u"本船资料设置"},
+        {u"系统设置", u"系统设置"},
+        {u"key3", u"说明显示"},
+        {u"key4", u"连接实图"},
+    }};
+    return kTabs;
+}
+
 void ShowPage(Form &form, WindowLayout &layout, Host &host, int page)
 {
     hideEverything(layout);

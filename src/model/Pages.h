@@ -1,10 +1,19 @@
 #pragma once
 
+#include <array>
+
 namespace aisset {
 
 class Form;
 class Host;
 class WindowLayout;
+
+// The tabs of the tab strip in page order: the tab's key and caption.
+struct PageTab {
+    const char16_t *key;
+    const char16_t *caption;
+};
+const std::array<PageTab, 4> &pageTabs();
 
 // Lays out page 1 (own-ship data), 2 (system settings), 3 (instructions) or
 // 4 (connection diagram): hides everything, then shows the page's fields, write

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "EntryRules.h"
+#include "Form.h"
+#include "LinkSession.h"
+#include "WindowLayout.h"
+
+#include <functional>
+
+namespace aisset {
+
+class Host;
+class RecordSink;
+class SettingStore;
+
+// Everything the main window shows and does, without the window: the form, the
+// page layout, the entry rules of the fields and the device link, wired to each
+// other. The Qt window binds its widgets to this and forwards its events; the
+// tests drive it with a scripted host.
+class MainCore {
+public:
+    struct Services {
+        SettingStore &settings;        // where the port choice is kept
+        RecordSink *records = nullptr; // where every built page is filed
+        ReplyDecoder decoder;          // decodes a parameter line into the form
+        // Shows the ship's length and width from the antenna fields.
+        std::function<void(Form &)> showShipSize;
+        LinkSession::Options link;     // the serial line (a real port when empty)
+    };
+
+    MainCore(Host &host, Services services);
+
+    Form &form() { return form_; }
+    WindowLayout &layout() { return layout_; }
+    EntryRules &rules() { return rules_; }
+    LinkSession &link() { return link_; }
+
+    // The window's load sequence: link state reset, tabs, port opened, every
+    // choice list on its start entry, page 1 laid out with its masks, then the
+    // window shown (showWindow; without one the form is only marked visible) and
+    // the focus put into the MMSI field.
+    void formLoad(const std::function<void()> &showWindow = {});
+
+    // Events of the window's controls.
+    void tabClicked(int page);        // Tab1_Click
+    void writeButtonClicked(int index); // Command2_Click
+    void portChosen(int listPosition);  // Combo2_Click
+
+private:
+    void placeFixedElements();
+
+    Host &host_;
+    Form form_;
+    WindowLayout layout_;
+    LinkSession link_;
+    EntryRules rules_;
+};
+
+} // namespace aisset

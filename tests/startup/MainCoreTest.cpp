@@ -1,0 +1,100 @@
+#include "FieldTable.h"
+#include "MainCore.h"
+#include "QtSerialLine.h"
+#include "ScriptedHost.h"
+#include "SettingStore.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace aisset;
+
+namespace {
+
+// The core of a window on a machine without serial ports, on a clean store.
+struct Core {
+    test::ScriptedHost host;
+    MemorySettingStore settings;
+    QStringList shipSizeShown; // antenna A's text each time the ship size is shown
+    MainCore core{host,
+                  {settings, nullptr, [](const QString &) { return 0; },
+                   [this](Form &f) { shipSizeShown << f.editText(slot::antennaA); },
+                   {std::make_unique<QtSerialLine>([](int) { return QString(); }), {}}}};
+};
+
+TEST(MainCore, LoadingTheWindowGivesTheStartState)
+{
+    Core c;
+    const Form &form = c.core.form();
+    const WindowLayout &layout = c.core.layout();
+    bool laidOutWhenShown = false;
+    c.core.formLoad([&] { laidOutWhenShown = layout.edit(slot::mmsi).visible && form.choice(slot::epfdType).position() == 1; });
+
+    EXPECT_TRUE(laidOutWhenShown);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(c.host.focus, (std::pair{FieldKind::Edit, int(slot::mmsi)}));
+    EXPECT_EQ(layout.selectedPage(), 1);
+    EXPECT_TRUE(layout.edit(slot::mmsi).visible);
+    EXPECT_EQ(layout.windowHeight(), 6400);
+    EXPECT_FALSE(layout.statusLabelsVisible());
+    EXPECT_EQ(layout.picture(WindowLayout::IMAGE3).top, 480);
+    EXPECT_EQ(layout.picture(WindowLayout::image2).left, 8280);
+    // Choice lists stand where their edit fields stand.
+    for (int s : {slot::shipType, slot::channel1, slot::gpsOutput})
+        EXPECT_EQ(layout.choice(s).top, layout.edit(s).top) << s;
+    // Page 2's captions come with page 2.
+    EXPECT_EQ(form.caption(slot::channel1), QString());
+    EXPECT_EQ(form.caption(slot::mmsi), QStringLiteral("MMSI:"));
+
+    EXPECT_EQ(form.editText(slot::draught), QStringLiteral("__._米"));
+    EXPECT_EQ(form.choice(slot::shipType).position(), -1);
+    EXPECT_EQ(form.choiceText(slot::channel1), QStringLiteral("2087(161.9750)MHz"));
+    EXPECT_EQ(form.connectionStatus(), QStringLiteral("通讯口1  无效"));
+    EXPECT_EQ(c.core.link().ports().currentIndex(), 0);
+}
+
+TEST(MainCore, AStoredPortIsOpenedAtStart)
+{
+    Core c;
+    c.settings.save(QStringLiteral("VARID"), QStringLiteral("CONTENT"), QStringLiteral("Commport"),
+                    QStringLiteral("3"));
+    c.core.formLoad();
+    EXPECT_EQ(c.core.link().ports().currentIndex(), 2);
+    EXPECT_EQ(c.core.form().connectionStatus(), QStringLiteral("通讯口3  无效"));
+}
+
+TEST(MainCore, EnterOnTheLastOwnShipFieldStartsTheOwnShipWrite)
+{
+    Core c;
+    c.core.formLoad();
+    c.host.answers = {false}; // "No" to the confirmation: nothing is sent
+    c.core.rules().Combo1_KeyDown(slot::epfdType, kKeyEnter);
+    EXPECT_EQ(c.host.questions, QStringList{QStringLiteral("是否开始设置数据")});
+    EXPECT_TRUE(c.core.form().isEnabled());
+}
+
+TEST(MainCore, LeavingAnAntennaFieldShowsTheShipSize)
+{
+    Core c;
+    c.core.formLoad();
+    Form &form = c.core.form();
+    c.core.rules().text1_GotFocus(slot::antennaA);
+    for (QChar ch : QStringLiteral("600"))
+        form.typeIntoEdit(slot::antennaA, ch);
+    c.core.rules().text1_LostFocus(slot::antennaA);
+    EXPECT_EQ(c.shipSizeShown, QStringList{QStringLiteral("511米")});
+}
+
+TEST(MainCore, TabClicksSwitchPages)
+{
+    Core c;
+    c.core.formLoad();
+    c.core.tabClicked(2);
+    EXPECT_EQ(c.host.focus, (std::pair{FieldKind::Choice, int(slot::channel1)}));
+    EXPECT_EQ(c.core.form().caption(slot::channel1), QStringLiteral("AIS频道1:"));
+    c.core.tabClicked(3);
+    EXPECT_EQ(c.core.layout().windowHeight(), 7485);
+}
+
+} // namespace
