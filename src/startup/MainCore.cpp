@@ -3,19 +3,18 @@
 #include "Host.h"
 #include "Normalise.h"
 #include "Pages.h"
+#include "ReplyDecoding.h"
+#include "ShipSize.h"
 
 namespace aisset {
 
 MainCore::MainCore(Host &host, Services services)
-    : host_(host),
-      link_(form_, host, services.settings, std::move(services.decoder),
-            LinkSession::standardBuilder(form_, host, services.records), std::move(services.link)),
+    : host_(host), store_(services.store), settings_(store_), records_(store_),
+      link_(form_, host, settings_,
+            [this](const QString &line) { return FP(form_, host_, line); },
+            LinkSession::standardBuilder(form_, host, &records_), std::move(services.link)),
       rules_(form_, layout_, host,
-             {[this](int index) { writeButtonClicked(index); },
-              [this, show = std::move(services.showShipSize)] {
-                  if (show)
-                      show(form_);
-              }})
+             {[this](int index) { writeButtonClicked(index); }, [this] { ShowShipSize(form_); }})
 {
 }
 

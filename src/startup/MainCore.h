@@ -3,6 +3,8 @@
 #include "EntryRules.h"
 #include "Form.h"
 #include "LinkSession.h"
+#include "RecordSaver.h"
+#include "StoreSettings.h"
 #include "WindowLayout.h"
 
 #include <functional>
@@ -10,22 +12,17 @@
 namespace aisset {
 
 class Host;
-class RecordSink;
-class SettingStore;
+class ProfileStore;
 
 // Everything the main window shows and does, without the window: the form, the
-// page layout, the entry rules of the fields and the device link, wired to each
-// other. The Qt window binds its widgets to this and forwards its events; the
+// page layout, the entry rules of the fields, the device link and the profile
+// store, wired to each other. The Qt window binds its widgets to this and forwards its events; the
 // tests drive it with a scripted host.
 class MainCore {
 public:
     struct Services {
-        SettingStore &settings;        // where the port choice is kept
-        RecordSink *records = nullptr; // where every built page is filed
-        ReplyDecoder decoder;          // decodes a parameter line into the form
-        // Shows the ship's length and width from the antenna fields.
-        std::function<void(Form &)> showShipSize;
-        LinkSession::Options link;     // the serial line (a real port when empty)
+        ProfileStore &store;       // the port choice and the ship records
+        LinkSession::Options link; // the serial line (a real port when empty)
     };
 
     MainCore(Host &host, Services services);
@@ -34,6 +31,7 @@ public:
     WindowLayout &layout() { return layout_; }
     EntryRules &rules() { return rules_; }
     LinkSession &link() { return link_; }
+    ProfileStore &store() { return store_; }
 
     // The window's load sequence: link state reset, tabs, port opened, every
     // choice list on its start entry, page 1 laid out with its masks, then the
@@ -50,6 +48,9 @@ private:
     void placeFixedElements();
 
     Host &host_;
+    ProfileStore &store_;
+    StoreSettings settings_;
+    RecordSaver records_;
     Form form_;
     WindowLayout layout_;
     LinkSession link_;

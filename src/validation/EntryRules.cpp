@@ -8,6 +8,7 @@
 #include "Primitives.h"
 #include "WindowLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace aisset {
@@ -199,11 +200,16 @@ void EntryRules::filterSixBit(int slot)
 void EntryRules::rewrite(int slot, const QString &text) { (void)form_.setEditText(slot, text); }
 
 // An antenna distance: whole metres, cut to the limit (the limit itself stays),
-// then the ship size is shown again, rewritten or not.
+// then the ship size is shown again, rewritten or not. A number shorter than
+// the field stands at its left, as typed: the ship-size display reads the
+// leading number of the text, which a leading prompt would hide.
 void EntryRules::limitWholeMetres(int slot, const QString &clean, double limit)
 {
-    if (!clean.isEmpty())
-        rewrite(slot, wholeNumber(clean) + kMetre);
+    if (!clean.isEmpty()) {
+        const QString metres = wholeNumber(clean);
+        const qsizetype digits = form_.edit(slot).mask().size() - 1;
+        rewrite(slot, metres + QString(std::max<qsizetype>(0, digits - metres.size()), u'_') + kMetre);
+    }
     if (NumVal(clean) > limit)
         rewrite(slot, NumStr(limit) + kMetre);
     if (hooks_.showShipSize)

@@ -1,8 +1,10 @@
 #include "FieldTable.h"
 #include "MainCore.h"
+#include "ProfileStore.h"
 #include "QtSerialLine.h"
 #include "ScriptedHost.h"
-#include "SettingStore.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -14,13 +16,10 @@ namespace {
 
 // The core of a window on a machine without serial ports, on a clean store.
 struct Core {
+    QTemporaryDir dir;
+    ProfileStore store{dir.path()};
     test::ScriptedHost host;
-    MemorySettingStore settings;
-    QStringList shipSizeShown; // antenna A's text each time the ship size is shown
-    MainCore core{host,
-                  {settings, nullptr, [](const QString &) { return 0; },
-                   [this](Form &f) { shipSizeShown << f.editText(slot::antennaA); },
-                   {std::make_unique<QtSerialLine>([](int) { return QString(); }), {}}}};
+    MainCore core{host, {store, {std::make_unique<QtSerialLine>([](int) { return QString(); }), {}}}};
 };
 
 TEST(MainCore, LoadingTheWindowGivesTheStartState)
@@ -57,7 +56,7 @@ TEST(MainCore, LoadingTheWindowGivesTheStartState)
 TEST(MainCore, AStoredPortIsOpenedAtStart)
 {
     Core c;
-    c.settings.save(QStringLiteral("VARID"), QStringLiteral("CONTENT"), QStringLiteral("Commport"),
+    c.store.save(QStringLiteral("VARID"), QStringLiteral("CONTENT"), QStringLiteral("Commport"),
                     QStringLiteral("3"));
     c.core.formLoad();
     EXPECT_EQ(c.core.link().ports().currentIndex(), 2);
@@ -74,16 +73,19 @@ TEST(MainCore, EnterOnTheLastOwnShipFieldStartsTheOwnShipWrite)
     EXPECT_TRUE(c.core.form().isEnabled());
 }
 
-TEST(MainCore, LeavingAnAntennaFieldShowsTheShipSize)
+TEST(MainCore, LeavingAnAntennaFieldShowsTheShipSizeFromTheTidiedValues)
 {
     Core c;
     c.core.formLoad();
-    Form &form = c.core.form();
-    c.core.rules().text1_GotFocus(slot::antennaA);
-    for (QChar ch : QStringLiteral("600"))
-        form.typeIntoEdit(slot::antennaA, ch);
-    c.core.rules().text1_LostFocus(slot::antennaA);
-    EXPECT_EQ(c.shipSizeShown, QStringList{QStringLiteral("511米")});
+    const std::pair<int, const char16_t *> typed[] = {
+        {slot::antennaA, u"600"}, {slot::antennaB, u"020"}, {slot::antennaC, u"5"}, {slot::antennaD, u"64"}};
+    for (const auto &[s, keys] : typed) {
+        c.core.rules().text1_GotFocus(s);
+        for (QChar ch : QString::fromUtf16(keys))
+            c.core.form().typeIntoEdit(s, ch);
+        c.core.rules().text1_LostFocus(s);
+    }
+    EXPECT_EQ(c.core.form().shipSizeText(), QStringLiteral("船长:531米   船宽:68米"));
 }
 
 TEST(MainCore, TabClicksSwitchPages)

@@ -110,7 +110,8 @@ TEST_F(EntryRulesTest, LeavingAFieldTidiesAndLimitsItsText)
         {slot::crewCount, u"0012", u"12__"},    // whole number, placed as typed
         {slot::antennaA, u"600", u"511米"},
         {slot::antennaB, u"511", u"511米"},
-        {slot::antennaB, u"020", u"_20米"},
+        {slot::antennaB, u"020", u"20_米"},     // whole metres stand at the left
+        {slot::antennaC, u"5", u"5_米"},
         {slot::antennaC, u"63", u"63米"},
         {slot::antennaD, u"64", u"63米"},
         {slot::mmsi, u"012345678", u"012345678"}, // never rewritten
