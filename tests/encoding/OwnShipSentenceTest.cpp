@@ -2,8 +2,8 @@
 #include "Gbk.h"
 #include "OwnShipSentence.h"
 #include "Primitives.h"
-#include "RecordSink.h"
 #include "ScriptedHost.h"
+#include "SentenceTesting.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +12,6 @@
 using namespace aisset;
 
 namespace {
-
-struct CountingSink : RecordSink {
-    int ownShip = 0;
-    void saveOwnShipRecord(Form &) override { ++ownShip; }
-    void saveSystemRecord(Form &) override {}
-    void saveFactoryRecord(Form &) override {}
-};
 
 using Values = std::map<int, QString>;
 
@@ -46,7 +39,7 @@ protected:
 
     test::StartForm f;
     test::ScriptedHost host;
-    CountingSink sink;
+    test::CountingSink sink;
 };
 
 TEST_F(OwnShip, WorkedExampleGivesTheSentenceWithChecksum34)
@@ -113,14 +106,7 @@ TEST_P(OwnShipChecks, RefusesOnceWithFocusOnTheLastFailingField)
         v[s] = text;
     fill(v);
     f.form.setEnabled(false);
-    const BuildResult r = build();
-    EXPECT_FALSE(r.ok());
-    EXPECT_EQ(r.failedSlot, GetParam().failedSlot);
-    EXPECT_EQ(host.messages, QStringList{u"有错误,请检查数据"_qs});
-    EXPECT_EQ(host.titles, QStringList{u"Ais设置"_qs});
-    EXPECT_EQ(host.focus, std::make_pair(field(GetParam().failedSlot).kind, GetParam().failedSlot));
-    EXPECT_TRUE(f.form.isEnabled());
-    EXPECT_TRUE(f.form.sentCommands().isEmpty());
+    test::expectRefused(build(), f.form, host, GetParam().failedSlot, field(GetParam().failedSlot).kind);
     EXPECT_EQ(sink.ownShip, 0);
 }
 
@@ -138,13 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FailCase{"draught and MMSI", {{slot::draught, u""_qs}, {slot::mmsi, u"1234"_qs}}, slot::mmsi},
                     FailCase{"ship type and device", {{slot::shipType, u""_qs}, {slot::epfdType, u""_qs}},
                              slot::epfdType}),
-    [](const testing::TestParamInfo<FailCase> &caseInfo) {
-        std::string name = caseInfo.param.what;
-        for (char &c : name)
-            if (!std::isalnum(static_cast<unsigned char>(c)))
-                c = '_';
-        return name;
-    });
+    test::ByWhat());
 
 struct PassCase {
     int slot;
