@@ -1,0 +1,74 @@
+#include "LinkHarness.h"
+
+#include <gtest/gtest.h>
+
+using namespace aisset;
+
+namespace {
+
+class ConsoleActions : public testing::Test {
+protected:
+    void SetUp() override { h.openPort(); }
+    Console &console() { return h.session.console(); }
+    test::LinkHarness h;
+};
+
+TEST_F(ConsoleActions, CopyingCommandsAfterAReadLeavesTheRequestsOwnLineEndInPlace)
+{
+    h.session.transactions().command2Click(3);
+    h.form().appendSentCommand(u"$CVUIS,ABC*12Chr(13)Chr(10)"_qs);
+    console().click(Console::CopyCommands);
+    EXPECT_EQ(h.form().replyLog(), u"$CVRSE,*7D\r\n\r\n$CVUIS,ABC*12Chr(13)Chr(10)\r\n"_qs);
+}
+
+TEST_F(ConsoleActions, ASelectedCommandIsSentExactlyAsListedAndNeitherLoggedNorMadePending)
+{
+    h.form().appendSentCommand(u"$CVRSE,*7D\r\n"_qs);
+    h.form().appendSentCommand(u"$CVUIS,ABC*12Chr(13)Chr(10)"_qs);
+    h.state().pendingGroup = LinkState::SystemWrite;
+    console().selectSentCommand(1);
+    EXPECT_EQ(h.form().replyLog(), u"$CVUIS,ABC*12Chr(13)Chr(10)"_qs);
+    console().click(Console::SendData);
+    console().selectSentCommand(0);
+    console().click(Console::SendData);
+    EXPECT_EQ(h.writtenText(), (QStringList{u"$CVUIS,ABC*12Chr(13)Chr(10)"_qs, u"$CVRSE,*7D\r\n"_qs}));
+    EXPECT_EQ(h.form().sentCommands().size(), 2);
+    EXPECT_EQ(h.state().pendingGroup, LinkState::SystemWrite);
+    // A reply to the resent request is decoded though no read was started.
+    h.deliver("!CVSET,1\r\n");
+    h.tick();
+    EXPECT_EQ(h.decodedLines, QStringList{u"!CVSET,1\r\n"_qs});
+}
+
+TEST_F(ConsoleActions, AnEmptyCommandTextSendsNothing)
+{
+    console().click(Console::SendData);
+    EXPECT_TRUE(h.line.written.isEmpty());
+}
+
+TEST_F(ConsoleActions, SplittingDecodesTheRawLogWithoutTouchingTheLink)
+{
+    h.form().setReceiveLog(u"!CVSET,1\r\n!CVACK\r\n"_qs);
+    h.state().pendingGroup = LinkState::Read;
+    h.state().readRequest = u"$CVRSE,*7D\r\n"_qs;
+    h.decodeResults = {1};
+    console().click(Console::SplitData);
+    EXPECT_EQ(h.decodedLines, QStringList{u"!CVSET,1\r\n!CVACK\r\n"_qs});
+    EXPECT_EQ(h.state().pendingGroup, LinkState::Read);
+    EXPECT_TRUE(h.line.written.isEmpty());
+}
+
+TEST_F(ConsoleActions, ClearingEmptiesBothLogsAndTheListAndLaterBytesStartANewLog)
+{
+    h.form().setReplyLog(u"a"_qs);
+    h.form().appendSentCommand(u"b"_qs);
+    h.deliver("!CVA");
+    console().click(Console::ClearData);
+    EXPECT_TRUE(h.form().replyLog().isEmpty());
+    EXPECT_TRUE(h.form().receiveLog().isEmpty());
+    EXPECT_TRUE(h.form().sentCommands().isEmpty());
+    h.deliver("CK\r\n");
+    EXPECT_EQ(h.form().receiveLog(), u"CK\r\n"_qs);
+}
+
+} // namespace

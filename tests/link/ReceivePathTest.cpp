@@ -1,0 +1,301 @@
+#include "Gbk.h"
+#include "LineClassifier.h"
+#include "LinkHarness.h"
+
+#include <gtest/gtest.h>
+
+using namespace aisset;
+
+namespace {
+
+// A parameter line long enough to look real; the harness's decoder only records it.
+const QByteArray kReply = "!CVSET,0908170000123450120AB12   0000       90000000000000000000000"
+                          "                    00000000001208720880505=K=R*50\r\n";
+
+class Receive : public testing::Test {
+protected:
+    void SetUp() override { h.openPort(); }
+    test::LinkHarness h;
+};
+
+struct ClassifyCase {
+    const char *line;
+    ClassifiedLine::Kind kind;
+    const char *handedOn;
+};
+
+class Classify : public testing::TestWithParam<ClassifyCase> {};
+
+TEST_P(Classify, RecognisesTheLineByItsStartThenBySearching)
+{
+    const ClassifyCase c = GetParam();
+    const ClassifiedLine r = classifyLine(QString::fromLatin1(c.line));
+    EXPECT_EQ(r.kind, c.kind);
+    EXPECT_EQ(r.reply, QString::fromLatin1(c.handedOn));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Classify,
+    testing::Values(ClassifyCase{"!CVACK\r\n", ClassifiedLine::Acknowledgement, ""},
+                    ClassifyCase{"$ZLOUT\r\n", ClassifiedLine::Acknowledgement, ""},
+                    ClassifyCase{"!CVSET,123\r\n", ClassifiedLine::Reply, "!CVSET,123\r\n"},
+                    // The start decides before the search: an acknowledgement carrying "CVSET".
+                    ClassifyCase{"!CVACKCVSET\r\n", ClassifiedLine::Acknowledgement, ""},
+                    ClassifyCase{"xy!CVSET,123\r\n", ClassifiedLine::ShiftedReply, "!CVSET,123\r\n"},
+                    ClassifyCase{"CVSET,9\r\n", ClassifiedLine::ShiftedReply, "!CVSET,9\r\n"},
+                    // A reply beats an acknowledgement further on.
+                    ClassifyCase{"ab CVACK CVSET\r\n", ClassifiedLine::ShiftedReply, "!CVSET\r\n"},
+                    ClassifyCase{"VACK!CVACK\r\n", ClassifiedLine::Acknowledgement, ""},
+                    ClassifyCase{"..ZLOUT\r\n", ClassifiedLine::Acknowledgement, ""},
+                    ClassifyCase{"!cvack\r\n", ClassifiedLine::Ignored, ""},
+                    ClassifyCase{"VACK\r\n", ClassifiedLine::Ignored, ""}));
+
+TEST_F(Receive, ALoneLineEndIsDroppedAndTheTimerStops)
+{
+    h.deliver("\r\n");
+    EXPECT_TRUE(h.session.receivePath().isPolling());
+    h.tick();
+    EXPECT_TRUE(h.state().recvBuffer.isEmpty());
+    EXPECT_FALSE(h.session.receivePath().isPolling());
+}
+
+// The start of a line that is still arriving is kept, however short it is.
+TEST_F(Receive, OneOrTwoCharactersAreTheStartOfALineNotNoise)
+{
+    h.state().pendingGroup = LinkState::OwnShipWrite;
+    h.deliver("!");
+    h.tick();
+    h.deliver("C");
+    h.tick();
+    EXPECT_EQ(h.state().recvBuffer, u"!C"_qs);
+    EXPECT_EQ(h.state().idleTicks, 2);
+    EXPECT_TRUE(h.session.receivePath().isPolling());
+    h.deliver("VACK\r\n");
+    h.tick();
+    EXPECT_EQ(h.host.messages, QStringList{u"本船资料设置成功"_qs});
+}
+
+TEST_F(Receive, ALineSplitAfterFourCharactersIsTakenWholeOnceComplete)
+{
+    h.state().pendingGroup = LinkState::SystemWrite;
+    h.deliver("!CVA");
+    h.tick();
+    EXPECT_EQ(h.state().idleTicks, 1);
+    EXPECT_TRUE(h.host.messages.isEmpty());
+    h.deliver("CK\r\n");
+    h.tick();
+    EXPECT_EQ(h.state().idleTicks, 0);
+    EXPECT_EQ(h.host.messages, QStringList{u"系统设置成功"_qs});
+    h.tick();
+    EXPECT_FALSE(h.session.receivePath().isPolling());
+}
+
+TEST_F(Receive, AnIncompleteLineIsDroppedAtTheTwoHundredthIdleTickAndTheCountStartsAgain)
+{
+    h.deliver("!CVSE");
+    h.tick(199);
+    EXPECT_EQ(h.state().recvBuffer, u"!CVSE"_qs);
+    h.tick();
+    EXPECT_TRUE(h.state().recvBuffer.isEmpty());
+    EXPECT_FALSE(h.session.receivePath().isPolling());
+    // The next line arriving in two pieces is not dropped at its first tick.
+    h.state().pendingGroup = LinkState::FactoryWrite;
+    h.deliver("!CV");
+    h.tick();
+    EXPECT_EQ(h.state().recvBuffer, u"!CV"_qs);
+    h.deliver("ACK\r\n");
+    h.tick();
+    EXPECT_EQ(h.host.messages, QStringList{u"出厂设置成功"_qs});
+}
+
+TEST_F(Receive, ABufferOfTwoThousandCharactersIsDroppedWhole)
+{
+    h.deliver(QByteArray(1999, 'x'));
+    h.tick();
+    EXPECT_EQ(h.state().recvBuffer.size(), 1999);
+    h.deliver("x");
+    h.tick();
+    EXPECT_TRUE(h.state().recvBuffer.isEmpty());
+    EXPECT_FALSE(h.session.receivePath().isPolling());
+}
+
+TEST_F(Receive, OneLinePerTickThenTheEmptyBufferStopsTheTimer)
+{
+    h.state().pendingGroup = LinkState::OwnShipWrite;
+    h.deliver("!CVACK\r\n" + kReply);
+    h.tick();
+    EXPECT_EQ(h.host.messages.size(), 1);
+    EXPECT_TRUE(h.decodedLines.isEmpty());
+    h.tick();
+    EXPECT_EQ(h.decodedLines, QStringList{QString::fromLatin1(kReply)});
+    EXPECT_TRUE(h.session.receivePath().isPolling());
+    h.tick();
+    EXPECT_FALSE(h.session.receivePath().isPolling());
+}
+
+TEST_F(Receive, AnIgnoredLineOnlyClearsTheTransactionStatus)
+{
+    h.state().pendingGroup = LinkState::OwnShipWrite;
+    h.form().setTransactionStatus(u"读取成功"_qs);
+    h.deliver("$GPRMC,noise\r\n");
+    h.tick();
+    EXPECT_EQ(h.form().transactionStatus(), QString());
+    EXPECT_EQ(h.state().pendingGroup, LinkState::OwnShipWrite);
+    EXPECT_TRUE(h.host.messages.isEmpty());
+}
+
+struct AckCase {
+    short pending;
+    const char *line;
+    const char16_t *message; // nullptr: dropped
+};
+
+class Acknowledgement : public testing::TestWithParam<AckCase> {};
+
+TEST_P(Acknowledgement, IsAnnouncedForThePendingWriteOnly)
+{
+    const AckCase c = GetParam();
+    test::LinkHarness h;
+    h.openPort();
+    h.state().pendingGroup = c.pending;
+    h.deliver(c.line);
+    h.tick();
+    const LinkState &s = h.state();
+    if (c.message) {
+        EXPECT_EQ(h.host.messages, QStringList{QString::fromUtf16(c.message)});
+        EXPECT_EQ(h.host.titles, QStringList{u"Ais设置"_qs});
+        EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_qs);
+        EXPECT_EQ(s.pendingGroup, LinkState::None);
+        EXPECT_EQ(s.ackOwnShip + s.ackSystem + s.ackFactory, 1);
+        EXPECT_TRUE(h.session.state().ackFlag(c.pending));
+    } else {
+        EXPECT_TRUE(h.host.messages.isEmpty());
+        EXPECT_EQ(h.form().transactionStatus(), QString());
+        EXPECT_EQ(s.pendingGroup, c.pending);
+        EXPECT_FALSE(s.ackOwnShip || s.ackSystem || s.ackFactory);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Acknowledgement,
+                         testing::Values(AckCase{1, "!CVACK\r\n", u"本船资料设置成功"},
+                                         AckCase{2, "$ZLOUT\r\n", u"系统设置成功"},
+                                         AckCase{3, "xx!CVACK\r\n", u"出厂设置成功"},
+                                         AckCase{0, "!CVACK\r\n", nullptr},
+                                         AckCase{4, "!CVACK\r\n", nullptr}));
+
+// While the first acknowledgement's message box is open, further ticks wait;
+// afterwards the second acknowledgement finds nothing pending.
+TEST_F(Receive, ASecondAcknowledgementIsDroppedEvenWhileTheFirstMessageIsOpen)
+{
+    h.state().pendingGroup = LinkState::OwnShipWrite;
+    int nestedTicks = 0;
+    h.host.onMessage = [&](const QString &) {
+        h.tick(3);
+        nestedTicks += 3;
+        EXPECT_EQ(h.state().pendingGroup, LinkState::OwnShipWrite);
+    };
+    h.deliver("!CVACK\r\n!CVACK\r\n");
+    h.tick();
+    EXPECT_EQ(nestedTicks, 3);
+    EXPECT_EQ(h.state().recvBuffer, u"!CVACK\r\n"_qs);
+    h.drain();
+    EXPECT_EQ(h.host.messages.size(), 1);
+    EXPECT_EQ(h.state().pendingGroup, LinkState::None);
+}
+
+TEST_F(Receive, AReplyIsDecodedAndLoggedWithItsLengthAndCount)
+{
+    h.state().pendingGroup = LinkState::Read;
+    h.state().readRequest = u"$CVRSE,*7D\r\n"_qs;
+    h.form().setTransactionStatus(u"x"_qs);
+    h.deliver(kReply);
+    h.tick();
+    const QString line = QString::fromLatin1(kReply);
+    EXPECT_EQ(h.decodedLines, QStringList{line});
+    EXPECT_EQ(h.form().replyLog(), line + u"长度:"_qs + QString::number(line.size()) + u" 次数:1\r\n"_qs);
+    EXPECT_EQ(h.form().transactionStatus(), u"读取成功"_qs);
+    EXPECT_TRUE(h.state().readRequest.isEmpty());
+    EXPECT_EQ(h.state().pendingGroup, LinkState::None);
+    EXPECT_TRUE(h.line.written.isEmpty());
+}
+
+TEST_F(Receive, AReplyBehindStrayCharactersIsHandedOnWithItsStartRestoredAndLoggedWithoutCount)
+{
+    h.deliver("@@" + kReply.mid(1));
+    h.tick();
+    const QString line = QString::fromLatin1(kReply);
+    EXPECT_EQ(h.decodedLines, QStringList{line});
+    EXPECT_EQ(h.form().replyLog(), line + u"长度:"_qs + QString::number(line.size()) + u"\r\n"_qs);
+}
+
+TEST_F(Receive, ThreeUndecodableRepliesRequestTwiceMoreThenReportAReadError)
+{
+    const QString request = u"$CVRSE,*7D\r\n"_qs;
+    h.state().pendingGroup = LinkState::Read;
+    h.state().readRequest = request;
+    h.decodeResults = {1, 1, 1};
+    for (int reply = 0; reply < 3; ++reply) {
+        h.form().setTransactionStatus(u"拆分船型"_qs); // the decoding's last progress text
+        h.deliver(kReply);
+        h.tick();
+    }
+    EXPECT_EQ(h.writtenText(), (QStringList{request, request}));
+    EXPECT_EQ(h.state().readRetries, 2);
+    EXPECT_EQ(h.state().readRequest, request);
+    EXPECT_EQ(h.form().transactionStatus(), u"读取数据错误"_qs);
+    const QString log = h.form().replyLog();
+    EXPECT_TRUE(log.contains(u" 次数:1\r\n"_qs) && log.contains(u" 次数:2\r\n"_qs) && log.contains(u" 次数:3\r\n"_qs));
+}
+
+TEST_F(Receive, AFailedReplyKeepsTheDecodingsLastStatusAndWithoutAnOpenReadSendsNothing)
+{
+    h.state().readRequest = u"$CVRSE,*7D\r\n"_qs;
+    h.decodeResults = {1, 1};
+    h.onDecode = [&] { h.form().setTransactionStatus(u"拆分船型"_qs); };
+    h.deliver(kReply);
+    h.tick();
+    EXPECT_EQ(h.line.written.size(), 1);
+    EXPECT_EQ(h.form().transactionStatus(), u"拆分船型"_qs);
+
+    h.state().readRequest.clear();
+    h.deliver(kReply);
+    h.tick();
+    EXPECT_EQ(h.line.written.size(), 1);
+    EXPECT_EQ(h.state().readRetries, 1);
+}
+
+TEST_F(Receive, AReplyDuringAWriteEndsItsWaitSoItsAcknowledgementIsDropped)
+{
+    h.state().pendingGroup = LinkState::SystemWrite;
+    h.deliver(kReply + "!CVACK\r\n");
+    h.drain();
+    EXPECT_EQ(h.decodedLines.size(), 1);
+    EXPECT_TRUE(h.host.messages.isEmpty());
+    EXPECT_FALSE(h.state().ackSystem);
+}
+
+TEST_F(Receive, GbkPairsSplitAcrossChunksAndInvalidBytesNeitherBreakNorStallTheLines)
+{
+    const QByteArray chinese = toGbk(u"长度"_qs);
+    ASSERT_EQ(chinese.size(), 4);
+    h.deliver(chinese.left(1));
+    h.deliver(chinese.mid(1) + "\r\n");
+    h.deliver("\xff\x80\x81\r\n");
+    h.state().pendingGroup = LinkState::OwnShipWrite;
+    h.deliver("\xfe!CVACK\r\n");
+    h.drain();
+    EXPECT_TRUE(h.form().receiveLog().startsWith(u"长度\r\n"_qs));
+    EXPECT_EQ(h.host.messages, QStringList{u"本船资料设置成功"_qs});
+    EXPECT_TRUE(h.state().recvBuffer.isEmpty());
+}
+
+TEST_F(Receive, EveryChunkIsLoggedRawAndOnlyTheReceiveEventStartsTheTimer)
+{
+    EXPECT_FALSE(h.session.receivePath().isPolling());
+    h.deliver("ab");
+    h.deliver("c\r\n");
+    EXPECT_EQ(h.form().receiveLog(), u"abc\r\n"_qs);
+    EXPECT_TRUE(h.session.receivePath().isPolling());
+}
+
+} // namespace

@@ -1,0 +1,200 @@
+#include "LinkHarness.h"
+#include "Transactions.h"
+
+#include <gtest/gtest.h>
+
+using namespace aisset;
+
+namespace {
+
+const QString kConfirm = u"是否开始设置数据"_qs;
+const QString kRetry = u"设置失败,是否重试"_qs;
+
+class Write : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        h.openPort();
+        h.line.onWrite = [this](const QByteArray &) { enabledAtSend << h.form().isEnabled(); };
+        h.onWait = [this] {
+            enabledAtWait << h.form().isEnabled();
+            retryingAtWait << h.state().retryingWrite;
+        };
+    }
+    void click(int index) { h.session.transactions().command2Click(index); }
+    // Ends in the state every write leaves behind.
+    void expectCleanEnd()
+    {
+        EXPECT_TRUE(h.form().isEnabled());
+        EXPECT_FALSE(h.state().retryingWrite);
+        EXPECT_FALSE(h.state().ackOwnShip || h.state().ackSystem || h.state().ackFactory);
+    }
+
+    test::LinkHarness h;
+    QList<bool> enabledAtSend;
+    QList<bool> enabledAtWait;
+    QList<bool> retryingAtWait;
+};
+
+struct WriteCase {
+    int index;
+    Group group;
+    short pending;
+    const char16_t *message;
+    bool disablesWindow;
+};
+
+class SingleSend : public Write, public testing::WithParamInterface<WriteCase> {};
+
+// The start state: one send, no wait, no prompt; the acknowledgement is
+// announced whenever it comes, because the group stays pending.
+TEST_P(SingleSend, SendsOnceAndReturnsTheLateAcknowledgementIsStillAnnounced)
+{
+    const WriteCase c = GetParam();
+    ASSERT_TRUE(h.session.transactions().noRepeat());
+    h.form().setReceiveLog(u"old"_qs);
+    click(c.index);
+    EXPECT_EQ(h.host.questions, QStringList{kConfirm});
+    EXPECT_EQ(h.writtenText(), QStringList{h.sentences.at(c.group)});
+    EXPECT_EQ(enabledAtSend, QList<bool>{!c.disablesWindow});
+    EXPECT_EQ(h.waits, 0);
+    EXPECT_TRUE(h.host.messages.isEmpty());
+    EXPECT_EQ(h.state().pendingGroup, c.pending);
+    EXPECT_TRUE(h.form().receiveLog().isEmpty());
+    expectCleanEnd();
+
+    h.deliver("!CVACK\r\n");
+    h.tick();
+    EXPECT_EQ(h.host.messages, QStringList{QString::fromUtf16(c.message)});
+    EXPECT_EQ(h.state().pendingGroup, LinkState::None);
+}
+
+INSTANTIATE_TEST_SUITE_P(Groups, SingleSend,
+                         testing::Values(WriteCase{0, Group::OwnShip, 1, u"本船资料设置成功", true},
+                                         WriteCase{1, Group::System, 2, u"系统设置成功", true},
+                                         WriteCase{2, Group::Factory, 3, u"出厂设置成功", false}));
+
+TEST_F(Write, NoToTheFirstQuestionSendsNothing)
+{
+    h.host.answers = {false};
+    click(0);
+    EXPECT_EQ(h.builds, 0);
+    EXPECT_TRUE(h.line.written.isEmpty());
+    EXPECT_EQ(h.state().pendingGroup, LinkState::None);
+    expectCleanEnd();
+}
+
+TEST_F(Write, ARefusedBuildSendsNothingAndLeavesThePendingTransaction)
+{
+    h.state().pendingGroup = LinkState::Read;
+    h.refuseBuild = true;
+    h.session.transactions().setNoRepeat(false);
+    click(1);
+    EXPECT_TRUE(h.line.written.isEmpty());
+    EXPECT_EQ(h.waits, 0);
+    EXPECT_EQ(h.host.messages, QStringList{u"有错误,请检查数据"_qs}); // the builder's own, nothing more
+    EXPECT_EQ(h.host.questions, QStringList{kConfirm});
+    EXPECT_EQ(h.state().pendingGroup, LinkState::Read);
+    expectCleanEnd();
+}
+
+TEST_F(Write, RepeatingAWriteStopsSendingOnceTheUnitAcknowledges)
+{
+    h.session.transactions().setNoRepeat(false);
+    int waitsBeforeAck = 2;
+    h.onWait = [&] {
+        enabledAtWait << h.form().isEnabled();
+        if (--waitsBeforeAck == 0) {
+            h.deliver("!CVACK\r\n");
+            h.tick();
+        }
+    };
+    click(1);
+    EXPECT_EQ(h.line.written.size(), 2);
+    EXPECT_EQ(h.waits, 2);
+    EXPECT_EQ(enabledAtWait, (QList<bool>{false, false}));
+    EXPECT_EQ(h.host.messages, QStringList{u"系统设置成功"_qs});
+    EXPECT_EQ(h.host.questions, QStringList{kConfirm});
+    expectCleanEnd();
+}
+
+TEST_F(Write, ASilentUnitGetsThreeSystemSendsPerAttemptAndARetryWithoutTheFirstQuestion)
+{
+    h.session.transactions().setNoRepeat(false);
+    h.host.answers = {true, true, false};
+    const auto wait = h.onWait;
+    h.onWait = [&] {
+        wait();
+        h.deliver("noise\r\n"); // lands in the raw receive log
+    };
+    click(1);
+    EXPECT_EQ(h.writtenText(), QStringList(6, h.sentences.at(Group::System)));
+    EXPECT_EQ(h.waits, 6);
+    EXPECT_EQ(h.host.questions, (QStringList{kConfirm, kRetry, kRetry}));
+    // The window is disabled while sending and waiting, enabled at every question.
+    EXPECT_EQ(enabledAtWait, QList<bool>(6, false));
+    EXPECT_EQ(h.host.enabledAtQuestion, (QList<bool>{true, true, true}));
+    EXPECT_EQ(retryingAtWait, (QList<bool>{false, false, false, true, true, true}));
+    // The retry is a transaction of its own: it starts a fresh raw receive log.
+    EXPECT_EQ(h.form().receiveLog(), u"noise\r\nnoise\r\nnoise\r\n"_qs);
+    EXPECT_TRUE(h.host.messages.isEmpty());
+    EXPECT_EQ(h.state().pendingGroup, LinkState::SystemWrite);
+    expectCleanEnd();
+}
+
+TEST_F(Write, RetriesNestUntilTheUserSaysNo)
+{
+    h.session.transactions().setNoRepeat(false);
+    h.host.answers = {true, true, true, true, false};
+    click(0);
+    EXPECT_EQ(h.line.written.size(), 8); // four attempts of two sends
+    EXPECT_EQ(h.builds, 4);
+    EXPECT_EQ(h.host.questions, (QStringList{kConfirm, kRetry, kRetry, kRetry, kRetry}));
+    expectCleanEnd();
+}
+
+TEST_F(Write, TheFactoryWriteNeverDisablesTheWindow)
+{
+    h.session.transactions().setNoRepeat(false);
+    h.host.answers = {true, true, false};
+    click(2);
+    EXPECT_EQ(h.line.written.size(), 4);
+    EXPECT_EQ(enabledAtSend, QList<bool>(4, true));
+    EXPECT_EQ(enabledAtWait, QList<bool>(4, true));
+    expectCleanEnd();
+}
+
+TEST_F(Write, AReadClearsTheFormSendsTheRequestAndReturnsAtOnce)
+{
+    h.form().setReplyLog(u"earlier replies"_qs);
+    h.form().setReceiveLog(u"earlier bytes"_qs);
+    h.form().setTransactionStatus(u"设置成功"_qs);
+    h.form().appendSentCommand(u"$CVUIS,...Chr(13)Chr(10)"_qs);
+    ASSERT_TRUE(h.form().setEditText(slot::machineNumber, u"12345"_qs));
+    ASSERT_TRUE(h.form().setEditText(slot::mmsi, u"412345678"_qs));
+    h.state().readRetries = 2;
+    h.form().setEnabled(false);
+
+    click(3);
+    const QString request = u"$CVRSE,*7D\r\n"_qs;
+    EXPECT_EQ(Transactions::readRequest(), request);
+    EXPECT_EQ(h.writtenText(), QStringList{request});
+    EXPECT_EQ(h.form().sentCommands(), QStringList{request});
+    EXPECT_TRUE(h.host.questions.isEmpty());
+    EXPECT_EQ(h.waits, 0);
+    EXPECT_TRUE(h.form().isEnabled());
+    EXPECT_EQ(h.state().pendingGroup, LinkState::Read);
+    EXPECT_EQ(h.state().readRequest, request);
+    EXPECT_EQ(h.state().readRetries, 0);
+    EXPECT_TRUE(h.form().replyLog().isEmpty());
+    EXPECT_TRUE(h.form().receiveLog().isEmpty());
+    EXPECT_TRUE(h.form().transactionStatus().isEmpty());
+    // A field without a mask empties; a masked one refuses the empty text and
+    // keeps what it showed; every choice shows no entry.
+    EXPECT_EQ(h.form().editText(slot::machineNumber), QString());
+    EXPECT_EQ(h.form().editText(slot::mmsi), u"412345678"_qs);
+    for (int s = 0; s < kSlotCount; ++s)
+        EXPECT_EQ(h.form().choice(s).position(), -1) << s;
+}
+
+} // namespace
