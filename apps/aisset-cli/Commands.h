@@ -32,5 +32,6 @@ private:
 std::optional<Group> groupByName(const QString &name);
 
 int runEncode(const CliArgs &args, CliContext &context);
+int runDecode(const CliArgs &args, CliContext &context);
 
 } // namespace aisset::cli

@@ -1,0 +1,68 @@
+// Runs "aisset-cli decode" as a user would and checks its JSON and exit codes.
+#include "ReplyLineBuilder.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+using namespace aisset;
+
+namespace {
+
+struct Outcome {
+    int exitCode;
+    QJsonObject json;
+};
+
+Outcome runDecode(const QStringList &args, const QByteArray &input = {})
+{
+    QProcess p;
+    p.start(QStringLiteral(AISSET_CLI_PATH), QStringList{u"decode"_qs} + args);
+    p.write(input);
+    p.closeWriteChannel();
+    EXPECT_TRUE(p.waitForFinished(20000));
+    return {p.exitCode(), QJsonDocument::fromJson(p.readAllStandardOutput()).object()};
+}
+
+TEST(DecodeCli, LineArgumentPrintsFormStatusSizeAndTrace)
+{
+    const Outcome r = runDecode({test::ReplyLine().text()});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.json.value(u"result"_qs).toInt(-1), 0);
+    const QJsonObject fields = r.json.value(u"fields"_qs).toObject();
+    EXPECT_EQ(fields.value(u"shipType"_qs).toString(), u"70(货船)"_qs);
+    EXPECT_EQ(fields.value(u"shipName"_qs).toString(), u"HAI XING 7          "_qs);
+    EXPECT_EQ(fields.value(u"autoVhfOff"_qs).toString(), u"关"_qs);
+    EXPECT_EQ(fields.size(), 35);
+    EXPECT_EQ(r.json.value(u"status"_qs).toString(), u"拆分状态"_qs);
+    EXPECT_EQ(r.json.value(u"shipSize"_qs).toString(), u"船长:120米   船宽:12米"_qs);
+    const QJsonArray trace = r.json.value(u"trace"_qs).toArray();
+    ASSERT_EQ(trace.size(), 11);
+    EXPECT_EQ(trace[0].toString(), u"字符串: hnVu"_qs);
+}
+
+TEST(DecodeCli, StandardInputKeepsTheUnitsCrLfButNotTheShellsLf)
+{
+    const QByteArray body = test::ReplyLine().text().left(110).toLatin1(); // ends before the status
+    const Outcome crlf = runDecode({}, body + "\r\n");
+    EXPECT_EQ(crlf.exitCode, 0);
+    EXPECT_EQ(crlf.json.value(u"trace"_qs).toArray().at(1).toString(), u"16进制: D,A,,"_qs);
+    const Outcome lf = runDecode({}, body + "\n" + "second line ignored\n");
+    EXPECT_EQ(lf.exitCode, 0);
+    EXPECT_EQ(lf.json.value(u"trace"_qs).toArray().at(1).toString(), u"16进制: ,,,"_qs);
+}
+
+TEST(DecodeCli, FailedDecodingExitsWithOne)
+{
+    const Outcome r = runDecode({test::ReplyLine().with(slot::shipType, u"99"_qs).text()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.json.value(u"result"_qs).toInt(-1), 1);
+    EXPECT_EQ(r.json.value(u"status"_qs).toString(), u"拆分船型"_qs);
+    EXPECT_TRUE(r.json.value(u"trace"_qs).toArray().isEmpty());
+    EXPECT_EQ(r.json.value(u"fields"_qs).toObject().value(u"crewCount"_qs).toString(), u"0025"_qs);
+}
+
+} // namespace
