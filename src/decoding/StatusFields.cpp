@@ -79,10 +79,17 @@ QString switchLine(const StatusRunTexts &runs)
 QString labelledLine(const QString &head, const StatusRunTexts &texts, bool decimalLine)
 {
     QString line = head;
-    for (const LabelledRun &r : kLabelledRuns)
-        if (decimalLine || !r.decimalLineOnly)
-            line += QString::fromUtf16(r.label) + u'(' + texts[std::size_t(r.slot)] + u')';
-    return line + u']';
+    line.reserve(160);
+    for (const LabelledRun &r : kLabelledRuns) {
+        if (!decimalLine && r.decimalLineOnly)
+            continue;
+        line += QStringView(r.label);
+        line += u'(';
+        line += texts[std::size_t(r.slot)];
+        line += u')';
+    }
+    line += u']';
+    return line;
 }
 
 void select(DecodeContext &context, const StatusField &f, qint64 n)

@@ -1,0 +1,43 @@
+// Decoding one valid parameter line of the unit into a start-state form.
+#include "Form.h"
+#include "Host.h"
+#include "Normalise.h"
+#include "ReplyDecoding.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace aisset;
+
+class QuietHost : public Host {
+public:
+    using Host::askYesNo;
+    using Host::showMessage;
+    void showMessage(const QString &, const QString &) override {}
+    bool askYesNo(const QString &, const QString &) override { return true; }
+    void processEvents() override {}
+    void moveFocus(FieldKind, int) override {}
+};
+
+// Every field valid; text fields in the unit's text code, status characters "hnVu".
+const QString kLine = QStringLiteral("!CVSET,0908171234567890150ZLpq```0025BXYZy``70085412345678009123456"
+                                     "HAI`XING`w``````````10002005073108822881203hnVu*00\r\n");
+
+void decodeValidLine(benchmark::State &state)
+{
+    Form form;
+    applyStartState(form);
+    QuietHost host;
+    for (auto _ : state) {
+        const int result = FP(form, host, kLine);
+        benchmark::DoNotOptimize(result);
+        if (result != 0)
+            state.SkipWithError("the line did not decode");
+    }
+}
+BENCHMARK(decodeValidLine)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
