@@ -87,7 +87,11 @@ void QtSerialLine::discardInput()
 
 void QtSerialLine::discardOutput()
 {
-    if (port_.isOpen())
+    // Only what still waits in the port's own queue, the queue pendingOutput()
+    // counts. Bytes the system has taken are on their way: flushing the system's
+    // queue as well would cut off a sentence on the wire (on a pseudo-terminal,
+    // one the other side has not read yet).
+    if (pendingOutput() > 0)
         port_.clear(QSerialPort::Output);
 }
 

@@ -27,4 +27,16 @@ void runEventLoopFor(qint64 ms)
 
 void waitSeconds(int n) { runEventLoopFor(msUntilSecondsPassed(QDateTime::currentMSecsSinceEpoch(), n)); }
 
+bool EventWait::run(qint64 timeoutMs)
+{
+    if (finished_)
+        return true;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop_, &QEventLoop::quit);
+    deadline.start(int(timeoutMs));
+    loop_.exec();
+    return finished_;
+}
+
 } // namespace aisset

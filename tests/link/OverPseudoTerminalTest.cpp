@@ -1,0 +1,197 @@
+// The link against the virtual unit over a real pseudo-terminal: sentences
+// built from the form go out through QSerialPort, the unit's answers come back
+// through the receive path and the reply decoding.
+#include "FieldInput.h"
+#include "FormFixture.h"
+#include "LinkSession.h"
+#include "QtSerialLine.h"
+#include "ReplyDecoding.h"
+#include "ScriptedHost.h"
+#include "SettingStore.h"
+#include "VirtualUnit.h"
+#include "Waiting.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace aisset;
+
+namespace {
+
+class OverPty : public testing::Test {
+protected:
+    // Starts the unit with the given faults and opens port 1 on its device.
+    void start(const QStringList &faults)
+    {
+        unit = std::make_unique<test::VirtualUnit>(faults);
+        ASSERT_FALSE(unit->path().isEmpty()) << "the virtual unit did not start";
+        const QString device = unit->path();
+        LinkSession::Options options;
+        options.line = std::make_unique<QtSerialLine>([device](int) { return device; });
+        // The repeating mode waits a tenth of a second instead of a second.
+        options.wait = [](int) { runEventLoopFor(100); };
+        session = std::make_unique<LinkSession>(form(), host, store,
+                                                [this](const QString &line) { return FP(form(), host, line); },
+                                                LinkSession::standardBuilder(form(), host, nullptr),
+                                                std::move(options));
+        session->ports().openAtStartup();
+        ASSERT_TRUE(session->line().isOpen());
+        ASSERT_EQ(form().connectionStatus(), u"通讯口1  连接"_qs);
+    }
+    Form &form() { return f.form; }
+    void fillOwnShip()
+    {
+        const std::pair<int, const char16_t *> values[] = {
+            {slot::crewCount, u"25"},   {slot::callSign, u"BXYZ9"},   {slot::shipType, u"70"},
+            {slot::draught, u"8.5"},    {slot::mmsi, u"412345678"},   {slot::imoNumber, u"009123456"},
+            {slot::shipName, u"HAI XING 7"}, {slot::antennaA, u"100"}, {slot::antennaB, u"20"},
+            {slot::antennaC, u"5"},     {slot::antennaD, u"7"},       {slot::epfdType, u"3"}};
+        for (const auto &[s, v] : values) {
+            const QString value = QString::fromUtf16(v);
+            const bool taken = field(s).kind == FieldKind::Choice ? selectChoiceValue(form(), s, value)
+                                                                   : enterValue(form(), s, value);
+            ASSERT_TRUE(taken) << s;
+        }
+    }
+    // Writes a group in the start state's single-send mode and waits for the
+    // acknowledgement; false when none came.
+    bool write(int index, qint64 timeoutMs = 3000)
+    {
+        EventWait acknowledged;
+        acknowledged.finishOn(&session->receivePath(), &ReceivePath::acknowledged);
+        session->transactions().command2Click(index);
+        return acknowledged.run(timeoutMs);
+    }
+    // Reads and waits until the read has ended (decoded, or the retries ran out).
+    bool read(qint64 timeoutMs = 3000)
+    {
+        EventWait ended;
+        QObject::connect(&session->receivePath(), &ReceivePath::replyHandled, &session->receivePath(),
+                         [&ended](int, bool readEnded) {
+                             if (readEnded)
+                                 ended.finish();
+                         });
+        session->transactions().command2Click(3);
+        return ended.run(timeoutMs);
+    }
+
+    test::StartForm f;
+    test::ScriptedHost host;
+    MemorySettingStore store;
+    std::unique_ptr<test::VirtualUnit> unit;
+    std::unique_ptr<LinkSession> session;
+};
+
+TEST_F(OverPty, WrittenValuesComeBackThroughARead)
+{
+    start({});
+    fillOwnShip();
+    ASSERT_TRUE(write(0));
+    ASSERT_TRUE(selectChoiceValue(form(), slot::promptVolume, u"5"_qs));
+    ASSERT_TRUE(selectChoiceValue(form(), slot::lcdMode, u"负显"_qs));
+    ASSERT_TRUE(selectChoiceValue(form(), slot::arrivalRange, u"15海里"_qs));
+    ASSERT_TRUE(selectChoiceValue(form(), slot::customMessage, u"开"_qs));
+    ASSERT_TRUE(selectChoiceValue(form(), slot::alarmRange, u"2.0海里"_qs));
+    ASSERT_TRUE(selectChoiceValue(form(), slot::soundPromptRange, u"0.3海里"_qs));
+    ASSERT_TRUE(write(1));
+    EXPECT_EQ(host.messages, (QStringList{u"本船资料设置成功"_qs, u"系统设置成功"_qs}));
+
+    QStringList choicesBefore;
+    for (int s = 0; s < kSlotCount; ++s)
+        choicesBefore << form().choiceText(s);
+    ASSERT_TRUE(read());
+    EXPECT_EQ(form().transactionStatus(), u"读取成功"_qs);
+    // Every choice shows what was written; the edit fields show the values in
+    // the form the unit keeps them, zero-filled and blank-filled.
+    for (int s = 0; s < kSlotCount; ++s)
+        EXPECT_EQ(form().choiceText(s), choicesBefore[s]) << str(field(s).name).toStdString();
+    const std::pair<int, const char16_t *> edits[] = {
+        {slot::crewCount, u"0025"},      {slot::callSign, u"BXYZ9  "},    {slot::draught, u"08.5米"},
+        {slot::mmsi, u"412345678"},      {slot::imoNumber, u"009123456"},
+        {slot::shipName, u"HAI XING 7          "}, {slot::antennaA, u"100米"}, {slot::antennaB, u"020米"},
+        {slot::antennaC, u"05米"},       {slot::antennaD, u"07米"}};
+    for (const auto &[s, text] : edits)
+        EXPECT_EQ(form().editText(s), QString::fromUtf16(text)) << str(field(s).name).toStdString();
+    EXPECT_EQ(form().editText(slot::machineNumber), u"000012345"_qs);
+    EXPECT_TRUE(form().replyLog().endsWith(u" 次数:1\r\n"_qs));
+}
+
+TEST_F(OverPty, AnswersInChunksOfOneOrTwoBytesWithNoiseBetweenLinesStillArrive)
+{
+    // Pauses longer than a poll period: many ticks find only a byte or two.
+    start({u"--chunk"_qs, u"1"_qs, u"--chunk-pause"_qs, u"25"_qs, u"--garbage"_qs, u"--zlout"_qs});
+    fillOwnShip();
+    EXPECT_TRUE(write(0));
+    EXPECT_EQ(host.messages, QStringList{u"本船资料设置成功"_qs});
+}
+
+TEST_F(OverPty, AReplyInTwoByteChunksIsDecoded)
+{
+    start({u"--chunk"_qs, u"2"_qs, u"--chunk-pause"_qs, u"25"_qs});
+    ASSERT_TRUE(read(5000));
+    EXPECT_EQ(form().transactionStatus(), u"读取成功"_qs);
+    EXPECT_EQ(form().choiceText(slot::channel1), u"2087(161.9750)MHz"_qs);
+}
+
+TEST_F(OverPty, QuickAnswersAreNeverLost)
+{
+    start({});
+    fillOwnShip();
+    for (int i = 0; i < 10; ++i)
+        ASSERT_TRUE(write(0)) << "write " << i;
+    EXPECT_EQ(host.messages.size(), 10);
+}
+
+TEST_F(OverPty, ASilentUnitEndsInTheRetryPrompt)
+{
+    start({u"--silent"_qs});
+    fillOwnShip();
+    session->transactions().setNoRepeat(false);
+    host.answers = {true, true, false};
+    session->transactions().command2Click(0);
+    EXPECT_EQ(host.questions, (QStringList{u"是否开始设置数据"_qs, u"设置失败,是否重试"_qs, u"设置失败,是否重试"_qs}));
+    EXPECT_TRUE(host.messages.isEmpty());
+    EXPECT_TRUE(form().isEnabled());
+    runEventLoopFor(50);
+    EXPECT_EQ(unit->log().filter(u"< $CVUIS,"_qs).size(), 4); // two sends per attempt
+}
+
+TEST_F(OverPty, ARepeatedWriteEndsWhenTheDelayedAcknowledgementArrives)
+{
+    start({u"--ack-delay"_qs, u"150"_qs});
+    fillOwnShip();
+    session->transactions().setNoRepeat(false);
+    session->transactions().command2Click(0);
+    EXPECT_EQ(host.messages, QStringList{u"本船资料设置成功"_qs});
+    EXPECT_EQ(host.questions, QStringList{u"是否开始设置数据"_qs});
+    EXPECT_EQ(unit->log().filter(u"< $CVUIS,"_qs).size(), 2); // the ack came during the second wait
+}
+
+TEST_F(OverPty, AnUndecodableReplyIsRequestedTwiceMoreThenReportedAsAReadError)
+{
+    start({u"--corrupt-reply"_qs});
+    ASSERT_TRUE(read());
+    EXPECT_EQ(form().transactionStatus(), u"读取数据错误"_qs);
+    EXPECT_EQ(unit->log().filter(u"< $CVRSE,*7D"_qs).size(), 3);
+    EXPECT_TRUE(form().replyLog().contains(u" 次数:3\r\n"_qs));
+}
+
+TEST_F(OverPty, AUnitThatHangsUpClosesThePortOnce)
+{
+    start({u"--hangup-after"_qs, u"0"_qs});
+    fillOwnShip();
+    EventWait lost;
+    lost.finishOn(&session->line(), &SerialLine::connectionLost);
+    session->transactions().command2Click(0);
+    ASSERT_TRUE(lost.run(3000));
+    EXPECT_FALSE(session->line().isOpen());
+    EXPECT_EQ(form().connectionStatus(), u"通讯口1 断开"_qs);
+    EXPECT_TRUE(host.messages.isEmpty());
+    // Later sends do nothing and report nothing.
+    session->transactions().command2Click(3);
+    runEventLoopFor(50);
+    EXPECT_EQ(form().connectionStatus(), u"通讯口1 断开"_qs);
+}
+
+} // namespace
