@@ -33,5 +33,7 @@ std::optional<Group> groupByName(const QString &name);
 
 int runEncode(const CliArgs &args, CliContext &context);
 int runDecode(const CliArgs &args, CliContext &context);
+int runWrite(const CliArgs &args, CliContext &context);
+int runRead(const CliArgs &args, CliContext &context);
 
 } // namespace aisset::cli

@@ -22,6 +22,8 @@ namespace {
 const char16_t *const kUsage = u"usage: aisset-cli <command> [options]\n"
                                u"  encode ownship|system|factory [--json]   build a write sentence from JSON on stdin\n"
                                u"  decode [LINE]                             decode a parameter line (argument, or the unit's bytes on stdin) to JSON\n"
+                               u"  write ownship|system|factory [--port P] write JSON on stdin to the unit, wait for its acknowledgement\n"
+                               u"  read [--port P] [--json]                  read the unit's parameters into a form and print it\n"
                                u"options: --json, --store DIR, --port P, --timeout SECONDS\n";
 
 int runHelp(const CliArgs &, CliContext &)
@@ -45,6 +47,8 @@ int main(int argc, char **argv)
     const std::map<QString, std::function<int(const CliArgs &, CliContext &)>> commands{
         {u"encode"_qs, runEncode},
         {u"decode"_qs, runDecode},
+        {u"write"_qs, runWrite},
+        {u"read"_qs, runRead},
         {u"help"_qs, runHelp},
     };
     const auto command = commands.find(args.command.isEmpty() ? u"help"_qs : args.command);

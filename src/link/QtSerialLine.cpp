@@ -63,10 +63,10 @@ SerialLine::OpenError QtSerialLine::open()
 {
     if (port_.isOpen())
         return OpenError::Other; // the port is not closed first; opening it again fails
-    const QString device = deviceForPort_(number_);
-    if (device.isEmpty())
+    device_ = deviceForPort_(number_);
+    if (device_.isEmpty())
         return OpenError::NoSuchPort;
-    port_.setPortName(device);
+    port_.setPortName(device_);
     losing_ = false;
     if (port_.open(QIODevice::ReadWrite))
         return OpenError::None;

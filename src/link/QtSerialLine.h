@@ -35,14 +35,16 @@ public:
     void write(const QByteArray &bytes) override;
     QByteArray readAll() override;
 
-    // The device the line was last opened on.
-    QString deviceName() const { return port_.portName(); }
+    // The device the line was last opened on, and why the last operation failed.
+    QString deviceName() const { return device_; }
+    QString errorText() const { return port_.errorString(); }
 
 private:
     void onError(QSerialPort::SerialPortError error);
 
     DeviceForPort deviceForPort_;
     QSerialPort port_;
+    QString device_;
     int number_ = 1;
     bool losing_ = false;
 };

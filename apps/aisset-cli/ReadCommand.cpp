@@ -1,0 +1,77 @@
+// aisset-cli read --port P: sends the read request with the window's read
+// transaction and prints the decoded form once the read has ended: the reply
+// decoded, or the repeated requests used up.
+#include "Commands.h"
+
+#include "CliHost.h"
+#include "CliLink.h"
+#include "FieldTable.h"
+#include "Form.h"
+#include "FormJson.h"
+#include "Normalise.h"
+#include "Output.h"
+#include "Waiting.h"
+
+#include <QJsonArray>
+
+namespace aisset::cli {
+
+namespace {
+
+void printFields(const QJsonObject &out)
+{
+    QString text;
+    const QJsonObject fields = out.value(u"fields"_qs).toObject();
+    for (const FieldInfo &f : fieldTable())
+        text += str(f.name) + QStringLiteral(": ") + fields.value(str(f.name)).toString() + u'\n';
+    text += QStringLiteral("status: ") + out.value(u"status"_qs).toString() + u'\n';
+    text += QStringLiteral("shipSize: ") + out.value(u"shipSize"_qs).toString() + u'\n';
+    writeStdout(text.toUtf8());
+}
+
+} // namespace
+
+int runRead(const CliArgs &args, CliContext &)
+{
+    if (!args.words.isEmpty()) {
+        printError(QStringLiteral("usage: aisset-cli read [--port P] [--timeout S] [--json]"));
+        return UsageError;
+    }
+    Form form;
+    applyStartState(form);
+    CliHost host;
+    CliLink link(args.port.isEmpty() ? u"1"_qs : args.port, form, host, [](Group) { return BuildResult{}; });
+    if (const QString error = link.open(); !error.isEmpty()) {
+        printError(error);
+        return LinkError;
+    }
+    LinkSession &session = link.session();
+    int result = -1; // the decoding's result for the last reply; -1 while none came
+    EventWait ended;
+    QObject::connect(&session.receivePath(), &ReceivePath::replyHandled, &session, [&](int r, bool readEnded) {
+        result = r;
+        if (readEnded)
+            ended.finish();
+    });
+    ended.finishOn(&session.line(), &SerialLine::connectionLost);
+
+    session.transactions().command2Click(3);
+    if (!ended.run(qint64(args.timeoutSeconds * 1000)) || result < 0) {
+        printError(session.line().isOpen() ? QStringLiteral("no reply within %1 s").arg(args.timeoutSeconds)
+                                           : form.connectionStatus());
+        return LinkError;
+    }
+    QJsonObject out;
+    out.insert(u"result"_qs, result);
+    out.insert(u"fields"_qs, formFields(form));
+    out.insert(u"status"_qs, form.transactionStatus());
+    out.insert(u"shipSize"_qs, form.shipSizeText());
+    out.insert(u"trace"_qs, QJsonArray::fromStringList(form.sentCommands()));
+    if (args.json)
+        printJson(out);
+    else
+        printFields(out);
+    return result == 0 ? Success : Refused;
+}
+
+} // namespace aisset::cli
