@@ -29,6 +29,8 @@ public:
     // What the unit has logged so far: "< " received, "> " answered, "refused: ...".
     QStringList log()
     {
+        // Gives the unit a moment to write, and the pipe to be read.
+        process_.waitForReadyRead(50);
         log_ += QString::fromLocal8Bit(process_.readAllStandardError());
         return log_.split(u'\n', Qt::SkipEmptyParts);
     }
