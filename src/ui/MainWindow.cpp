@@ -1,0 +1,226 @@
+#include "MainWindow.h"
+
+#include "ChoiceBox.h"
+#include "MaskedEdit.h"
+#include "PageWidgets.h"
+#include "Pages.h"
+#include "PortChoice.h"
+#include "Skin.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+
+// The window's pictures and skin live in the resources of this static library.
+static void initUiResources() { Q_INIT_RESOURCE(resources); }
+
+namespace aisset::ui {
+
+namespace {
+
+const QString kTitle = QStringLiteral("CorvelAIS船舶避碰系统(参数设置)(简)");
+
+// The window heights of the layout count the title bar and the frame; the Qt
+// window's own height starts below them.
+constexpr int kFrameTwips = 450;
+constexpr int kTabStripMargin = 60;
+constexpr int kPortChoiceWidth = 1500;
+constexpr int kStatusLabelLefts[2] = {120, 4080};
+constexpr int kStatusLabelOffset = 100; // below the status bar's top
+
+double screenDpi()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInch() : 96.0;
+}
+
+} // namespace
+
+MainWindow::MainWindow(ProfileStore &store, LinkSession::Options link, QWidget *parent)
+    : QMainWindow(parent), core_(*this, {store, std::move(link)}), twips_(screenDpi())
+{
+    initUiResources();
+    setObjectName(QStringLiteral("main1"));
+    setWindowTitle(kTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/aisset.svg")));
+
+    auto *area = new QWidget(this);
+    area->setObjectName(QStringLiteral("PageArea"));
+    setCentralWidget(area);
+    createTabs(area); // first, so that the fields stand on top of it
+    pages_ = std::make_unique<PageWidgets>(core_, area, twips_);
+    createStatusBar();
+    createPortChoice();
+    createMenus();
+    bindCore();
+    applyWindowHeight();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createTabs(QWidget *area)
+{
+    tabs_ = new QTabWidget(area);
+    tabs_->setObjectName(QStringLiteral("Tab1"));
+    for (const PageTab &tab : pageTabs()) {
+        const int index = tabs_->addTab(new QWidget, QString::fromUtf16(tab.caption));
+        tabs_->tabBar()->setTabData(index, QString::fromUtf16(tab.key));
+    }
+    auto *grid = new QGridLayout(area);
+    grid->setContentsMargins(twips_.px(kTabStripMargin), 0, twips_.px(kTabStripMargin), twips_.px(kTabStripMargin));
+    grid->addWidget(tabs_);
+
+    // A click runs the tab handler, also on the tab already selected; a change
+    // of tab by keyboard comes as a change of the current tab only.
+    connect(tabs_->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index >= 0)
+            core_.tabClicked(index + 1);
+    });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!followingCore_ && index + 1 != core_.layout().selectedPage())
+            core_.tabClicked(index + 1);
+    });
+}
+
+// The port choice stands at the window's bottom, at the right of the status bar.
+void MainWindow::createPortChoice()
+{
+    auto *label = new QLabel(QStringLiteral("通讯口:"), this);
+    label->setObjectName(QStringLiteral("SkinLabel7"));
+    portChoice_ = new QComboBox(this);
+    portChoice_->setObjectName(QStringLiteral("Combo2"));
+    portChoice_->addItems(PortChoice::entries());
+    portChoice_->setFixedWidth(twips_.px(kPortChoiceWidth));
+    statusBar()->addPermanentWidget(label);
+    statusBar()->addPermanentWidget(portChoice_);
+    connect(portChoice_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!followingCore_)
+            core_.portChosen(index);
+    });
+    connect(&core_.link().ports(), &PortChoice::currentIndexChanged, this, [this](int index) {
+        followingCore_ = true;
+        portChoice_->setCurrentIndex(index);
+        followingCore_ = false;
+    });
+}
+
+void MainWindow::createStatusBar()
+{
+    statusBar()->setObjectName(QStringLiteral("SBar1"));
+    for (int i = 0; i < 2; ++i) {
+        statusPanels_[i] = new QLabel(this);
+        statusPanels_[i]->setObjectName(QStringLiteral("SBar1_Panel%1").arg(i + 1));
+        statusBar()->addWidget(statusPanels_[i], 1);
+        statusLabels_[i] = new QLabel(this);
+        statusLabels_[i]->setObjectName(QStringLiteral("SkinLabel2_%1").arg(i));
+        statusLabels_[i]->hide();
+    }
+}
+
+void MainWindow::createMenus()
+{
+    QMenu *records = menuBar()->addMenu(QStringLiteral("档案调用"));
+    records->setObjectName(QStringLiteral("tt"));
+    QAction *load = records->addAction(QStringLiteral("调入船资料"));
+    load->setObjectName(QStringLiteral("t1"));
+    connect(load, &QAction::triggered, this, [this] {
+        if (openRecords_)
+            openRecords_();
+    });
+}
+
+void MainWindow::bindCore()
+{
+    Form &form = core_.form();
+    connect(&form, &Form::enabledChanged, this, &MainWindow::followEnabledState);
+    connect(&form, &Form::statusChanged, this, &MainWindow::showStatus);
+    connect(&core_.layout(), &WindowLayout::changed, this, [this](WindowLayout::Element element, int) {
+        using enum WindowLayout::Element;
+        if (element == WindowHeight) {
+            applyWindowHeight();
+        } else if (element == Page) {
+            followingCore_ = true;
+            tabs_->setCurrentIndex(core_.layout().selectedPage() - 1);
+            followingCore_ = false;
+        } else if (element == StatusLabels) {
+            for (QLabel *label : statusLabels_)
+                label->setVisible(core_.layout().statusLabelsVisible());
+        }
+    });
+}
+
+void MainWindow::applyWindowHeight()
+{
+    setFixedSize(twips_.px(WindowLayout::kWindowWidth), twips_.px(core_.layout().windowHeight() - kFrameTwips));
+    // The status labels stand on the status bar, wherever the height put it.
+    const int top = height() - statusBar()->sizeHint().height() + twips_.px(kStatusLabelOffset);
+    for (int i = 0; i < 2; ++i)
+        statusLabels_[i]->move(twips_.px(kStatusLabelLefts[i]), top);
+}
+
+void MainWindow::showStatus()
+{
+    const QString texts[2] = {core_.form().connectionStatus(), core_.form().transactionStatus()};
+    for (int i = 0; i < 2; ++i) {
+        statusPanels_[i]->setText(texts[i]);
+        statusLabels_[i]->setText(texts[i]);
+        statusLabels_[i]->adjustSize();
+    }
+}
+
+// Disabling the window takes the input focus from its field; when the window
+// is enabled again the field gets it back, as after a switch to another window
+// and back: no entering of the field, no entry rule.
+void MainWindow::followEnabledState(bool enabled)
+{
+    if (!enabled) {
+        focusBeforeDisable_ = QApplication::focusWidget();
+        setEnabled(false);
+        return;
+    }
+    setEnabled(true);
+    QWidget *field = focusBeforeDisable_.data();
+    focusBeforeDisable_.clear();
+    if (field && field->window() == this && !QApplication::focusWidget() && field->isVisible())
+        field->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void MainWindow::load()
+{
+    (void)applySkin(*this, kStartSkin);
+    core_.formLoad([this] { show(); });
+}
+
+void MainWindow::showMessage(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, this);
+    box.setEnabled(true); // a running procedure may hold the window disabled
+    box.exec();
+}
+
+bool MainWindow::askYesNo(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, this);
+    box.setEnabled(true);
+    return box.exec() != QMessageBox::No;
+}
+
+void MainWindow::processEvents() { QCoreApplication::processEvents(); }
+
+void MainWindow::moveFocus(FieldKind kind, int slot)
+{
+    QWidget *target = kind == FieldKind::Edit ? static_cast<QWidget *>(pages_->edit(slot))
+                                              : static_cast<QWidget *>(pages_->choice(slot));
+    // A field that is not shown, or a window that is not, takes no focus.
+    if (target->isVisible() && target->isEnabled())
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace aisset::ui

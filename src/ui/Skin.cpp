@@ -1,0 +1,21 @@
+#include "Skin.h"
+
+#include <QFile>
+#include <QWidget>
+
+namespace aisset::ui {
+
+bool applySkin(QWidget &window, const QString &path)
+{
+    if (path.isEmpty()) {
+        window.setStyleSheet(QString());
+        return true;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    window.setStyleSheet(QString::fromUtf8(file.readAll()));
+    return true;
+}
+
+} // namespace aisset::ui

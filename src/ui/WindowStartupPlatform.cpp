@@ -1,0 +1,50 @@
+#include "WindowStartupPlatform.h"
+
+#include "Twips.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QScreen>
+
+namespace aisset::ui {
+
+namespace {
+// The progress window's client area.
+constexpr int kProgressWidth = 3750, kProgressHeight = 375;
+} // namespace
+
+WindowStartupPlatform::WindowStartupPlatform(QString dataDir) : DesktopPlatform(std::move(dataDir)) {}
+WindowStartupPlatform::~WindowStartupPlatform() = default;
+
+void WindowStartupPlatform::showMessage(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+    box.exec();
+}
+
+// The bar is the window: a small window captioned "Form3", centred on the screen.
+void WindowStartupPlatform::showProgress(int minimum, int maximum)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const Twips twips(screen ? screen->logicalDotsPerInch() : 96.0);
+    progress_ = std::make_unique<QProgressBar>();
+    progress_->setObjectName(QStringLiteral("Bar1"));
+    progress_->setWindowTitle(QStringLiteral("Form3"));
+    progress_->setRange(minimum, maximum);
+    progress_->setTextVisible(false);
+    progress_->resize(twips.px(kProgressWidth), twips.px(kProgressHeight));
+    if (screen)
+        progress_->move(screen->availableGeometry().center() - progress_->rect().center());
+    progress_->show();
+}
+
+void WindowStartupPlatform::setProgress(int value)
+{
+    if (progress_)
+        progress_->setValue(value);
+}
+
+void WindowStartupPlatform::closeProgress() { progress_.reset(); }
+
+} // namespace aisset::ui

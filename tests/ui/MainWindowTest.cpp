@@ -1,0 +1,272 @@
+#include "FieldTable.h"
+#include "WindowFixture.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+using namespace aisset;
+using test::WindowTest;
+
+namespace {
+
+// Answers the next message box when it shows, after looking at it.
+void answerNextBox(QMessageBox::StandardButton answer, std::function<void(QMessageBox &)> look = {})
+{
+    QTimer::singleShot(0, [answer, look = std::move(look)] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        if (look)
+            look(*box);
+        box->button(answer)->click();
+    });
+}
+
+TEST_F(WindowTest, StartsOnPageOneWithTheFocusInTheMmsiField)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("CorvelAIS船舶避碰系统(参数设置)(简)"));
+    EXPECT_EQ(focused(), edit(slot::mmsi));
+    auto *tabs = find<QTabWidget>(QStringLiteral("Tab1"));
+    ASSERT_EQ(tabs->count(), 4);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    const QStringList captions{QStringLiteral("本船资料设置"), QStringLiteral("系统设置"), QStringLiteral("说明显示"),
+                               QStringLiteral("连接实图")};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(tabs->tabText(i), captions[i]);
+    EXPECT_TRUE(find<QPushButton>(QStringLiteral("Command2_0"))->isVisible());
+    EXPECT_FALSE(find<QPushButton>(QStringLiteral("Command2_1"))->isVisible());
+    EXPECT_EQ(find<QLabel>(QStringLiteral("SkinLabel1_8"))->text(), QStringLiteral("天线方位A:"));
+    EXPECT_EQ(edit(slot::draught)->text(), QStringLiteral("__._米"));
+    EXPECT_FALSE(window->styleSheet().isEmpty()); // the start skin
+    EXPECT_EQ(find<QLabel>(QStringLiteral("SBar1_Panel1"))->text(), QStringLiteral("通讯口1  无效"));
+    EXPECT_FALSE(find<QLabel>(QStringLiteral("SkinLabel2_0"))->isVisible());
+}
+
+TEST_F(WindowTest, EveryChoiceListWidgetStartsOnItsStartEntry)
+{
+    const std::pair<int, const char16_t *> expected[] = {
+        {slot::shipType, u""}, {slot::epfdType, u"1(GPS)"},
+        {slot::channel1, u"2087(161.9750)MHz"}, {slot::channel2, u"2088(162.0250)MHz"},
+        {slot::soundPromptRange, u"0.5海里"}, {slot::lightPrompt, u"开"},
+        {slot::promptVolume, u"2"}, {slot::alarmVolume, u"3"}, {slot::keyBrightness, u"2"},
+        {slot::lcdMode, u"正显"}, {slot::vhfTalk, u"关"}, {slot::dataOutput, u"GPS"},
+        {slot::alarmRange, u"0.5海里"}, {slot::arrivalRange, u"5海里"},
+        {slot::approachDisplay, u"关"}, {slot::alarm16, u"关"}, {slot::aisTransmit, u"关"},
+        {slot::autoRange, u"关"}, {slot::gpsOutput, u"RMC,GSV,GSA"}, {slot::customMessage, u"关"},
+        {slot::autoVhfOff, u"开"}};
+    for (const auto &[s, text] : expected)
+        EXPECT_EQ(choice(s)->currentText(), QString::fromUtf16(text)) << "slot " << s;
+    EXPECT_EQ(choice(slot::channel1)->count(), 180);
+    EXPECT_EQ(choice(slot::shipType)->currentIndex(), -1);
+    auto *ports = find<QComboBox>(QStringLiteral("Combo2"));
+    EXPECT_EQ(ports->count(), 16);
+    EXPECT_EQ(ports->currentText(), QStringLiteral("Com1"));
+}
+
+TEST_F(WindowTest, TypingFillsTheMaskAndStepsOverItsLiterals)
+{
+    ui::MaskedEdit *draught = edit(slot::draught);
+    enter(draught);
+    QTest::keyClicks(draught, QStringLiteral("1x2")); // "x" is refused
+    EXPECT_EQ(draught->text(), QStringLiteral("12._米"));
+    QTest::keyClick(draught, Qt::Key_5);
+    EXPECT_EQ(draught->text(), QStringLiteral("12.5米"));
+    EXPECT_EQ(form().editText(slot::draught), QStringLiteral("12.5米")); // one copy: the core's
+    QTest::keyClick(draught, Qt::Key_Backspace);
+    QTest::keyClick(draught, Qt::Key_Backspace); // over the point: the digit before it
+    EXPECT_EQ(draught->text(), QStringLiteral("1_._米"));
+    QTest::keyClick(draught, Qt::Key_Home);
+    QTest::keyClick(draught, Qt::Key_Delete);
+    EXPECT_EQ(draught->text(), QStringLiteral("__._米"));
+    QTest::keyClick(draught, Qt::Key_Right);
+    QTest::keyClick(draught, Qt::Key_Right); // steps over the point
+    EXPECT_EQ(draught->cursorPosition(), 3);
+}
+
+TEST_F(WindowTest, EnteringAFieldSelectsItsWholeText)
+{
+    enter(edit(slot::callSign));
+    QTest::keyClicks(edit(slot::callSign), QStringLiteral("AB"));
+    enter(edit(slot::mmsi));
+    enter(edit(slot::callSign));
+    EXPECT_EQ(edit(slot::callSign)->selectedText(), QStringLiteral("AB_____"));
+    QTest::keyClicks(edit(slot::callSign), QStringLiteral("C"));
+    EXPECT_EQ(edit(slot::callSign)->text(), QStringLiteral("C______"));
+}
+
+TEST_F(WindowTest, TheKeypadDecimalKeyHelpsWithTheDraught)
+{
+    ui::MaskedEdit *draught = edit(slot::draught);
+    enter(draught);
+    QTest::keyClick(draught, Qt::Key_Period, Qt::KeypadModifier);
+    EXPECT_EQ(draught->text(), QStringLiteral("_0._米"));
+    EXPECT_EQ(draught->cursorPosition(), 3);
+
+    enter(edit(slot::mmsi));
+    enter(draught);
+    QTest::keyClick(draught, Qt::Key_7);
+    QTest::keyClick(draught, Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClick(draught, Qt::Key_5);
+    EXPECT_EQ(draught->text(), QStringLiteral("_7.5米"));
+}
+
+TEST_F(WindowTest, EnterWalksThroughTheOwnShipPage)
+{
+    const std::vector<int> walk{slot::mmsi, slot::shipName, slot::callSign, slot::imoNumber, slot::shipType,
+                                slot::draught, slot::crewCount, slot::antennaA, slot::antennaB,
+                                slot::antennaC, slot::antennaD, slot::epfdType};
+    for (std::size_t i = 0; i + 1 < walk.size(); ++i) {
+        QTest::keyClick(focused(), Qt::Key_Return);
+        const int next = walk[i + 1];
+        QWidget *expected = field(next).kind == FieldKind::Edit ? static_cast<QWidget *>(edit(next))
+                                                                : static_cast<QWidget *>(choice(next));
+        ASSERT_EQ(focused(), expected) << "after slot " << walk[i];
+    }
+}
+
+TEST_F(WindowTest, EnterWalksThroughTheSystemPageFromItsFirstList)
+{
+    QTabBar *tabs = find<QTabWidget>(QStringLiteral("Tab1"))->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    ASSERT_EQ(focused(), choice(slot::channel1));
+    const int walk[] = {slot::channel2, slot::soundPromptRange, slot::lightPrompt, slot::promptVolume,
+                        slot::alarmVolume, slot::alarmRange, slot::keyBrightness, slot::lcdMode,
+                        slot::vhfTalk, slot::dataOutput, slot::arrivalRange, slot::approachDisplay, slot::alarm16};
+    for (int next : walk) {
+        QTest::keyClick(focused(), Qt::Key_Enter, Qt::KeypadModifier);
+        ASSERT_EQ(focused(), choice(next)) << "to slot " << next;
+    }
+}
+
+TEST_F(WindowTest, EnterOnTheLastOwnShipFieldAsksToStartTheWrite)
+{
+    enter(choice(slot::epfdType));
+    QString question, title, noButton;
+    answerNextBox(QMessageBox::No, [&](QMessageBox &box) {
+        question = box.text();
+        title = box.windowTitle();
+        noButton = box.button(QMessageBox::No)->text();
+        EXPECT_TRUE(box.isEnabled());
+    });
+    QTest::keyClick(choice(slot::epfdType), Qt::Key_Return);
+    EXPECT_EQ(question, QStringLiteral("是否开始设置数据"));
+    EXPECT_EQ(title, QStringLiteral("Ais设置"));
+    EXPECT_TRUE(noButton.startsWith(QStringLiteral("否"))) << noButton.toStdString(); // "否(&N)"
+
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(WindowTest, LeavingAFieldRunsItsRules)
+{
+    enter(edit(slot::antennaA));
+    QTest::keyClicks(edit(slot::antennaA), QStringLiteral("600"));
+    enter(edit(slot::antennaD));
+    QTest::keyClicks(edit(slot::antennaD), QStringLiteral("7"));
+    enter(edit(slot::draught));
+    QTest::keyClicks(edit(slot::draught), QStringLiteral("26"));
+    enter(edit(slot::mmsi));
+    EXPECT_EQ(edit(slot::antennaA)->text(), QStringLiteral("511米"));
+    EXPECT_EQ(edit(slot::antennaD)->text(), QStringLiteral("7_米"));
+    EXPECT_EQ(edit(slot::draught)->text(), QStringLiteral("25.5米"));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("Label2_3"))->text(), QStringLiteral("船长:511米   船宽:7米"));
+    EXPECT_TRUE(find<QLabel>(QStringLiteral("Label2_3"))->isVisible());
+}
+
+TEST_F(WindowTest, ACallSignWithAChineseCharacterIsFilteredWithAMessage)
+{
+    enter(edit(slot::callSign));
+    QTest::keyClicks(edit(slot::callSign), QStringLiteral("ab"));
+    QInputMethodEvent chinese;
+    chinese.setCommitString(QStringLiteral("中"));
+    QApplication::sendEvent(edit(slot::callSign), &chinese);
+    QTest::keyClicks(edit(slot::callSign), QStringLiteral("c"));
+    ASSERT_EQ(edit(slot::callSign)->text(), QStringLiteral("ab中c___"));
+
+    QString message;
+    answerNextBox(QMessageBox::Ok, [&](QMessageBox &box) { message = box.text(); });
+    QTest::keyClick(edit(slot::callSign), Qt::Key_Tab); // leaves for the next field
+    EXPECT_EQ(message, QStringLiteral("录入的数据不对,应仔细查询 只能为字母数字"));
+    EXPECT_EQ(edit(slot::callSign)->text(), QStringLiteral("ABC____"));
+    EXPECT_TRUE(window->isEnabled());
+    // The Tab key's move went on to the next field, which has the focus once the
+    // window is active again after the message box.
+    EXPECT_EQ(window->focusWidget(), edit(slot::imoNumber));
+}
+
+TEST_F(WindowTest, TheWindowFollowsTheCoresEnabledStateAndKeepsTheFocusedField)
+{
+    enter(edit(slot::imoNumber));
+    QTest::keyClicks(edit(slot::imoNumber), QStringLiteral("12"));
+    form().setEnabled(false);
+    EXPECT_FALSE(window->isEnabled());
+    form().setEnabled(true);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(focused(), edit(slot::imoNumber));
+    EXPECT_EQ(edit(slot::imoNumber)->text(), QStringLiteral("12_______")); // no entering: nothing selected
+    EXPECT_FALSE(edit(slot::imoNumber)->hasSelectedText());
+}
+
+TEST_F(WindowTest, ClickingTheTabOfThePageShownChangesNothing)
+{
+    enter(edit(slot::shipName));
+    QTest::keyClicks(edit(slot::shipName), QStringLiteral("SEA"));
+    QTabBar *tabs = find<QTabWidget>(QStringLiteral("Tab1"))->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    EXPECT_EQ(focused(), edit(slot::shipName));
+    EXPECT_EQ(edit(slot::shipName)->cursorPosition(), 3);
+    EXPECT_FALSE(edit(slot::shipName)->hasSelectedText());
+    EXPECT_EQ(window->core().layout().selectedPage(), 1);
+}
+
+TEST_F(WindowTest, TabsSwitchPagesAndTheWindowHeight)
+{
+    QTabBar *tabs = find<QTabWidget>(QStringLiteral("Tab1"))->tabBar();
+    const int pageHeight = window->height();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    EXPECT_GT(window->height(), pageHeight);
+    EXPECT_TRUE(find<QWidget>(QStringLiteral("Image4"))->isVisible());
+    EXPECT_FALSE(edit(slot::mmsi)->isVisible());
+    EXPECT_FALSE(find<QPushButton>(QStringLiteral("Command2_0"))->isVisible());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    EXPECT_EQ(window->height(), pageHeight);
+    EXPECT_EQ(focused(), edit(slot::mmsi));
+}
+
+TEST_F(WindowTest, ChangesTheCoreMakesShowAtOnce)
+{
+    ASSERT_TRUE(form().setEditText(slot::mmsi, QStringLiteral("412345678")));
+    ASSERT_TRUE(form().selectChoiceText(slot::shipType, QStringLiteral("70(货船)")));
+    form().setTransactionStatus(QStringLiteral("读取成功"));
+    EXPECT_EQ(edit(slot::mmsi)->text(), QStringLiteral("412345678"));
+    EXPECT_EQ(choice(slot::shipType)->currentText(), QStringLiteral("70(货船)"));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("SBar1_Panel2"))->text(), QStringLiteral("读取成功"));
+
+    choice(slot::vhfTalk)->setCurrentIndex(0); // and the user's choice reaches the core
+    EXPECT_EQ(form().choiceText(slot::vhfTalk), QStringLiteral("开"));
+}
+
+TEST_F(WindowTest, TheMenuBarShowsTheRecordsMenuWithItsEntry)
+{
+    const QList<QAction *> menus = window->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 1);
+    EXPECT_EQ(menus[0]->text(), QStringLiteral("档案调用"));
+    ASSERT_EQ(menus[0]->menu()->actions().size(), 1);
+    QAction *load = menus[0]->menu()->actions()[0];
+    EXPECT_EQ(load->text(), QStringLiteral("调入船资料"));
+    int opened = 0;
+    window->setRecordsAction([&] { ++opened; });
+    load->trigger();
+    EXPECT_EQ(opened, 1);
+}
+
+} // namespace

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ChineseLocale.h"
+#include "ChoiceBox.h"
+#include "MainWindow.h"
+#include "MaskedEdit.h"
+#include "ProfileStore.h"
+#include "QtSerialLine.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace aisset::test {
+
+// The main window as it starts, on a clean store and a machine without serial
+// ports, shown and active so that it takes the keyboard focus.
+class WindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { ui::useChineseLocale(*QCoreApplication::instance()); }
+
+    void SetUp() override
+    {
+        window = std::make_unique<ui::MainWindow>(
+            store, LinkSession::Options{std::make_unique<QtSerialLine>([](int) { return QString(); }), {}});
+        window->load();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <typename W>
+    W *find(const QString &name) const
+    {
+        W *w = window->findChild<W *>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    ui::MaskedEdit *edit(int slot) const { return find<ui::MaskedEdit>(QStringLiteral("text1_%1").arg(slot)); }
+    ui::ChoiceBox *choice(int slot) const { return find<ui::ChoiceBox>(QStringLiteral("Combo1_%1").arg(slot)); }
+    QWidget *focused() const { return QApplication::focusWidget(); }
+    Form &form() const { return window->core().form(); }
+
+    // Moves the focus to a field as the user does, with the Tab key's reason.
+    void enter(QWidget *field) const
+    {
+        field->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+    }
+
+    QTemporaryDir storeDir;
+    ProfileStore store{storeDir.path()};
+    std::unique_ptr<ui::MainWindow> window;
+};
+
+} // namespace aisset::test
