@@ -1,0 +1,118 @@
+#include "FieldInput.h"
+#include "FormFixture.h"
+#include "ProfileRecords.h"
+#include "RecordSaver.h"
+#include "RecordsDialog.h"
+#include "ScriptedHost.h"
+#include "StoreFixture.h"
+
+using namespace aisset;
+
+namespace {
+
+class RecordsDialogTest : public test::StoreFixture {
+protected:
+    // Saves one ship's own-ship page (and optionally its system page) as a write would.
+    void saveShip(const QString &mmsi, const QString &draught, bool system = false)
+    {
+        test::StartForm page;
+        ASSERT_TRUE(enterValue(page.form, slot::mmsi, mmsi));
+        ASSERT_TRUE(enterValue(page.form, slot::draught, draught));
+        ASSERT_TRUE(selectChoiceValue(page.form, slot::shipType, u"30"_qs));
+        saver.saveOwnShipRecord(page.form);
+        if (system)
+            saver.saveSystemRecord(page.form);
+    }
+
+    ProfileRecords records{store_};
+    RecordSaver saver{store_};
+    RecordsDialog dialog{records, u"/data"_qs};
+    test::StartForm main;
+    test::ScriptedHost host;
+};
+
+TEST_F(RecordsDialogTest, EmptyStoreListsNothingAndAsksForASelection)
+{
+    dialog.open();
+    EXPECT_TRUE(dialog.entries().isEmpty());
+    dialog.loadSelected(main.form, host);
+    EXPECT_EQ(host.messages, QStringList{u"请选择一个MMSI"_qs});
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.doubleClick(main.form, host);
+    EXPECT_EQ(host.messages.size(), 1); // a double click without selection does nothing
+}
+
+TEST_F(RecordsDialogTest, LoadingAShipResetsTheFormAndFillsItsStoredValues)
+{
+    saveShip(u"412345678"_qs, u"8.5"_qs);
+    ASSERT_TRUE(enterValue(main.form, slot::shipName, u"OTHER"_qs));
+    dialog.open();
+    ASSERT_EQ(dialog.entries(), QStringList{u"412345678"_qs});
+    dialog.select(0);
+    dialog.loadSelected(main.form, host);
+    EXPECT_EQ(main.form.editText(slot::draught), u"_8.5米"_qs);
+    EXPECT_EQ(main.form.editText(slot::mmsi), u"412345678"_qs);
+    EXPECT_EQ(main.form.editText(slot::shipName), QString(20, u'_'));
+    EXPECT_EQ(main.form.choiceText(slot::shipType), u"30(渔船)"_qs);
+    // Only own-ship keys were stored: every system choice stays without entry.
+    for (int s : {int(slot::channel1), int(slot::lightPrompt), int(slot::autoVhfOff)})
+        EXPECT_EQ(main.form.choice(s).position(), -1) << s;
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(dialog.isLoaded());
+}
+
+TEST_F(RecordsDialogTest, AHiddenDialogKeepsItsListUntilUnloaded)
+{
+    saveShip(u"412345678"_qs, u"8.5"_qs);
+    dialog.open();
+    dialog.select(0);
+    dialog.loadSelected(main.form, host);
+    saveShip(u"413000000"_qs, u"5"_qs);
+    dialog.open();
+    EXPECT_EQ(dialog.entries(), QStringList{u"412345678"_qs});
+    dialog.close();
+    dialog.open();
+    EXPECT_EQ(dialog.entries(), (QStringList{u"412345678"_qs, u"413000000"_qs}));
+}
+
+TEST_F(RecordsDialogTest, EmptyingTheListKeepsTheShipsSections)
+{
+    saveShip(u"412345678"_qs, u"8.5"_qs, true);
+    dialog.open();
+    dialog.clearList();
+    EXPECT_FALSE(dialog.isLoaded());
+    dialog.open();
+    EXPECT_TRUE(dialog.entries().isEmpty());
+
+    // Saved again after the clearing, the ship is the only entry and brings back
+    // the system keys stored before.
+    test::StartForm page;
+    ASSERT_TRUE(enterValue(page.form, slot::mmsi, u"412345678"_qs));
+    ASSERT_TRUE(enterValue(page.form, slot::draught, u"3"_qs));
+    saver.saveOwnShipRecord(page.form);
+    dialog.close();
+    dialog.open();
+    ASSERT_EQ(dialog.entries(), QStringList{u"412345678"_qs});
+    dialog.select(0);
+    dialog.loadSelected(main.form, host);
+    EXPECT_EQ(main.form.choiceText(slot::channel1), u"2087(161.9750)MHz"_qs);
+    EXPECT_EQ(main.form.editText(slot::draught), u"3_._米"_qs);
+}
+
+TEST_F(RecordsDialogTest, SkinComesFromTheStoredChoice)
+{
+    const std::pair<QString, QString> cases[] = {
+        {QString(), QString()},                   // nothing stored: "0" loads nothing
+        {u"no"_qs, QString()},                    // no skin chosen
+        {u"/skins/Mac.skn"_qs, u"/skins/Mac.skn"_qs},
+    };
+    for (const auto &[stored, expected] : cases) {
+        if (!stored.isEmpty())
+            records.saveSkin(stored);
+        RecordsDialog fresh(records, u"/data"_qs);
+        fresh.open();
+        EXPECT_EQ(fresh.skinPath(), expected) << stored.toStdString();
+    }
+}
+
+} // namespace
