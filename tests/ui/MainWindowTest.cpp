@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -20,16 +21,26 @@ using test::WindowTest;
 
 namespace {
 
-// Answers the next message box when it shows, after looking at it.
+// Answers the next message box when it shows (within five seconds), after
+// looking at it.
 void answerNextBox(QMessageBox::StandardButton answer, std::function<void(QMessageBox &)> look = {})
 {
-    QTimer::singleShot(0, [answer, look = std::move(look)] {
+    auto *poll = new QTimer;
+    auto *deadline = new QElapsedTimer;
+    deadline->start();
+    QObject::connect(poll, &QTimer::timeout, [=] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
+        if (!box && !deadline->hasExpired(5000))
+            return;
+        poll->stop();
+        poll->deleteLater();
+        delete deadline;
+        ASSERT_NE(box, nullptr) << "no message box came";
         if (look)
             look(*box);
         box->button(answer)->click();
     });
+    poll->start(10);
 }
 
 TEST_F(WindowTest, StartsOnPageOneWithTheFocusInTheMmsiField)
@@ -148,22 +159,40 @@ TEST_F(WindowTest, EnterWalksThroughTheSystemPageFromItsFirstList)
     }
 }
 
-TEST_F(WindowTest, EnterOnTheLastOwnShipFieldAsksToStartTheWrite)
+TEST_F(WindowTest, EnterOnTheLastOwnShipFieldOrTheButtonStartsTheWrite)
 {
-    enter(choice(slot::epfdType));
-    QString question, title, noButton;
-    answerNextBox(QMessageBox::No, [&](QMessageBox &box) {
-        question = box.text();
-        title = box.windowTitle();
-        noButton = box.button(QMessageBox::No)->text();
-        EXPECT_TRUE(box.isEnabled());
-    });
-    QTest::keyClick(choice(slot::epfdType), Qt::Key_Return);
-    EXPECT_EQ(question, QStringLiteral("是否开始设置数据"));
-    EXPECT_EQ(title, QStringLiteral("Ais设置"));
-    EXPECT_TRUE(noButton.startsWith(QStringLiteral("否"))) << noButton.toStdString(); // "否(&N)"
+    const std::pair<const char *, std::function<void()>> triggers[] = {
+        {"Enter", [this] {
+             enter(choice(slot::epfdType));
+             QTest::keyClick(choice(slot::epfdType), Qt::Key_Return);
+         }},
+        {"button", [this] { QTest::mouseClick(find<QPushButton>(QStringLiteral("Command2_0")), Qt::LeftButton); }},
+    };
+    for (const auto &[name, trigger] : triggers) {
+        QString question, title, noButton;
+        answerNextBox(QMessageBox::No, [&](QMessageBox &box) {
+            question = box.text();
+            title = box.windowTitle();
+            noButton = box.button(QMessageBox::No)->text();
+        });
+        trigger();
+        EXPECT_EQ(question, QStringLiteral("是否开始设置数据")) << name;
+        EXPECT_EQ(title, QStringLiteral("Ais设置")) << name;
+        EXPECT_TRUE(noButton.startsWith(QStringLiteral("否"))) << noButton.toStdString(); // "否(&N)"
+        EXPECT_TRUE(window->isEnabled()) << name;
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+}
 
-    EXPECT_TRUE(window->isEnabled());
+TEST_F(WindowTest, AMessageBoxWhileTheWindowIsHeldDisabledCanBeAnswered)
+{
+    form().setEnabled(false);
+    bool boxEnabled = false;
+    answerNextBox(QMessageBox::Ok, [&](QMessageBox &box) { boxEnabled = box.isEnabled(); });
+    window->showMessage(QStringLiteral("MMSI错误"));
+    EXPECT_TRUE(boxEnabled);
+    EXPECT_FALSE(window->isEnabled());
 }
 
 TEST_F(WindowTest, LeavingAFieldRunsItsRules)
@@ -251,8 +280,11 @@ TEST_F(WindowTest, ChangesTheCoreMakesShowAtOnce)
     EXPECT_EQ(choice(slot::shipType)->currentText(), QStringLiteral("70(货船)"));
     EXPECT_EQ(find<QLabel>(QStringLiteral("SBar1_Panel2"))->text(), QStringLiteral("读取成功"));
 
-    choice(slot::vhfTalk)->setCurrentIndex(0); // and the user's choice reaches the core
+    // And the user's choices reach the core.
+    choice(slot::vhfTalk)->setCurrentIndex(0);
     EXPECT_EQ(form().choiceText(slot::vhfTalk), QStringLiteral("开"));
+    find<QComboBox>(QStringLiteral("Combo2"))->setCurrentIndex(4);
+    EXPECT_EQ(find<QLabel>(QStringLiteral("SBar1_Panel1"))->text(), QStringLiteral("通讯口5 无效"));
 }
 
 TEST_F(WindowTest, TheMenuBarShowsTheRecordsMenuWithItsEntry)
