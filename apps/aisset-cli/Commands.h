@@ -9,24 +9,31 @@
 #include <optional>
 
 namespace aisset {
+class ProfileStore;
+class ProfileRecords;
 class RecordSink;
-}
+} // namespace aisset
 
 namespace aisset::cli {
 
-// What the commands share: the profile store the tool saves into.
+// What the commands share: the profile store the tool saves into, opened on
+// first use. It is the store the window uses unless --store names another folder.
 class CliContext {
 public:
     explicit CliContext(QString storeDir);
     ~CliContext();
-    // The record savings of successful builds; the same store the window uses
-    // unless --store names another folder.
+    // The record savings of successful builds.
     RecordSink *records();
-    const QString &storeDir() const { return storeDir_; }
+    // The saved ships.
+    ProfileRecords &profile();
 
 private:
+    ProfileStore &store();
+
     QString storeDir_;
+    std::unique_ptr<ProfileStore> store_;
     std::unique_ptr<RecordSink> records_;
+    std::unique_ptr<ProfileRecords> profile_;
 };
 
 std::optional<Group> groupByName(const QString &name);
@@ -35,5 +42,6 @@ int runEncode(const CliArgs &args, CliContext &context);
 int runDecode(const CliArgs &args, CliContext &context);
 int runWrite(const CliArgs &args, CliContext &context);
 int runRead(const CliArgs &args, CliContext &context);
+int runRecords(const CliArgs &args, CliContext &context);
 
 } // namespace aisset::cli

@@ -3,7 +3,6 @@
 #include "CliArgs.h"
 #include "Commands.h"
 #include "Output.h"
-#include "RecordSink.h"
 
 #include <QCoreApplication>
 
@@ -12,11 +11,6 @@
 
 namespace aisset::cli {
 
-CliContext::CliContext(QString storeDir) : storeDir_(std::move(storeDir)) {}
-CliContext::~CliContext() = default;
-
-RecordSink *CliContext::records() { return records_.get(); }
-
 namespace {
 
 const char16_t *const kUsage = u"usage: aisset-cli <command> [options]\n"
@@ -24,6 +18,7 @@ const char16_t *const kUsage = u"usage: aisset-cli <command> [options]\n"
                                u"  decode [LINE]                             decode a parameter line (argument, or the unit's bytes on stdin) to JSON\n"
                                u"  write ownship|system|factory [--port P] write JSON on stdin to the unit, wait for its acknowledgement\n"
                                u"  read [--port P] [--json]                  read the unit's parameters into a form and print it\n"
+                               u"  records [show MMSI]                       list the saved ships, or print one ship's stored keys\n"
                                u"options: --json, --store DIR, --port P, --timeout SECONDS\n";
 
 int runHelp(const CliArgs &, CliContext &)
@@ -49,12 +44,14 @@ int main(int argc, char **argv)
         {u"decode"_qs, runDecode},
         {u"write"_qs, runWrite},
         {u"read"_qs, runRead},
+        {u"records"_qs, runRecords},
         {u"help"_qs, runHelp},
     };
     const auto command = commands.find(args.command.isEmpty() ? u"help"_qs : args.command);
     if (command == commands.end()) {
         printError(QStringLiteral("unknown command \"%1\"").arg(args.command));
-        runHelp(args, *std::make_unique<CliContext>(QString()));
+        CliContext none{QString()};
+        runHelp(args, none);
         return UsageError;
     }
     CliContext context(args.storeDir);

@@ -42,6 +42,33 @@ TEST_F(Cli, EncodeOwnShipPrintsTheSentenceByteForByte)
     EXPECT_EQ(r.out, QByteArray("$CVUIS,0025BXYZ9  70085412345678009123456HAI XING 7          10002005051*34\r\n"));
 }
 
+TEST_F(Cli, EncodeSystemAndFactoryGiveTheirWorkedExamples)
+{
+    Outcome r = run({QStringLiteral("encode"), QStringLiteral("system")}, "{}");
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.out, QByteArray("$CVSYS,208720880505M[M\"*16\r\n"));
+    r = run({QStringLiteral("encode"), QStringLiteral("factory")},
+            R"j({"factoryDate":"090817","machineNumber":"12345","powerOnTime":"120","vendorNumber":"AB12"})j");
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.out, QByteArray("$CVEFS,0908170000123450120AB12   *7C\r\n"));
+}
+
+TEST_F(Cli, EverySuccessfulEncodeIsSavedAndListed)
+{
+    ASSERT_EQ(run({QStringLiteral("encode"), QStringLiteral("ownship")}, kWorkedExample).exitCode, 0);
+    ASSERT_EQ(run({QStringLiteral("encode"), QStringLiteral("system")}, R"j({"mmsi":"412345678"})j").exitCode, 0);
+    ASSERT_EQ(run({QStringLiteral("encode"), QStringLiteral("ownship")}, R"j({"mmsi":"1234"})j").exitCode, 1);
+    Outcome r = run({QStringLiteral("records")}, {});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QByteArray("412345678\n"));
+    r = run({QStringLiteral("records"), QStringLiteral("show"), QStringLiteral("412345678")}, {});
+    EXPECT_EQ(r.exitCode, 0);
+    const QString json = QString::fromUtf8(r.out);
+    EXPECT_TRUE(json.contains(u"\"吃水\": \"_8.5米\""_qs)) << r.out.constData();
+    EXPECT_TRUE(json.contains(u"\"AIS频道1\": \"2087(161.9750)MHz\""_qs));
+    EXPECT_EQ(run({QStringLiteral("records"), QStringLiteral("show"), QStringLiteral("999999999")}, {}).exitCode, 1);
+}
+
 TEST_F(Cli, EncodeCarriesChineseAsGbkBytes)
 {
     QByteArray input = kWorkedExample;

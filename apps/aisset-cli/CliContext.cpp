@@ -1,0 +1,33 @@
+#include "Commands.h"
+
+#include "ProfileRecords.h"
+#include "ProfileStore.h"
+#include "RecordSaver.h"
+
+namespace aisset::cli {
+
+CliContext::CliContext(QString storeDir) : storeDir_(std::move(storeDir)) {}
+CliContext::~CliContext() = default;
+
+ProfileStore &CliContext::store()
+{
+    if (!store_)
+        store_ = storeDir_.isEmpty() ? std::make_unique<ProfileStore>() : std::make_unique<ProfileStore>(storeDir_);
+    return *store_;
+}
+
+RecordSink *CliContext::records()
+{
+    if (!records_)
+        records_ = std::make_unique<RecordSaver>(store());
+    return records_.get();
+}
+
+ProfileRecords &CliContext::profile()
+{
+    if (!profile_)
+        profile_ = std::make_unique<ProfileRecords>(store());
+    return *profile_;
+}
+
+} // namespace aisset::cli

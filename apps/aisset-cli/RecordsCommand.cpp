@@ -1,0 +1,40 @@
+// aisset-cli records [show MMSI]: the ships in the profile store, or one ship's keys.
+#include "Commands.h"
+
+#include "Output.h"
+#include "ProfileRecords.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace aisset::cli {
+
+int runRecords(const CliArgs &args, CliContext &context)
+{
+    ProfileRecords &profile = context.profile();
+    if (args.words.isEmpty()) {
+        const QStringList names = profile.recordNames();
+        if (args.json)
+            printJson(QJsonObject{{u"records"_qs, QJsonArray::fromStringList(names)}});
+        else if (!names.isEmpty())
+            writeStdout((names.join(u'\n') + u'\n').toUtf8());
+        return Success;
+    }
+    if (args.words.size() != 2 || args.words[0] != u"show") {
+        printError(QStringLiteral("usage: aisset-cli records [show MMSI]"));
+        return UsageError;
+    }
+    const QStringList values = profile.readRecord(args.words[1]);
+    QJsonObject keys;
+    for (const FieldInfo &f : fieldTable())
+        if (f.slot < values.size() && !values[f.slot].isEmpty())
+            keys.insert(str(f.profileKey), values[f.slot]);
+    if (keys.isEmpty()) {
+        printError(QStringLiteral("no record for %1").arg(args.words[1]));
+        return Refused;
+    }
+    printJson(keys);
+    return Success;
+}
+
+} // namespace aisset::cli
