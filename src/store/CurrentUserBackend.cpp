@@ -3,6 +3,10 @@
 
 #include <QStandardPaths>
 
+#ifdef Q_OS_WIN
+#include <QSettings>
+#endif
+
 namespace aisset {
 
 using namespace Qt::StringLiterals;
@@ -13,19 +17,42 @@ namespace {
 
 // The registry branch the platform's classic per-application settings use, so that
 // records and the port choice stored there by an earlier tool are found. The
-// registry compares names without regard to case by itself.
+// registry compares names without regard to case by itself and writes each value
+// as it is set.
 class RegistryBackend final : public StoreBackend {
 public:
-    std::unique_ptr<QSettings> openSection(const QString &application,
-                                           const QString &section) const override
+    QList<std::optional<QString>> read(const QString &application, const QString &section,
+                                       const QStringList &keys) const override
     {
-        return std::make_unique<QSettings>(
-            u"HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\"_s + application
-                + u'\\' + section,
-            QSettings::NativeFormat);
+        QSettings settings = open(application, section);
+        QList<std::optional<QString>> values;
+        for (const QString &key : keys) {
+            const QVariant value = settings.value(key);
+            values.append(value.isValid() ? std::optional(value.toString()) : std::nullopt);
+        }
+        return values;
     }
 
-    QString keyName(const QString &key) const override { return key; }
+    void write(const QString &application, const QString &section,
+               const QList<KeyChange> &changes) override
+    {
+        QSettings settings = open(application, section);
+        for (const KeyChange &change : changes) {
+            if (change.value)
+                settings.setValue(change.key, *change.value);
+            else
+                settings.remove(change.key);
+        }
+        settings.sync();
+    }
+
+private:
+    static QSettings open(const QString &application, const QString &section)
+    {
+        return QSettings(u"HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\"_s
+                             + application + u'\\' + section,
+                         QSettings::NativeFormat);
+    }
 };
 
 } // namespace

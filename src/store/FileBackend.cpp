@@ -1,10 +1,8 @@
 #include "FileBackend.h"
 
-#include "ProfileFileFormat.h"
+#include "SectionFile.h"
 #include "StoreBackend.h"
 
-#include <QFileInfo>
-#include <QLockFile>
 #include <QUrl>
 
 namespace aisset {
@@ -19,39 +17,45 @@ QString fileName(const QString &name)
     return QString::fromLatin1(QUrl::toPercentEncoding(name.toCaseFolded(), {}, ".~"));
 }
 
-// QSettings guards each write of a file with "<file>.lock" and waits for it without
-// limit. A run killed before it wrote its process id into that file leaves one that
-// QLockFile takes for stale only after 30 s. No save holds the lock for anything
-// near a second, so an older lock is a leftover and is cleared here; a lock of a
-// process that is gone is cleared at once.
-void clearLeftoverLock(const QString &path)
-{
-    constexpr int kLeftoverAgeMs = 1000;
-    const QString lockPath = path + u".lock"_s;
-    if (!QFileInfo::exists(lockPath))
-        return;
-    QLockFile lock(lockPath);
-    lock.setStaleLockTime(kLeftoverAgeMs);
-    if (lock.tryLock(2 * kLeftoverAgeMs))
-        lock.unlock();
-}
-
 class FileBackend final : public StoreBackend {
 public:
     explicit FileBackend(QString rootDir) : rootDir_(std::move(rootDir)) {}
 
-    std::unique_ptr<QSettings> openSection(const QString &application,
-                                           const QString &section) const override
+    QList<std::optional<QString>> read(const QString &application, const QString &section,
+                                       const QStringList &keys) const override
     {
-        const QString path = sectionFilePath(rootDir_, application, section);
-        clearLeftoverLock(path);
-        auto settings = std::make_unique<QSettings>(path, profileFileFormat());
-        // Replace the file only as a whole: a save that is cut short leaves the old one.
-        settings->setAtomicSyncRequired(true);
-        return settings;
+        const std::optional<SectionValues> stored =
+            readSectionFile(sectionFilePath(rootDir_, application, section));
+        QList<std::optional<QString>> values(keys.size());
+        if (!stored)
+            return values;
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            if (const auto found = stored->constFind(keys[i].toCaseFolded()); found != stored->cend())
+                values[i] = *found;
+        }
+        return values;
     }
 
-    QString keyName(const QString &key) const override { return fileKeyName(key); }
+    void write(const QString &application, const QString &section,
+               const QList<KeyChange> &changes) override
+    {
+        const QString path = sectionFilePath(rootDir_, application, section);
+        std::optional<SectionValues> values = readSectionFile(path);
+        // Rewriting a section that could not be read would drop its other keys.
+        if (!values)
+            return;
+        const SectionValues before = *values;
+        for (const KeyChange &change : changes) {
+            if (change.value)
+                values->insert(change.key.toCaseFolded(), *change.value);
+            else
+                values->remove(change.key.toCaseFolded());
+        }
+        // Nothing to write (a key removed that was not there, values saved again):
+        // no file is created and no disk flush spent.
+        if (*values != before)
+            writeSectionFile(path, *values);
+    }
 
 private:
     QString rootDir_;
@@ -63,20 +67,6 @@ QString sectionFilePath(const QString &rootDir, const QString &application,
                         const QString &section)
 {
     return rootDir + u'/' + fileName(application) + u'/' + fileName(section) + u".ini"_s;
-}
-
-QString fileKeyName(const QString &key)
-{
-    QString name;
-    for (const QChar c : key.toCaseFolded()) {
-        switch (c.unicode()) {
-        case u'%': name += u"%25"; break;
-        case u'/': name += u"%2F"; break;
-        case u'\\': name += u"%5C"; break;
-        default: name += c;
-        }
-    }
-    return name;
 }
 
 std::unique_ptr<StoreBackend> makeFileBackend(const QString &rootDir)

@@ -15,10 +15,9 @@ using KeyValues = QList<std::pair<QString, QString>>;
 
 // A per-user store of text values addressed by application, section and key.
 // Names compare without regard to case; values are kept exactly. Every save reaches
-// the disk before it returns, and replaces a section as a whole, so a save cut short
+// the disk before it returns and replaces a section as a whole, so a save cut short
 // leaves the section as it was. A save or delete that fails is skipped without a
-// word and leaves the store as it was; a value that cannot be read reads as the
-// default.
+// word; a value that is absent or cannot be read reads as the default.
 class ProfileStore {
 public:
     // The current user's store.

@@ -1,21 +1,33 @@
 #pragma once
 
-#include <QSettings>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
+#include <optional>
 
 namespace aisset {
 
-// Where the sections of the profile store live and how a key name reaches them.
+// One change to a section: a key gets a value, or is removed (no value).
+struct KeyChange {
+    QString key;
+    std::optional<QString> value;
+};
+
+// Where the sections of the profile store live. Key names arrive as the caller
+// spelled them; the backend makes them compare without regard to case.
 class StoreBackend {
 public:
     virtual ~StoreBackend() = default;
-    // The settings object holding one section; its status tells whether it could be read.
-    virtual std::unique_ptr<QSettings> openSection(const QString &application,
-                                                   const QString &section) const = 0;
-    // The name under which a key is kept in its section.
-    virtual QString keyName(const QString &key) const = 0;
+    // The values of the keys, in order; none for a key that is absent or a section
+    // that cannot be read.
+    virtual QList<std::optional<QString>> read(const QString &application, const QString &section,
+                                               const QStringList &keys) const = 0;
+    // Applies the changes in order, as one write that reaches the disk before it
+    // returns. A write that fails leaves the section as it was.
+    virtual void write(const QString &application, const QString &section,
+                       const QList<KeyChange> &changes) = 0;
 };
 
 // One file per section below rootDir (see FileBackend.h).

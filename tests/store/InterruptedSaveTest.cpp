@@ -36,8 +36,8 @@ TEST_F(InterruptedSaveTest, KilledSaveLeavesTheOldOrTheNewStore)
         QProcess helper;
         helper.start(QStringLiteral(STORE_SAVE_LOOP), {root()});
         ASSERT_TRUE(helper.waitForStarted(5000));
-        // At least one save done, which also shows that the lock left by the
-        // previous kill does not block.
+        // At least one round done, which also shows that whatever the previous
+        // kill left behind does not stop the next run's saves.
         ASSERT_TRUE(helper.waitForReadyRead(10000));
         QThread::msleep(QRandomGenerator::global()->bounded(1, 40));
         helper.kill();

@@ -83,7 +83,7 @@ TEST_F(ProfileStoreTest, NamesCompareWithoutRegardToCase)
     EXPECT_EQ(store_.read(kApp, u"CONTENT"_s, u"NN"_s, u"0"_s), u"x");
 }
 
-// Pairs of names that look alike to a file system or to QSettings but are
+// Names that look alike to a file system or in a "key=value" line but are
 // different names for the store.
 TEST_F(ProfileStoreTest, DistinctNamesStayDistinct)
 {
@@ -128,6 +128,8 @@ TEST_F(ProfileStoreTest, RemoveDeletesOneKeyOnly)
     store_.remove(u"Varid"_s, u"CONTENT"_s, u"FNAME"_s);
     store_.remove(kApp, u"content"_s, u"not stored"_s);
     store_.remove(kApp, u"content"_s, QString()); // must not empty the section
+    store_.remove(kApp, u"no such section"_s, u"fname"_s);
+    EXPECT_EQ(storedFiles(), QStringList{u"varid/content.ini"_s});
     ProfileStore &copy = reopenedCopy();
     EXPECT_EQ(copy.read(kApp, u"content"_s, u"fname"_s, u"0"_s), u"0");
     EXPECT_EQ(copy.read(kApp, u"content"_s, u"nn"_s, u"0"_s), u"1");

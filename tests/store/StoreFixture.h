@@ -19,9 +19,8 @@ class StoreFixture : public ::testing::Test {
 protected:
     QString root() const { return dir_.path() + QStringLiteral("/store"); }
 
-    // A store over a copy of this one's files. QSettings caches parsed files per
-    // path within the process, so only a copy under new paths shows what was
-    // really written to disk.
+    // A store over a copy of this one's files: what a later run of the program
+    // finds on disk, whatever the store under test keeps in memory.
     ProfileStore &reopenedCopy()
     {
         const QString copyRoot = dir_.path() + QStringLiteral("/copy%1").arg(++copies_);
