@@ -59,7 +59,7 @@ WindowLayout::WindowLayout(QObject *parent) : QObject(parent)
     for (const DesignRow &row : kDesign) {
         const auto i = std::size_t(row.slot);
         edits_[i] = {false, row.column->fieldLeft, row.top, kFieldWidth, kFieldHeight};
-        choices_[i] = {false, row.column->fieldLeft, row.top, kFieldWidth, 0};
+        // The choice lists have no place of their own: the load puts each on its edit field.
         labels_[i] = {false, row.column->labelLeft, row.top + row.column->labelOffset, 0, 0};
     }
     for (Placement &b : buttons_)

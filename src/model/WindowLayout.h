@@ -47,6 +47,7 @@ public:
     static constexpr int kWindowWidth = 11100;  // no procedure changes the width
 
     // Starts with the window's design: every element hidden at its design place.
+    // Choice lists have none until the window's load puts them on their edit fields.
     explicit WindowLayout(QObject *parent = nullptr);
 
     int selectedPage() const { return page_; }

@@ -18,20 +18,12 @@ MainCore::MainCore(Host &host, Services services)
 {
 }
 
-// The elements no page procedure moves: the picture frames and the hidden
-// status labels; every choice list starts on its edit field's place.
-void MainCore::placeFixedElements()
+// Every choice list starts on its edit field's place; the pages move it along
+// with the edit field from then on. (The pictures and the hidden status labels
+// start at their design places.)
+void MainCore::placeChoiceLists()
 {
-    Placement frame = layout_.picture(WindowLayout::IMAGE3);
-    frame.top = 480;
-    layout_.setPicture(WindowLayout::IMAGE3, frame);
-    Placement picture = layout_.picture(WindowLayout::image2);
-    picture.top = 720;
-    picture.left = 8280;
-    layout_.setPicture(WindowLayout::image2, picture);
-    layout_.setStatusLabelsVisible(false);
     for (int s = 0; s < kSlotCount; ++s) {
-        form_.setCaption(s, QString());
         Placement choice = layout_.choice(s);
         choice.left = layout_.edit(s).left;
         choice.top = layout_.edit(s).top;
@@ -45,8 +37,8 @@ void MainCore::formLoad(const std::function<void()> &showWindow)
     LinkState &state = link_.state();
     state.idleTicks = 0;
     state.recvBuffer.clear();
-    placeFixedElements();
     layout_.setSelectedPage(1); // the tab strip starts on its first tab
+    placeChoiceLists();
     state.pendingGroup = LinkState::None;
     link_.ports().openAtStartup();
     applyStartState(form_);

@@ -45,7 +45,7 @@ public:
     void portChosen(int listPosition);  // Combo2_Click
 
 private:
-    void placeFixedElements();
+    void placeChoiceLists();
 
     Host &host_;
     ProfileStore &store_;

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -35,16 +34,10 @@ constexpr int kPortChoiceWidth = 1500;
 constexpr int kStatusLabelLefts[2] = {120, 4080};
 constexpr int kStatusLabelOffset = 100; // below the status bar's top
 
-double screenDpi()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInch() : 96.0;
-}
-
 } // namespace
 
 MainWindow::MainWindow(ProfileStore &store, LinkSession::Options link, QWidget *parent)
-    : QMainWindow(parent), core_(*this, {store, std::move(link)}), twips_(screenDpi())
+    : QMainWindow(parent), core_(*this, {store, std::move(link)}), twips_(Twips::forScreen())
 {
     initUiResources();
     setObjectName(QStringLiteral("main1"));

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QGuiApplication>
 #include <QRect>
+#include <QScreen>
 
 #include <cmath>
 
@@ -11,6 +13,13 @@ namespace aisset::ui {
 class Twips {
 public:
     explicit Twips(double logicalDpi = 96.0) : pixelsPerTwip_(logicalDpi / 1440.0) {}
+
+    // At the logical resolution of the primary screen.
+    static Twips forScreen()
+    {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        return Twips(screen ? screen->logicalDotsPerInch() : 96.0);
+    }
 
     int px(int twips) const { return int(std::lround(twips * pixelsPerTwip_)); }
     QRect rect(int left, int top, int width, int height) const

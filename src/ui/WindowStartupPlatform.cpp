@@ -26,15 +26,14 @@ void WindowStartupPlatform::showMessage(const QString &text, const QString &titl
 // The bar is the window: a small window captioned "Form3", centred on the screen.
 void WindowStartupPlatform::showProgress(int minimum, int maximum)
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const Twips twips(screen ? screen->logicalDotsPerInch() : 96.0);
+    const Twips twips = Twips::forScreen();
     progress_ = std::make_unique<QProgressBar>();
     progress_->setObjectName(QStringLiteral("Bar1"));
     progress_->setWindowTitle(QStringLiteral("Form3"));
     progress_->setRange(minimum, maximum);
     progress_->setTextVisible(false);
     progress_->resize(twips.px(kProgressWidth), twips.px(kProgressHeight));
-    if (screen)
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
         progress_->move(screen->availableGeometry().center() - progress_->rect().center());
     progress_->show();
 }

@@ -30,8 +30,6 @@ public:
 
     EntryRules(Form &form, const WindowLayout &layout, Host &host, Hooks hooks);
 
-    void setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
-
     void text1_GotFocus(int slot);
     void text1_KeyDown(int slot, int key);
     void text1_LostFocus(int slot);
