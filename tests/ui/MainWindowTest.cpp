@@ -289,7 +289,8 @@ TEST_F(WindowTest, ChangesTheCoreMakesShowAtOnce)
 
 TEST_F(WindowTest, TheMenuBarShowsTheRecordsMenuWithItsEntry)
 {
-    const QList<QAction *> menus = window->menuBar()->actions();
+    QList<QAction *> menus = window->menuBar()->actions();
+    menus.removeIf([](const QAction *menu) { return !menu->isVisible(); });
     ASSERT_EQ(menus.size(), 1);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("档案调用"));
     ASSERT_EQ(menus[0]->menu()->actions().size(), 1);
