@@ -16,9 +16,10 @@ const char16_t *const kButtonCaptions[WindowLayout::kButtonCount] = {
     u"本船资料写入", u"系统资料写入", u"出厂资料写入", u"读取设备资料"};
 
 // Large enough to read the prompts and digits well, small enough that the
-// prompt "_" is not cut off at the bottom of a field of the design height.
-constexpr int kEditFontPixels = 14;
-constexpr int kShipNameFontPixels = 13; // the longest field, a size smaller
+// prompt "_" is not cut off at the bottom of a field of the design height
+// (14 and 13 pixels at 96 dpi; points scale with the screen like the twips).
+constexpr double kEditFontPoints = 10.5;
+constexpr double kShipNameFontPoints = 9.75; // the longest field, a size smaller
 
 // The Enter walks of the two pages, as the Tab key's order too.
 constexpr int kOwnShipOrder[] = {5, 7, 2, 6, 3, 4, 0, 8, 9, 10, 11, 12};
@@ -62,7 +63,7 @@ void PageWidgets::createFields(QWidget *area)
         labels_[std::size_t(s)] = label;
 
         auto *edit = new MaskedEdit(form, s, area);
-        editFont.setPixelSize(s == slot::shipName ? kShipNameFontPixels : kEditFontPixels);
+        editFont.setPointSizeF(s == slot::shipName ? kShipNameFontPoints : kEditFontPoints);
         edit->setFont(editFont);
         QObject::connect(edit, &MaskedEdit::entered, area, [&rules](int i) { rules.text1_GotFocus(i); });
         QObject::connect(edit, &MaskedEdit::left, area, [&rules](int i) { rules.text1_LostFocus(i); });
