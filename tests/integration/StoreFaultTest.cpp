@@ -1,0 +1,202 @@
+// The tool on a damaged profile store: corrupt, empty or read-only files, a
+// folder that is missing or cannot be made, a record count at its top, a list of
+// 100,000 names. The tool starts, saves what it can, never throws away a record
+// that was there, and keeps working with the unit.
+#include "FileBackend.h"
+#include "Tool.h"
+#include "UnitOnPty.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/fsuid.h>
+#include <unistd.h>
+
+#include <memory>
+
+using namespace aisset;
+using test::Tool;
+using test::UnitOnPty;
+
+namespace {
+
+const QString kApp = u"VARID"_qs;
+const QString kOld = u"412345678"_qs;
+const QString kNew = u"413000000"_qs;
+
+class StoreFaults : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(unit.started()); }
+
+    QString root() const { return dir.path() + u"/store"_qs; }
+    QString sectionFile(const QString &section) const { return sectionFilePath(root(), kApp, section); }
+    static void writeFile(const QString &path, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray readFile(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // What a later run of the tool finds on disk.
+    QString stored(const QString &section, const QString &key) const
+    {
+        return ProfileStore(root()).read(kApp, section, key, u"<absent>"_qs);
+    }
+    // Starts the tool on the store with port 1 on the unit.
+    Tool &startTool()
+    {
+        tool = std::make_unique<Tool>(root());
+        tool->start(unit.device());
+        EXPECT_TRUE(tool->form().isVisible());
+        EXPECT_EQ(tool->form().connectionStatus(), u"通讯口1  连接"_qs);
+        return *tool;
+    }
+
+    QTemporaryDir dir;
+    UnitOnPty unit;
+    std::unique_ptr<Tool> tool;
+};
+
+TEST_F(StoreFaults, CorruptFilesKeepWhatCanBeReadAndTheSaveAddsToIt)
+{
+    // The bookkeeping file holds binary noise around its lines; the old ship's
+    // file has noise and a system key.
+    writeFile(sectionFile(u"content"_qs),
+              QByteArray(1, '\0') + "\xff\xfe garbage\n=no key\nfname=412345678,414000000\n\x80\x81=\xc3\n"
+                                     "nn=2\ncommport=1\nno separator\n");
+    writeFile(sectionFile(kOld), "\xff\xfe\x01\n\xe9\x9f\xb3=\nais\xe9\xa2\x91\xe9\x81\x93" "1=1088(157.3750)MHz\n");
+    Tool &t = startTool();
+    EXPECT_EQ(t.recordNames(), (QStringList{kOld, u"414000000"_qs}));
+
+    t.expectResponsive(kNew);
+    t.expectResponsive(kOld);
+    EXPECT_EQ(t.recordNames(), (QStringList{kOld, u"414000000"_qs, kNew}));
+    EXPECT_EQ(stored(u"content"_qs, u"nn"_qs), u"3"_qs);
+    EXPECT_EQ(stored(u"content"_qs, u"Commport"_qs), u"1"_qs);
+    // The old ship's own-ship keys are new, its system key is kept.
+    EXPECT_EQ(stored(kOld, u"船名"_qs), u"HAI XING 7"_qs + QString(10, u'_'));
+    EXPECT_EQ(stored(kOld, u"AIS频道1"_qs), u"1088(157.3750)MHz"_qs);
+}
+
+TEST_F(StoreFaults, AnEmptyFileOrAMissingFolderStartsAnEmptyStore)
+{
+    for (const bool emptyFile : {true, false}) {
+        SCOPED_TRACE(emptyFile ? "empty bookkeeping file" : "no store folder");
+        QDir(root()).removeRecursively();
+        if (emptyFile)
+            writeFile(sectionFile(u"content"_qs), {});
+        Tool &t = startTool();
+        EXPECT_TRUE(t.recordNames().isEmpty());
+        t.expectResponsive(kNew);
+        EXPECT_EQ(t.recordNames(), QStringList{kNew});
+        EXPECT_EQ(stored(kNew, u"MMSI"_qs), kNew);
+    }
+}
+
+TEST_F(StoreFaults, AFolderThatCannotBeMadeSavesNothingAndTheUnitStillGetsItsSentences)
+{
+    writeFile(root(), "a file where the store's folder belongs");
+    Tool &t = startTool();
+    t.expectResponsive(kNew);
+    EXPECT_TRUE(t.recordNames().isEmpty());
+    EXPECT_EQ(readFile(root()), "a file where the store's folder belongs");
+}
+
+// Takes the write bits from the store's folders and files. A test run as root
+// would ignore them, so it also has the process's file checks made as user and
+// group "nobody" until the end of the scope.
+class ReadOnlyFiles {
+public:
+    explicit ReadOnlyFiles(const QString &top) : top_(top)
+    {
+        setWritable(false);
+        if (::geteuid() == 0) {
+            ::setfsgid(kNobody);
+            ::setfsuid(kNobody);
+        }
+    }
+    ~ReadOnlyFiles()
+    {
+        if (::geteuid() == 0) {
+            ::setfsuid(0);
+            ::setfsgid(0);
+        }
+        setWritable(true);
+    }
+
+private:
+    static constexpr int kNobody = 65534;
+
+    void setWritable(bool writable)
+    {
+        const auto dirMode = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+        const auto fileMode = QFile::ReadOwner | QFile::ReadOther;
+        QDirIterator it(top_, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        QStringList entries{top_};
+        while (it.hasNext())
+            entries << it.next();
+        for (const QString &e : entries) {
+            const bool isDir = QFileInfo(e).isDir();
+            QFile::setPermissions(e, (isDir ? dirMode : fileMode) | (writable ? QFile::WriteOwner : QFile::Permissions()));
+        }
+    }
+    QString top_;
+};
+
+TEST_F(StoreFaults, AReadOnlyStoreIsReadAndLeftAsItWas)
+{
+    {
+        ProfileStore seed(root());
+        seed.saveMany(kApp, u"content"_qs, {{u"fname"_qs, kOld}, {u"nn"_qs, u"1"_qs}, {u"Commport"_qs, u"1"_qs}});
+        seed.saveMany(kApp, kOld, {{u"MMSI"_qs, kOld}});
+    }
+    const QByteArray content = readFile(sectionFile(u"content"_qs));
+    const QByteArray ship = readFile(sectionFile(kOld));
+    // The temporary folder is the owner's only; the files' readers need a way in.
+    QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ReadOther | QFile::ExeOther);
+
+    Tool &t = startTool();
+    {
+        const ReadOnlyFiles readOnly(root());
+        EXPECT_EQ(t.recordNames(), QStringList{kOld});
+        t.expectResponsive(kNew);
+        EXPECT_EQ(t.recordNames(), QStringList{kOld});
+    }
+    EXPECT_EQ(readFile(sectionFile(u"content"_qs)), content);
+    EXPECT_EQ(readFile(sectionFile(kOld)), ship);
+    EXPECT_EQ(stored(kNew, u"MMSI"_qs), u"<absent>"_qs);
+}
+
+TEST_F(StoreFaults, ACountAtItsTopOrAHundredThousandNamesLoseNoName)
+{
+    for (const int count : {32767, 100000}) {
+        SCOPED_TRACE(count);
+        QStringList names;
+        for (int i = 0; i < count; ++i)
+            names << QString::number(200000000 + i);
+        const QString fname = names.join(u',');
+        {
+            ProfileStore seed(root());
+            seed.saveMany(kApp, u"content"_qs, {{u"fname"_qs, fname}, {u"nn"_qs, u"32767"_qs}});
+        }
+        Tool &t = startTool();
+        const QStringList listed = names.mid(0, 32767);
+        EXPECT_EQ(t.recordNames(), listed);
+        t.expectResponsive(kNew);
+        // The new name is appended but not listed: the count cannot grow.
+        EXPECT_EQ(t.recordNames(), listed);
+        EXPECT_EQ(stored(u"content"_qs, u"fname"_qs), fname + u',' + kNew);
+        EXPECT_EQ(stored(u"content"_qs, u"nn"_qs), u"32767"_qs);
+        EXPECT_EQ(stored(kNew, u"MMSI"_qs), kNew);
+    }
+}
+
+} // namespace

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "FieldInput.h"
+#include "MainCore.h"
+#include "ProfileRecords.h"
+#include "ProfileStore.h"
+#include "QtSerialLine.h"
+#include "ScriptedHost.h"
+#include "Waiting.h"
+
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace aisset::test {
+
+// Runs the event loop until the condition holds; false when the time ran out.
+inline bool waitUntil(const std::function<bool()> &condition, qint64 timeoutMs = 3000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.hasExpired(timeoutMs))
+            return false;
+        runEventLoopFor(5);
+    }
+    return true;
+}
+
+// The tool as the window runs it: the main core on a profile store in a folder of
+// the test's choosing, with every serial port mapped to the device the test names
+// (so that choosing the port again reaches a new device). The host answers Yes
+// unless scripted; the repeating write mode waits a tenth of a second, not one.
+class Tool {
+public:
+    explicit Tool(const QString &storeRoot)
+        : store(storeRoot), core(host, {store, {std::make_unique<QtSerialLine>([d = device_](int) { return *d; }),
+                                                [](int) { runEventLoopFor(100); }}})
+    {
+    }
+
+    // The window's load sequence with the ports on the given device.
+    void start(const QString &device)
+    {
+        *device_ = device;
+        core.formLoad();
+    }
+    // The installer picks Com1 again, now on the given device.
+    void choosePortAgain(const QString &device)
+    {
+        *device_ = device;
+        core.portChosen(0);
+    }
+
+    Form &form() { return core.form(); }
+    LinkSession &link() { return core.link(); }
+    QStringList recordNames() { return ProfileRecords(store).recordNames(); }
+
+    void fillOwnShip(const QString &mmsi)
+    {
+        const std::pair<int, QString> values[] = {
+            {slot::crewCount, u"25"_qs},  {slot::callSign, u"BXYZ9"_qs},       {slot::shipType, u"70"_qs},
+            {slot::draught, u"8.5"_qs},   {slot::mmsi, mmsi},                  {slot::imoNumber, u"009123456"_qs},
+            {slot::shipName, u"HAI XING 7"_qs}, {slot::antennaA, u"100"_qs},  {slot::antennaB, u"20"_qs},
+            {slot::antennaC, u"5"_qs},    {slot::antennaD, u"7"_qs},           {slot::epfdType, u"3"_qs}};
+        for (const auto &[s, v] : values) {
+            const bool taken = field(s).kind == FieldKind::Choice ? selectChoiceValue(form(), s, v)
+                                                                   : enterValue(form(), s, v);
+            ASSERT_TRUE(taken) << s;
+        }
+    }
+
+    // Clicks a write button; true when the acknowledgement was announced in time.
+    bool write(int index, qint64 timeoutMs = 3000)
+    {
+        EventWait acknowledged;
+        acknowledged.finishOn(&link().receivePath(), &ReceivePath::acknowledged);
+        core.writeButtonClicked(index);
+        return acknowledged.run(timeoutMs);
+    }
+    // Starts the read; true when it ended (decoded, or its retries ran out) in time.
+    bool read(qint64 timeoutMs = 3000)
+    {
+        EventWait ended;
+        const QObject scope; // the connection ends with this call
+        QObject::connect(&link().receivePath(), &ReceivePath::replyHandled, &scope,
+                         [&ended](int, bool readEnded) {
+                             if (readEnded)
+                                 ended.finish();
+                         });
+        core.writeButtonClicked(3);
+        return ended.run(timeoutMs);
+    }
+
+    // The tool still does its work: an own-ship page for the MMSI is written and
+    // acknowledged in single-send mode, and a read brings it back into the form.
+    void expectResponsive(const QString &mmsi)
+    {
+        link().transactions().setNoRepeat(true);
+        fillOwnShip(mmsi);
+        const qsizetype shown = host.messages.size();
+        ASSERT_TRUE(write(0)) << "no acknowledgement";
+        EXPECT_EQ(host.messages.mid(shown), QStringList{u"本船资料设置成功"_qs});
+        ASSERT_TRUE(read()) << "the read did not end";
+        EXPECT_EQ(form().transactionStatus(), u"读取成功"_qs);
+        EXPECT_EQ(form().editText(slot::mmsi), mmsi);
+        EXPECT_TRUE(form().isEnabled());
+    }
+
+private:
+    std::shared_ptr<QString> device_ = std::make_shared<QString>();
+
+public:
+    ScriptedHost host;
+    ProfileStore store;
+    MainCore core;
+};
+
+} // namespace aisset::test
