@@ -48,4 +48,6 @@ GbkStreamDecoder::~GbkStreamDecoder() = default;
 
 QString GbkStreamDecoder::decode(const QByteArray &chunk) { return impl_->decoder.decode(chunk); }
 
+void GbkStreamDecoder::reset() { impl_->decoder.resetState(); }
+
 } // namespace aisset

@@ -26,6 +26,8 @@ public:
     GbkStreamDecoder(const GbkStreamDecoder &) = delete;
     GbkStreamDecoder &operator=(const GbkStreamDecoder &) = delete;
     QString decode(const QByteArray &chunk);
+    // Forgets a lead byte still waiting for its second byte.
+    void reset();
 
 private:
     struct Impl;

@@ -40,6 +40,19 @@ ReceivePath::ReceivePath(SerialLine &line, LinkState &state, Form &form, Host &h
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &ReceivePath::pollTick);
     connect(&line_, &SerialLine::dataReceived, this, &ReceivePath::takeReceived);
+    connect(&line_, &SerialLine::connectionLost, this, &ReceivePath::dropCutLine);
+}
+
+void ReceivePath::dropCutLine()
+{
+    // The rest of a line that a vanished device was sending never comes; kept, it
+    // would be glued to the first line of the next device (an acknowledgement
+    // read as the tail of a reply). Complete lines are still handled.
+    QString &buffer = state_.recvBuffer;
+    const qsizetype end = buffer.lastIndexOf(QStringLiteral("\r\n"));
+    buffer.truncate(end < 0 ? 0 : end + 2);
+    state_.idleTicks = 0;
+    text_.reset();
 }
 
 void ReceivePath::takeReceived()

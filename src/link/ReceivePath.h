@@ -44,6 +44,7 @@ signals:
     void replyHandled(int result, bool readEnded);
 
 private:
+    void dropCutLine();
     void handleLine(const QString &line);
     void handleAcknowledgement();
     void handleReply(const QString &reply, bool counted);
