@@ -67,7 +67,8 @@ protected:
     bool read(qint64 timeoutMs = 3000)
     {
         EventWait ended;
-        QObject::connect(&session->receivePath(), &ReceivePath::replyHandled, &session->receivePath(),
+        const QObject scope; // the connection ends with this call, before `ended` goes
+        QObject::connect(&session->receivePath(), &ReceivePath::replyHandled, &scope,
                          [&ended](int, bool readEnded) {
                              if (readEnded)
                                  ended.finish();
