@@ -53,12 +53,7 @@ int runDecode(const CliArgs &args, CliContext &)
     CliHost host;
     const int result = FP(form, host, *line);
 
-    QJsonObject out;
-    out.insert(u"result"_qs, result);
-    out.insert(u"fields"_qs, formFields(form));
-    out.insert(u"status"_qs, form.transactionStatus());
-    out.insert(u"shipSize"_qs, form.shipSizeText());
-    out.insert(u"trace"_qs, QJsonArray::fromStringList(form.sentCommands()));
+    const QJsonObject out = decodedForm(form, result);
     printJson(out);
     return result == 0 ? Success : Refused;
 }

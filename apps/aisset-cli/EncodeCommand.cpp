@@ -32,14 +32,8 @@ int runEncode(const CliArgs &args, CliContext &context)
         printError(QStringLiteral("usage: aisset-cli encode ownship|system|factory [--json] < form.json"));
         return UsageError;
     }
-    QJsonObject values;
     Form form;
-    applyStartState(form);
-    if (auto error = readJsonObject(values); error) {
-        printError(*error);
-        return UsageError;
-    }
-    if (auto error = fillForm(form, values); error) {
+    if (auto error = formFromStdin(form); error) {
         printError(*error);
         return UsageError;
     }

@@ -3,8 +3,10 @@
 #include "FieldInput.h"
 #include "FieldTable.h"
 #include "Form.h"
+#include "Normalise.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 
@@ -51,6 +53,24 @@ std::optional<QString> readJsonObject(QJsonObject &out)
         return QStringLiteral("the input must be one JSON object");
     out = doc.object();
     return std::nullopt;
+}
+
+std::optional<QString> formFromStdin(Form &form)
+{
+    applyStartState(form);
+    QJsonObject values;
+    if (auto error = readJsonObject(values); error)
+        return error;
+    return fillForm(form, values);
+}
+
+QJsonObject decodedForm(const Form &form, int result)
+{
+    return QJsonObject{{u"result"_qs, result},
+                       {u"fields"_qs, formFields(form)},
+                       {u"status"_qs, form.transactionStatus()},
+                       {u"shipSize"_qs, form.shipSizeText()},
+                       {u"trace"_qs, QJsonArray::fromStringList(form.sentCommands())}};
 }
 
 } // namespace aisset::cli

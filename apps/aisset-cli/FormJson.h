@@ -23,4 +23,12 @@ QJsonObject formFields(const Form &form);
 // Reads one JSON object from standard input; an error text on failure.
 std::optional<QString> readJsonObject(QJsonObject &out);
 
+// Puts a form into the window's start state, then fills it from the JSON object
+// on standard input; an error text on failure.
+std::optional<QString> formFromStdin(Form &form);
+
+// A decoded form as the tool prints it: the decoding's result, every field, the
+// transaction status, the ship size and the trace of sent commands.
+QJsonObject decodedForm(const Form &form, int result);
+
 } // namespace aisset::cli

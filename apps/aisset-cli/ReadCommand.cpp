@@ -61,12 +61,7 @@ int runRead(const CliArgs &args, CliContext &)
                                            : form.connectionStatus());
         return LinkError;
     }
-    QJsonObject out;
-    out.insert(u"result"_qs, result);
-    out.insert(u"fields"_qs, formFields(form));
-    out.insert(u"status"_qs, form.transactionStatus());
-    out.insert(u"shipSize"_qs, form.shipSizeText());
-    out.insert(u"trace"_qs, QJsonArray::fromStringList(form.sentCommands()));
+    const QJsonObject out = decodedForm(form, result);
     if (args.json)
         printJson(out);
     else

@@ -35,13 +35,7 @@ int runWrite(const CliArgs &args, CliContext &context)
         return UsageError;
     }
     Form form;
-    applyStartState(form);
-    QJsonObject values;
-    if (auto error = readJsonObject(values); error) {
-        printError(*error);
-        return UsageError;
-    }
-    if (auto error = fillForm(form, values); error) {
+    if (auto error = formFromStdin(form); error) {
         printError(*error);
         return UsageError;
     }
