@@ -1,15 +1,21 @@
 // Timing of the device link over a pseudo-terminal against the virtual unit:
-//  1. from queuing a write sentence to handling its acknowledgement, compared
-//     with the time both would take on a 38400 baud 8N1 line (10 bits a byte);
-//  2. the processor time used while WaitSeconds(1) waits, as a share of the
-//     wall-clock time it lasts.
-// A pseudo-terminal does not pace bytes at the baud rate: the measured times
-// hold the program's own delays (the 20 ms poll tick above all), not the wire's.
+//  1. a write: from queuing the sentence to handling its acknowledgement;
+//  2. a read: from the click to the decoded form (request, parameter line,
+//     decoding into a start-state form);
+//  3. the processor time a repeating write uses while it waits for an
+//     acknowledgement that does not come, as a share of the wall-clock time.
+// A pseudo-terminal does not pace bytes at the baud rate: it moves them at once,
+// so the round trips measure the program's own delay (the 20 ms poll tick above
+// all), which a real line adds to the wire time at 38400 baud 8N1.
+// Prints the details, then one table row per figure ("| ..."), which
+// bench/run-all.sh gathers.
 #include "Form.h"
 #include "Host.h"
 #include "LinkSession.h"
+#include "Normalise.h"
 #include "Primitives.h"
 #include "QtSerialLine.h"
+#include "ReplyDecoding.h"
 #include "SettingStore.h"
 #include "Waiting.h"
 
@@ -19,6 +25,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <sys/resource.h>
 #include <vector>
 
@@ -27,12 +34,19 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
+constexpr int kRounds = 200;
+constexpr double kBitsPerByte = 10.0; // 8N1: start bit, 8 data bits, stop bit
+constexpr double kBaud = 38400.0;
+
+double wireMs(qsizetype bytes) { return double(bytes) * kBitsPerByte / kBaud * 1000.0; }
+
+// Answers Yes to the write's first question and No to the retry.
 class QuietHost : public Host {
 public:
     using Host::askYesNo;
     using Host::showMessage;
     void showMessage(const QString &, const QString &) override {}
-    bool askYesNo(const QString &, const QString &) override { return true; }
+    bool askYesNo(const QString &text, const QString &) override { return text != u"设置失败,是否重试"; }
     void processEvents() override { QCoreApplication::processEvents(); }
     void moveFocus(FieldKind, int) override {}
 };
@@ -51,78 +65,159 @@ double percentile(std::vector<double> values, double p)
     return values[std::size_t(p * double(values.size() - 1))];
 }
 
+double msSince(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
+
+// The virtual unit program with the given options, for as long as it lives.
+class Unit {
+public:
+    explicit Unit(const QStringList &options)
+    {
+        process_.start(QStringLiteral(AISSET_SIM_PATH), QStringList{QStringLiteral("--quiet")} + options);
+        if (process_.waitForReadyRead(5000))
+            device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
+    }
+    ~Unit()
+    {
+        process_.terminate();
+        process_.waitForFinished(2000);
+    }
+    const QString &device() const { return device_; }
+
+private:
+    QProcess process_;
+    QString device_;
+};
+
+// One link session in a start-state form on a unit's device, decoding replies
+// with the real decoding and writing a fixed sentence.
+struct Link {
+    Form form;
+    QuietHost host;
+    MemorySettingStore settings;
+    std::unique_ptr<LinkSession> session;
+
+    Link(const QString &device, const QString &sentence)
+    {
+        applyStartState(form);
+        LinkSession::Options options;
+        options.line = std::make_unique<QtSerialLine>([device](int) { return device; });
+        session = std::make_unique<LinkSession>(
+            form, host, settings, [this](const QString &line) { return FP(form, host, line); },
+            [sentence](Group) { return BuildResult{sentence}; }, std::move(options));
+        form.setVisible(true);
+        session->ports().openAtStartup();
+    }
+    bool isOpen() const { return session->line().isOpen(); }
+};
+
+struct Times {
+    std::vector<double> ms;
+    bool complete = true;
+};
+
+// Queues the write sentence and waits for its acknowledgement, kRounds times.
+Times writeRoundTrips(Link &link, const QString &sentence)
+{
+    Times t;
+    for (int i = 0; i < kRounds && t.complete; ++i) {
+        EventWait acknowledged;
+        acknowledged.finishOn(&link.session->receivePath(), &ReceivePath::acknowledged);
+        link.session->state().pendingGroup = LinkState::OwnShipWrite;
+        const Clock::time_point queued = Clock::now();
+        link.session->transmitter().sendCommand(sentence);
+        t.complete = acknowledged.run(2000);
+        t.ms.push_back(msSince(queued));
+    }
+    return t;
+}
+
+// Clicks the read and waits until its reply is decoded, kRounds times.
+Times readRoundTrips(Link &link)
+{
+    Times t;
+    for (int i = 0; i < kRounds && t.complete; ++i) {
+        EventWait decoded;
+        const QObject scope;
+        QObject::connect(&link.session->receivePath(), &ReceivePath::replyHandled, &scope,
+                         [&decoded](int result, bool) {
+                             if (result == 0)
+                                 decoded.finish();
+                         });
+        const Clock::time_point clicked = Clock::now();
+        link.session->transactions().command2Click(3);
+        t.complete = decoded.run(2000);
+        t.ms.push_back(msSince(clicked));
+    }
+    return t;
+}
+
+// Over the pseudo-terminal the bytes move at once, so a round trip measures the
+// program's own delay and no wire time. On a real line the wire time comes on
+// top: the target allows the program one poll period and 5 ms beyond it.
+void printRoundTrip(const char *what, const Times &t, double wire, double allowance)
+{
+    const double median = percentile(t.ms, 0.5);
+    const double max = percentile(t.ms, 1.0);
+    std::printf("%s, %d rounds over the pseudo-terminal: median %.2f ms, p95 %.2f ms, max %.2f ms; "
+                "wire time at 38400 8N1 %.2f ms\n",
+                what, kRounds, median, percentile(t.ms, 0.95), max, wire);
+    if (allowance > 0)
+        std::printf("| %s: own delay over the pty | median %.1f ms, max %.1f ms | beyond its wire time (%.1f ms): "
+                    "one 20 ms poll period + 5 ms = %.0f ms | median %.2f, max %.2f × allowance |\n",
+                    what, median, max, wire, allowance, median / allowance, max / allowance);
+    else
+        std::printf("| %s: own delay over the pty | median %.1f ms, max %.1f ms | its wire time, %.1f ms "
+                    "| median %.2f, max %.2f × wire time |\n",
+                    what, median, max, wire, median / wire, max / wire);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QProcess unit;
-    unit.start(QStringLiteral(AISSET_SIM_PATH), {QStringLiteral("--quiet")});
-    if (!unit.waitForReadyRead(5000)) {
-        std::fprintf(stderr, "the virtual unit did not start\n");
-        return 1;
-    }
-    const QString device = QString::fromLocal8Bit(unit.readLine()).trimmed();
-
-    Form form;
-    QuietHost host;
-    MemorySettingStore settings;
-    LinkSession::Options options;
-    options.line = std::make_unique<QtSerialLine>([device](int) { return device; });
-    LinkSession session(form, host, settings, [](const QString &) { return 0; },
-                        [](Group) { return BuildResult{}; }, std::move(options));
-    session.ports().openAtStartup();
-    if (!session.line().isOpen()) {
-        std::fprintf(stderr, "cannot open %s\n", qPrintable(device));
-        return 1;
-    }
-
     // The own-ship sentence of a complete page: 65 characters of body.
     const QString sentence =
         frameCode(QStringLiteral("CVUIS"), QStringLiteral("0025BXYZ9  70085412345678009123456HAI XING 7          10002005051"));
-    const int ackBytes = 8; // "!CVACK" CR LF
-    const double wireMs = double(sentence.size() + ackBytes) * 10.0 / 38400.0 * 1000.0;
 
-    Clock::time_point arrived;
-    QObject::connect(&session.line(), &SerialLine::dataReceived, &session, [&] { arrived = Clock::now(); });
-    std::vector<double> total;
-    std::vector<double> untilArrival;
-    constexpr int kRounds = 200;
-    for (int i = 0; i < kRounds; ++i) {
-        EventWait acknowledged;
-        acknowledged.finishOn(&session.receivePath(), &ReceivePath::acknowledged);
-        session.state().pendingGroup = LinkState::OwnShipWrite;
-        const Clock::time_point queued = Clock::now();
-        session.transmitter().sendCommand(sentence);
-        if (!acknowledged.run(2000)) {
-            std::fprintf(stderr, "round %d: no acknowledgement\n", i);
-            return 1;
-        }
-        const Clock::time_point handled = Clock::now();
-        total.push_back(std::chrono::duration<double, std::milli>(handled - queued).count());
-        untilArrival.push_back(std::chrono::duration<double, std::milli>(arrived - queued).count());
+    Unit unit({});
+    Link link(unit.device(), sentence);
+    if (unit.device().isEmpty() || !link.isOpen()) {
+        std::fprintf(stderr, "the virtual unit did not start or its device did not open\n");
+        return 1;
     }
-    const double target = wireMs + ReceivePath::kPollPeriodMs + 5;
-    std::printf("write sentence %lld bytes + acknowledgement %d bytes: wire time at 38400 8N1 %.2f ms\n",
-                static_cast<long long>(sentence.size()), ackBytes, wireMs);
-    std::printf("queued -> acknowledgement handled, %d rounds: median %.2f ms, p95 %.2f ms, max %.2f ms\n", kRounds,
-                percentile(total, 0.5), percentile(total, 0.95), percentile(total, 1.0));
-    std::printf("  of which queued -> first answer byte received: median %.3f ms\n", percentile(untilArrival, 0.5));
-    std::printf("  ratio to wire time: median %.2f, max %.2f; target <= %.2f ms (wire + poll period + 5 ms): %s\n",
-                percentile(total, 0.5) / wireMs, percentile(total, 1.0) / wireMs, target,
-                percentile(total, 1.0) <= target ? "met" : "NOT met");
+    const qsizetype ackBytes = 8; // "!CVACK" CR LF
+    const Times writes = writeRoundTrips(link, sentence);
+    const Times reads = readRoundTrips(link);
+    if (!writes.complete || !reads.complete) {
+        std::fprintf(stderr, "an acknowledgement or a reply did not come\n");
+        return 1;
+    }
+    const double writeWire = wireMs(sentence.size() + ackBytes);
+    printRoundTrip("write round trip (sentence + acknowledgement)", writes, writeWire, ReceivePath::kPollPeriodMs + 5);
+    const qsizetype request = Transactions::readRequest().size();
+    const qsizetype reply = link.form.receiveLog().size(); // the last read's reply, CR LF included
+    printRoundTrip("read round trip (request + 117-character reply + decoding)", reads, wireMs(request + reply), 0);
+    std::printf("  read request %lld bytes, reply line %lld bytes\n", static_cast<long long>(request),
+                static_cast<long long>(reply));
 
+    // A repeating write to a unit that never answers: two sends, each followed
+    // by WaitSeconds(1), then the retry prompt (answered No).
+    Unit silent({QStringLiteral("--silent")});
+    Link waiting(silent.device(), sentence);
+    waiting.session->transactions().setNoRepeat(false);
+    double cpu = 0;
+    double wall = 0;
     for (int i = 0; i < 3; ++i) {
         const double cpuBefore = cpuSeconds();
         const Clock::time_point start = Clock::now();
-        waitSeconds(1);
-        const double wall = std::chrono::duration<double>(Clock::now() - start).count();
-        const double cpu = cpuSeconds() - cpuBefore;
-        std::printf("WaitSeconds(1): wall %.3f s, processor %.4f s = %.3f%% (target < 2%%)\n", wall, cpu,
-                    100.0 * cpu / wall);
+        waiting.session->transactions().command2Click(0);
+        wall += std::chrono::duration<double>(Clock::now() - start).count();
+        cpu += cpuSeconds() - cpuBefore;
     }
-    session.line().close();
-    unit.terminate();
-    unit.waitForFinished(2000);
+    std::printf("repeating write waiting for an acknowledgement, 3 writes: wall %.3f s, processor %.4f s\n", wall, cpu);
+    std::printf("| processor time while a write waits for its acknowledgement | %.3f%% of %.1f s | target < 2%% "
+                "| %.3f × target |\n",
+                100.0 * cpu / wall, wall, (cpu / wall) / 0.02);
     return 0;
 }

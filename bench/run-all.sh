@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# The performance table: builds the benchmarks, the virtual unit and the window
+# in Release (build-bench), runs them, and prints one Markdown row per figure
+# with its ratio to the physical limit or the target.
+# Usage: bench/run-all.sh            (about two minutes on 2 cores, after the build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build-bench
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" --target link_bench store_bench decode_bench aisset aisset-sim >/dev/null
+
+scratch=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# Google Benchmark CSV: the value of one column of one benchmark.
+column() { # csv-file benchmark column
+  awk -F, -v name="$2" -v col="$3" '
+    /^name,/ { for (i = 1; i <= NF; i++) { h = $i; gsub(/"/, "", h); idx[h] = i }; next }
+    idx[col] { n = $1; gsub(/"/, "", n); if (n == name) print $idx[col] }' "$1"
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3g", a / b }'; }
+
+echo "== link over a pseudo-terminal" >&2
+"$build/bench/link_bench" >"$scratch/link" 2>&1
+sed -n '/^[^|]/p' "$scratch/link" >&2
+
+echo "== decoding" >&2
+"$build/bench/decode_bench" --benchmark_format=csv >"$scratch/decode" 2>/dev/null
+decode_us=$(column "$scratch/decode" decodeValidLine real_time)
+reply_wire_ms=$(awk 'BEGIN { printf "%.1f", 119 * 10 / 38400 * 1000 }')
+
+echo "== store with 10,000 ships" >&2
+"$build/bench/store_bench" --benchmark_format=csv >"$scratch/store" 2>/dev/null
+store_row() { # benchmark label
+  local median max
+  median=$(column "$scratch/store" "$1" median_ms)
+  max=$(column "$scratch/store" "$1" max_ms)
+  printf '| %s, 10,000 ships stored | median %.2f ms, max %.2f ms | under 20 ms | max %s × limit |\n' \
+    "$2" "$median" "$max" "$(ratio "$max" 20)"
+}
+
+echo "== window" >&2
+# A display of its own (Xvfb when installed, else Qt's offscreen platform), and a
+# home of its own, so that the user's store and instance lock stay untouched.
+export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/config" XDG_DATA_HOME="$scratch/home/data" \
+  XDG_RUNTIME_DIR="$scratch/run"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+platform=offscreen
+if command -v Xvfb >/dev/null; then
+  for n in $(seq 90 120); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$n ]] && break; sleep 0.1; done
+    export DISPLAY=":$n" QT_QPA_PLATFORM=xcb
+    platform="Xvfb"
+    break
+  done
+fi
+[[ $platform == offscreen ]] && export QT_QPA_PLATFORM=offscreen
+window="$build/apps/aisset/aisset"
+"$window" --measure-startup >/dev/null 2>&1 || true # a first run deploys the runtime files
+# The window prints the time from the start of main to its first paint, then
+# quits; the whole run, from launch to exit, bounds it from above with the
+# loading of the program and its libraries included.
+startups=()
+runs=()
+for _ in 1 2 3 4 5; do
+  t0=$(date +%s%N)
+  line=$("$window" --measure-startup 2>/dev/null | grep '^startup:')
+  runs+=($((($(date +%s%N) - t0) / 1000000)))
+  startups+=("$(awk '{ print $2 }' <<<"$line")")
+done
+median() { printf '%s\n' "$@" | sort -n | sed -n 3p; }
+startup_ms=$(median "${startups[@]}")
+run_ms=$(median "${runs[@]}")
+"$window" >/dev/null 2>&1 &
+window_pid=$!
+pids+=("$window_pid")
+sleep 3
+rss_kb=$(awk '/^VmRSS:/ { print $2 }' "/proc/$window_pid/status")
+kill "$window_pid"
+wait "$window_pid" 2>/dev/null || true
+
+cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
+echo
+echo "Measured $(date -u +%Y-%m-%d) by \`bench/run-all.sh\` (Release build) on $(nproc) cores ($cpu), the window on $platform."
+echo
+echo "| Figure | Measured | Limit or target | Ratio |"
+echo "|---|---|---|---|"
+grep '^| write' "$scratch/link"
+grep '^| read' "$scratch/link"
+printf '| decoding one parameter line into the form | %.1f µs | the reply'"'"'s wire time, %s ms | %s × wire |\n' \
+  "$decode_us" "$reply_wire_ms" "$(ratio "$(awk -v us="$decode_us" 'BEGIN { print us / 1000 }')" "$reply_wire_ms")"
+grep '^| processor' "$scratch/link"
+printf '| start-up to the window painted (median of 5) | %d ms from main; whole run, launch to exit, %d ms | under 1000 ms | %s × limit (whole run) |\n' \
+  "$startup_ms" "$run_ms" "$(ratio "$run_ms" 1000)"
+printf '| resident memory of the idle window (VmRSS) | %.1f MB | under 80 MB | %s × limit |\n' \
+  "$(awk -v kb="$rss_kb" 'BEGIN { print kb / 1024 }')" "$(ratio "$rss_kb" $((80 * 1024)))"
+store_row BM_OwnShipSavingOfNewShip "own-ship saving of a new ship"
+store_row BM_SystemSavingOfNewShip "system saving of a new ship"
+store_row BM_ListingOfRecordNames "record listing"
