@@ -69,6 +69,10 @@ WindowLayout::WindowLayout(QObject *parent) : QObject(parent)
     // The two pictures of pages 3 and 4 fill their frame IMAGE3.
     pictures_[Image4] = {false, 0, 0, 10800, 5580};
     pictures_[Image5] = {false, 0, 0, 10800, 5580};
+    // The console below the pages: the sent commands at the left, the received
+    // data with the console's buttons at the right.
+    consoleFrames_[0] = {false, 120, kConsoleTop, 3600, 2880};
+    consoleFrames_[1] = {false, 3840, kConsoleTop, 7140, 2880};
 }
 
 template <typename T>
@@ -82,6 +86,7 @@ void WindowLayout::update(T &member, const T &value, Element element, int index)
 
 void WindowLayout::setSelectedPage(int page) { update(page_, page, Element::Page, 0); }
 void WindowLayout::setWindowHeight(int twips) { update(height_, twips, Element::WindowHeight, 0); }
+void WindowLayout::setWindowTop(int twips) { update(top_, twips, Element::WindowTop, 0); }
 
 void WindowLayout::setEdit(int slot, const Placement &p)
 {
@@ -108,6 +113,11 @@ void WindowLayout::setPicture(int index, const Placement &p)
     update(pictures_.at(std::size_t(index)), p, Element::Picture, index);
 }
 
+void WindowLayout::setConsoleFrame(int index, const Placement &p)
+{
+    update(consoleFrames_.at(std::size_t(index)), p, Element::ConsoleFrame, index);
+}
+
 void WindowLayout::setShipSizeLabelVisible(bool visible)
 {
     update(shipSizeVisible_, visible, Element::ShipSizeLabel, 0);
@@ -131,6 +141,10 @@ void WindowLayout::showChoice(int slot, bool visible) { setChoice(slot, shown(ch
 void WindowLayout::showLabel(int slot, bool visible) { setLabel(slot, shown(label(slot), visible)); }
 void WindowLayout::showButton(int index, bool visible) { setButton(index, shown(button(index), visible)); }
 void WindowLayout::showPicture(int index, bool visible) { setPicture(index, shown(picture(index), visible)); }
+void WindowLayout::showConsoleFrame(int index, bool visible)
+{
+    setConsoleFrame(index, shown(consoleFrame(index), visible));
+}
 
 void WindowLayout::alignChoiceWithEdit(int slot)
 {

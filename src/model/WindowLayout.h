@@ -36,15 +36,21 @@ public:
         StatusLabels,  // SkinLabel2(0) and (1)
         WindowHeight,
         Page,
+        ConsoleFrame,  // Frame1(index): 0 the sent commands, 1 the received data
+        WindowTop,
     };
     enum Picture : int { image2 = 0, IMAGE3, Image4, Image5 };
     static constexpr int kButtonCount = 4;
     static constexpr int kPictureCount = 4;
+    static constexpr int kConsoleFrameCount = 2;
     static constexpr int kPageHeight = 6400;    // pages 1 and 2
     static constexpr int kPictureHeight = 7485; // pages 3 and 4
     static constexpr int kFieldWidth = 2655;    // design width of every edit field
     static constexpr int kFieldHeight = 375;
     static constexpr int kWindowWidth = 11100;  // no procedure changes the width
+    static constexpr int kStandardHeight = 6400; // the standard window mode
+    static constexpr int kDebugHeight = 9000;    // the debug window mode, with the console
+    static constexpr int kConsoleTop = 4800;     // the console frames in the debug mode
 
     // Starts with the window's design: every element hidden at its design place.
     // Choice lists have none until the window's load puts them on their edit fields.
@@ -54,12 +60,17 @@ public:
     void setSelectedPage(int page);
     int windowHeight() const { return height_; }
     void setWindowHeight(int twips);
+    // The window's top edge on the screen; the window stays where the system put
+    // it until a window mode centres it.
+    int windowTop() const { return top_; }
+    void setWindowTop(int twips);
 
     const Placement &edit(int slot) const { return edits_.at(std::size_t(slot)); }
     const Placement &choice(int slot) const { return choices_.at(std::size_t(slot)); }
     const Placement &label(int slot) const { return labels_.at(std::size_t(slot)); }
     const Placement &button(int index) const { return buttons_.at(std::size_t(index)); }
     const Placement &picture(int index) const { return pictures_.at(std::size_t(index)); }
+    const Placement &consoleFrame(int index) const { return consoleFrames_.at(std::size_t(index)); }
     bool shipSizeLabelVisible() const { return shipSizeVisible_; }
     bool statusLabelsVisible() const { return statusLabelsVisible_; }
 
@@ -71,6 +82,7 @@ public:
     void setLabel(int slot, const Placement &p);
     void setButton(int index, const Placement &p);
     void setPicture(int index, const Placement &p);
+    void setConsoleFrame(int index, const Placement &p);
     void setShipSizeLabelVisible(bool visible);
     void setStatusLabelsVisible(bool visible);
 
@@ -79,6 +91,7 @@ public:
     void showLabel(int slot, bool visible);
     void showButton(int index, bool visible);
     void showPicture(int index, bool visible);
+    void showConsoleFrame(int index, bool visible);
     // Gives the choice list of a slot the left and width of its edit field.
     void alignChoiceWithEdit(int slot);
 
@@ -91,11 +104,13 @@ private:
 
     int page_ = 1;
     int height_ = kPageHeight;
+    int top_ = 0;
     std::array<Placement, kSlotCount> edits_{};
     std::array<Placement, kSlotCount> choices_{};
     std::array<Placement, kSlotCount> labels_{};
     std::array<Placement, kButtonCount> buttons_{};
     std::array<Placement, kPictureCount> pictures_{};
+    std::array<Placement, kConsoleFrameCount> consoleFrames_{};
     bool shipSizeVisible_ = false;
     bool statusLabelsVisible_ = false;
 };

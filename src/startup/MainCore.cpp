@@ -9,12 +9,14 @@
 namespace aisset {
 
 MainCore::MainCore(Host &host, Services services)
-    : host_(host), store_(services.store), settings_(store_), records_(store_),
+    : host_(host), store_(services.store), settings_(store_), records_(store_), profileRecords_(store_),
       link_(form_, host, settings_,
             [this](const QString &line) { return FP(form_, host_, line); },
             LinkSession::standardBuilder(form_, host, &records_), std::move(services.link)),
       rules_(form_, layout_, host,
-             {[this](int index) { writeButtonClicked(index); }, [this] { ShowShipSize(form_); }})
+             {[this](int index) { writeButtonClicked(index); }, [this] { ShowShipSize(form_); }}),
+      recordsDialog_(profileRecords_, services.sysDir),
+      menu_(form_, layout_, link_.transactions(), profileRecords_, services.sysDir)
 {
 }
 
@@ -38,6 +40,9 @@ void MainCore::formLoad(const std::function<void()> &showWindow)
     state.idleTicks = 0;
     state.recvBuffer.clear();
     layout_.setSelectedPage(1); // the tab strip starts on its first tab
+    layout_.setStatusLabelsVisible(false);
+    for (int f = 0; f < WindowLayout::kConsoleFrameCount; ++f)
+        layout_.showConsoleFrame(f, false);
     placeChoiceLists();
     state.pendingGroup = LinkState::None;
     link_.ports().openAtStartup();
@@ -54,5 +59,12 @@ void MainCore::tabClicked(int page) { Tab1_Click(form_, layout_, host_, page); }
 void MainCore::writeButtonClicked(int index) { link_.transactions().command2Click(index); }
 
 void MainCore::portChosen(int listPosition) { link_.ports().select(listPosition); }
+
+void MainCore::formUnload()
+{
+    if (link_.line().isOpen())
+        link_.line().close();
+    recordsDialog_.close();
+}
 
 } // namespace aisset

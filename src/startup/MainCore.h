@@ -3,9 +3,12 @@
 #include "EntryRules.h"
 #include "Form.h"
 #include "LinkSession.h"
+#include "ProfileRecords.h"
 #include "RecordSaver.h"
+#include "RecordsDialog.h"
 #include "StoreSettings.h"
 #include "WindowLayout.h"
+#include "WindowMenu.h"
 
 #include <functional>
 
@@ -15,14 +18,15 @@ class Host;
 class ProfileStore;
 
 // Everything the main window shows and does, without the window: the form, the
-// page layout, the entry rules of the fields, the device link and the profile
-// store, wired to each other. The Qt window binds its widgets to this and forwards its events; the
+// page layout, the entry rules of the fields, the device link, the profile
+// store, the menus and the records dialog, wired to each other. The Qt window binds its widgets to this and forwards its events; the
 // tests drive it with a scripted host.
 class MainCore {
 public:
     struct Services {
         ProfileStore &store;       // the port choice and the ship records
         LinkSession::Options link; // the serial line (a real port when empty)
+        QString sysDir = {};       // SysDir, where the skin files are
     };
 
     MainCore(Host &host, Services services);
@@ -32,6 +36,8 @@ public:
     EntryRules &rules() { return rules_; }
     LinkSession &link() { return link_; }
     ProfileStore &store() { return store_; }
+    WindowMenu &menu() { return menu_; }
+    RecordsDialog &recordsDialog() { return recordsDialog_; }
 
     // The window's load sequence: link state reset, tabs, port opened, every
     // choice list on its start entry, page 1 laid out with its masks, then the
@@ -44,6 +50,13 @@ public:
     void writeButtonClicked(int index); // Command2_Click
     void portChosen(int listPosition);  // Combo2_Click
 
+    // The records dialog's buttons and list ("开始载入数据", double click).
+    void loadSelectedRecord() { recordsDialog_.loadSelected(form_, host_); }
+    void recordDoubleClicked() { recordsDialog_.doubleClick(form_, host_); }
+
+    // The window closes: the port is closed and the records dialog unloaded.
+    void formUnload();
+
 private:
     void placeChoiceLists();
 
@@ -51,10 +64,13 @@ private:
     ProfileStore &store_;
     StoreSettings settings_;
     RecordSaver records_;
+    ProfileRecords profileRecords_;
     Form form_;
     WindowLayout layout_;
     LinkSession link_;
     EntryRules rules_;
+    RecordsDialog recordsDialog_;
+    WindowMenu menu_;
 };
 
 } // namespace aisset

@@ -1,0 +1,31 @@
+#include "Skins.h"
+
+#include <QDir>
+
+namespace aisset {
+
+const std::array<const char16_t *, 13> &skinFileNames()
+{
+    static constexpr std::array<const char16_t *, 13> kNames{
+        u"B-studio.skn", u"Chizh.skn", u"Galaxy.skn", u"Green.skn", u"Mac.skn",
+        u"Media.skn", u"Metallic.skn", u"Paper.skn", u"Plasmoid.skn", u"Topsecret.skn",
+        u"Web-II.skn", u"Winaqua.skn", u"Zhelezo.skn"};
+    return kNames;
+}
+
+QString startSkinPath(const QString &skinDir) { return skinDir + QStringLiteral("\\green.skn"); }
+
+QString localSkinPath(const QString &path)
+{
+    if (path.isEmpty())
+        return path;
+#ifdef Q_OS_WIN
+    return path; // the file system takes "\" and doubled separators as they are
+#else
+    QString local = path;
+    local.replace(u'\\', u'/');
+    return QDir::cleanPath(local);
+#endif
+}
+
+} // namespace aisset

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <functional>
+
+namespace aisset {
+
+class Form;
+class ProfileRecords;
+class Transactions;
+class WindowLayout;
+
+// The main window's menu bar without the window: the menus "窗口调整",
+// "档案调用" and "加载模板" with their entries and check marks, and what the
+// entries of the two hidden menus do (window modes, status labels, skins). Only
+// "档案调用" is shown; the hidden entries still exist and can be triggered.
+class WindowMenu : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kSkinCount = 13;
+    // Every entry, in menu order; the skin entries s1(0 ... 12) are SkinFirst + index.
+    enum Item : int {
+        StandardWindow, // wt1 "标准窗口"
+        DebugWindow,    // wt2 "调试窗口"
+        ShowParameters, // t3d "显示参数"
+        NoRepeat,       // jid "不循环设置"
+        LoadShip,       // t1 "调入船资料": the window opens the records dialog
+        NoSkin,         // s2 "不加载"
+        SkinFirst,      // s1(0) ...
+        kItemCount = SkinFirst + kSkinCount,
+    };
+
+    struct TopMenu {
+        QString name;
+        QString caption;
+        bool shown;
+    };
+    struct Entry {
+        QString name; // "wt1", ..., "s1_0" ... "s1_12"
+        QString caption;
+        int menu;       // index into topMenus()
+        bool checkable; // carries a check mark (every entry but t1)
+    };
+    static const std::array<TopMenu, 3> &topMenus();
+    static const Entry &entry(int item);
+
+    // skinDir is the folder the skin files are looked up in (SysDir).
+    WindowMenu(Form &form, WindowLayout &layout, Transactions &transactions, ProfileRecords &records,
+               QString skinDir, QObject *parent = nullptr);
+
+    // The check mark of an entry. "不循环设置" shows the writes' no-repeat
+    // option itself, so the menu and the writes cannot disagree.
+    bool isChecked(int item) const;
+    void setNoRepeat(bool on);
+
+    // Runs an entry's action. Entries without one (jid, t1 here) change nothing.
+    void trigger(int item);
+
+    // The window modes centre the window vertically on a screen this high (twips).
+    void setScreenHeight(std::function<int()> twips) { screenHeight_ = std::move(twips); }
+
+    // The skin the window starts with.
+    QString startSkin() const;
+
+signals:
+    void checkedChanged(int item);
+    // The main window is to load and apply this skin file; an empty path takes
+    // the skin off.
+    void skinChosen(const QString &path);
+
+private:
+    void standardWindow();
+    void debugWindow();
+    void showParameters();
+    void chooseSkin(int index);
+    void chooseNoSkin();
+    void setChecked(int item, bool on);
+    void uncheckSkins();
+    void centreVertically();
+
+    Form &form_;
+    WindowLayout &layout_;
+    Transactions &transactions_;
+    ProfileRecords &records_;
+    QString skinDir_;
+    std::array<bool, kItemCount> checked_{};
+    std::function<int()> screenHeight_;
+};
+
+} // namespace aisset
