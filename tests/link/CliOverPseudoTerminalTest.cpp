@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -17,10 +18,12 @@ struct CliRun {
     QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
 };
 
+// Every run saves into a profile store of its own, never the user's.
 CliRun cli(const QStringList &args, const QByteArray &input = {})
 {
+    static QTemporaryDir store;
     QProcess p;
-    p.start(QStringLiteral(AISSET_CLI_PATH), args);
+    p.start(QStringLiteral(AISSET_CLI_PATH), args + QStringList{u"--store"_qs, store.path()});
     p.write(input);
     p.closeWriteChannel();
     EXPECT_TRUE(p.waitForFinished(10000));
@@ -47,6 +50,41 @@ TEST(CliOverPty, WriteIsAcknowledgedAndReadGivesTheValuesBack)
     EXPECT_EQ(json.value(u"shipSize"_qs).toString(), u"船长:120米   船宽:12米"_qs);
     EXPECT_EQ(json.value(u"fields"_qs).toObject().value(u"mmsi"_qs).toString(), u"412345678"_qs);
     EXPECT_EQ(json.value(u"fields"_qs).toObject().value(u"shipType"_qs).toString(), u"70(货船)"_qs);
+}
+
+TEST(CliOverPty, EveryGroupWrittenComesBackFromTheUnit)
+{
+    aisset::test::VirtualUnit unit({});
+    ASSERT_FALSE(unit.path().isEmpty());
+    const QByteArray system = R"j({"mmsi":"412345678","channel1":"1088","channel2":"2287",
+        "soundPromptRange":"1.0海里","lightPrompt":"关","promptVolume":"7","alarmVolume":"关闭",
+        "keyBrightness":"3","lcdMode":"负显","vhfTalk":"开","dataOutput":"全部","alarmRange":"6.0海里",
+        "arrivalRange":"15海里","approachDisplay":"开","alarm16":"开","aisTransmit":"开","autoRange":"开",
+        "gpsOutput":"RMC","customMessage":"开","autoVhfOff":"关"})j";
+    const QByteArray factory = R"j({"mmsi":"412345678","factoryDate":"090817","machineNumber":"12345",
+        "powerOnTime":"120","vendorNumber":"ab12"})j";
+    for (const auto &[group, form] : {std::pair{u"ownship"_qs, kOwnShip}, {u"system"_qs, system}, {u"factory"_qs, factory}}) {
+        const CliRun w = cli({u"write"_qs, group, u"--port"_qs, unit.path()}, form);
+        EXPECT_EQ(w.exitCode, 0) << group.toStdString() << ": " << w.err.toStdString();
+    }
+    const CliRun readRun = cli({u"read"_qs, u"--port"_qs, unit.path(), u"--json"_qs});
+    ASSERT_EQ(readRun.exitCode, 0) << readRun.err.toStdString();
+    const QJsonObject fields = readRun.json().value(u"fields"_qs).toObject();
+    const std::pair<const char16_t *, const char16_t *> expected[] = {
+        {u"crewCount", u"0025"}, {u"callSign", u"BXYZ9  "}, {u"shipType", u"70(货船)"}, {u"draught", u"08.5米"},
+        {u"mmsi", u"412345678"}, {u"imoNumber", u"000000000"}, {u"shipName", u"HAI XING 7          "},
+        {u"antennaA", u"100米"}, {u"antennaB", u"020米"}, {u"antennaC", u"05米"}, {u"antennaD", u"07米"},
+        {u"epfdType", u"1(GPS)"}, {u"channel1", u"1088(157.4250)MHz"}, {u"channel2", u"2287(161.9675)MHz"},
+        {u"soundPromptRange", u"1.0海里"}, {u"lightPrompt", u"关"}, {u"promptVolume", u"7"},
+        {u"alarmVolume", u"关闭"}, {u"keyBrightness", u"3"}, {u"lcdMode", u"负显"}, {u"vhfTalk", u"开"},
+        {u"dataOutput", u"全部"}, {u"alarmRange", u"6.0海里"}, {u"arrivalRange", u"15海里"},
+        {u"approachDisplay", u"开"}, {u"alarm16", u"开"}, {u"aisTransmit", u"开"}, {u"autoRange", u"开"},
+        {u"gpsOutput", u"RMC"}, {u"customMessage", u"开"}, {u"autoVhfOff", u"关"},
+        {u"factoryDate", u"09年08月17日"}, {u"machineNumber", u"000012345"}, {u"powerOnTime", u"0120"},
+        {u"vendorNumber", u"AB12   "}};
+    for (const auto &[name, text] : expected)
+        EXPECT_EQ(fields.value(QString::fromUtf16(name)).toString(), QString::fromUtf16(text))
+            << QString::fromUtf16(name).toStdString();
 }
 
 TEST(CliOverPty, ARefusedBuildSendsNothingAndExitsWithOne)
