@@ -59,8 +59,21 @@ void MaskedEdit::takeCaretFromWidget()
         if (field.selectionStart() != start || field.selectionLength() != length)
             form_.setEditSelection(slot_, start, length);
     } else if (field.caret() != cursorPosition() || field.selectionLength() > 0) {
-        form_.setEditCaret(slot_, cursorPosition());
+        form_.setEditCaret(slot_, typingPosition(cursorPosition()));
     }
+}
+
+// A click behind the last input position (on the blank end of the field, or on a
+// closing literal such as "米") would leave nowhere to type: the caret goes to the
+// first empty position instead.
+int MaskedEdit::typingPosition(int clicked) const
+{
+    const MaskedField &field = form_.edit(slot_);
+    for (int pos = clicked; pos < field.text().size(); ++pos)
+        if (!field.isLiteralAt(pos))
+            return clicked;
+    const qsizetype firstEmpty = field.text().indexOf(MaskedField::kPrompt);
+    return field.mask().isEmpty() || firstEmpty < 0 ? clicked : int(firstEmpty);
 }
 
 void MaskedEdit::keyPressEvent(QKeyEvent *event)

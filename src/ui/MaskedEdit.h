@@ -38,6 +38,7 @@ private:
     bool editKey(QKeyEvent *event);
     void moveCaret(int to, bool extendSelection);
     int stepOverLiterals(int pos, int direction) const;
+    int typingPosition(int clicked) const;
     void typeText(const QString &text);
 
     Form &form_;
