@@ -62,7 +62,7 @@ void ReceivePath::takeReceived()
         return;
     // A double-byte character split between two chunks is completed by the next.
     const QString text = text_.decode(bytes);
-    form_.setReceiveLog(form_.receiveLog() + text);
+    form_.appendReceiveLog(text);
     state_.recvBuffer += text;
     // Started only when stopped: restarting on every chunk would keep postponing
     // the tick while characters trickle in.

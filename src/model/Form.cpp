@@ -124,6 +124,14 @@ void Form::setReceiveLog(const QString &text)
     emit logsChanged();
 }
 
+void Form::appendReceiveLog(const QString &text)
+{
+    receiveLog_ += text;
+    if (receiveLog_.size() > kReceiveLogLimit)
+        receiveLog_.remove(0, receiveLog_.size() - kReceiveLogLimit / 2);
+    emit logsChanged();
+}
+
 void Form::setConnectionStatus(const QString &text)
 {
     connectionStatus_ = text;

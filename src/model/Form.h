@@ -63,6 +63,10 @@ public:
     void setReplyLog(const QString &text);
     const QString &receiveLog() const { return receiveLog_; }
     void setReceiveLog(const QString &text);
+    // Appends received text in place. A unit that sends noise for hours must not
+    // fill the memory: past kReceiveLogLimit characters the oldest half is dropped.
+    void appendReceiveLog(const QString &text);
+    static constexpr qsizetype kReceiveLogLimit = 1 << 20;
 
     // Status bar panel 1 (connection) and panel 2 (transaction); the status
     // labels repeat them.

@@ -93,3 +93,20 @@ TEST(FieldInput, EntersValuesAsTypingAndSelectsChoicesByCode)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ReceiveLog, GrowsByAppendingAndKeepsTheNewestTextPastItsLimit)
+{
+    aisset::Form form;
+    form.appendReceiveLog(u"!CVACK\r\n"_qs);
+    form.appendReceiveLog(u"abc"_qs);
+    EXPECT_EQ(form.receiveLog(), u"!CVACK\r\nabc"_qs);
+    const QString noise(aisset::Form::kReceiveLogLimit, u'x');
+    form.appendReceiveLog(noise);
+    form.appendReceiveLog(u"END"_qs);
+    EXPECT_LE(form.receiveLog().size(), aisset::Form::kReceiveLogLimit);
+    EXPECT_TRUE(form.receiveLog().endsWith(u"xEND"_qs));
+}
+
+} // namespace
