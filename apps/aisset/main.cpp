@@ -23,7 +23,7 @@ int main(int argc, char **argv)
     std::unique_ptr<aisset::ui::MainWindow> window;
     QString sysDir;
     const bool started = aisset::Main(platform, sysDir, [&] {
-        window = std::make_unique<aisset::ui::MainWindow>(store);
+        window = std::make_unique<aisset::ui::MainWindow>(store, sysDir);
         if (measureStartup)
             clock.watch(window.get());
         window->load();

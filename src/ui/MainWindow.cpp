@@ -1,21 +1,26 @@
 #include "MainWindow.h"
 
 #include "ChoiceBox.h"
+#include "ConsoleWidgets.h"
 #include "MaskedEdit.h"
+#include "MenuActions.h"
 #include "PageWidgets.h"
 #include "Pages.h"
 #include "PortChoice.h"
+#include "RecordsWindow.h"
 #include "Skin.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+
+#include <algorithm>
 
 // The window's pictures and skin live in the resources of this static library.
 static void initUiResources() { Q_INIT_RESOURCE(resources); }
@@ -36,8 +41,8 @@ constexpr int kStatusLabelOffset = 100; // below the status bar's top
 
 } // namespace
 
-MainWindow::MainWindow(ProfileStore &store, LinkSession::Options link, QWidget *parent)
-    : QMainWindow(parent), core_(*this, {store, std::move(link)}), twips_(Twips::forScreen())
+MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::Options link, QWidget *parent)
+    : QMainWindow(parent), core_(*this, {store, std::move(link), sysDir}), twips_(Twips::forScreen())
 {
     initUiResources();
     setObjectName(QStringLiteral("main1"));
@@ -49,6 +54,8 @@ MainWindow::MainWindow(ProfileStore &store, LinkSession::Options link, QWidget *
     setCentralWidget(area);
     createTabs(area); // first, so that the fields stand on top of it
     pages_ = std::make_unique<PageWidgets>(core_, area, twips_);
+    console_ = std::make_unique<ConsoleWidgets>(core_, area, twips_);
+    area->installEventFilter(this); // the tab strip follows the area's size
     createStatusBar();
     createPortChoice();
     createMenus();
@@ -66,9 +73,6 @@ void MainWindow::createTabs(QWidget *area)
         const int index = tabs_->addTab(new QWidget, QString::fromUtf16(tab.caption));
         tabs_->tabBar()->setTabData(index, QString::fromUtf16(tab.key));
     }
-    auto *grid = new QGridLayout(area);
-    grid->setContentsMargins(twips_.px(kTabStripMargin), 0, twips_.px(kTabStripMargin), twips_.px(kTabStripMargin));
-    grid->addWidget(tabs_);
 
     // A click runs the tab handler, also on the tab already selected; a change
     // of tab by keyboard comes as a change of the current tab only.
@@ -119,14 +123,14 @@ void MainWindow::createStatusBar()
 
 void MainWindow::createMenus()
 {
-    QMenu *records = menuBar()->addMenu(QStringLiteral("档案调用"));
-    records->setObjectName(QStringLiteral("tt"));
-    QAction *load = records->addAction(QStringLiteral("调入船资料"));
-    load->setObjectName(QStringLiteral("t1"));
-    connect(load, &QAction::triggered, this, [this] {
+    records_ = std::make_unique<RecordsWindow>(core_, *this, twips_);
+    openRecords_ = [this] { records_->openModal(); };
+    menus_ = std::make_unique<MenuActions>(core_.menu(), *menuBar(), [this] {
         if (openRecords_)
             openRecords_();
     });
+    core_.menu().setScreenHeight([this] { return screenHeightTwips(); });
+    connect(&core_.menu(), &WindowMenu::skinChosen, this, [this](const QString &path) { (void)applySkin(*this, path); });
 }
 
 void MainWindow::bindCore()
@@ -138,6 +142,10 @@ void MainWindow::bindCore()
         using enum WindowLayout::Element;
         if (element == WindowHeight) {
             applyWindowHeight();
+        } else if (element == WindowTop) {
+            applyWindowTop();
+        } else if (element == ConsoleFrame) {
+            placeTabs();
         } else if (element == Page) {
             followingCore_ = true;
             tabs_->setCurrentIndex(core_.layout().selectedPage() - 1);
@@ -154,8 +162,46 @@ void MainWindow::applyWindowHeight()
     setFixedSize(twips_.px(WindowLayout::kWindowWidth), twips_.px(core_.layout().windowHeight() - kFrameTwips));
     // The status labels stand on the status bar, wherever the height put it.
     const int top = height() - statusBar()->sizeHint().height() + twips_.px(kStatusLabelOffset);
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 2; ++i) {
         statusLabels_[i]->move(twips_.px(kStatusLabelLefts[i]), top);
+        statusLabels_[i]->raise();
+    }
+}
+
+void MainWindow::applyWindowTop() { move(x(), twips_.px(core_.layout().windowTop())); }
+
+// The tab strip fills the area; in the debug mode it ends above the console.
+void MainWindow::placeTabs()
+{
+    const QWidget *area = centralWidget();
+    const int margin = twips_.px(kTabStripMargin);
+    int bottom = area->height() - margin;
+    const Placement &console = core_.layout().consoleFrame(0);
+    if (console.visible)
+        bottom = std::min(bottom, twips_.px(console.top - kTabStripMargin));
+    tabs_->setGeometry(margin, 0, area->width() - 2 * margin, bottom);
+}
+
+int MainWindow::screenHeightTwips() const
+{
+    const QScreen *shown = screen();
+    return shown ? twips_.twips(shown->geometry().height()) : 0;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        placeTabs();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Form_Unload: the port closes and the records dialog unloads; the application
+// ends with its last window.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    core_.formUnload();
+    records_->hide();
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::showStatus()
@@ -187,7 +233,7 @@ void MainWindow::followEnabledState(bool enabled)
 
 void MainWindow::load()
 {
-    (void)applySkin(*this, kStartSkin);
+    (void)applySkin(*this, core_.menu().startSkin());
     core_.formLoad([this] { show(); });
 }
 

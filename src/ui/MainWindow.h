@@ -21,16 +21,23 @@ class ProfileStore;
 
 namespace aisset::ui {
 
+class ConsoleWidgets;
+class MenuActions;
 class PageWidgets;
+class RecordsWindow;
 
 // The main window (main1): a thin view of the core. Its widgets show the core's
 // form and layout and forward the user's input and events; every change the
 // core makes shows at once through the form's and the layout's signals. It is
 // also the core's host: message boxes, the event loop and the input focus.
+// Besides the pages it carries the menus, the console of the debug mode and the
+// records dialog.
 class MainWindow : public QMainWindow, public Host {
     Q_OBJECT
 public:
-    explicit MainWindow(ProfileStore &store, LinkSession::Options link = {}, QWidget *parent = nullptr);
+    // sysDir is the folder the skins are read from (SysDir, with its separator).
+    MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::Options link = {},
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
     MainCore &core() { return core_; }
@@ -39,8 +46,9 @@ public:
     // sequence, which shows the window with the focus in the MMSI field.
     void load();
 
-    // What "调入船资料" opens (the records dialog).
+    // What "调入船资料" does: opens the records dialog; tests may replace it.
     void setRecordsAction(std::function<void()> action) { openRecords_ = std::move(action); }
+    RecordsWindow &recordsWindow() { return *records_; }
 
     // Host
     using Host::askYesNo;
@@ -50,6 +58,10 @@ public:
     void processEvents() override;
     void moveFocus(FieldKind kind, int slot) override;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void createTabs(QWidget *area);
     void createPortChoice();
@@ -57,6 +69,9 @@ private:
     void createMenus();
     void bindCore();
     void applyWindowHeight();
+    void applyWindowTop();
+    void placeTabs();
+    int screenHeightTwips() const;
     void showStatus();
     void followEnabledState(bool enabled);
 
@@ -67,6 +82,9 @@ private:
     QLabel *statusPanels_[2] = {};
     QLabel *statusLabels_[2] = {};
     std::unique_ptr<PageWidgets> pages_;
+    std::unique_ptr<ConsoleWidgets> console_;
+    std::unique_ptr<MenuActions> menus_;
+    std::unique_ptr<RecordsWindow> records_;
     std::function<void()> openRecords_;
     QPointer<QWidget> focusBeforeDisable_;
     bool followingCore_ = false; // a widget is being set from the core

@@ -1,5 +1,7 @@
 #include "Skin.h"
 
+#include "Skins.h"
+
 #include <QFile>
 #include <QWidget>
 
@@ -11,7 +13,7 @@ bool applySkin(QWidget &window, const QString &path)
         window.setStyleSheet(QString());
         return true;
     }
-    QFile file(path);
+    QFile file(localSkinPath(path));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
     window.setStyleSheet(QString::fromUtf8(file.readAll()));

@@ -6,6 +6,9 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
 
 namespace aisset::ui {
 
@@ -17,9 +20,22 @@ constexpr int kProgressWidth = 3750, kProgressHeight = 375;
 WindowStartupPlatform::WindowStartupPlatform(QString dataDir) : DesktopPlatform(std::move(dataDir)) {}
 WindowStartupPlatform::~WindowStartupPlatform() = default;
 
+// With AISSET_CLOSE_START_MESSAGE_MS set (automated tests of a second start),
+// the box closes itself after that many milliseconds and reports on standard
+// error the title and text it showed.
 void WindowStartupPlatform::showMessage(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+    bool closeAfterOk = false;
+    const int closeAfter = qEnvironmentVariableIntValue("AISSET_CLOSE_START_MESSAGE_MS", &closeAfterOk);
+    if (closeAfterOk) {
+        QTimer::singleShot(closeAfter, &box, [&box] {
+            const QString report = QStringLiteral("message box closed: title \"%1\" text \"%2\"\n")
+                                       .arg(box.windowTitle(), box.text());
+            std::fputs(report.toLocal8Bit().constData(), stderr);
+            box.accept();
+        });
+    }
     box.exec();
 }
 

@@ -1,4 +1,5 @@
 #include "FieldTable.h"
+#include "Modal.h"
 #include "WindowFixture.h"
 
 #include <QAbstractButton>
@@ -17,31 +18,10 @@
 #include <vector>
 
 using namespace aisset;
+using test::answerNextBox;
 using test::WindowTest;
 
 namespace {
-
-// Answers the next message box when it shows (within five seconds), after
-// looking at it.
-void answerNextBox(QMessageBox::StandardButton answer, std::function<void(QMessageBox &)> look = {})
-{
-    auto *poll = new QTimer;
-    auto *deadline = new QElapsedTimer;
-    deadline->start();
-    QObject::connect(poll, &QTimer::timeout, [=] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box && !deadline->hasExpired(5000))
-            return;
-        poll->stop();
-        poll->deleteLater();
-        delete deadline;
-        ASSERT_NE(box, nullptr) << "no message box came";
-        if (look)
-            look(*box);
-        box->button(answer)->click();
-    });
-    poll->start(10);
-}
 
 TEST_F(WindowTest, StartsOnPageOneWithTheFocusInTheMmsiField)
 {
@@ -102,6 +82,20 @@ TEST_F(WindowTest, TypingFillsTheMaskAndStepsOverItsLiterals)
     QTest::keyClick(draught, Qt::Key_Right);
     QTest::keyClick(draught, Qt::Key_Right); // steps over the point
     EXPECT_EQ(draught->cursorPosition(), 3);
+}
+
+TEST_F(WindowTest, AClickBehindTheLastInputPositionStillLeavesSomewhereToType)
+{
+    ui::MaskedEdit *mmsi = edit(slot::mmsi);
+    enter(mmsi);
+    QTest::mouseClick(mmsi, Qt::LeftButton, {}, QPoint(mmsi->width() - 4, mmsi->height() / 2));
+    QTest::keyClicks(mmsi, QStringLiteral("41"));
+    EXPECT_EQ(mmsi->text(), QStringLiteral("41_______"));
+    ui::MaskedEdit *antenna = edit(slot::antennaA);
+    enter(antenna);
+    antenna->setCursorPosition(4); // behind the closing "米"
+    QTest::keyClicks(antenna, QStringLiteral("9"));
+    EXPECT_EQ(antenna->text(), QStringLiteral("9__米"));
 }
 
 TEST_F(WindowTest, EnteringAFieldSelectsItsWholeText)

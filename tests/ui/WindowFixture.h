@@ -6,6 +6,8 @@
 #include "MaskedEdit.h"
 #include "ProfileStore.h"
 #include "QtSerialLine.h"
+#include "Startup.h"
+#include "WindowStartupPlatform.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -17,16 +19,29 @@
 
 namespace aisset::test {
 
+// SysDir in a folder with the runtime files deployed, as start-up leaves it.
+inline QString deployedSysDir(const QString &folder)
+{
+    ui::WindowStartupPlatform platform(folder);
+    const QString sysDir = GetSysDir(platform);
+    DeployRuntimeFiles(platform, sysDir);
+    return sysDir;
+}
+
 // The main window as it starts, on a clean store and a machine without serial
 // ports, shown and active so that it takes the keyboard focus.
 class WindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ui::useChineseLocale(*QCoreApplication::instance()); }
 
-    void SetUp() override
+    void SetUp() override { startWindow(QString()); }
+
+    // Starts the window with every port number naming portDevice (none when empty).
+    void startWindow(const QString &portDevice)
     {
         window = std::make_unique<ui::MainWindow>(
-            store, LinkSession::Options{std::make_unique<QtSerialLine>([](int) { return QString(); }), {}});
+            store, sysDir,
+            LinkSession::Options{std::make_unique<QtSerialLine>([portDevice](int) { return portDevice; }), {}});
         window->load();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -53,6 +68,8 @@ protected:
 
     QTemporaryDir storeDir;
     ProfileStore store{storeDir.path()};
+    QTemporaryDir sysDirFolder;
+    QString sysDir = deployedSysDir(sysDirFolder.path());
     std::unique_ptr<ui::MainWindow> window;
 };
 

@@ -1,0 +1,48 @@
+#include "MenuActions.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace aisset::ui {
+
+MenuActions::MenuActions(WindowMenu &menu, QMenuBar &bar, std::function<void()> openRecords) : menu_(menu)
+{
+    std::array<QMenu *, 3> menus{};
+    for (std::size_t m = 0; m < menus.size(); ++m) {
+        const WindowMenu::TopMenu &top = WindowMenu::topMenus()[m];
+        menus[m] = bar.addMenu(top.caption);
+        menus[m]->setObjectName(top.name);
+        menus[m]->menuAction()->setVisible(top.shown);
+    }
+    for (int item = 0; item < WindowMenu::kItemCount; ++item) {
+        const WindowMenu::Entry &entry = WindowMenu::entry(item);
+        QAction *action = menus.at(std::size_t(entry.menu))->addAction(entry.caption);
+        action->setObjectName(entry.name);
+        action->setCheckable(entry.checkable);
+        actions_[std::size_t(item)] = action;
+        showChecked(item);
+        if (item == WindowMenu::LoadShip) {
+            QObject::connect(action, &QAction::triggered, &bar, [openRecords] {
+                if (openRecords)
+                    openRecords();
+            });
+        } else {
+            // Qt has already flipped the mark of a checkable action; the core's
+            // mark replaces it once the core has acted.
+            QObject::connect(action, &QAction::triggered, &bar, [this, item] {
+                menu_.trigger(item);
+                showChecked(item);
+            });
+        }
+    }
+    QObject::connect(&menu_, &WindowMenu::checkedChanged, &bar, [this](int item) { showChecked(item); });
+}
+
+void MenuActions::showChecked(int item)
+{
+    QAction *action = actions_.at(std::size_t(item));
+    if (action->isCheckable())
+        action->setChecked(menu_.isChecked(item));
+}
+
+} // namespace aisset::ui

@@ -1,0 +1,171 @@
+// The records dialog on screen: opened from the menu, modal over the main
+// window, loading a ship into the window's fields, and its life cycle.
+#include "FieldTable.h"
+#include "FormFixture.h"
+#include "Modal.h"
+#include "ProfileRecords.h"
+#include "RecordSaver.h"
+#include "RecordsWindow.h"
+#include "WindowFixture.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace aisset;
+
+namespace {
+
+class RecordsWindowTest : public test::WindowTest {
+protected:
+    // Saves a ship's own-ship page as a write does.
+    void saveShip(const QString &mmsi, const QString &draught, const QString &shipType)
+    {
+        test::StartForm page;
+        ASSERT_TRUE(enterValue(page.form, slot::mmsi, mmsi));
+        ASSERT_TRUE(enterValue(page.form, slot::draught, draught));
+        ASSERT_TRUE(selectChoiceValue(page.form, slot::shipType, shipType));
+        RecordSaver(store).saveOwnShipRecord(page.form);
+    }
+
+    // Chooses "调入船资料" and acts in the dialog it shows; returns once the
+    // dialog's modal display has ended.
+    void openRecords(std::function<void(ui::RecordsWindow &)> act)
+    {
+        bool shown = false;
+        test::whenModal<ui::RecordsWindow>([&](ui::RecordsWindow &dialog) {
+            shown = true;
+            act(dialog);
+        });
+        find<QAction>(u"t1"_qs)->trigger();
+        EXPECT_TRUE(shown);
+        EXPECT_FALSE(window->recordsWindow().isVisible());
+    }
+
+    static QStringList listed(ui::RecordsWindow &dialog)
+    {
+        QStringList entries;
+        auto *list = dialog.findChild<QListWidget *>(u"List1"_qs);
+        for (int i = 0; i < list->count(); ++i)
+            entries.append(list->item(i)->text());
+        return entries;
+    }
+    static QPushButton *button(ui::RecordsWindow &dialog, const char16_t *name)
+    {
+        return dialog.findChild<QPushButton *>(QString::fromUtf16(name));
+    }
+    static void clickEntry(ui::RecordsWindow &dialog, int row, bool twice = false)
+    {
+        auto *list = dialog.findChild<QListWidget *>(u"List1"_qs);
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        if (twice)
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+};
+
+TEST_F(RecordsWindowTest, OpensModallyOverTheWindowAndLoadsTheChosenShip)
+{
+    saveShip(u"412345678"_qs, u"8.5"_qs, u"30"_qs);
+    saveShip(u"413000001"_qs, u"12.5"_qs, u"70"_qs);
+    ASSERT_TRUE(enterValue(form(), slot::shipName, u"OTHER"_qs));
+    const ui::Twips twips = ui::Twips::forScreen();
+
+    openRecords([&](ui::RecordsWindow &dialog) {
+        EXPECT_EQ(dialog.objectName(), u"dunote"_qs);
+        EXPECT_EQ(dialog.windowTitle(), u"读取以往录入数据"_qs);
+        EXPECT_EQ(dialog.size(), QSize(twips.px(3285), twips.px(3990)));
+        EXPECT_LE((dialog.geometry().center() - window->geometry().center()).manhattanLength(), 2);
+        EXPECT_EQ(dialog.windowModality(), Qt::ApplicationModal); // the main window takes no input
+        EXPECT_EQ(dialog.findChild<QLabel *>(u"SkinLabel1"_qs)->text(), u"MMSI:"_qs);
+        EXPECT_EQ(listed(dialog), (QStringList{u"412345678"_qs, u"413000001"_qs}));
+        const std::pair<const char16_t *, const char16_t *> buttons[] = {{u"Command2", u"清空注册数据"},
+                                                                          {u"Command1", u"开始载入数据"}};
+        for (const auto &[name, caption] : buttons) {
+            QPushButton *b = button(dialog, name);
+            EXPECT_EQ(b->text(), QString::fromUtf16(caption));
+            EXPECT_GE(b->width(), b->fontMetrics().horizontalAdvance(b->text())) << "caption cut";
+        }
+        clickEntry(dialog, 1);
+        QTest::mouseClick(button(dialog, u"Command1"), Qt::LeftButton);
+    });
+
+    EXPECT_EQ(edit(slot::mmsi)->text(), u"413000001"_qs);
+    EXPECT_EQ(edit(slot::draught)->text(), u"12.5米"_qs);
+    EXPECT_EQ(edit(slot::shipName)->text(), QString(20, u'_')); // reset before loading
+    EXPECT_EQ(choice(slot::shipType)->currentText(), u"70(货船)"_qs);
+    EXPECT_EQ(choice(slot::channel1)->currentIndex(), -1); // no system keys stored
+    EXPECT_TRUE(window->core().recordsDialog().isLoaded()); // hidden, not unloaded
+}
+
+TEST_F(RecordsWindowTest, LoadingWithoutASelectionAsksForAnMmsiAndStaysOpen)
+{
+    QString message, title;
+    bool stayedOpen = false;
+    openRecords([&](ui::RecordsWindow &dialog) {
+        EXPECT_TRUE(listed(dialog).isEmpty());
+        test::answerNextBox(QMessageBox::Ok, [&](QMessageBox &box) {
+            message = box.text();
+            title = box.windowTitle();
+        });
+        QTest::mouseClick(button(dialog, u"Command1"), Qt::LeftButton);
+        stayedOpen = dialog.isVisible();
+        dialog.close(); // the dialog's window is closed: it unloads
+    });
+    EXPECT_EQ(message, u"请选择一个MMSI"_qs);
+    EXPECT_EQ(title, u"Ais设置"_qs);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_FALSE(window->core().recordsDialog().isLoaded());
+}
+
+TEST_F(RecordsWindowTest, ADoubleClickOnAnEntryLoadsIt)
+{
+    saveShip(u"412345678"_qs, u"8.5"_qs, u"30"_qs);
+    openRecords([&](ui::RecordsWindow &dialog) { clickEntry(dialog, 0, true); });
+    EXPECT_EQ(edit(slot::draught)->text(), u"_8.5米"_qs);
+    EXPECT_EQ(choice(slot::shipType)->currentText(), u"30(渔船)"_qs);
+}
+
+TEST_F(RecordsWindowTest, AHiddenDialogKeepsItsListAnUnloadedOneReadsTheStoreAgain)
+{
+    saveShip(u"412345678"_qs, u"8.5"_qs, u"30"_qs);
+    openRecords([&](ui::RecordsWindow &dialog) {
+        clickEntry(dialog, 0);
+        QTest::mouseClick(button(dialog, u"Command1"), Qt::LeftButton);
+    });
+    saveShip(u"413000001"_qs, u"12.5"_qs, u"70"_qs);
+    openRecords([&](ui::RecordsWindow &dialog) {
+        EXPECT_EQ(listed(dialog), QStringList{u"412345678"_qs}); // hidden: the same list
+        dialog.close();
+    });
+    openRecords([&](ui::RecordsWindow &dialog) {
+        EXPECT_EQ(listed(dialog), (QStringList{u"412345678"_qs, u"413000001"_qs}));
+        QTest::mouseClick(button(dialog, u"Command2"), Qt::LeftButton); // "清空注册数据"
+    });
+    EXPECT_FALSE(window->core().recordsDialog().isLoaded());
+    openRecords([&](ui::RecordsWindow &dialog) {
+        EXPECT_TRUE(listed(dialog).isEmpty());
+        dialog.close();
+    });
+}
+
+TEST_F(RecordsWindowTest, TheDialogWearsTheStoredSkinChoiceNotTheMainWindows)
+{
+    const struct {
+        const char *stored; // nullptr: nothing stored
+        bool skinned;
+    } cases[] = {{nullptr, false}, {"", true}, {"no", false}};
+    for (const auto &c : cases) {
+        if (c.stored)
+            ProfileRecords(store).saveSkin(QString::fromLatin1(c.stored));
+        bool skinned = false;
+        openRecords([&](ui::RecordsWindow &dialog) {
+            skinned = !dialog.styleSheet().isEmpty();
+            dialog.close();
+        });
+        EXPECT_EQ(skinned, c.skinned) << (c.stored ? c.stored : "nothing stored");
+    }
+    EXPECT_FALSE(window->styleSheet().isEmpty()); // the main window keeps its start skin
+}
+
+} // namespace
