@@ -89,15 +89,19 @@ void ConsoleWidgets::createSentCommands(QWidget *area)
     layout->addWidget(sentCommands_);
     frames_[0] = frame;
 
-    // A click on an entry, or a move of the selection by keyboard, copies it.
+    // Selecting an entry, by click or by keyboard, copies it; so does a click on
+    // the entry already selected. (The list's current entry on taking the focus
+    // is no selection.)
     Console &console = core_.link().console();
-    auto copy = [this, &console](int row) {
-        if (!followingCore_ && row >= 0)
-            console.selectSentCommand(row);
+    auto copy = [this, &console](QListWidgetItem *item) {
+        if (!followingCore_ && item)
+            console.selectSentCommand(sentCommands_->row(item));
     };
-    QObject::connect(sentCommands_, &QListWidget::currentRowChanged, frame, copy);
-    QObject::connect(sentCommands_, &QListWidget::itemClicked, frame,
-                     [this, copy](QListWidgetItem *item) { copy(sentCommands_->row(item)); });
+    QObject::connect(sentCommands_, &QListWidget::itemSelectionChanged, frame, [this, copy] {
+        const QList<QListWidgetItem *> selected = sentCommands_->selectedItems();
+        copy(selected.isEmpty() ? nullptr : selected.first());
+    });
+    QObject::connect(sentCommands_, &QListWidget::itemClicked, frame, copy);
 }
 
 void ConsoleWidgets::createReceivedData(QWidget *area)

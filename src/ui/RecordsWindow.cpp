@@ -12,6 +12,12 @@ namespace aisset::ui {
 
 namespace {
 constexpr int kClientWidth = 3285, kClientHeight = 3990;
+
+int selectedRow(const QListWidget &list)
+{
+    const QList<QListWidgetItem *> selected = list.selectedItems();
+    return selected.isEmpty() ? -1 : list.row(selected.first());
+}
 } // namespace
 
 RecordsWindow::RecordsWindow(MainCore &core, QWidget &mainWindow, const Twips &twips)
@@ -44,9 +50,11 @@ void RecordsWindow::createControls()
         button->setAutoDefault(false);
 
     RecordsDialog &dialog = core_.recordsDialog();
-    connect(list_, &QListWidget::currentRowChanged, this, [this, &dialog](int row) {
+    // The selected entry, not the current one: the list makes its first entry
+    // current when it takes the focus, which selects nothing.
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this, &dialog] {
         if (!followingCore_)
-            dialog.select(row);
+            dialog.select(selectedRow(*list_));
     });
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] {
         core_.recordDoubleClicked();
@@ -90,7 +98,8 @@ void RecordsWindow::showEntries()
     followingCore_ = true;
     list_->clear();
     list_->addItems(dialog.entries());
-    list_->setCurrentRow(dialog.selected());
+    if (dialog.selected() >= 0)
+        list_->setCurrentRow(dialog.selected());
     followingCore_ = false;
 }
 
