@@ -48,9 +48,10 @@ void WindowStartupPlatform::showProgress(int minimum, int maximum)
     progress_->setWindowTitle(QStringLiteral("Form3"));
     progress_->setRange(minimum, maximum);
     progress_->setTextVisible(false);
-    progress_->resize(twips.px(kProgressWidth), twips.px(kProgressHeight));
+    QRect client(0, 0, twips.px(kProgressWidth), twips.px(kProgressHeight));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        progress_->move(screen->availableGeometry().center() - progress_->rect().center());
+        client.moveCenter(screen->availableGeometry().center());
+    progress_->setGeometry(client);
     progress_->show();
 }
 
