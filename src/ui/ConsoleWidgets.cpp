@@ -97,11 +97,11 @@ void ConsoleWidgets::createSentCommands(QWidget *area)
         if (!followingCore_ && item)
             console.selectSentCommand(sentCommands_->row(item));
     };
-    QObject::connect(sentCommands_, &QListWidget::itemSelectionChanged, frame, [this, copy] {
+    QObject::connect(sentCommands_, &QListWidget::itemSelectionChanged, &lifetime_, [this, copy] {
         const QList<QListWidgetItem *> selected = sentCommands_->selectedItems();
         copy(selected.isEmpty() ? nullptr : selected.first());
     });
-    QObject::connect(sentCommands_, &QListWidget::itemClicked, frame, copy);
+    QObject::connect(sentCommands_, &QListWidget::itemClicked, &lifetime_, copy);
 }
 
 void ConsoleWidgets::createReceivedData(QWidget *area)
@@ -126,11 +126,11 @@ void ConsoleWidgets::createReceivedData(QWidget *area)
     frames_[1] = frame;
 
     Form &form = core_.form();
-    QObject::connect(commandText_, &QPlainTextEdit::textChanged, frame, [this, &form] {
+    QObject::connect(commandText_, &QPlainTextEdit::textChanged, &lifetime_, [this, &form] {
         if (!followingCore_)
             form.setReplyLog(typedText(commandText_->toPlainText()));
     });
-    QObject::connect(receiveLog_, &QPlainTextEdit::textChanged, frame, [this, &form] {
+    QObject::connect(receiveLog_, &QPlainTextEdit::textChanged, &lifetime_, [this, &form] {
         if (!followingCore_)
             form.setReceiveLog(typedText(receiveLog_->toPlainText()));
     });
@@ -139,9 +139,9 @@ void ConsoleWidgets::createReceivedData(QWidget *area)
 void ConsoleWidgets::bindForm()
 {
     Form &form = core_.form();
-    QObject::connect(&form, &Form::sentCommandsChanged, frames_[0], [this] { showSentCommands(); });
-    QObject::connect(&form, &Form::logsChanged, frames_[1], [this] { showLogs(); });
-    QObject::connect(&core_.layout(), &WindowLayout::changed, frames_[0],
+    QObject::connect(&form, &Form::sentCommandsChanged, &lifetime_, [this] { showSentCommands(); });
+    QObject::connect(&form, &Form::logsChanged, &lifetime_, [this] { showLogs(); });
+    QObject::connect(&core_.layout(), &WindowLayout::changed, &lifetime_,
                      [this](WindowLayout::Element element, int index) {
                          if (element == WindowLayout::Element::ConsoleFrame)
                              place(index);

@@ -2,6 +2,8 @@
 
 #include "Twips.h"
 
+#include <QObject>
+
 #include <array>
 
 class QGroupBox;
@@ -41,6 +43,7 @@ private:
     QPlainTextEdit *commandText_ = nullptr;
     QPlainTextEdit *receiveLog_ = nullptr;
     bool followingCore_ = false; // a widget is being set from the core
+    QObject lifetime_;           // ends the connections that call back into this object
 };
 
 } // namespace aisset::ui

@@ -29,13 +29,13 @@ MenuActions::MenuActions(WindowMenu &menu, QMenuBar &bar, std::function<void()> 
         } else {
             // Qt has already flipped the mark of a checkable action; the core's
             // mark replaces it once the core has acted.
-            QObject::connect(action, &QAction::triggered, &bar, [this, item] {
+            QObject::connect(action, &QAction::triggered, &lifetime_, [this, item] {
                 menu_.trigger(item);
                 showChecked(item);
             });
         }
     }
-    QObject::connect(&menu_, &WindowMenu::checkedChanged, &bar, [this](int item) { showChecked(item); });
+    QObject::connect(&menu_, &WindowMenu::checkedChanged, &lifetime_, [this](int item) { showChecked(item); });
 }
 
 void MenuActions::showChecked(int item)

@@ -2,6 +2,8 @@
 
 #include "WindowMenu.h"
 
+#include <QObject>
+
 #include <array>
 #include <functional>
 
@@ -26,6 +28,7 @@ private:
 
     WindowMenu &menu_;
     std::array<QAction *, WindowMenu::kItemCount> actions_{};
+    QObject lifetime_; // ends the connections that call back into this object
 };
 
 } // namespace aisset::ui
