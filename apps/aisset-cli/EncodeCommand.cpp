@@ -25,18 +25,26 @@ std::optional<Group> groupByName(const QString &name)
     return std::nullopt;
 }
 
-int runEncode(const CliArgs &args, CliContext &context)
+std::optional<Group> groupAndForm(const CliArgs &args, const QString &usage, Form &form)
 {
     const std::optional<Group> group = args.words.size() == 1 ? groupByName(args.words[0]) : std::nullopt;
     if (!group) {
-        printError(QStringLiteral("usage: aisset-cli encode ownship|system|factory [--json] < form.json"));
-        return UsageError;
+        printError(usage);
+        return std::nullopt;
     }
-    Form form;
     if (auto error = formFromStdin(form); error) {
         printError(*error);
-        return UsageError;
+        return std::nullopt;
     }
+    return group;
+}
+
+int runEncode(const CliArgs &args, CliContext &context)
+{
+    Form form;
+    const std::optional<Group> group = groupAndForm(args, QStringLiteral("usage: aisset-cli encode ownship|system|factory [--json] < form.json"), form);
+    if (!group)
+        return UsageError;
     CliHost host;
     const BuildResult result = buildSentence(*group, form, host, context.records());
     const QString failedName = result.ok() ? QString() : str(field(result.failedSlot).name);

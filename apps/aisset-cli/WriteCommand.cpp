@@ -29,16 +29,10 @@ int writeIndex(Group group)
 
 int runWrite(const CliArgs &args, CliContext &context)
 {
-    const std::optional<Group> group = args.words.size() == 1 ? groupByName(args.words[0]) : std::nullopt;
-    if (!group) {
-        printError(QStringLiteral("usage: aisset-cli write ownship|system|factory [--port P] [--timeout S] [--json] < form.json"));
-        return UsageError;
-    }
     Form form;
-    if (auto error = formFromStdin(form); error) {
-        printError(*error);
+    const std::optional<Group> group = groupAndForm(args, QStringLiteral("usage: aisset-cli write ownship|system|factory [--port P] [--timeout S] [--json] < form.json"), form);
+    if (!group)
         return UsageError;
-    }
 
     CliHost host;
     BuildResult built;
