@@ -8,6 +8,8 @@ ProfileStore::ProfileStore() : backend_(makeCurrentUserBackend()) {}
 
 ProfileStore::ProfileStore(const QString &rootDir) : backend_(makeFileBackend(rootDir)) {}
 
+ProfileStore::ProfileStore(std::unique_ptr<StoreBackend> backend) : backend_(std::move(backend)) {}
+
 ProfileStore::~ProfileStore() = default;
 ProfileStore::ProfileStore(ProfileStore &&) noexcept = default;
 ProfileStore &ProfileStore::operator=(ProfileStore &&) noexcept = default;

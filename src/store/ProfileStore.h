@@ -25,6 +25,8 @@ public:
     // A store kept in files below rootDir, for tests and tools that must leave the
     // user's store alone.
     explicit ProfileStore(const QString &rootDir);
+    // A store over any backend (one kept in memory, for the fuzz target).
+    explicit ProfileStore(std::unique_ptr<StoreBackend> backend);
     ~ProfileStore();
     ProfileStore(ProfileStore &&) noexcept;
     ProfileStore &operator=(ProfileStore &&) noexcept;

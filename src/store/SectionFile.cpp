@@ -100,6 +100,11 @@ QByteArray serialise(const SectionValues &values)
 
 } // namespace
 
+SectionValues parseSectionText(QByteArrayView content)
+{
+    return parse(QString::fromUtf8(content));
+}
+
 std::optional<SectionValues> readSectionFile(const QString &path)
 {
     QFile file(path);
@@ -107,7 +112,7 @@ std::optional<SectionValues> readSectionFile(const QString &path)
         return SectionValues();
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return parse(QString::fromUtf8(file.readAll()));
+    return parseSectionText(file.readAll());
 }
 
 bool writeSectionFile(const QString &path, const SectionValues &values)

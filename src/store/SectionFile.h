@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QMap>
 #include <QString>
 
@@ -16,6 +17,8 @@ using SectionValues = QMap<QString, QString>;
 // are skipped, so a damaged file yields the keys that survive. None when the file
 // exists but cannot be read.
 std::optional<SectionValues> readSectionFile(const QString &path);
+// The keys of a section file's content, made out as readSectionFile does.
+SectionValues parseSectionText(QByteArrayView content);
 
 // Replaces the file as a whole, creating its folder as needed: the new content is
 // written to a temporary file, flushed to disk and renamed over the old one, so a

@@ -2,6 +2,10 @@
 // chunks with poll ticks, transactions and lost connections in between; read
 // replies go through the real decoding. No crash, no sanitizer report, the link
 // state stays in its bounds, and the poll timer always comes to rest.
+// A write sends a fixed sentence or is refused, as the input says: what the
+// unit answers does not depend on the sentence, and building a real one would
+// take most of each run (the reply decoding target builds them from decoded
+// replies).
 #include "FakeSerialLine.h"
 #include "FormFixture.h"
 #include "LinkSession.h"
@@ -24,12 +28,48 @@ void check(bool condition)
         std::abort();
 }
 
+// Brings the form back to the start form: fields, window state, logs and
+// statuses. Only what differs is written, since setting a mask or a text costs
+// more than comparing it.
+void restore(Form &form, const Form &start)
+{
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const MaskedField &edit = start.edit(slot);
+        if (form.edit(slot).mask() != edit.mask() || form.edit(slot).maxLength() != edit.maxLength())
+            form.setEditMask(slot, edit.mask(), edit.maxLength());
+        if (form.editText(slot) != edit.text())
+            check(form.setEditText(slot, edit.text()));
+        form.setEditSelection(slot, edit.selectionStart(), edit.selectionLength());
+        const ChoiceList &choice = start.choice(slot);
+        if (form.choice(slot).entries() != choice.entries())
+            form.setChoiceEntries(slot, choice.entries());
+        if (form.choice(slot).position() != choice.position())
+            check(form.selectChoice(slot, choice.position()));
+        if (form.caption(slot) != start.caption(slot))
+            form.setCaption(slot, start.caption(slot));
+        form.setMirror(slot, start.mirror(slot));
+    }
+    form.setEnabled(start.isEnabled());
+    form.setVisible(start.isVisible());
+    form.clearSentCommands();
+    form.setReplyLog(start.replyLog());
+    form.setReceiveLog(start.receiveLog());
+    form.setConnectionStatus(start.connectionStatus());
+    form.setTransactionStatus(start.transactionStatus());
+    form.setShipSizeText(start.shipSizeText());
+}
+
+// One session for the whole run: building a form and its link costs more than
+// most inputs. reset() brings everything back to the state the rig starts in,
+// so that an input behaves the same after any other and reproduces on its own.
 struct Rig {
+    const test::StartForm start;
     test::StartForm f;
     test::ScriptedHost host;
     MemorySettingStore store;
     test::FakeSerialLine *line = nullptr;
     std::unique_ptr<LinkSession> session;
+    bool refuseWrite = false;
 
     Rig()
     {
@@ -38,9 +78,31 @@ struct Rig {
         Form &form = f.form;
         session = std::make_unique<LinkSession>(
             form, host, store, [this](const QString &l) { return FP(f.form, host, l); },
-            LinkSession::standardBuilder(form, host, nullptr), LinkSession::Options{std::move(fake), [](int) {}});
-        form.setVisible(true);
+            [this](Group group) { return build(group); }, LinkSession::Options{std::move(fake), [](int) {}});
+        reset();
+    }
+
+    void reset()
+    {
+        // Losing the connection also drops a cut line and a half-received
+        // double-byte character.
+        line->loseConnection();
+        line->calls.clear();
+        line->written.clear();
+        line->input.clear();
+        session->state() = LinkState{};
+        host = test::ScriptedHost{};
+        store = MemorySettingStore{};
+        restore(f.form, start.form);
+        f.form.setVisible(true);
         session->ports().openAtStartup();
+    }
+
+    BuildResult build(Group group) const
+    {
+        if (refuseWrite)
+            return {{}, slot::mmsi};
+        return {u"$CVSET,%1\r\n"_qs.arg(int(group)), -1};
     }
 
     void checkState()
@@ -64,7 +126,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 // Each operation byte: the low two bits choose what happens, the rest is its size.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    Rig rig;
+    static Rig rig;
     ReceivePath &receive = rig.session->receivePath();
     size_t at = 0;
     while (at < size) {
@@ -81,7 +143,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             for (size_t i = 0; i < (n < 32 ? n + 1 : n * 4); ++i)
                 receive.pollTick();
             break;
-        case 2: // a write (0-2) or the read (3)
+        case 2: // a write (0-2) or the read (3); the next bit refuses the write
+            rig.refuseWrite = (n >> 2) % 2;
             rig.session->transactions().command2Click(int(n % 4));
             break;
         case 3: // the adapter goes away and the port is chosen again
@@ -99,5 +162,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(!receive.isPolling());
     check(rig.session->state().recvBuffer.isEmpty());
     rig.checkState();
+    // Reset after the input, not before: what it allocated is freed within its
+    // own run, so libFuzzer does not take it for a leak and run the leak check.
+    rig.reset();
     return 0;
 }

@@ -1,6 +1,9 @@
 // The parameter-line decoding (FP) on arbitrary lines: no crash, no sanitizer
 // report, a result of 0 or 1, the window enabled again, and the same line
-// decoded twice gives the same form and the same trace.
+// decoded twice gives the same form and the same trace. A decoded reply is what
+// an installer writes back after changing a field: each group then builds a
+// sentence, or is refused naming a field.
+#include "Builders.h"
 #include "FormFixture.h"
 #include "FuzzInput.h"
 #include "ReplyDecoding.h"
@@ -31,6 +34,25 @@ Snapshot snapshot(const Form &form)
     return s;
 }
 
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+bool isSentence(const QString &text)
+{
+    return text.startsWith(u'$') && text.endsWith(u"\r\n");
+}
+
+void buildEachGroup(Form &form, Host &host)
+{
+    for (const Group group : {Group::OwnShip, Group::System, Group::Factory}) {
+        const BuildResult built = buildSentence(group, form, host, nullptr);
+        check(built.ok() ? isSentence(built.sentence) : built.failedSlot >= 0 && built.failedSlot < kSlotCount);
+    }
+}
+
 void decodeTwice(const QString &line)
 {
     test::StartForm f;
@@ -38,19 +60,27 @@ void decodeTwice(const QString &line)
     const int first = FP(f.form, host, line);
     const Snapshot once = snapshot(f.form);
     const int second = FP(f.form, host, line);
-    if ((first != 0 && first != 1) || first != second || !f.form.isEnabled() || !(snapshot(f.form) == once))
-        std::abort();
+    check((first == 0 || first == 1) && first == second && f.form.isEnabled() && snapshot(f.form) == once);
+    if (first == 0)
+        buildEachGroup(f.form, host);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // As bytes, as any UTF-16 text, and behind the reply's own start so that the
-    // fields beyond the first ones are reached.
-    const QString latin1 = fuzzLatin1(data, size);
-    decodeTwice(latin1);
-    decodeTwice(u"!CVSET,"_qs + latin1);
-    decodeTwice(u"!CVSET,"_qs + fuzzText(data, size));
+    // The first byte picks how the rest becomes a line: as bytes, as bytes behind
+    // the reply's own start (so that the fields beyond the first ones are
+    // reached), or as any UTF-16 text behind that start. One form per input keeps
+    // each run short.
+    if (size < 1)
+        return 0;
+    const uint8_t *text = data + 1;
+    const size_t length = size - 1;
+    switch (data[0] % 3) {
+    case 0: decodeTwice(fuzzLatin1(text, length)); break;
+    case 1: decodeTwice(u"!CVSET,"_qs + fuzzLatin1(text, length)); break;
+    default: decodeTwice(u"!CVSET,"_qs + fuzzText(text, length)); break;
+    }
     return 0;
 }
