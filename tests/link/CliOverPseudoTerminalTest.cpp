@@ -2,6 +2,7 @@
 // against the virtual unit.
 #include "VirtualUnit.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -119,6 +120,25 @@ TEST(CliOverPty, AnUndecodableReplyEndsTheReadWithOne)
     EXPECT_EQ(readRun.exitCode, 1);
     EXPECT_EQ(readRun.json().value(u"status"_qs).toString(), u"读取数据错误"_qs);
     EXPECT_EQ(readRun.json().value(u"result"_qs).toInt(-1), 1);
+}
+
+// A unit that reports control characters (here an own-ship sentence written to
+// it from outside the tool) cannot drive the terminal through "read".
+TEST(CliOverPty, ReadPrintsTheUnitsControlCharactersEscaped)
+{
+    aisset::test::VirtualUnit unit({});
+    const QByteArray body = "CVUIS,0025BXYZ9  70085412345678009123456\x1b[2J\x07ING 7          10002005051";
+    char sum = 0;
+    for (const char c : body)
+        sum = char(sum ^ c);
+    QFile port(unit.path());
+    ASSERT_TRUE(port.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    port.write("$" + body + "*" + QByteArray::number(uchar(sum), 16).toUpper().rightJustified(2, '0') + "\r\n");
+    port.close();
+    const CliRun readRun = cli({u"read"_qs, u"--port"_qs, unit.path()});
+    EXPECT_EQ(readRun.exitCode, 0) << readRun.err.toStdString();
+    EXPECT_TRUE(readRun.out.contains(u"shipName: \\x1B[2J\\x07ING 7"_qs)) << readRun.out.toStdString() << unit.log().join(u"\n"_qs).toStdString();
+    EXPECT_FALSE(readRun.out.contains(QChar(0x1b))) << unit.log().join(u"\n"_qs).toStdString();
 }
 
 } // namespace
