@@ -18,7 +18,8 @@ QString parseArgs(const QStringList &argv, CliArgs &out)
             if (!value(out.port))
                 return QStringLiteral("--port needs a port number or device path");
         } else if (a == u"--store") {
-            if (!value(out.storeDir))
+            // An empty folder would quietly mean the user's own store.
+            if (!value(out.storeDir) || out.storeDir.isEmpty())
                 return QStringLiteral("--store needs a folder");
         } else if (a == u"--timeout") {
             QString t;

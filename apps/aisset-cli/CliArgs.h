@@ -18,7 +18,8 @@ struct CliArgs {
 // Parses argv; returns an error text when an option is malformed.
 QString parseArgs(const QStringList &argv, CliArgs &out);
 
-// Exit codes shared by every command.
-enum Exit : int { Success = 0, Refused = 1, UsageError = 2, LinkError = 3 };
+// Exit codes shared by every command. StoreError: the sentence was built (and
+// printed or sent), but its values could not be saved in the profile store.
+enum Exit : int { Success = 0, Refused = 1, UsageError = 2, LinkError = 3, StoreError = 5 };
 
 } // namespace aisset::cli
