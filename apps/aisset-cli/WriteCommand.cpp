@@ -30,7 +30,7 @@ int writeIndex(Group group)
 int runWrite(const CliArgs &args, CliContext &context)
 {
     Form form;
-    const std::optional<Group> group = groupAndForm(args, QStringLiteral("usage: aisset-cli write ownship|system|factory [--port P] [--timeout S] [--json] < form.json"), form);
+    const std::optional<Group> group = groupAndForm(args, form);
     if (!group)
         return UsageError;
 
