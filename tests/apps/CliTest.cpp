@@ -1,4 +1,7 @@
 // Runs the command-line tool as a user would and checks its output and exit codes.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -146,6 +149,39 @@ TEST_F(Cli, JsonOutputCarriesSentenceOrErrorAndTrace)
     r = run({QStringLiteral("encode"), QStringLiteral("ownship"), QStringLiteral("--json")}, R"j({"shipType":""})j");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.out.contains(R"j("field": "draught")j"));
+}
+
+// Warnings tell about values a ship should not carry, and never refuse.
+TEST_F(Cli, CheckAndEncodeWarnButNeverRefuse)
+{
+    const QByteArray doubtful = R"j({"mmsi":"200123456","imoNumber":"009123456","shipType":"70","draught":"0",
+        "antennaA":"0","antennaB":"0","antennaC":"5","antennaD":"5"})j";
+    const auto codes = [](const QByteArray &json) {
+        QStringList out;
+        for (const QJsonValue &w : QJsonDocument::fromJson(json).object().value(u"warnings"_qs).toArray())
+            out << w[u"field"_qs].toString() + u':' + w[u"code"_qs].toString();
+        return out;
+    };
+    const QStringList expected{u"mmsi:mid-unknown"_qs, u"imoNumber:imo-check-digit"_qs, u"antennaA:no-ship-size"_qs,
+                               u"draught:draught-not-available"_qs};
+
+    Outcome r = run({QStringLiteral("check"), QStringLiteral("--json")}, doubtful);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(codes(r.out), expected);
+    r = run({QStringLiteral("check")}, doubtful);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(QString::fromUtf8(r.out).startsWith(u"mmsi: mid-unknown: MMSI的前三位200不是国际电联分配的海上识别数字(MID)\n"_qs));
+
+    r = run({QStringLiteral("encode"), QStringLiteral("ownship"), QStringLiteral("--json")}, doubtful);
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(codes(r.out), expected);
+    r = run({QStringLiteral("encode"), QStringLiteral("system"), QStringLiteral("--json")}, doubtful);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(QJsonDocument::fromJson(r.out).object().value(u"warnings"_qs).isArray());
+    EXPECT_EQ(codes(r.out), QStringList()); // the system page has no fields these checks judge
+
+    r = run({QStringLiteral("check"), QStringLiteral("--json")}, kWorkedExample);
+    EXPECT_EQ(codes(r.out), QStringList{u"imoNumber:imo-check-digit"_qs});
 }
 
 TEST_F(Cli, BadInputIsAUsageError)
