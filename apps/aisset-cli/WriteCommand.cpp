@@ -64,6 +64,7 @@ int runWrite(const CliArgs &args, CliContext &context)
         out.insert(u"message"_qs, acknowledged ? host.messages.last() : QString());
         out.insert(u"connection"_qs, form.connectionStatus());
         out.insert(u"trace"_qs, QJsonArray::fromStringList(form.sentCommands()));
+        out.insert(u"warnings"_qs, warningsJson(form, *group));
         printJson(out);
     } else if (acknowledged) {
         writeStdout((host.messages.last() + u'\n').toUtf8());
