@@ -6,6 +6,7 @@
 #include "Form.h"
 #include "Normalise.h"
 #include "Output.h"
+#include "StandardsChecks.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -73,6 +74,14 @@ std::optional<QString> formFromStdin(Form &form)
     if (auto error = readJsonObject(values); error)
         return error;
     return fillForm(form, values);
+}
+
+QJsonArray warningsJson(const Form &form, std::optional<Group> group)
+{
+    QJsonArray out;
+    for (const StandardsWarning &w : standardsWarnings(form, group))
+        out.append(QJsonObject{{u"field"_qs, w.field}, {u"code"_qs, w.code}, {u"message"_qs, w.message}});
+    return out;
 }
 
 QJsonObject decodedForm(const Form &form, int result)

@@ -1,8 +1,14 @@
 // Runs the command-line tool as a user would and checks its output and exit codes.
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -14,13 +20,14 @@ struct Outcome {
 
 class Cli : public testing::Test {
 protected:
-    Outcome run(const QStringList &args, const QByteArray &input)
+    // Runs the tool on the test's own store, or on the store folder given.
+    Outcome run(const QStringList &args, const QByteArray &input, const std::optional<QString> &store = {})
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral(AISSET_CLI_PATH), args + QStringList{QStringLiteral("--store"), home.path()});
+        p.start(QStringLiteral(AISSET_CLI_PATH), args + QStringList{QStringLiteral("--store"), store.value_or(home.path())});
         p.write(input);
         p.closeWriteChannel();
         EXPECT_TRUE(p.waitForFinished(20000));
@@ -148,6 +155,39 @@ TEST_F(Cli, JsonOutputCarriesSentenceOrErrorAndTrace)
     EXPECT_TRUE(r.out.contains(R"j("field": "draught")j"));
 }
 
+// Warnings tell about values a ship should not carry, and never refuse.
+TEST_F(Cli, CheckAndEncodeWarnButNeverRefuse)
+{
+    const QByteArray doubtful = R"j({"mmsi":"200123456","imoNumber":"009123456","shipType":"70","draught":"0",
+        "antennaA":"0","antennaB":"0","antennaC":"5","antennaD":"5"})j";
+    const auto codes = [](const QByteArray &json) {
+        QStringList out;
+        for (const QJsonValue &w : QJsonDocument::fromJson(json).object().value(u"warnings"_qs).toArray())
+            out << w[u"field"_qs].toString() + u':' + w[u"code"_qs].toString();
+        return out;
+    };
+    const QStringList expected{u"mmsi:mid-unknown"_qs, u"imoNumber:imo-check-digit"_qs, u"antennaA:no-ship-size"_qs,
+                               u"draught:draught-not-available"_qs};
+
+    Outcome r = run({QStringLiteral("check"), QStringLiteral("--json")}, doubtful);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(codes(r.out), expected);
+    r = run({QStringLiteral("check")}, doubtful);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(QString::fromUtf8(r.out).startsWith(u"mmsi: mid-unknown: MMSI的前三位200不是国际电联分配的海上识别数字(MID)\n"_qs));
+
+    r = run({QStringLiteral("encode"), QStringLiteral("ownship"), QStringLiteral("--json")}, doubtful);
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(codes(r.out), expected);
+    r = run({QStringLiteral("encode"), QStringLiteral("system"), QStringLiteral("--json")}, doubtful);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(QJsonDocument::fromJson(r.out).object().value(u"warnings"_qs).isArray());
+    EXPECT_EQ(codes(r.out), QStringList()); // the system page has no fields these checks judge
+
+    r = run({QStringLiteral("check"), QStringLiteral("--json")}, kWorkedExample);
+    EXPECT_EQ(codes(r.out), QStringList{u"imoNumber:imo-check-digit"_qs});
+}
+
 TEST_F(Cli, BadInputIsAUsageError)
 {
     const std::pair<QStringList, QByteArray> cases[] = {
@@ -163,6 +203,29 @@ TEST_F(Cli, BadInputIsAUsageError)
         EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString() << " " << input.constData();
         EXPECT_FALSE(r.err.isEmpty());
     }
+}
+
+// A build whose values cannot be saved still gives its sentence, and says where
+// the store could not be written with its own exit code.
+TEST_F(Cli, ASavingThatFailedIsSaidAndEndsWithExitCode5)
+{
+    const QString blocked = home.path() + QStringLiteral("/a file, not a folder");
+    QFile file(blocked);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const Outcome r = run({QStringLiteral("encode"), QStringLiteral("ownship")}, kWorkedExample, blocked);
+    EXPECT_EQ(r.exitCode, 5);
+    EXPECT_TRUE(r.out.startsWith("$CVUIS,")) << r.out.constData();
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains(blocked)) << r.err.constData();
+    // A refused build saves nothing, so it stays a refusal.
+    EXPECT_EQ(run({QStringLiteral("encode"), QStringLiteral("ownship")}, R"j({"mmsi":"1234"})j", blocked).exitCode, 1);
+}
+
+TEST_F(Cli, AnEmptyStoreFolderIsAUsageError)
+{
+    const Outcome r = run({QStringLiteral("records")}, {}, QString());
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_FALSE(r.err.isEmpty());
 }
 
 } // namespace

@@ -96,6 +96,8 @@ struct Rig {
         restore(f.form, start.form);
         f.form.setVisible(true);
         session->ports().openAtStartup();
+        // A take of completed lines still queued would run in the next input.
+        QCoreApplication::sendPostedEvents();
     }
 
     BuildResult build(Group group) const
@@ -139,8 +141,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             at += len;
             break;
         }
-        case 1: // poll ticks, 1-64 (x4 for the larger counts, to reach the idle limit)
-            for (size_t i = 0; i < (n < 32 ? n + 1 : n * 4); ++i)
+        case 1: // an event loop pass (even sizes), or poll ticks: 1-16, or 128-248 to reach the idle limit
+            if (n % 2 == 0) {
+                QCoreApplication::sendPostedEvents();
+                break;
+            }
+            for (size_t i = 0, ticks = n / 2; i < (ticks < 16 ? ticks + 1 : ticks * 8); ++i)
                 receive.pollTick();
             break;
         case 2: // a write (0-2) or the read (3); the next bit refuses the write
@@ -156,6 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     // Every line is taken or dropped within one tick per character and the idle
     // limit: the timer stops.
+    QCoreApplication::sendPostedEvents();
     const qsizetype bound = rig.session->state().recvBuffer.size() + ReceivePath::kIdleTickLimit + 2;
     for (qsizetype i = 0; i < bound && receive.isPolling(); ++i)
         receive.pollTick();

@@ -3,8 +3,9 @@
 // records are read and one own-ship page is saved. No crash, no sanitizer
 // report, and the save keeps what could be read: every ship listed before is
 // listed after, in the same place, and the ship's keys of the other pages stay.
-// The sections live in memory, made out by the section file parser: a disk and
-// its flushes would take most of each run.
+// Parsed from bytes alone, any file is written back byte for byte.
+// The sections live in memory as the bytes of their files: a disk and its
+// flushes would take most of each run.
 #include "FieldInput.h"
 #include "FormFixture.h"
 #include "ProfileRecords.h"
@@ -14,6 +15,7 @@
 #include "StoreBackend.h"
 
 #include <QHash>
+#include <QTemporaryDir>
 
 #include <cstdlib>
 
@@ -38,55 +40,76 @@ QStringList otherPageKeys(const QStringList &record)
     return kept;
 }
 
-// The sections of a store in memory. Names compare without regard to case, as
-// in the file backend; a write applies its changes to the section's values.
+// The store's sections as the bytes their files would hold. Every read makes
+// them out anew and every write changes them, through the section file code as
+// the file backend does; names compare without regard to case.
 class MemoryBackend final : public StoreBackend {
 public:
-    void setContent(const QString &application, const QString &section, QByteArrayView content)
+    explicit MemoryBackend(QString lockPath) : lockPath_(std::move(lockPath)) {}
+
+    void setBytes(const QString &application, const QString &section, QByteArrayView bytes)
     {
-        sections_.insert(address(application, section), parseSectionText(content));
+        files_[application.toCaseFolded()].insert(section.toCaseFolded(), bytes.toByteArray());
     }
 
     QList<std::optional<QString>> read(const QString &application, const QString &section,
                                        const QStringList &keys) const override
     {
-        const SectionValues stored = sections_.value(address(application, section));
+        const SectionFile file = SectionFile::fromBytes(bytes(application, section));
         QList<std::optional<QString>> values(keys.size());
         for (qsizetype i = 0; i < keys.size(); ++i)
-            if (const auto found = stored.constFind(keys[i].toCaseFolded()); found != stored.cend())
-                values[i] = *found;
+            values[i] = file.value(keys[i]);
         return values;
     }
 
-    void write(const QString &application, const QString &section, const QList<KeyChange> &changes) override
+    bool write(const QString &application, const QString &section, const QList<KeyChange> &changes) override
     {
-        SectionValues &values = sections_[address(application, section)];
+        SectionFile file = SectionFile::fromBytes(bytes(application, section));
         for (const KeyChange &change : changes) {
-            if (change.value)
-                values.insert(change.key.toCaseFolded(), *change.value);
+            if (!change.value)
+                file.remove(change.key);
+            else if (change.append)
+                file.appendToValue(change.key, *change.value);
             else
-                values.remove(change.key.toCaseFolded());
+                file.setValue(change.key, *change.value);
         }
+        setBytes(application, section, file.toBytes());
+        return true;
     }
+
+    QStringList sections(const QString &application) const override
+    {
+        return files_.value(application.toCaseFolded()).keys();
+    }
+
+    QString lockPath() const override { return lockPath_; }
+    QString location() const override { return u"memory"_qs; }
 
 private:
-    static QString address(const QString &application, const QString &section)
+    QByteArray bytes(const QString &application, const QString &section) const
     {
-        return application.toCaseFolded() + u'/' + section.toCaseFolded();
+        return files_.value(application.toCaseFolded()).value(section.toCaseFolded());
     }
 
-    QHash<QString, SectionValues> sections_;
+    QString lockPath_;
+    QHash<QString, QHash<QString, QByteArray>> files_;
 };
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    static QTemporaryDir lockDir;
+
+    // Whatever the bytes, a file read and written again is the same file.
+    const QByteArrayView bytes(data, size);
+    check(SectionFile::fromBytes(bytes).toBytes() == bytes);
+
     // The first byte picks the damaged section; the rest is its file.
     const QString section = size > 0 && data[0] % 2 ? kShip : u"content"_qs;
-    auto backend = std::make_unique<MemoryBackend>();
+    auto backend = std::make_unique<MemoryBackend>(lockDir.filePath(u"store.lock"_qs));
     if (size > 1)
-        backend->setContent(u"VARID"_qs, section, QByteArrayView(data + 1, qsizetype(size - 1)));
+        backend->setBytes(u"VARID"_qs, section, bytes.sliced(1));
     ProfileStore store(std::move(backend));
     ProfileRecords records(store);
     (void)records.commPort();
@@ -98,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     test::StartForm f;
     check(enterValue(f.form, slot::mmsi, kShip));
-    RecordSaver(store).saveOwnShipRecord(f.form);
+    check(RecordSaver(store).saveOwnShipRecord(f.form) == SaveResult::Saved);
 
     const QStringList after = records.recordNames();
     check(after.mid(0, before.size()) == before);

@@ -3,6 +3,7 @@
 #include "VirtualUnit.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -86,6 +87,19 @@ TEST(CliOverPty, EveryGroupWrittenComesBackFromTheUnit)
     for (const auto &[name, text] : expected)
         EXPECT_EQ(fields.value(QString::fromUtf16(name)).toString(), QString::fromUtf16(text))
             << QString::fromUtf16(name).toStdString();
+}
+
+TEST(CliOverPty, AWriteWithWarningsIsStillWritten)
+{
+    aisset::test::VirtualUnit unit({});
+    QByteArray form = kOwnShip;
+    form.replace("412345678", "970123456");
+    const CliRun w = cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path(), u"--json"_qs}, form);
+    EXPECT_EQ(w.exitCode, 0) << w.err.toStdString();
+    EXPECT_TRUE(w.json().value(u"acknowledged"_qs).toBool());
+    const QJsonArray warnings = w.json().value(u"warnings"_qs).toArray();
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_EQ(warnings[0][u"code"_qs].toString(), u"not-ship-station"_qs);
 }
 
 TEST(CliOverPty, ARefusedBuildSendsNothingAndExitsWithOne)
