@@ -1,7 +1,7 @@
 #include "MidTable.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 
 namespace aisset {
 
@@ -12,8 +12,9 @@ namespace {
 // Bureau for ITU-R Recommendation M.585 (published at
 // https://www.itu.int/en/ITU-R/terrestrial/fmd/Pages/mid.aspx),
 // as published in 2023. One line per first digit: Europe, North and Central
-// America, Asia, Oceania, Africa, South America.
-constexpr std::array kAllocatedMids{
+// America, Asia, Oceania, Africa, South America. A plain array: clang cannot
+// deduce a std::array of this many values.
+constexpr int kAllocatedMids[]{
     201, 202, 203, 204, 205, 206, 207, 208, 209, 210, 211, 212, 213, 214, 215, 216, 218, 219, 220, 224, 225, 226,
     227, 228, 229, 230, 231, 232, 233, 234, 235, 236, 237, 238, 239, 240, 241, 242, 243, 244, 245, 246, 247, 248,
     249, 250, 251, 252, 253, 254, 255, 256, 257, 258, 259, 261, 262, 263, 264, 265, 266, 267, 268, 269, 270, 271,
@@ -30,10 +31,10 @@ constexpr std::array kAllocatedMids{
     661, 662, 663, 664, 665, 666, 667, 668, 669, 670, 671, 672, 674, 675, 676, 677, 678, 679,
     701, 710, 720, 725, 730, 735, 740, 745, 750, 755, 760, 765, 770, 775,
 };
-static_assert(std::is_sorted(kAllocatedMids.begin(), kAllocatedMids.end()));
+static_assert(std::is_sorted(std::begin(kAllocatedMids), std::end(kAllocatedMids)));
 
 } // namespace
 
-bool isAllocatedMid(int mid) { return std::binary_search(kAllocatedMids.begin(), kAllocatedMids.end(), mid); }
+bool isAllocatedMid(int mid) { return std::binary_search(std::begin(kAllocatedMids), std::end(kAllocatedMids), mid); }
 
 } // namespace aisset
