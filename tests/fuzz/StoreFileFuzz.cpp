@@ -14,6 +14,7 @@
 #include "SectionFile.h"
 #include "StoreBackend.h"
 
+#include <QDir>
 #include <QHash>
 #include <QTemporaryDir>
 
@@ -40,22 +41,22 @@ QStringList otherPageKeys(const QStringList &record)
     return kept;
 }
 
-// The store's sections as the bytes their files would hold. Every read makes
-// them out anew and every write changes them, through the section file code as
-// the file backend does; names compare without regard to case.
+// The store's sections as their files would hold them, in memory. A section is
+// made out from its bytes once and again after every write, as a write and the
+// next read of its file would; names compare without regard to case.
 class MemoryBackend final : public StoreBackend {
 public:
     explicit MemoryBackend(QString lockPath) : lockPath_(std::move(lockPath)) {}
 
     void setBytes(const QString &application, const QString &section, QByteArrayView bytes)
     {
-        files_[application.toCaseFolded()].insert(section.toCaseFolded(), bytes.toByteArray());
+        files_[application.toCaseFolded()].insert(section.toCaseFolded(), SectionFile::fromBytes(bytes));
     }
 
     QList<std::optional<QString>> read(const QString &application, const QString &section,
                                        const QStringList &keys) const override
     {
-        const SectionFile file = SectionFile::fromBytes(bytes(application, section));
+        const SectionFile file = stored(application, section);
         QList<std::optional<QString>> values(keys.size());
         for (qsizetype i = 0; i < keys.size(); ++i)
             values[i] = file.value(keys[i]);
@@ -64,7 +65,7 @@ public:
 
     bool write(const QString &application, const QString &section, const QList<KeyChange> &changes) override
     {
-        SectionFile file = SectionFile::fromBytes(bytes(application, section));
+        SectionFile file = stored(application, section);
         for (const KeyChange &change : changes) {
             if (!change.value)
                 file.remove(change.key);
@@ -86,20 +87,24 @@ public:
     QString location() const override { return u"memory"_qs; }
 
 private:
-    QByteArray bytes(const QString &application, const QString &section) const
+    // A section never written is an empty file.
+    SectionFile stored(const QString &application, const QString &section) const
     {
-        return files_.value(application.toCaseFolded()).value(section.toCaseFolded());
+        return files_.value(application.toCaseFolded()).value(section.toCaseFolded(), SectionFile::fromBytes({}));
     }
 
     QString lockPath_;
-    QHash<QString, QHash<QString, QByteArray>> files_;
+    QHash<QString, QHash<QString, SectionFile>> files_;
 };
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static QTemporaryDir lockDir;
+    // The store's lock file is flushed to disk on every save: on a memory file
+    // system, where there is one, that costs nothing.
+    static QTemporaryDir lockDir(QDir(u"/dev/shm"_qs).exists() ? u"/dev/shm/aisset-fuzz-XXXXXX"_qs
+                                                                : QDir::tempPath() + u"/aisset-fuzz-XXXXXX"_qs);
 
     // Whatever the bytes, a file read and written again is the same file.
     const QByteArrayView bytes(data, size);
