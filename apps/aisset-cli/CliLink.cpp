@@ -36,4 +36,6 @@ QString CliLink::open()
                              : device + QStringLiteral(": ") + line_->errorText());
 }
 
+void CliLink::abandon() { line_->abandon(); }
+
 } // namespace aisset::cli

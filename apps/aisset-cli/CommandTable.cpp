@@ -34,6 +34,7 @@ const std::vector<OptionSpec> &optionTable()
         {{u"port"_qs}, u"P"_qs, u"The unit's port: a port number 1-16 (the window's Com1 ... Com16) or a device path; default 1."_qs},
         {{u"timeout"_qs}, u"S"_qs, u"Seconds to wait for the unit, more than 0 and at most 3600; default 5."_qs},
         {{u"store"_qs}, u"DIR"_qs, u"Use the profile store in the folder DIR instead of the user's."_qs},
+        {{u"find"_qs}, {}, u"Send the read request on every port that can be opened and mark the one the unit answers on."_qs},
     };
     return table;
 }
@@ -57,6 +58,11 @@ const std::vector<CommandSpec> &commandTable()
         {u"check"_qs, QString(),
          u"Warn about values of the JSON form on standard input that the unit accepts but a ship should not carry."_qs,
          {u"json"_qs}, runCheck},
+        {u"ports"_qs, QString(),
+         u"List the serial ports: device, USB ids, maker, product, serial number, whether the user may open it, "
+         u"who holds it, and known traps. --find also tries each port for the unit; exit 0 when exactly one "
+         u"answered, 3 when none did, 6 when several did."_qs,
+         {u"find"_qs, u"json"_qs}, runPorts},
         {u"help"_qs, u"[COMMAND]"_qs, u"Show the tool's help or a command's."_qs, {}, runHelp},
     };
     return table;

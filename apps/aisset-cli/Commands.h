@@ -54,5 +54,6 @@ int runWrite(const CliArgs &args, CliContext &context);
 int runRead(const CliArgs &args, CliContext &context);
 int runRecords(const CliArgs &args, CliContext &context);
 int runCheck(const CliArgs &args, CliContext &context);
+int runPorts(const CliArgs &args, CliContext &context);
 
 } // namespace aisset::cli

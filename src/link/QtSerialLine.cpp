@@ -95,6 +95,14 @@ void QtSerialLine::discardOutput()
         port_.clear(QSerialPort::Output);
 }
 
+void QtSerialLine::abandon()
+{
+    if (!port_.isOpen())
+        return;
+    port_.clear(QSerialPort::AllDirections);
+    port_.close();
+}
+
 void QtSerialLine::write(const QByteArray &bytes)
 {
     if (port_.isOpen())

@@ -31,6 +31,10 @@ public:
 
     void discardInput() override;
     void discardOutput() override;
+    // Drops everything not yet sent, the system's queue included, then closes: a
+    // port that the other side stopped with XOFF would otherwise keep the close
+    // waiting until its output had drained. For ports that are only tried.
+    void abandon();
     qint64 pendingOutput() const override { return port_.isOpen() ? port_.bytesToWrite() : 0; }
     void write(const QByteArray &bytes) override;
     QByteArray readAll() override;

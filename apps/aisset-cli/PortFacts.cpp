@@ -1,0 +1,139 @@
+// The one place where the port diagnostics read the system: file permissions and
+// groups, the processes in /proc, lock files, and the USB devices in /sys.
+#include "PortFacts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#ifdef Q_OS_LINUX
+#include <grp.h>
+#include <unistd.h>
+#endif
+
+namespace aisset::cli {
+
+#ifdef Q_OS_LINUX
+
+namespace {
+
+QString readFirstLine(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLocal8Bit(file.readLine()).trimmed();
+}
+
+QString processName(qint64 pid) { return readFirstLine(QStringLiteral("/proc/%1/comm").arg(pid)); }
+
+QList<qint64> processIds()
+{
+    QList<qint64> ids;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool isNumber = false;
+        const qint64 pid = entry.toLongLong(&isNumber);
+        if (isNumber)
+            ids.append(pid);
+    }
+    return ids;
+}
+
+bool userInGroup(gid_t group)
+{
+    if (getegid() == group)
+        return true;
+    const int count = getgroups(0, nullptr);
+    QList<gid_t> groups(count > 0 ? count : 0);
+    if (count > 0 && getgroups(count, groups.data()) == count)
+        return groups.contains(group);
+    return false;
+}
+
+// The lock file the serial port library writes for a device: "/dev/pts/1"
+// becomes LCK..pts_1, any other path has its slashes turned into "_".
+QString lockFileName(const QString &device)
+{
+    QString name = device.startsWith(u"/dev/") ? device.mid(5) : device;
+    return QStringLiteral("LCK..") + name.replace(u'/', u'_');
+}
+
+quint16 hexFile(const QString &path) { return quint16(readFirstLine(path).toUShort(nullptr, 16)); }
+
+} // namespace
+
+std::optional<ProcessRef> lockHolder(const QString &device)
+{
+    for (const QString dir : {u"/run/lock"_qs, u"/var/lock"_qs}) {
+        // The first line holds the process id, in both the text and the
+        // ten-column UUCP form.
+        bool isNumber = false;
+        const qint64 pid = readFirstLine(dir + u'/' + lockFileName(device)).toLongLong(&isNumber);
+        // A lock left by a process that has ended holds nothing.
+        if (isNumber && pid > 0 && pid != getpid() && QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid)))
+            return ProcessRef{pid, processName(pid)};
+    }
+    return std::nullopt;
+}
+
+DeviceAccess deviceAccess(const QString &device)
+{
+    DeviceAccess access;
+    const QByteArray path = QFile::encodeName(device);
+    access.canOpen = ::access(path.constData(), R_OK | W_OK) == 0;
+    const QFileInfo info(device);
+    access.group = info.group();
+    if (const struct group *g = getgrnam(access.group.toLocal8Bit().constData()))
+        access.userInGroup = userInGroup(g->gr_gid);
+    return access;
+}
+
+QList<ProcessRef> processesUsing(const QString &device)
+{
+    QList<ProcessRef> users;
+    const QString target = QFileInfo(device).canonicalFilePath();
+    if (target.isEmpty())
+        return users;
+    for (const qint64 pid : processIds()) {
+        if (pid == getpid())
+            continue;
+        const QString fdDir = QStringLiteral("/proc/%1/fd").arg(pid);
+        for (const QString &fd : QDir(fdDir).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot)) {
+            if (QFile::symLinkTarget(fdDir + u'/' + fd) == target) {
+                users.append({pid, processName(pid)});
+                break;
+            }
+        }
+    }
+    return users;
+}
+
+SystemFacts systemFacts()
+{
+    SystemFacts facts;
+    for (const qint64 pid : processIds()) {
+        const QString name = processName(pid);
+        facts.brailleServiceRunning |= name == u"brltty";
+        facts.modemManagerRunning |= name == u"ModemManager";
+    }
+    for (const QString path : {u"/usr/bin/brltty"_qs, u"/bin/brltty"_qs})
+        facts.brailleServiceInstalled |= QFileInfo::exists(path);
+    const QString usb = QStringLiteral("/sys/bus/usb/devices");
+    for (const QString &entry : QDir(usb).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString dir = usb + u'/' + entry;
+        if (QFileInfo::exists(dir + u"/idVendor"))
+            facts.usbDevices.append({hexFile(dir + u"/idVendor"), hexFile(dir + u"/idProduct")});
+    }
+    return facts;
+}
+
+#else
+
+DeviceAccess deviceAccess(const QString &) { return {}; }
+std::optional<ProcessRef> lockHolder(const QString &) { return std::nullopt; }
+QList<ProcessRef> processesUsing(const QString &) { return {}; }
+SystemFacts systemFacts() { return {}; }
+
+#endif
+
+} // namespace aisset::cli

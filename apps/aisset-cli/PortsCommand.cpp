@@ -1,0 +1,114 @@
+// aisset-cli ports [--find] [--json]: every port number that names a serial
+// device, with what the system tells of the device, whether the user may open
+// it, who holds it and the known traps; with --find, which port the unit
+// answers on.
+#include "Commands.h"
+
+#include "Output.h"
+#include "PortNames.h"
+#include "PortProbe.h"
+#include "PortReport.h"
+
+#include <QDeadlineTimer>
+#include <QJsonArray>
+
+#include <algorithm>
+
+namespace aisset::cli {
+
+namespace {
+
+constexpr qint64 kPortMs = 1500;  // the wait for one port's answer; open and close take the rest of 2 s
+constexpr qint64 kTotalMs = 9500; // all ports together, within 10 s
+constexpr qint64 kLeastMs = 300;  // a wait shorter than this would miss a unit that answers
+
+QList<PortReport> listedPorts(const SystemFacts &facts)
+{
+    QList<PortReport> ports;
+    for (const PortListing &listing : listPorts()) {
+        if (listing.device.isEmpty())
+            continue;
+        PortReport port;
+        port.number = listing.number;
+        port.device = listing.device;
+        port.present = listing.present;
+        if (listing.details.hasUsbId)
+            port.usb = UsbId{listing.details.vendorId, listing.details.productId};
+        port.maker = listing.details.manufacturer;
+        port.product = listing.details.description;
+        port.serialNumber = listing.details.serialNumber;
+        if (port.present) {
+            port.access = deviceAccess(port.device);
+            port.heldBy = lockHolder(port.device);
+            port.openIn = processesUsing(port.device);
+        }
+        port.hints = portHints(port, facts);
+        ports.append(port);
+    }
+    return ports;
+}
+
+// Tries the ports one at a time, each with a short wait, all within the total.
+void findUnit(QList<PortReport> &ports)
+{
+    const QDeadlineTimer total(kTotalMs);
+    for (PortReport &port : ports) {
+        FindOutcome outcome;
+        outcome.reason = port.reasonNotToTry();
+        const qint64 wait = std::min(kPortMs, total.remainingTime());
+        if (outcome.reason.isEmpty() && wait < kLeastMs)
+            outcome.reason = QStringLiteral("no time left");
+        if (outcome.reason.isEmpty())
+            outcome = probePort(port.device, wait);
+        port.find = outcome;
+    }
+}
+
+qsizetype unitCount(const QList<PortReport> &ports)
+{
+    return std::count_if(ports.cbegin(), ports.cend(),
+                         [](const PortReport &p) { return p.find && p.find->kind == FindOutcome::Unit; });
+}
+
+void print(const QList<PortReport> &ports, const QStringList &hints, bool json)
+{
+    if (json) {
+        QJsonArray list;
+        for (const PortReport &port : ports)
+            list.append(toJson(port));
+        printJson({{u"ports"_qs, list}, {u"hints"_qs, QJsonArray::fromStringList(hints)}});
+        return;
+    }
+    QString text;
+    for (const PortReport &port : ports)
+        text += toText(port);
+    if (ports.isEmpty())
+        text += QStringLiteral("no serial ports\n");
+    for (const QString &hint : hints)
+        text += QStringLiteral("hint: ") + escapeControls(hint) + u'\n';
+    writeStdout(text.toUtf8());
+}
+
+} // namespace
+
+int runPorts(const CliArgs &args, CliContext &)
+{
+    if (!args.words.isEmpty())
+        return usageError(args, QStringLiteral("takes no words"));
+    const SystemFacts facts = systemFacts();
+    QList<PortReport> ports = listedPorts(facts);
+    const bool find = args.isSet(u"find"_qs);
+    if (find)
+        findUnit(ports);
+    print(ports, systemHints(ports, facts), args.json);
+    if (!find)
+        return Success;
+    const qsizetype units = unitCount(ports);
+    if (units > 1)
+        printError(QStringLiteral("%1 ports answered as the unit").arg(units));
+    else if (units == 0)
+        printError(QStringLiteral("no port answered as the unit"));
+    return units == 1 ? Success : units == 0 ? LinkError : SeveralUnits;
+}
+
+} // namespace aisset::cli
