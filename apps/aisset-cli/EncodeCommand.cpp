@@ -57,13 +57,14 @@ int runEncode(const CliArgs &args, CliContext &context)
             out.insert(u"field"_qs, failedName);
         }
         out.insert(u"trace"_qs, QJsonArray::fromStringList(form.sentCommands()));
+        out.insert(u"warnings"_qs, warningsJson(form, *group));
         printJson(out);
     } else if (result.ok()) {
         writeStdout(toGbk(result.sentence));
     } else {
         printError(host.messages.value(0) + u' ' + failedName);
     }
-    return result.ok() ? Success : Refused;
+    return result.ok() ? context.afterSaving(result, Success) : Refused;
 }
 
 } // namespace aisset::cli
