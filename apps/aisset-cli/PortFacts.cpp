@@ -64,7 +64,7 @@ quint16 hexFile(const QString &path) { return quint16(readFirstLine(path).toUSho
 
 std::optional<ProcessRef> lockHolder(const QString &device)
 {
-    for (const QString dir : {u"/run/lock"_qs, u"/var/lock"_qs}) {
+    for (const QString &dir : {u"/run/lock"_qs, u"/var/lock"_qs}) {
         // The first line holds the process id, in both the text and the
         // ten-column UUCP form.
         bool isNumber = false;
@@ -116,13 +116,13 @@ SystemFacts systemFacts()
         facts.brailleServiceRunning |= name == u"brltty";
         facts.modemManagerRunning |= name == u"ModemManager";
     }
-    for (const QString path : {u"/usr/bin/brltty"_qs, u"/bin/brltty"_qs})
+    for (const QString &path : {u"/usr/bin/brltty"_qs, u"/bin/brltty"_qs})
         facts.brailleServiceInstalled |= QFileInfo::exists(path);
     const QString usb = QStringLiteral("/sys/bus/usb/devices");
     for (const QString &entry : QDir(usb).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QString dir = usb + u'/' + entry;
-        if (QFileInfo::exists(dir + u"/idVendor"))
-            facts.usbDevices.append({hexFile(dir + u"/idVendor"), hexFile(dir + u"/idProduct")});
+        if (QFileInfo::exists(dir + u"/idVendor"_qs))
+            facts.usbDevices.append({hexFile(dir + u"/idVendor"_qs), hexFile(dir + u"/idProduct"_qs)});
     }
     return facts;
 }
