@@ -14,6 +14,8 @@ QString parseArgs(const QStringList &argv, CliArgs &out)
         };
         if (a == u"--json") {
             out.json = true;
+        } else if (a == u"--verify") {
+            out.verify = true;
         } else if (a == u"--port") {
             if (!value(out.port))
                 return QStringLiteral("--port needs a port number or device path");

@@ -13,12 +13,13 @@ struct CliArgs {
     QString port;      // --port: a port number or a device path
     QString storeDir;  // --store: the profile store's folder
     double timeoutSeconds = 5;
+    bool verify = false; // write: read the unit back and compare
 };
 
 // Parses argv; returns an error text when an option is malformed.
 QString parseArgs(const QStringList &argv, CliArgs &out);
 
 // Exit codes shared by every command.
-enum Exit : int { Success = 0, Refused = 1, UsageError = 2, LinkError = 3 };
+enum Exit : int { Success = 0, Refused = 1, UsageError = 2, LinkError = 3, Differs = 4 };
 
 } // namespace aisset::cli

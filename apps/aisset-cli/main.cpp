@@ -16,10 +16,12 @@ namespace {
 const char16_t *const kUsage = u"usage: aisset-cli <command> [options]\n"
                                u"  encode ownship|system|factory [--json]   build a write sentence from JSON on stdin\n"
                                u"  decode [LINE]                             decode a parameter line (argument, or the unit's bytes on stdin) to JSON\n"
-                               u"  write ownship|system|factory [--port P] write JSON on stdin to the unit, wait for its acknowledgement\n"
+                               u"  write ownship|system|factory [--port P] [--verify]\n"
+                               u"                                            write JSON on stdin to the unit, wait for its acknowledgement;\n"
+                               u"                                            --verify reads the unit back and compares (exit 4 when it differs)\n"
                                u"  read [--port P] [--json]                  read the unit's parameters into a form and print it\n"
                                u"  records [show MMSI]                       list the saved ships, or print one ship's stored keys\n"
-                               u"options: --json, --store DIR, --port P, --timeout SECONDS\n";
+                               u"options: --json, --store DIR, --port P, --timeout SECONDS, --verify\n";
 
 int runHelp(const CliArgs &, CliContext &)
 {

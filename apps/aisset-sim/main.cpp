@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -71,12 +72,15 @@ QString parse(QCoreApplication &app, Settings &out)
     const QCommandLineOption hangup(QStringLiteral("hangup-after"),
                                     QStringLiteral("Hang up in the middle of the answer after N answers."),
                                     QStringLiteral("n"));
+    const QCommandLineOption stale(QStringLiteral("stale"),
+                                   QStringLiteral("Acknowledge writes of GROUP (ownship, system, factory) but keep the old values."),
+                                   QStringLiteral("group"));
     const QCommandLineOption pathFile(QStringLiteral("path-file"), QStringLiteral("Write the device path to a file."),
                                       QStringLiteral("file"));
     const QCommandLineOption link(QStringLiteral("link"), QStringLiteral("Create a symlink to the device."),
                                   QStringLiteral("path"));
     const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Do not log sentences on stderr."));
-    parser.addOptions({silent, delay, zlout, chunk, pause, garbage, corrupt, hangup, pathFile, link, quiet});
+    parser.addOptions({silent, delay, zlout, chunk, pause, garbage, corrupt, hangup, stale, pathFile, link, quiet});
     parser.process(app);
 
     const auto number = [&](const QCommandLineOption &option, int &target, int low, int high) {
@@ -95,6 +99,15 @@ QString parse(QCoreApplication &app, Settings &out)
         return QStringLiteral("--chunk takes 1 or 2");
     if (parser.isSet(hangup) && !number(hangup, f.hangupAfter, 0, 1000000))
         return QStringLiteral("--hangup-after needs a number of answers");
+    if (parser.isSet(stale)) {
+        static const QMap<QString, QString> kAddresses{
+            {QStringLiteral("ownship"), QStringLiteral("CVUIS")},
+            {QStringLiteral("system"), QStringLiteral("CVSYS")},
+            {QStringLiteral("factory"), QStringLiteral("CVEFS")}};
+        f.staleAddress = kAddresses.value(parser.value(stale));
+        if (f.staleAddress.isEmpty())
+            return QStringLiteral("--stale takes ownship, system or factory");
+    }
     out.pathFile = parser.value(pathFile);
     out.link = parser.value(link);
     out.quiet = parser.isSet(quiet);

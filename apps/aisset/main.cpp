@@ -17,13 +17,16 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("aisset"));
     aisset::ui::useChineseLocale(app);
     const bool measureStartup = QApplication::arguments().contains(QStringLiteral("--measure-startup"));
+    const aisset::Edition edition = QApplication::arguments().contains(QStringLiteral("--full"))
+                                        ? aisset::Edition::Full
+                                        : aisset::Edition::Simplified;
 
     aisset::ui::WindowStartupPlatform platform;
     aisset::ProfileStore store;
     std::unique_ptr<aisset::ui::MainWindow> window;
     QString sysDir;
     const bool started = aisset::Main(platform, sysDir, [&] {
-        window = std::make_unique<aisset::ui::MainWindow>(store, sysDir);
+        window = std::make_unique<aisset::ui::MainWindow>(store, sysDir, aisset::LinkSession::Options{}, edition);
         if (measureStartup)
             clock.watch(window.get());
         window->load();

@@ -9,6 +9,7 @@
 #include "StoreSettings.h"
 #include "WindowLayout.h"
 #include "WindowMenu.h"
+#include "WriteVerifier.h"
 
 #include <functional>
 
@@ -27,6 +28,7 @@ public:
         ProfileStore &store;       // the port choice and the ship records
         LinkSession::Options link; // the serial line (a real port when empty)
         QString sysDir = {};       // SysDir, where the skin files are
+        Edition edition = Edition::Simplified;
     };
 
     MainCore(Host &host, Services services);
@@ -38,6 +40,11 @@ public:
     ProfileStore &store() { return store_; }
     WindowMenu &menu() { return menu_; }
     RecordsDialog &recordsDialog() { return recordsDialog_; }
+    WriteVerifier &verifier() { return verifier_; }
+
+    // How long the installer's edition waits for the unit's answer to the
+    // read-back after a write.
+    static constexpr int kVerifyTimeoutMs = 3000;
 
     // The window's load sequence: link state reset, tabs, port opened, every
     // choice list on its start entry, page 1 laid out with its masks, then the
@@ -59,6 +66,7 @@ public:
 
 private:
     void placeChoiceLists();
+    void showVerification(const WriteVerifier::Result &result);
 
     Host &host_;
     ProfileStore &store_;
@@ -71,6 +79,7 @@ private:
     EntryRules rules_;
     RecordsDialog recordsDialog_;
     WindowMenu menu_;
+    WriteVerifier verifier_;
 };
 
 } // namespace aisset
