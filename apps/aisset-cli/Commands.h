@@ -42,7 +42,7 @@ std::optional<Group> groupByName(const QString &name);
 // The group named by the command's one word and the form from standard input,
 // as encode and write take them; prints the usage or the input error and
 // returns nothing when either is wrong.
-std::optional<Group> groupAndForm(const CliArgs &args, const QString &usage, Form &form);
+std::optional<Group> groupAndForm(const CliArgs &args, Form &form);
 
 int runEncode(const CliArgs &args, CliContext &context);
 int runDecode(const CliArgs &args, CliContext &context);

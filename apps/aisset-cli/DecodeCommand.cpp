@@ -38,10 +38,8 @@ std::optional<QString> readLineFromStdin()
 
 int runDecode(const CliArgs &args, CliContext &)
 {
-    if (args.words.size() > 1) {
-        printError(QStringLiteral("usage: aisset-cli decode [LINE]   (or the line on standard input)"));
-        return UsageError;
-    }
+    if (args.words.size() > 1)
+        return usageError(args, QStringLiteral("takes at most one line"));
     std::optional<QString> line = args.words.isEmpty() ? readLineFromStdin() : args.words.first();
     if (!line) {
         printError(QStringLiteral("cannot read standard input"));

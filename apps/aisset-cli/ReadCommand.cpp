@@ -33,10 +33,8 @@ void printFields(const QJsonObject &out)
 
 int runRead(const CliArgs &args, CliContext &)
 {
-    if (!args.words.isEmpty()) {
-        printError(QStringLiteral("usage: aisset-cli read [--port P] [--timeout S] [--json]"));
-        return UsageError;
-    }
+    if (!args.words.isEmpty())
+        return usageError(args, QStringLiteral("takes no words"));
     Form form;
     applyStartState(form);
     CliHost host;

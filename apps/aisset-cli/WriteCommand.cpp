@@ -65,7 +65,7 @@ QString differencesText(const QList<FieldDifference> &differences)
 int runWrite(const CliArgs &args, CliContext &context)
 {
     Form form;
-    const std::optional<Group> group = groupAndForm(args, QStringLiteral("usage: aisset-cli write ownship|system|factory [--port P] [--timeout S] [--json] < form.json"), form);
+    const std::optional<Group> group = groupAndForm(args, form);
     if (!group)
         return UsageError;
 
@@ -93,7 +93,7 @@ int runWrite(const CliArgs &args, CliContext &context)
     }
     const qint64 timeoutMs = qint64(args.timeoutSeconds * 1000);
     acknowledgement.run(timeoutMs);
-    const bool verifying = args.verify && acknowledged;
+    const bool verifying = args.isSet(u"verify"_qs) && acknowledged;
     const WriteVerifier::Result verification =
         verifying ? verifyWrite(session, form, host, timeoutMs) : WriteVerifier::Result{};
     using Outcome = WriteVerifier::Outcome;

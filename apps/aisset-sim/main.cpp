@@ -1,10 +1,10 @@
 // aisset-sim: a virtual unit on a pseudo-terminal, for installers without
 // hardware, for training and for tests. It prints the device it serves on the
 // first line of standard output; point the tool's port at that device.
+#include "ProgramOptions.h"
 #include "PseudoTerminal.h"
 #include "SimulatedUnit.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -52,12 +52,11 @@ struct Settings {
     bool quiet = false;
 };
 
-// An error text, or empty when the command line is good.
-QString parse(QCoreApplication &app, Settings &out)
+// Parses the command line; an exit code when the program should end at once.
+std::optional<int> parse(const QStringList &arguments, Settings &out)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A virtual unit on a pseudo-terminal."));
-    parser.addHelpOption();
+    aisset::ProgramOptions options(QStringLiteral("aisset-sim"), QStringLiteral("A virtual unit on a pseudo-terminal."));
+    QCommandLineParser &parser = options.parser();
     const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never answer."));
     const QCommandLineOption delay(QStringLiteral("ack-delay"), QStringLiteral("Pause before every answer."),
                                    QStringLiteral("ms"), QStringLiteral("0"));
@@ -81,7 +80,10 @@ QString parse(QCoreApplication &app, Settings &out)
                                   QStringLiteral("path"));
     const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Do not log sentences on stderr."));
     parser.addOptions({silent, delay, zlout, chunk, pause, garbage, corrupt, hangup, stale, pathFile, link, quiet});
-    parser.process(app);
+    if (const std::optional<int> done = options.parse(arguments))
+        return done;
+    if (!parser.positionalArguments().isEmpty())
+        return options.usageError(QStringLiteral("takes no arguments besides options"));
 
     const auto number = [&](const QCommandLineOption &option, int &target, int low, int high) {
         bool ok = false;
@@ -94,11 +96,11 @@ QString parse(QCoreApplication &app, Settings &out)
     f.garbage = parser.isSet(garbage);
     f.corruptReply = parser.isSet(corrupt);
     if (!number(delay, f.answerDelayMs, 0, 600000) || !number(pause, f.chunkPauseMs, 0, 10000))
-        return QStringLiteral("--ack-delay and --chunk-pause need milliseconds");
+        return options.usageError(QStringLiteral("--ack-delay and --chunk-pause need milliseconds"));
     if (!number(chunk, f.chunk, 0, 2))
-        return QStringLiteral("--chunk takes 1 or 2");
+        return options.usageError(QStringLiteral("--chunk takes 1 or 2"));
     if (parser.isSet(hangup) && !number(hangup, f.hangupAfter, 0, 1000000))
-        return QStringLiteral("--hangup-after needs a number of answers");
+        return options.usageError(QStringLiteral("--hangup-after needs a number of answers"));
     if (parser.isSet(stale)) {
         static const QMap<QString, QString> kAddresses{
             {QStringLiteral("ownship"), QStringLiteral("CVUIS")},
@@ -106,24 +108,22 @@ QString parse(QCoreApplication &app, Settings &out)
             {QStringLiteral("factory"), QStringLiteral("CVEFS")}};
         f.staleAddress = kAddresses.value(parser.value(stale));
         if (f.staleAddress.isEmpty())
-            return QStringLiteral("--stale takes ownship, system or factory");
+            return options.usageError(QStringLiteral("--stale takes ownship, system or factory"));
     }
     out.pathFile = parser.value(pathFile);
     out.link = parser.value(link);
     out.quiet = parser.isSet(quiet);
-    return {};
+    return std::nullopt;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
     Settings settings;
-    if (const QString error = parse(app, settings); !error.isEmpty()) {
-        printLine(stderr, error);
-        return 2;
-    }
+    if (const std::optional<int> done = parse(aisset::argumentsOf(argc, argv), settings))
+        return *done;
+    QCoreApplication app(argc, argv);
     PseudoTerminal pty;
     if (const QString error = pty.open(); !error.isEmpty()) {
         printLine(stderr, error);

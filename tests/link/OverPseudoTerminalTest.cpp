@@ -135,6 +135,20 @@ TEST_F(OverPty, AReplyInTwoByteChunksIsDecoded)
     EXPECT_EQ(form().choiceText(slot::channel1), u"2087(161.9750)MHz"_qs);
 }
 
+// The poll ticks slowed to a minute never run here: every answer is handled
+// because its line ended, whatever pieces it came in.
+TEST_F(OverPty, AnswersAreHandledAsTheirLinesEndWithoutWaitingForATick)
+{
+    start({u"--chunk"_qs, u"2"_qs, u"--chunk-pause"_qs, u"5"_qs, u"--garbage"_qs});
+    session->receivePath().setPollPeriod(60000);
+    fillOwnShip();
+    ASSERT_TRUE(write(0));
+    ASSERT_TRUE(read());
+    EXPECT_EQ(form().transactionStatus(), u"读取成功"_qs);
+    EXPECT_EQ(form().editText(slot::mmsi), u"412345678"_qs);
+    EXPECT_EQ(host.messages, QStringList{u"本船资料设置成功"_qs});
+}
+
 TEST_F(OverPty, QuickAnswersAreNeverLost)
 {
     start({});
