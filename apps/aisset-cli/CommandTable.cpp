@@ -55,6 +55,9 @@ const std::vector<CommandSpec> &commandTable()
          {u"port"_qs, u"timeout"_qs, u"json"_qs}, runRead},
         {u"records"_qs, u"[show MMSI]"_qs, u"List the saved ships, or print one ship's stored keys as JSON."_qs,
          {u"json"_qs}, runRecords},
+        {u"check"_qs, QString(),
+         u"Warn about values of the JSON form on standard input that the unit accepts but a ship should not carry."_qs,
+         {u"json"_qs}, runCheck},
         {u"help"_qs, u"[COMMAND]"_qs, u"Show the tool's help or a command's."_qs, {}, runHelp},
     };
     return table;

@@ -49,5 +49,6 @@ int runDecode(const CliArgs &args, CliContext &context);
 int runWrite(const CliArgs &args, CliContext &context);
 int runRead(const CliArgs &args, CliContext &context);
 int runRecords(const CliArgs &args, CliContext &context);
+int runCheck(const CliArgs &args, CliContext &context);
 
 } // namespace aisset::cli

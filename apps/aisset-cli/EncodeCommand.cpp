@@ -57,6 +57,7 @@ int runEncode(const CliArgs &args, CliContext &context)
             out.insert(u"field"_qs, failedName);
         }
         out.insert(u"trace"_qs, QJsonArray::fromStringList(form.sentCommands()));
+        out.insert(u"warnings"_qs, warningsJson(form, *group));
         printJson(out);
     } else if (result.ok()) {
         writeStdout(toGbk(result.sentence));

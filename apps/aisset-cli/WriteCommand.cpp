@@ -104,6 +104,7 @@ int runWrite(const CliArgs &args, CliContext &context)
         out.insert(u"message"_qs, acknowledged ? host.messages.last() : QString());
         out.insert(u"connection"_qs, form.connectionStatus());
         out.insert(u"trace"_qs, QJsonArray::fromStringList(form.sentCommands()));
+        out.insert(u"warnings"_qs, warningsJson(form, *group));
         if (verifying) {
             out.insert(u"verified"_qs, verification.outcome == Outcome::Agree);
             out.insert(u"differences"_qs, differencesJson(verification.differences));

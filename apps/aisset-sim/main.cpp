@@ -2,6 +2,8 @@
 // hardware, for training and for tests. It prints the device it serves on the
 // first line of standard output; point the tool's port at that device.
 #include "ProgramOptions.h"
+#include "PacedLine.h"
+#include "PositionStream.h"
 #include "PseudoTerminal.h"
 #include "SimulatedUnit.h"
 
@@ -11,6 +13,7 @@
 #include <QMap>
 #include <QSocketNotifier>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <sys/socket.h>
@@ -50,7 +53,20 @@ struct Settings {
     QString pathFile;
     QString link;
     bool quiet = false;
+    int baud = 0;   // 0: bytes move at once
+    int stream = 0; // position sentences a second
+    bool logTimes = false;
 };
+
+// A log line, with the monotonic clock in seconds in front when asked for (the
+// clock a benchmark on the same machine reads).
+QString logLine(const Settings &settings, const QString &text)
+{
+    if (!settings.logTimes)
+        return text;
+    const double seconds = std::chrono::duration<double>(WireClock::now().time_since_epoch()).count();
+    return QString::number(seconds, 'f', 6) + u' ' + text;
+}
 
 // Parses the command line; an exit code when the program should end at once.
 std::optional<int> parse(const QStringList &arguments, Settings &out)
@@ -79,7 +95,16 @@ std::optional<int> parse(const QStringList &arguments, Settings &out)
     const QCommandLineOption link(QStringLiteral("link"), QStringLiteral("Create a symlink to the device."),
                                   QStringLiteral("path"));
     const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Do not log sentences on stderr."));
-    parser.addOptions({silent, delay, zlout, chunk, pause, garbage, corrupt, hangup, stale, pathFile, link, quiet});
+    const QCommandLineOption baud(QStringLiteral("baud"),
+                                  QStringLiteral("Pace the line: N/10 bytes a second each way (default: at once)."),
+                                  QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption stream(QStringLiteral("stream"),
+                                    QStringLiteral("Send N position sentences a second between the answers."),
+                                    QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption logTimes(QStringLiteral("log-times"),
+                                      QStringLiteral("Begin every log line with the monotonic clock in seconds."));
+    parser.addOptions({silent, delay, zlout, chunk, pause, garbage, corrupt, hangup, pathFile, link, quiet, stale, baud,
+                       stream, logTimes});
     if (const std::optional<int> done = options.parse(arguments))
         return done;
     if (!parser.positionalArguments().isEmpty())
@@ -110,6 +135,11 @@ std::optional<int> parse(const QStringList &arguments, Settings &out)
         if (f.staleAddress.isEmpty())
             return options.usageError(QStringLiteral("--stale takes ownship, system or factory"));
     }
+    if (!number(baud, out.baud, 0, 4000000))
+        return options.usageError(QStringLiteral("--baud needs bits a second"));
+    if (!number(stream, out.stream, 0, 1000))
+        return options.usageError(QStringLiteral("--stream needs 0-1000 sentences a second"));
+    out.logTimes = parser.isSet(logTimes);
     out.pathFile = parser.value(pathFile);
     out.link = parser.value(link);
     out.quiet = parser.isSet(quiet);
@@ -130,15 +160,27 @@ int main(int argc, char **argv)
         return 1;
     }
     SimulatedUnit unit(settings.faults);
-    QObject::connect(&pty, &PseudoTerminal::received, &unit, &SimulatedUnit::receive);
-    QObject::connect(&unit, &SimulatedUnit::output, &pty, &PseudoTerminal::write);
-    QObject::connect(&unit, &SimulatedUnit::hangUp, &app, [&] {
-        printLine(stderr, QStringLiteral("hanging up"));
+    PacedInput input(settings.baud);
+    PacedOutput output(settings.baud);
+    QObject::connect(&pty, &PseudoTerminal::received, &input, &PacedInput::take);
+    QObject::connect(&input, &PacedInput::arrived, &unit, &SimulatedUnit::receive);
+    QObject::connect(&unit, &SimulatedUnit::output, &output, &PacedOutput::sendAnswer);
+    QObject::connect(&output, &PacedOutput::output, &pty, &PseudoTerminal::write);
+    QObject::connect(&unit, &SimulatedUnit::hangUp, &output, &PacedOutput::hangUpWhenSent);
+    QObject::connect(&output, &PacedOutput::hangUp, &app, [&] {
+        printLine(stderr, logLine(settings, QStringLiteral("hanging up")));
         pty.hangUp();
         app.quit();
     });
-    if (!settings.quiet)
-        QObject::connect(&unit, &SimulatedUnit::log, &app, [](const QString &text) { printLine(stderr, text); });
+    PositionStream positions(settings.stream);
+    QObject::connect(&positions, &PositionStream::line, &output, &PacedOutput::sendStreamLine);
+    if (!settings.quiet) {
+        const auto log = [&settings](const QString &text) { printLine(stderr, logLine(settings, text)); };
+        QObject::connect(&unit, &SimulatedUnit::log, &app, log);
+        QObject::connect(&output, &PacedOutput::answerLineSent, &app, [log](const QByteArray &line) {
+            log(QStringLiteral("sent: ") + QString::fromLatin1(line).trimmed());
+        });
+    }
 
     if (!settings.link.isEmpty()) {
         if (QFileInfo(settings.link).isSymLink())
@@ -152,6 +194,8 @@ int main(int argc, char **argv)
             file.write((pty.devicePath() + u'\n').toLocal8Bit());
     }
     printLine(stdout, pty.devicePath());
+    if (settings.stream > 0)
+        positions.start();
     quitOnSignals(app);
     const int status = app.exec();
     if (!settings.link.isEmpty() && QFileInfo(settings.link).isSymLink())

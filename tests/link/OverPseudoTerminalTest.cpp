@@ -149,6 +149,21 @@ TEST_F(OverPty, AnswersAreHandledAsTheirLinesEndWithoutWaitingForATick)
     EXPECT_EQ(host.messages, QStringList{u"本船资料设置成功"_qs});
 }
 
+// A unit that reports its position 50 times a second on a line paced at 38400
+// baud: the position sentences fill 91% of the line, and every acknowledgement
+// is found between them. The success status outlives the sentences after it.
+TEST_F(OverPty, AUnitThatTalksAllTheTimeLosesNoAcknowledgement)
+{
+    start({u"--baud"_qs, u"38400"_qs, u"--stream"_qs, u"50"_qs});
+    fillOwnShip();
+    for (int i = 0; i < 20; ++i)
+        ASSERT_TRUE(write(0)) << "write " << i;
+    EXPECT_EQ(host.messages.size(), 20);
+    runEventLoopFor(100); // a few more position sentences
+    EXPECT_TRUE(form().receiveLog().contains(u"$GPRMC,"_qs));
+    EXPECT_EQ(form().transactionStatus(), u"设置成功"_qs);
+}
+
 TEST_F(OverPty, QuickAnswersAreNeverLost)
 {
     start({});
