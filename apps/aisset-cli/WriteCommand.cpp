@@ -121,13 +121,13 @@ int runWrite(const CliArgs &args, CliContext &context)
         printError(session.line().isOpen()
                        ? QStringLiteral("no acknowledgement within %1 s").arg(args.timeoutSeconds)
                        : form.connectionStatus());
-        return LinkError;
+        return context.afterSaving(built, LinkError);
     }
     if (verifying && verification.outcome == Outcome::NoReply) {
         printError(QStringLiteral("no reply to the read-back within %1 s").arg(args.timeoutSeconds));
-        return LinkError;
+        return context.afterSaving(built, LinkError);
     }
-    return verification.outcome == Outcome::Differ ? Differs : Success;
+    return context.afterSaving(built, verification.outcome == Outcome::Differ ? Differs : Success);
 }
 
 } // namespace aisset::cli
