@@ -67,6 +67,6 @@ QString helpText(const CommandSpec *command);
 // Exit codes shared by every command. StoreError: the sentence was built (and
 // printed or sent), but its values could not be saved in the profile store.
 // SeveralUnits: more than one port answered "ports --find" as the unit.
-enum Exit : int { Success = 0, Refused = 1, UsageError = 2, LinkError = 3, StoreError = 5, SeveralUnits = 6 };
+enum Exit : int { Success = 0, Refused = 1, UsageError = 2, LinkError = 3, Differs = 4, StoreError = 5, SeveralUnits = 6 };
 
 } // namespace aisset::cli
