@@ -1,6 +1,7 @@
 #include "EntryRules.h"
 
 #include "CharacterChecks.h"
+#include "FieldLimits.h"
 #include "FieldTable.h"
 #include "Form.h"
 #include "Host.h"
@@ -172,7 +173,7 @@ void EntryRules::text1_LostFocus(int slot)
     (void)form_.setEditText(slot, getUCase(form_.editText(slot)));
     form_.setMirror(slot, ccg(form_.editText(slot)));
     const int page = layout_.selectedPage();
-    if (takesSixBitOnly(slot) && (page == kOwnShipPage || page == kFactoryPage)) {
+    if (isSixBitField(slot) && (page == kOwnShipPage || page == kFactoryPage)) {
         filterSixBit(slot);
         return;
     }
