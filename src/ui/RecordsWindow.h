@@ -4,7 +4,8 @@
 
 #include <QDialog>
 
-class QListWidget;
+class QListView;
+class QStringListModel;
 
 namespace aisset {
 class MainCore;
@@ -36,7 +37,8 @@ private:
     MainCore &core_;
     QWidget &mainWindow_;
     const Twips &twips_;
-    QListWidget *list_ = nullptr;
+    QListView *list_ = nullptr;
+    QStringListModel *entries_ = nullptr;
     bool followingCore_ = false; // the list is being set from the core
 };
 
