@@ -1,12 +1,12 @@
 #include "RecordsWindow.h"
 
 #include "MainCore.h"
+#include "RecordNamesModel.h"
 #include "Skin.h"
 
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
-#include <QStringListModel>
 #include <QWindow>
 
 namespace aisset::ui {
@@ -39,7 +39,7 @@ void RecordsWindow::createControls()
 
     // A view over the names, not a widget item per ship: the store may list
     // 100,000 ships, and every entry is one line of the same height.
-    entries_ = new QStringListModel(this);
+    entries_ = new RecordNamesModel(this);
     list_ = new QListView(this);
     list_->setObjectName(QStringLiteral("List1"));
     list_->setGeometry(twips_.rect(120, 360, 3015, 2940));
@@ -103,7 +103,7 @@ void RecordsWindow::showEntries()
 {
     const RecordsDialog &dialog = core_.recordsDialog();
     followingCore_ = true;
-    entries_->setStringList(dialog.entries()); // shares the list, copies nothing
+    entries_->setNames(dialog.entries()); // shares the names' text
     if (dialog.selected() >= 0)
         list_->setCurrentIndex(entries_->index(dialog.selected()));
     followingCore_ = false;

@@ -5,13 +5,14 @@
 #include <QDialog>
 
 class QListView;
-class QStringListModel;
 
 namespace aisset {
 class MainCore;
 }
 
 namespace aisset::ui {
+
+class RecordNamesModel;
 
 // The records dialog (dunote) "读取以往录入数据": the list of saved ships and the
 // buttons "清空注册数据" and "开始载入数据", shown modally over the main window.
@@ -38,7 +39,7 @@ private:
     QWidget &mainWindow_;
     const Twips &twips_;
     QListView *list_ = nullptr;
-    QStringListModel *entries_ = nullptr;
+    RecordNamesModel *entries_ = nullptr;
     bool followingCore_ = false; // the list is being set from the core
 };
 
