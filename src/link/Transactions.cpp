@@ -70,6 +70,7 @@ void Transactions::write(int index)
         if (!built.ok())
             return end(); // the builder has told the user what is wrong
         state_.pendingGroup = kind.pending;
+        state_.sentWrite = built.sentence;
         acknowledged = false;
         if (noRepeat_) {
             transmitter_.sendCommand(built.sentence);

@@ -9,6 +9,7 @@
 #include "StoreSettings.h"
 #include "WindowLayout.h"
 #include "WindowMenu.h"
+#include "WriteVerifier.h"
 
 #include <functional>
 
@@ -27,6 +28,7 @@ public:
         ProfileStore &store;       // the port choice and the ship records
         LinkSession::Options link; // the serial line (a real port when empty)
         QString sysDir = {};       // SysDir, where the skin files are
+        Edition edition = Edition::Simplified;
     };
 
     MainCore(Host &host, Services services);
@@ -38,6 +40,11 @@ public:
     ProfileStore &store() { return store_; }
     WindowMenu &menu() { return menu_; }
     RecordsDialog &recordsDialog() { return recordsDialog_; }
+    WriteVerifier &verifier() { return verifier_; }
+
+    // How long the installer's edition waits for the unit's answer to the
+    // read-back after a write.
+    static constexpr int kVerifyTimeoutMs = 3000;
 
     // Runs a step of the load sequence once the window has been painted.
     using AfterFirstPaint = std::function<void(std::function<void()> step)>;
@@ -64,6 +71,7 @@ public:
 
 private:
     void placeChoiceLists();
+    void showVerification(const WriteVerifier::Result &result);
 
     Host &host_;
     ProfileStore &store_;
@@ -76,6 +84,7 @@ private:
     EntryRules rules_;
     RecordsDialog recordsDialog_;
     WindowMenu menu_;
+    WriteVerifier verifier_;
 };
 
 } // namespace aisset

@@ -6,6 +6,7 @@
 #include "Twips.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 
 #include <functional>
@@ -37,7 +38,7 @@ class MainWindow : public QMainWindow, public Host {
 public:
     // sysDir is the folder the skins are read from (SysDir, with its separator).
     MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::Options link = {},
-               QWidget *parent = nullptr);
+               Edition edition = Edition::Simplified, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     MainCore &core() { return core_; }
@@ -53,7 +54,9 @@ public:
     // Host
     using Host::askYesNo;
     using Host::showMessage;
+    using Host::showWarning;
     void showMessage(const QString &text, const QString &title) override;
+    void showWarning(const QString &text, const QString &title) override;
     bool askYesNo(const QString &text, const QString &title) override;
     void processEvents() override;
     void moveFocus(FieldKind kind, int slot) override;
@@ -74,6 +77,7 @@ private:
     int screenHeightTwips() const;
     void showStatus();
     void followEnabledState(bool enabled);
+    void showBox(QMessageBox::Icon icon, const QString &text, const QString &title);
 
     MainCore core_;
     Twips twips_;
