@@ -43,15 +43,6 @@ echo "== decoding" >&2
 decode_us=$(column "$scratch/decode" decodeValidLine real_time)
 reply_wire_ms=$(awk 'BEGIN { printf "%.1f", 119 * 10 / 38400 * 1000 }')
 
-echo "== store with 10,000 ships" >&2
-"$build/bench/store_bench" --benchmark_format=csv >"$scratch/store" 2>/dev/null
-store_row() { # benchmark label
-  local median max
-  median=$(column "$scratch/store" "$1" median_ms)
-  max=$(column "$scratch/store" "$1" max_ms)
-  printf '| %s, 10,000 ships stored | median %.2f ms, max %.2f ms | under 20 ms | max %s × limit |\n' \
-    "$2" "$median" "$max" "$(ratio "$max" 20)"
-}
 
 echo "== window" >&2
 # A display of its own (Xvfb when installed, else Qt's offscreen platform), and a
@@ -85,6 +76,12 @@ printf '| decoding one parameter line into the form | %.1f µs | the reply'"'"'s
   "$decode_us" "$reply_wire_ms" "$(ratio "$(awk -v us="$decode_us" 'BEGIN { print us / 1000 }')" "$reply_wire_ms")"
 grep '^| processor' "$scratch/link"
 cat "$scratch/startup"
-store_row BM_OwnShipSavingOfNewShip "own-ship saving of a new ship"
-store_row BM_SystemSavingOfNewShip "system saving of a new ship"
-store_row BM_ListingOfRecordNames "record listing"
+
+# The store's growth: its own tables (several minutes; most of it is the disk's
+# flushes and the filling of a store of 100,000 ships).
+echo "== store at 100 to 100,000 ships" >&2
+disk=$(df --output=source,fstype "${TMPDIR:-/tmp}" | tail -1)
+echo
+echo "Store figures on $disk (the temporary folder's disk), load average before: $(cut -d' ' -f1-3 /proc/loadavg)."
+echo
+"$build/bench/store_bench"

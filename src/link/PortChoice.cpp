@@ -12,6 +12,7 @@ namespace aisset {
 namespace {
 const QString kApp = QStringLiteral("VARID");
 const QString kLineSettings = QStringLiteral("38400,n,8,1");
+constexpr int kHighestPort = 99;
 
 QString status(const QString &port, const QString &separator, const QString &outcome)
 {
@@ -60,8 +61,11 @@ void PortChoice::openAtStartup()
         line_.setPortNumber(1);
         setCurrent(0);
     } else {
-        // The leading decimal value, rounded as an integer property takes it.
-        const int number = int(std::nearbyint(NumVal(stored)));
+        // The leading decimal value, rounded as an integer property takes it; a
+        // number no port has (outside 1..99, or beyond any integer) opens none,
+        // and the port reads as invalid.
+        const double value = std::nearbyint(NumVal(stored));
+        const int number = value >= 1 && value <= kHighestPort ? int(value) : 0;
         portText = stored;
         line_.setPortNumber(number);
         setCurrent(number - 1); // a number outside the list leaves the selection

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace aisset {
@@ -35,7 +36,13 @@ QString DesktopPlatform::systemDirectory()
 
 QChar DesktopPlatform::separator() const { return QDir::separator(); }
 
-bool DesktopPlatform::fileExists(const QString &path) { return QFileInfo::exists(path); }
+bool DesktopPlatform::fileExists(const QString &path)
+{
+    // A file of 0 bytes is what a write cut short on a full disk leaves behind: it
+    // counts as absent, so that the next start writes it again.
+    const QFileInfo info(path);
+    return info.exists() && (info.isDir() || info.size() > 0);
+}
 
 std::optional<QByteArray> DesktopPlatform::readResource(int id)
 {
@@ -51,10 +58,17 @@ std::optional<QByteArray> DesktopPlatform::readResource(int id)
 
 bool DesktopPlatform::writeNewFile(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    if (fileExists(path)) // an edited file is kept
         return false;
-    return file.write(bytes) == bytes.size();
+    // Written to a temporary file and renamed: the file is there whole or not at all.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 void DesktopPlatform::startDetached(const QString &commandLine)

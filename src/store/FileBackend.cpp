@@ -43,7 +43,6 @@ public:
         // Rewriting a section that could not be read would drop its other keys.
         if (!file)
             return false;
-        const QByteArray before = file->toBytes();
         for (const KeyChange &change : changes) {
             if (!change.value)
                 file->remove(change.key);
@@ -54,7 +53,7 @@ public:
         }
         // Nothing to write (a key removed that was not there, values saved again):
         // no file is created and no disk flush spent.
-        return file->toBytes() == before || file->save(path);
+        return !file->changed() || file->save(path);
     }
 
     QStringList sections(const QString &application) const override

@@ -55,11 +55,37 @@ QStringView RecordList::listedPart() const
     return QStringView(names).first(end);
 }
 
-QStringList RecordList::listedNames() const
+QStringList RecordList::listedNames() const { return RecordNames(*this).toStringList(); }
+
+RecordNames::RecordNames(const RecordList &list) : text_(list.names)
 {
-    if (names.isEmpty() || count <= 0)
-        return {};
-    return listedPart().toString().split(u',');
+    if (list.names.isEmpty() || list.count <= 0)
+        return;
+    const QStringView part = list.listedPart();
+    text_.truncate(part.size());
+    for (qsizetype start = 0;;) {
+        starts_.append(start);
+        const qsizetype comma = text_.indexOf(u',', start);
+        if (comma < 0)
+            break;
+        start = comma + 1;
+    }
+}
+
+QString RecordNames::at(qsizetype index) const
+{
+    const qsizetype start = starts_.at(index);
+    const qsizetype end = index + 1 < starts_.size() ? starts_[index + 1] - 1 : text_.size();
+    return text_.sliced(start, end - start);
+}
+
+QStringList RecordNames::toStringList() const
+{
+    QStringList names;
+    names.reserve(size());
+    for (qsizetype i = 0; i < size(); ++i)
+        names.append(at(i));
+    return names;
 }
 
 bool RecordList::lists(QStringView name) const
@@ -77,11 +103,24 @@ bool RecordList::lists(QStringView name) const
     return false;
 }
 
+namespace {
+// An absent list reads "0", which stands for the empty list.
+RecordList recordList(const QString &names, const QString &count)
+{
+    return {names == kAbsent ? QString() : names, parseCount(count)};
+}
+} // namespace
+
 RecordList ProfileRecords::readRecordList() const
 {
     const QStringList values = store_.readMany(kApplication, kContent, {kNames, kCount}, kAbsent);
-    // An absent list reads "0", which stands for the empty list.
-    return {values[0] == kAbsent ? QString() : values[0], parseCount(values[1])};
+    return recordList(values[0], values[1]);
+}
+
+ProfileRecords::Listing ProfileRecords::readListing() const
+{
+    const QStringList values = store_.readMany(kApplication, kContent, {kNames, kCount, kSkin}, kAbsent);
+    return {RecordNames(recordList(values[0], values[1])), values[2]};
 }
 
 SaveResult ProfileRecords::writeRecordList(const RecordList &list)

@@ -26,6 +26,24 @@ struct RecordList {
     bool lists(QStringView name) const;
 };
 
+// The listed names of a record list without a string of their own each: the
+// list's text and where each name starts, so that listing 100,000 ships costs
+// one pass over the text. A name becomes a string when it is asked for.
+class RecordNames {
+public:
+    RecordNames() = default;
+    explicit RecordNames(const RecordList &list);
+
+    qsizetype size() const { return starts_.size(); }
+    bool isEmpty() const { return starts_.isEmpty(); }
+    QString at(qsizetype index) const;
+    QStringList toStringList() const;
+
+private:
+    QString text_;
+    QList<qsizetype> starts_;
+};
+
 // The layout of the records in the profile store: application "VARID", the
 // bookkeeping section "content" and one section per ship, named by its MMSI.
 class ProfileRecords {
@@ -36,6 +54,13 @@ public:
     SaveResult writeRecordList(const RecordList &list);
     // The ships to offer for loading, in the order they were first saved.
     QStringList recordNames() const { return readRecordList().listedNames(); }
+    // The ships to offer and the skin choice, read in one pass over the
+    // bookkeeping section, as the records dialog needs them when it loads.
+    struct Listing {
+        RecordNames names;
+        QString skin;
+    };
+    Listing readListing() const;
     // Adds the names that are not listed yet to the list, in order, in one locked
     // read-modify-write: the list is read once and, when a name is new, written
     // once. Empty names are left out.

@@ -24,14 +24,15 @@ void RecordsDialog::load()
 {
     // An empty stored skin means the default skin; "0" (nothing stored) and "no"
     // name no loadable file and leave the dialog unskinned.
-    const QString skin = records_.skin();
+    ProfileRecords::Listing listing = records_.readListing();
+    const QString &skin = listing.skin;
     if (skin.isEmpty())
         skinPath_ = sysDir_ + QStringLiteral("\\green.skn");
     else if (skin == u"0" || skin == u"no")
         skinPath_.clear();
     else
         skinPath_ = skin;
-    entries_ = records_.recordNames();
+    entries_ = std::move(listing.names);
     selected_ = -1;
     loaded_ = true;
 }
@@ -40,7 +41,7 @@ void RecordsDialog::unload()
 {
     loaded_ = false;
     visible_ = false;
-    entries_.clear();
+    entries_ = {};
     selected_ = -1;
 }
 
@@ -48,7 +49,7 @@ void RecordsDialog::select(int index) { selected_ = index >= 0 && index < entrie
 
 void RecordsDialog::loadSelected(Form &form, Host &host)
 {
-    const QString name = selected_ >= 0 ? entries_[selected_] : QString();
+    const QString name = selected_ >= 0 ? entries_.at(selected_) : QString();
     if (name.trimmed().isEmpty()) {
         host.showMessage(QStringLiteral("请选择一个MMSI"));
         return;
@@ -59,7 +60,7 @@ void RecordsDialog::loadSelected(Form &form, Host &host)
 
 void RecordsDialog::doubleClick(Form &form, Host &host)
 {
-    if (selected_ >= 0 && !entries_[selected_].isEmpty())
+    if (selected_ >= 0 && !entries_.at(selected_).isEmpty())
         loadSelected(form, host);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProfileRecords.h"
 #include "SaveResult.h"
 
 #include <QString>
@@ -9,7 +10,6 @@ namespace aisset {
 
 class Form;
 class Host;
-class ProfileRecords;
 
 // The records dialog without its window: the list of saved ships, loading one
 // ship's stored values into the form, and forgetting the list. Loading a record
@@ -28,7 +28,7 @@ public:
     // The skin file the dialog applies when it loads; empty for none.
     const QString &skinPath() const { return skinPath_; }
 
-    const QStringList &entries() const { return entries_; }
+    const RecordNames &entries() const { return entries_; }
     int selected() const { return selected_; }
     void select(int index);
 
@@ -52,7 +52,7 @@ private:
     bool loaded_ = false;
     bool visible_ = false;
     QString skinPath_;
-    QStringList entries_;
+    RecordNames entries_;
     int selected_ = -1;
 };
 

@@ -153,10 +153,14 @@ std::optional<QString> SectionFile::value(const QString &key) const
 void SectionFile::putLine(const QString &foldedKey, const QByteArray &line)
 {
     if (const auto found = keys_.constFind(foldedKey); found != keys_.cend()) {
+        if (lines_[found->line] == line)
+            return;
         lines_[found->line] = line;
+        changed_ = true;
         index(found->line);
         return;
     }
+    changed_ = true;
     // A new key goes last; a file that does not end with a line end gets one first.
     if (lines_.constLast().isEmpty())
         lines_.insert(lines_.size() - 1, line);
@@ -184,6 +188,7 @@ void SectionFile::appendToValue(const QString &key, const QString &text)
         return;
     }
     line += escaped(text);
+    changed_ = changed_ || !text.isEmpty();
 }
 
 void SectionFile::remove(const QString &key)
@@ -202,6 +207,7 @@ void SectionFile::remove(const QString &key)
     lines_.removeIf(holdsKey);
     if (lastGoes)
         lines_.append(QByteArray());
+    changed_ = true;
     reindex();
 }
 

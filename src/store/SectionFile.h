@@ -40,6 +40,8 @@ public:
     void appendToValue(const QString &key, const QString &text);
     // Removes a key, every line of it.
     void remove(const QString &key);
+    // Whether a change since the file was read altered its bytes.
+    bool changed() const { return changed_; }
 
 private:
     void index(qsizetype line);
@@ -55,6 +57,7 @@ private:
         qsizetype valueStart;
     };
     QHash<QString, Place> keys_;
+    bool changed_ = false;
 };
 
 } // namespace aisset

@@ -1,10 +1,11 @@
 #include "RecordsWindow.h"
 
 #include "MainCore.h"
+#include "RecordNamesModel.h"
 #include "Skin.h"
 
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QWindow>
 
@@ -13,10 +14,10 @@ namespace aisset::ui {
 namespace {
 constexpr int kClientWidth = 3285, kClientHeight = 3990;
 
-int selectedRow(const QListWidget &list)
+int selectedRow(const QListView &list)
 {
-    const QList<QListWidgetItem *> selected = list.selectedItems();
-    return selected.isEmpty() ? -1 : list.row(selected.first());
+    const QModelIndexList selected = list.selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 } // namespace
 
@@ -36,9 +37,15 @@ void RecordsWindow::createControls()
     label->setObjectName(QStringLiteral("SkinLabel1"));
     label->setGeometry(twips_.rect(120, 120, 2175, 255));
 
-    list_ = new QListWidget(this);
+    // A view over the names, not a widget item per ship: the store may list
+    // 100,000 ships, and every entry is one line of the same height.
+    entries_ = new RecordNamesModel(this);
+    list_ = new QListView(this);
     list_->setObjectName(QStringLiteral("List1"));
     list_->setGeometry(twips_.rect(120, 360, 3015, 2940));
+    list_->setModel(entries_);
+    list_->setUniformItemSizes(true);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     auto *clear = new QPushButton(QStringLiteral("清空注册数据"), this);
     clear->setObjectName(QStringLiteral("Command2"));
@@ -52,11 +59,11 @@ void RecordsWindow::createControls()
     RecordsDialog &dialog = core_.recordsDialog();
     // The selected entry, not the current one: the list makes its first entry
     // current when it takes the focus, which selects nothing.
-    connect(list_, &QListWidget::itemSelectionChanged, this, [this, &dialog] {
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, &dialog] {
         if (!followingCore_)
             dialog.select(selectedRow(*list_));
     });
-    connect(list_, &QListWidget::itemDoubleClicked, this, [this] {
+    connect(list_, &QListView::doubleClicked, this, [this] {
         core_.recordDoubleClicked();
         followCore();
     });
@@ -96,10 +103,9 @@ void RecordsWindow::showEntries()
 {
     const RecordsDialog &dialog = core_.recordsDialog();
     followingCore_ = true;
-    list_->clear();
-    list_->addItems(dialog.entries());
+    entries_->setNames(dialog.entries()); // shares the names' text
     if (dialog.selected() >= 0)
-        list_->setCurrentRow(dialog.selected());
+        list_->setCurrentIndex(entries_->index(dialog.selected()));
     followingCore_ = false;
 }
 

@@ -4,13 +4,15 @@
 
 #include <QDialog>
 
-class QListWidget;
+class QListView;
 
 namespace aisset {
 class MainCore;
 }
 
 namespace aisset::ui {
+
+class RecordNamesModel;
 
 // The records dialog (dunote) "读取以往录入数据": the list of saved ships and the
 // buttons "清空注册数据" and "开始载入数据", shown modally over the main window.
@@ -36,7 +38,8 @@ private:
     MainCore &core_;
     QWidget &mainWindow_;
     const Twips &twips_;
-    QListWidget *list_ = nullptr;
+    QListView *list_ = nullptr;
+    RecordNamesModel *entries_ = nullptr;
     bool followingCore_ = false; // the list is being set from the core
 };
 

@@ -56,12 +56,29 @@ TEST(MainCore, LoadingTheWindowGivesTheStartState)
 
 TEST(MainCore, AStoredPortIsOpenedAtStart)
 {
-    Core c;
-    expectSaved(c.store.save(QStringLiteral("VARID"), QStringLiteral("CONTENT"), QStringLiteral("Commport"),
-                             QStringLiteral("3")));
-    c.core.formLoad();
-    EXPECT_EQ(c.core.link().ports().currentIndex(), 2);
-    EXPECT_EQ(c.core.form().connectionStatus(), QStringLiteral("通讯口3  无效"));
+    const struct {
+        const char16_t *stored;
+        int portNumber;   // 0: no port opened
+        int currentIndex; // the list's entry
+    } cases[] = {
+        {u"3", 3, 2},
+        {u"99", 99, 0},
+        {u"0.4", 0, 0},
+        {u"100", 0, 0},
+        {u"-5", 0, 0},
+        {u"99999999999", 0, 0}, // beyond any integer
+    };
+    for (const auto &c : cases) {
+        const QString stored = QString::fromUtf16(c.stored);
+        SCOPED_TRACE(stored.toStdString());
+        Core core;
+        expectSaved(core.store.save(QStringLiteral("VARID"), QStringLiteral("CONTENT"), QStringLiteral("Commport"), stored));
+        core.core.formLoad();
+        EXPECT_EQ(core.core.link().line().portNumber(), c.portNumber);
+        EXPECT_EQ(core.core.link().ports().currentIndex(), c.currentIndex);
+        // Without a device behind it, every stored port reads as invalid.
+        EXPECT_EQ(core.core.form().connectionStatus(), QStringLiteral("通讯口%1  无效").arg(stored));
+    }
 }
 
 TEST(MainCore, EnterOnTheLastOwnShipFieldStartsTheOwnShipWrite)

@@ -2,11 +2,15 @@
 #include "Startup.h"
 #include "StartupPlatform.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace aisset;
 
@@ -132,17 +136,38 @@ TEST(DesktopPlatform, OneInstanceHoldsTheLockUntilItEnds)
     EXPECT_FALSE(third.anotherInstanceRunning());
 }
 
-TEST(DesktopPlatform, WritesNewFilesOnlyAndNeverOverwrites)
+// A runtime file is written where there is none, or where a write cut short on a
+// full disk left 0 bytes; a file with content, edited or not, is kept.
+TEST(DesktopPlatform, WritesAbsentOrEmptyFilesOnly)
 {
-    QTemporaryDir dir;
-    Desktop platform(dir.path());
-    const QString path = GetSysDir(platform) + u"green.skn"_qs;
-    EXPECT_TRUE(path.startsWith(dir.path()));
-    EXPECT_TRUE(platform.writeNewFile(path, "first"));
-    EXPECT_FALSE(platform.writeNewFile(path, "second"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("first"));
+    const struct {
+        const char *what;
+        std::optional<QByteArray> before;
+        bool written;
+    } cases[] = {
+        {"absent", std::nullopt, true},
+        {"empty", QByteArray(), true},
+        {"edited", QByteArray("edited"), false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        Desktop platform(dir.path());
+        const QString path = GetSysDir(platform) + u"green.skn"_qs;
+        EXPECT_TRUE(path.startsWith(dir.path()));
+        if (c.before) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(*c.before);
+        }
+        EXPECT_EQ(platform.fileExists(path), !c.written);
+        EXPECT_EQ(platform.writeNewFile(path, "skin"), c.written);
+        EXPECT_TRUE(platform.fileExists(path));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), c.written ? QByteArray("skin") : *c.before);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"green.skn"_qs});
+    }
 }
 
 } // namespace

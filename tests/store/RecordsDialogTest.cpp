@@ -34,7 +34,7 @@ protected:
 TEST_F(RecordsDialogTest, EmptyStoreListsNothingAndAsksForASelection)
 {
     dialog.open();
-    EXPECT_TRUE(dialog.entries().isEmpty());
+    EXPECT_TRUE(dialog.entries().toStringList().isEmpty());
     dialog.loadSelected(main.form, host);
     EXPECT_EQ(host.messages, QStringList{u"请选择一个MMSI"_qs});
     EXPECT_TRUE(dialog.isVisible());
@@ -47,7 +47,7 @@ TEST_F(RecordsDialogTest, LoadingAShipResetsTheFormAndFillsItsStoredValues)
     saveShip(u"412345678"_qs, u"8.5"_qs);
     ASSERT_TRUE(enterValue(main.form, slot::shipName, u"OTHER"_qs));
     dialog.open();
-    ASSERT_EQ(dialog.entries(), QStringList{u"412345678"_qs});
+    ASSERT_EQ(dialog.entries().toStringList(), QStringList{u"412345678"_qs});
     dialog.select(0);
     dialog.loadSelected(main.form, host);
     EXPECT_EQ(main.form.editText(slot::draught), u"_8.5米"_qs);
@@ -69,10 +69,10 @@ TEST_F(RecordsDialogTest, AHiddenDialogKeepsItsListUntilUnloaded)
     dialog.loadSelected(main.form, host);
     saveShip(u"413000000"_qs, u"5"_qs);
     dialog.open();
-    EXPECT_EQ(dialog.entries(), QStringList{u"412345678"_qs});
+    EXPECT_EQ(dialog.entries().toStringList(), QStringList{u"412345678"_qs});
     dialog.close();
     dialog.open();
-    EXPECT_EQ(dialog.entries(), (QStringList{u"412345678"_qs, u"413000000"_qs}));
+    EXPECT_EQ(dialog.entries().toStringList(), (QStringList{u"412345678"_qs, u"413000000"_qs}));
 }
 
 TEST_F(RecordsDialogTest, EmptyingTheListKeepsTheShipsSections)
@@ -82,7 +82,7 @@ TEST_F(RecordsDialogTest, EmptyingTheListKeepsTheShipsSections)
     expectSaved(dialog.clearList());
     EXPECT_FALSE(dialog.isLoaded());
     dialog.open();
-    EXPECT_TRUE(dialog.entries().isEmpty());
+    EXPECT_TRUE(dialog.entries().toStringList().isEmpty());
 
     // Saved again after the clearing, the ship is the only entry and brings back
     // the system keys stored before.
@@ -92,7 +92,7 @@ TEST_F(RecordsDialogTest, EmptyingTheListKeepsTheShipsSections)
     expectSaved(saver.saveOwnShipRecord(page.form));
     dialog.close();
     dialog.open();
-    ASSERT_EQ(dialog.entries(), QStringList{u"412345678"_qs});
+    ASSERT_EQ(dialog.entries().toStringList(), QStringList{u"412345678"_qs});
     dialog.select(0);
     dialog.loadSelected(main.form, host);
     EXPECT_EQ(main.form.choiceText(slot::channel1), u"2087(161.9750)MHz"_qs);

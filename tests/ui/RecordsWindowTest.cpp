@@ -10,7 +10,7 @@
 #include "WindowFixture.h"
 
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 using namespace aisset;
@@ -46,9 +46,9 @@ protected:
     static QStringList listed(ui::RecordsWindow &dialog)
     {
         QStringList entries;
-        auto *list = dialog.findChild<QListWidget *>(u"List1"_qs);
-        for (int i = 0; i < list->count(); ++i)
-            entries.append(list->item(i)->text());
+        const QAbstractItemModel *model = dialog.findChild<QListView *>(u"List1"_qs)->model();
+        for (int i = 0; i < model->rowCount(); ++i)
+            entries.append(model->index(i, 0).data().toString());
         return entries;
     }
     static QPushButton *button(ui::RecordsWindow &dialog, const char16_t *name)
@@ -57,8 +57,8 @@ protected:
     }
     static void clickEntry(ui::RecordsWindow &dialog, int row, bool twice = false)
     {
-        auto *list = dialog.findChild<QListWidget *>(u"List1"_qs);
-        const QPoint at = list->visualItemRect(list->item(row)).center();
+        auto *list = dialog.findChild<QListView *>(u"List1"_qs);
+        const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
         if (twice)
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -106,7 +106,7 @@ TEST_F(RecordsWindowTest, LoadingWithoutASelectionAsksForAnMmsiAndStaysOpen)
     bool stayedOpen = false;
     openRecords([&](ui::RecordsWindow &dialog) {
         // The list taking the focus makes an entry current, but selects none.
-        dialog.findChild<QListWidget *>(u"List1"_qs)->setFocus();
+        dialog.findChild<QListView *>(u"List1"_qs)->setFocus();
         QApplication::processEvents();
         test::answerNextBox(QMessageBox::Ok, [&](QMessageBox &box) {
             message = box.text();

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QListView>
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
@@ -96,7 +97,8 @@ QPixmap recordsDialogPicture(ui::MainWindow &window)
         auto *dialog = qobject_cast<ui::RecordsWindow *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
-        dialog->findChild<QListWidget *>(QStringLiteral("List1"))->setCurrentRow(1);
+        auto *list = dialog->findChild<QListView *>(QStringLiteral("List1"));
+        list->setCurrentIndex(list->model()->index(1, 0));
         picture = window.grab();
         QPainter painter(&picture);
         painter.drawPixmap(dialog->geometry().topLeft() - window.geometry().topLeft(), dialog->grab());
