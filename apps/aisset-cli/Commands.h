@@ -27,10 +27,10 @@ public:
     RecordSink *records();
     // The saved ships.
     ProfileRecords &profile();
-
-private:
+    // The store itself, for changes made under its lock.
     ProfileStore &store();
 
+private:
     QString storeDir_;
     std::unique_ptr<ProfileStore> store_;
     std::unique_ptr<RecordSink> records_;
@@ -49,6 +49,8 @@ int runDecode(const CliArgs &args, CliContext &context);
 int runWrite(const CliArgs &args, CliContext &context);
 int runRead(const CliArgs &args, CliContext &context);
 int runRecords(const CliArgs &args, CliContext &context);
+int runRecordsExport(const CliArgs &args, CliContext &context);
+int runRecordsImport(const CliArgs &args, CliContext &context);
 int runCheck(const CliArgs &args, CliContext &context);
 
 } // namespace aisset::cli
