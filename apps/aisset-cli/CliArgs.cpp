@@ -55,6 +55,9 @@ std::optional<QString> checkValues(CliArgs &out)
 {
     out.json = out.isSet(u"json"_qs);
     out.storeDir = out.value(u"store"_qs);
+    // An empty folder would quietly mean the user's own store.
+    if (out.isSet(u"store"_qs) && out.storeDir.isEmpty())
+        return QStringLiteral("--store needs a folder");
     if (out.isSet(u"port"_qs)) {
         out.port = out.value(u"port"_qs);
         bool isNumber = false;

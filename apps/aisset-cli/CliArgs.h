@@ -64,7 +64,8 @@ int usageError(const CliArgs &args, const QString &text);
 // The help of the whole tool (no command) or of one command.
 QString helpText(const CommandSpec *command);
 
-// Exit codes shared by every command.
-enum Exit : int { Success = 0, Refused = 1, UsageError = 2, LinkError = 3 };
+// Exit codes shared by every command. StoreError: the sentence was built (and
+// printed or sent), but its values could not be saved in the profile store.
+enum Exit : int { Success = 0, Refused = 1, UsageError = 2, LinkError = 3, StoreError = 5 };
 
 } // namespace aisset::cli

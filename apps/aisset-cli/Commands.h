@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BuildResult.h"
 #include "CliArgs.h"
 #include "FieldTable.h"
 
@@ -27,6 +28,9 @@ public:
     RecordSink *records();
     // The saved ships.
     ProfileRecords &profile();
+    // The exit code of a command whose build succeeded: a saving that failed turns
+    // success into StoreError, with a warning naming the store on standard error.
+    int afterSaving(const BuildResult &built, int exitCode);
     // The store itself, for changes made under its lock.
     ProfileStore &store();
 

@@ -64,7 +64,7 @@ int runEncode(const CliArgs &args, CliContext &context)
     } else {
         printError(host.messages.value(0) + u' ' + failedName);
     }
-    return result.ok() ? Success : Refused;
+    return result.ok() ? context.afterSaving(result, Success) : Refused;
 }
 
 } // namespace aisset::cli

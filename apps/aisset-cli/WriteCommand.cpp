@@ -73,9 +73,9 @@ int runWrite(const CliArgs &args, CliContext &context)
         printError(session.line().isOpen()
                        ? QStringLiteral("no acknowledgement within %1 s").arg(args.timeoutSeconds)
                        : form.connectionStatus());
-        return LinkError;
+        return context.afterSaving(built, LinkError);
     }
-    return Success;
+    return context.afterSaving(built, Success);
 }
 
 } // namespace aisset::cli

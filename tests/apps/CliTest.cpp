@@ -1,4 +1,5 @@
 // Runs the command-line tool as a user would and checks its output and exit codes.
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -6,6 +7,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -17,13 +20,14 @@ struct Outcome {
 
 class Cli : public testing::Test {
 protected:
-    Outcome run(const QStringList &args, const QByteArray &input)
+    // Runs the tool on the test's own store, or on the store folder given.
+    Outcome run(const QStringList &args, const QByteArray &input, const std::optional<QString> &store = {})
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral(AISSET_CLI_PATH), args + QStringList{QStringLiteral("--store"), home.path()});
+        p.start(QStringLiteral(AISSET_CLI_PATH), args + QStringList{QStringLiteral("--store"), store.value_or(home.path())});
         p.write(input);
         p.closeWriteChannel();
         EXPECT_TRUE(p.waitForFinished(20000));
@@ -199,6 +203,29 @@ TEST_F(Cli, BadInputIsAUsageError)
         EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString() << " " << input.constData();
         EXPECT_FALSE(r.err.isEmpty());
     }
+}
+
+// A build whose values cannot be saved still gives its sentence, and says where
+// the store could not be written with its own exit code.
+TEST_F(Cli, ASavingThatFailedIsSaidAndEndsWithExitCode5)
+{
+    const QString blocked = home.path() + QStringLiteral("/a file, not a folder");
+    QFile file(blocked);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const Outcome r = run({QStringLiteral("encode"), QStringLiteral("ownship")}, kWorkedExample, blocked);
+    EXPECT_EQ(r.exitCode, 5);
+    EXPECT_TRUE(r.out.startsWith("$CVUIS,")) << r.out.constData();
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains(blocked)) << r.err.constData();
+    // A refused build saves nothing, so it stays a refusal.
+    EXPECT_EQ(run({QStringLiteral("encode"), QStringLiteral("ownship")}, R"j({"mmsi":"1234"})j", blocked).exitCode, 1);
+}
+
+TEST_F(Cli, AnEmptyStoreFolderIsAUsageError)
+{
+    const Outcome r = run({QStringLiteral("records")}, {}, QString());
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_FALSE(r.err.isEmpty());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "ProfileRecords.h"
 #include "RecordSaver.h"
 #include "RecordsWindow.h"
+#include "SaveTesting.h"
 #include "WindowFixture.h"
 
 #include <QLabel>
@@ -25,7 +26,7 @@ protected:
         ASSERT_TRUE(enterValue(page.form, slot::mmsi, mmsi));
         ASSERT_TRUE(enterValue(page.form, slot::draught, draught));
         ASSERT_TRUE(selectChoiceValue(page.form, slot::shipType, shipType));
-        RecordSaver(store).saveOwnShipRecord(page.form);
+        expectSaved(RecordSaver(store).saveOwnShipRecord(page.form));
     }
 
     // Chooses "调入船资料" and acts in the dialog it shows; returns once the
@@ -160,7 +161,7 @@ TEST_F(RecordsWindowTest, TheDialogWearsTheStoredSkinChoiceNotTheMainWindows)
     } cases[] = {{nullptr, false}, {"", true}, {"no", false}};
     for (const auto &c : cases) {
         if (c.stored)
-            ProfileRecords(store).saveSkin(QString::fromLatin1(c.stored));
+            expectSaved(ProfileRecords(store).saveSkin(QString::fromLatin1(c.stored)));
         bool skinned = false;
         openRecords([&](ui::RecordsWindow &dialog) {
             skinned = !dialog.styleSheet().isEmpty();
