@@ -148,13 +148,13 @@ QByteArray writeRecordFile(const QList<ShipRecord> &ships, RecordFormat format)
     QStringList header{kRecordColumn};
     for (const FieldInfo &f : fieldTable())
         header << str(f.name);
-    QString text = header.join(u',') + u"\r\n";
+    QString text = header.join(u',') + u"\r\n"_qs;
     for (const ShipRecord &ship : ships) {
         QStringList cells(kSlotCount + 1);
         cells[0] = csvCell(ship.name);
         for (const auto &[slot, value] : ship.values)
             cells[slot + 1] = csvCell(value);
-        text += cells.join(u',') + u"\r\n";
+        text += cells.join(u',') + u"\r\n"_qs;
     }
     return text.toUtf8();
 }

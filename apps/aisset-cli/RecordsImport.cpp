@@ -1,10 +1,11 @@
-// aisset-cli records import FILE: merges a records file (as export writes it) into
-// the profile store. A new ship is saved as the window saves it: listed, its keys
+// aisset-cli records import FILE: merges a records file (as export writes it, or
+// as written by hand) into the profile store. A new ship is saved as the window saves it: listed, its keys
 // under the store's names. An existing ship gets the keys it lacks; its values
 // that differ from the file's are kept unless --replace. The whole merge holds the
 // store's lock, and the new names are registered in one batch.
 #include "Commands.h"
 
+#include "FieldInput.h"
 #include "FieldLimits.h"
 #include "Form.h"
 #include "Normalise.h"
@@ -12,6 +13,7 @@
 #include "ProfileRecords.h"
 #include "ProfileStore.h"
 #include "RecordFile.h"
+#include "RecordSaver.h"
 
 #include <QFile>
 
@@ -21,25 +23,32 @@ namespace {
 
 constexpr qint64 kMaxFileSize = 64 << 20; // bytes; 10,000 ships take about 10 MB
 
-// Why the records dialog could not load the ship as the file has it, or empty.
-QString refusalOf(const ShipRecord &ship)
+// Puts the ship's texts into a form as the records dialog loads them. A text a
+// field does not hold as it stands is entered as the JSON form of encode enters
+// it (typed, or a choice by its code), so that a file written by hand is taken
+// too. The ship's texts become what the window would save from that form. Gives
+// the reason when a text cannot be held, or empty.
+QString takeAsTheWindowSaves(ShipRecord &ship)
 {
-    const bool digits = std::all_of(ship.name.begin(), ship.name.end(), [](QChar c) { return c.isDigit(); });
-    if (ship.name.isEmpty() || ship.name.size() > 9 || !digits || ship.name.toLatin1() != ship.name.toUtf8())
+    const bool digits = std::all_of(ship.name.begin(), ship.name.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (ship.name.isEmpty() || ship.name.size() > 9 || !digits)
         return QStringLiteral("the record name must be an MMSI of up to nine digits");
     Form form;
     applyStartState(form);
-    for (const auto &[slot, value] : ship.values) {
-        const QString name = str(field(slot).name);
+    for (auto &[slot, value] : ship.values) {
+        const FieldInfo &f = field(slot);
         if (const std::optional<char32_t> c = firstCharacterFieldCannotHold(slot, value))
-            return QStringLiteral("field \"%1\" cannot hold the character %2").arg(name, describeCharacter(*c));
-        const bool loads = field(slot).kind == FieldKind::Choice
-                               ? form.selectChoiceText(slot, value)
-                               : form.setEditText(slot, value) && form.editText(slot) == value;
-        if (!loads)
-            return QStringLiteral("field \"%1\" cannot hold \"%2\"").arg(name, shownValue(value));
+            return QStringLiteral("field \"%1\" cannot hold the character %2").arg(str(f.name), describeCharacter(*c));
+        const bool held = f.kind == FieldKind::Choice
+                              ? form.selectChoiceText(slot, value) || selectChoiceValue(form, slot, value)
+                              : (form.setEditText(slot, value) && form.editText(slot) == value) ||
+                                    enterValue(form, slot, value);
+        if (!held)
+            return QStringLiteral("field \"%1\" cannot hold \"%2\"").arg(str(f.name), shownValue(value));
+        form.setMirror(slot::mmsi, ccg(form.editText(slot::mmsi)));
+        value = storedValue(form, f);
         if (slot == slot::mmsi && value != ship.name)
-            return QStringLiteral("its mmsi %1 is not its record name").arg(shownValue(value));
+            return QStringLiteral("its mmsi %1 is not its record name").arg(value);
     }
     return {};
 }
@@ -99,7 +108,8 @@ int runRecordsImport(const CliArgs &args, CliContext &context)
     QStringList names;
     for (ReadRecord &r : records) {
         if (r.refusal.isEmpty())
-            r.refusal = names.contains(r.ship.name) ? QStringLiteral("the file has it more than once") : refusalOf(r.ship);
+            r.refusal = names.contains(r.ship.name) ? QStringLiteral("the file has it more than once")
+                                                     : takeAsTheWindowSaves(r.ship);
         names << r.ship.name;
         if (r.refusal.isEmpty()) {
             ships << r.ship;

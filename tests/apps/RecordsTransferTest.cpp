@@ -103,7 +103,8 @@ TEST_F(RecordsTransfer, AnExistingShipKeepsItsValuesUnlessReplaced)
 }
 
 // A record the window could not load is refused with its name and why; the
-// others are imported, and the exit code says that some were refused.
+// others are imported, texts written by hand taken as encode takes them, and the
+// exit code says that some were refused.
 TEST_F(RecordsTransfer, RefusedRecordsAreNamedAndTheRestImported)
 {
     const QString path = file(u"ships.csv"_qs,
@@ -113,26 +114,30 @@ TEST_F(RecordsTransfer, RefusedRecordsAreNamedAndTheRestImported)
         "412000003,412000009,,,\r\n"
         "412000004,,,99(未知),\r\n"
         "412000005,,,,8.5\r\n"
+        "412000008,,,,abc\r\n"
         "41200000X,,,,\r\n"
         "412000006,,\"A\nB\",,\r\n"
         "412000001,,,,\r\n"
         "412000007,,\r\n");
     const Outcome r = run(u"store"_qs, {u"records"_qs, u"import"_qs, path});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, QByteArray("added 412000001\nadded 1, changed 0, kept 0, refused 8\n"));
+    EXPECT_EQ(r.out, QByteArray("added 412000001\nadded 412000005\nadded 2, changed 0, kept 0, refused 8\n"));
     const QString expected[] = {
         u"refused 412000002: field \"shipName\" cannot hold the character \"海\" (U+6D77)"_qs,
         u"refused 412000003: its mmsi 412000009 is not its record name"_qs,
         u"refused 412000004: field \"shipType\" cannot hold \"99(未知)\""_qs,
-        u"refused 412000005: field \"draught\" cannot hold \"8.5\""_qs,
+        u"refused 412000008: field \"draught\" cannot hold \"abc\""_qs,
         u"refused 41200000X: the record name must be an MMSI of up to nine digits"_qs,
         u"refused 412000006: field \"shipName\" cannot hold the character U+000A"_qs,
         u"refused 412000001: the file has it more than once"_qs,
-        u"refused 412000007: row 10 has 3 cells, the header 5"_qs,
+        u"refused 412000007: row 11 has 3 cells, the header 5"_qs,
     };
     for (const QString &line : expected)
         EXPECT_TRUE(r.err.contains(line + u'\n')) << line.toStdString() << "\n" << r.err.toStdString();
-    EXPECT_EQ(run(u"store"_qs, {u"records"_qs}).out, QByteArray("412000001\n"));
+    EXPECT_EQ(run(u"store"_qs, {u"records"_qs}).out, QByteArray("412000001\n412000005\n"));
+    const QByteArray first = run(u"store"_qs, {u"records"_qs, u"show"_qs, u"412000001"_qs}).out;
+    EXPECT_TRUE(first.contains(R"("船名": "GOOD________________")")) << first.constData();
+    EXPECT_TRUE(run(u"store"_qs, {u"records"_qs, u"show"_qs, u"412000005"_qs}).out.contains(R"("吃水": "_8.5米")"));
 }
 
 TEST_F(RecordsTransfer, AFileThatCannotBeReadImportsNothing)
