@@ -34,7 +34,7 @@ void MainCore::placeChoiceLists()
     }
 }
 
-void MainCore::formLoad(const std::function<void()> &showWindow)
+void MainCore::formLoad(const std::function<void()> &showWindow, const AfterFirstPaint &afterFirstPaint)
 {
     LinkState &state = link_.state();
     state.idleTicks = 0;
@@ -45,7 +45,11 @@ void MainCore::formLoad(const std::function<void()> &showWindow)
         layout_.showConsoleFrame(f, false);
     placeChoiceLists();
     state.pendingGroup = LinkState::None;
-    link_.ports().openAtStartup();
+    const auto openPort = [this] { link_.ports().openAtStartup(); };
+    if (afterFirstPaint)
+        afterFirstPaint(openPort);
+    else
+        openPort();
     applyStartState(form_);
     ShowPage(form_, layout_, host_, 1);
     if (showWindow)

@@ -39,11 +39,16 @@ public:
     WindowMenu &menu() { return menu_; }
     RecordsDialog &recordsDialog() { return recordsDialog_; }
 
+    // Runs a step of the load sequence once the window has been painted.
+    using AfterFirstPaint = std::function<void(std::function<void()> step)>;
+
     // The window's load sequence: link state reset, tabs, port opened, every
     // choice list on its start entry, page 1 laid out with its masks, then the
     // window shown (showWindow; without one the form is only marked visible) and
-    // the focus put into the MMSI field.
-    void formLoad(const std::function<void()> &showWindow = {});
+    // the focus put into the MMSI field. With afterFirstPaint the port opens once
+    // the window has been painted instead: finding the serial devices takes
+    // longer than drawing the window, and the user sees the window sooner.
+    void formLoad(const std::function<void()> &showWindow = {}, const AfterFirstPaint &afterFirstPaint = {});
 
     // Events of the window's controls.
     void tabClicked(int page);        // Tab1_Click

@@ -2,6 +2,7 @@
 
 #include "ChoiceBox.h"
 #include "ConsoleWidgets.h"
+#include "FirstPaint.h"
 #include "MaskedEdit.h"
 #include "MenuActions.h"
 #include "PageWidgets.h"
@@ -48,6 +49,10 @@ MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::
     setObjectName(QStringLiteral("main1"));
     setWindowTitle(kTitle);
     setWindowIcon(QIcon(QStringLiteral(":/aisset.svg")));
+    // The start skin before any child exists: a child made under a styled window
+    // takes the style as it is made, while styling a finished window restyles
+    // every child again (and has every choice list build its popup for it).
+    (void)applySkin(*this, core_.menu().startSkin());
 
     auto *area = new QWidget(this);
     area->setObjectName(QStringLiteral("PageArea"));
@@ -233,8 +238,8 @@ void MainWindow::followEnabledState(bool enabled)
 
 void MainWindow::load()
 {
-    (void)applySkin(*this, core_.menu().startSkin());
-    core_.formLoad([this] { show(); });
+    core_.formLoad([this] { show(); },
+                   [this](std::function<void()> step) { runAfterFirstPaint(*this, std::move(step)); });
 }
 
 void MainWindow::showMessage(const QString &text, const QString &title)

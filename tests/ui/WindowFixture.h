@@ -45,6 +45,8 @@ protected:
         window->load();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        // The port opens once the window has been painted.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !form().connectionStatus().isEmpty(); }));
     }
 
     template <typename W>
