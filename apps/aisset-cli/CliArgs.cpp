@@ -29,8 +29,7 @@ std::unique_ptr<ProgramOptions> optionsFor(const CommandSpec *command)
 {
     auto options = std::make_unique<ProgramOptions>(kProgram, command ? command->summary : toolDescription());
     for (const OptionSpec &o : optionTable()) {
-        const QString &name = o.names.first();
-        if (!command || name == u"store" || command->options.contains(name))
+        if (!command || o.key() == u"store" || command->options.contains(o.key()))
             options->parser().addOption(QCommandLineOption(o.names, o.description, o.valueName));
     }
     if (command)
@@ -98,10 +97,10 @@ std::optional<int> parseArgs(const QStringList &argv, CliArgs &out)
     const QCommandLineParser &parser = options->parser();
     out.words = parser.positionalArguments().mid(1);
     for (const QString &option : parser.optionNames()) {
-        // Short names are reported as given; file each under its first name.
+        // Short names are reported as given; file each under its key.
         for (const OptionSpec &o : optionTable())
             if (o.names.contains(option))
-                out.values.insert(o.names.first(), parser.value(option));
+                out.values.insert(o.key(), parser.value(option));
     }
     if (const std::optional<QString> error = checkValues(out))
         return usageError(out, *error);

@@ -13,15 +13,17 @@ namespace aisset::cli {
 class CliContext;
 struct CliArgs;
 
-// One option of the tool. Its first name is the one commands look it up by.
+// One option of the tool, its short name first where it has one ("o", "output").
+// Its last name is the one commands look it up by.
 struct OptionSpec {
     QStringList names;
+    const QString &key() const { return names.last(); }
     QString valueName; // empty for a flag
     QString description;
 };
 
 // One command: its name, the words that follow it as its usage shows them, a
-// line for the tool's help, the options it takes (by first name; --store is
+// line for the tool's help, the options it takes (by key; --store is
 // taken by every command) and what runs it.
 struct CommandSpec {
     QString name;
@@ -46,7 +48,7 @@ struct CliArgs {
     QString storeDir;  // --store: the profile store's folder
     double timeoutSeconds = 5;
 
-    // Any option of the command by its first name: whether it was given, its value.
+    // Any option of the command by its key: whether it was given, its value.
     bool isSet(const QString &name) const { return values.contains(name); }
     QString value(const QString &name) const { return values.value(name); }
     QHash<QString, QString> values;

@@ -36,6 +36,9 @@ const std::vector<OptionSpec> &optionTable()
         {{u"store"_qs}, u"DIR"_qs, u"Use the profile store in the folder DIR instead of the user's."_qs},
         {{u"verify"_qs}, {}, u"After the acknowledgement, read the unit back and compare every written field (exit 4 when the unit holds other values)."_qs},
         {{u"find"_qs}, {}, u"Send the read request on every port that can be opened and mark the one the unit answers on."_qs},
+        {{u"format"_qs}, u"json|csv"_qs, u"The format of records export; default json."_qs},
+        {{u"o"_qs, u"output"_qs}, u"FILE"_qs, u"Write records export into FILE instead of standard output."_qs},
+        {{u"replace"_qs}, {}, u"Let records import replace a ship's stored values that differ from the file's."_qs},
     };
     return table;
 }
@@ -54,8 +57,10 @@ const std::vector<CommandSpec> &commandTable()
          {u"port"_qs, u"timeout"_qs, u"verify"_qs, u"json"_qs}, runWrite},
         {u"read"_qs, QString(), u"Read the unit's parameters into the form and print it."_qs,
          {u"port"_qs, u"timeout"_qs, u"json"_qs}, runRead},
-        {u"records"_qs, u"[show MMSI]"_qs, u"List the saved ships, or print one ship's stored keys as JSON."_qs,
-         {u"json"_qs}, runRecords},
+        {u"records"_qs, u"[show MMSI | export | import FILE]"_qs,
+         u"List the saved ships, print one ship's stored keys as JSON, write every ship to a file (export) "
+         u"or merge a file written so into the store (import)."_qs,
+         {u"json"_qs, u"format"_qs, u"output"_qs, u"replace"_qs}, runRecords},
         {u"check"_qs, QString(),
          u"Warn about values of the JSON form on standard input that the unit accepts but a ship should not carry."_qs,
          {u"json"_qs}, runCheck},

@@ -31,10 +31,10 @@ public:
     // The exit code of a command whose build succeeded: a saving that failed turns
     // success into StoreError, with a warning naming the store on standard error.
     int afterSaving(const BuildResult &built, int exitCode);
-
-private:
+    // The store itself, for changes made under its lock.
     ProfileStore &store();
 
+private:
     QString storeDir_;
     std::unique_ptr<ProfileStore> store_;
     std::unique_ptr<RecordSink> records_;
@@ -53,6 +53,8 @@ int runDecode(const CliArgs &args, CliContext &context);
 int runWrite(const CliArgs &args, CliContext &context);
 int runRead(const CliArgs &args, CliContext &context);
 int runRecords(const CliArgs &args, CliContext &context);
+int runRecordsExport(const CliArgs &args, CliContext &context);
+int runRecordsImport(const CliArgs &args, CliContext &context);
 int runCheck(const CliArgs &args, CliContext &context);
 int runPorts(const CliArgs &args, CliContext &context);
 

@@ -1,4 +1,5 @@
-// aisset-cli records [show MMSI]: the ships in the profile store, or one ship's keys.
+// aisset-cli records [show MMSI | export | import FILE]: the ships in the profile
+// store, one ship's keys, or all of them written to or merged from a file.
 #include "Commands.h"
 
 #include "Output.h"
@@ -11,6 +12,10 @@ namespace aisset::cli {
 
 int runRecords(const CliArgs &args, CliContext &context)
 {
+    if (args.words.value(0) == u"export")
+        return runRecordsExport(args, context);
+    if (args.words.value(0) == u"import")
+        return runRecordsImport(args, context);
     ProfileRecords &profile = context.profile();
     if (args.words.isEmpty()) {
         const QStringList names = profile.recordNames();
@@ -21,7 +26,7 @@ int runRecords(const CliArgs &args, CliContext &context)
         return Success;
     }
     if (args.words.size() != 2 || args.words[0] != u"show")
-        return usageError(args, QStringLiteral("takes nothing, or show and an MMSI"));
+        return usageError(args, QStringLiteral("takes nothing, show and an MMSI, export, or import and a file"));
     const QStringList values = profile.readRecord(args.words[1]);
     QJsonObject keys;
     for (const FieldInfo &f : fieldTable())

@@ -5,16 +5,14 @@
 
 namespace aisset {
 
-namespace {
-
-// An edit field keeps its entered text, prompts and literals included; a choice
-// field its text; the MMSI its normalised copy.
 QString storedValue(const Form &form, const FieldInfo &f)
 {
     if (f.slot == slot::mmsi)
         return form.mirror(slot::mmsi);
     return f.kind == FieldKind::Edit ? form.editText(f.slot) : form.choiceText(f.slot);
 }
+
+namespace {
 
 KeyValues groupValues(const Form &form, Group group)
 {

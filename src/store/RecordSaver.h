@@ -8,6 +8,10 @@ namespace aisset {
 
 class ProfileStore;
 
+// The text a field is saved with: an edit field its entered text, prompts and
+// literals included; a choice field its text; the MMSI its normalised copy.
+QString storedValue(const Form &form, const FieldInfo &f);
+
 // Keeps the values of a successfully built page in the profile store, filed under
 // the ship's MMSI: the MMSI joins the list of record names once, and the page's keys
 // go into the ship's section, leaving the other pages' keys as they are. A page is

@@ -53,7 +53,7 @@ TEST(CommandLine, HelpVersionAndMalformedOptions)
     const Case cases[] = {
         {kCli, {u"--version"_qs}, 0, u"aisset-cli "_qs + version, {}},
         {kCli, {u"--help"_qs}, 0, u"Usage: aisset-cli [options] COMMAND"_qs, {}},
-        {kCli, {u"help"_qs}, 0, u"  records [show MMSI]"_qs, {}},
+        {kCli, {u"help"_qs}, 0, u"  records [show MMSI | export | import FILE]"_qs, {}},
         {kCli, {u"encode"_qs, u"--help"_qs}, 0, u"Usage: aisset-cli [options] encode ownship|system|factory"_qs, {}},
         {kCli, {u"help"_qs, u"read"_qs}, 0, u"--timeout <S>"_qs, {}},
         {kCli, {u"-h"_qs, u"write"_qs}, 0, u"--port <P>"_qs, {}},

@@ -35,7 +35,9 @@ TEST(Completion, CommandsWordsAndOptionsComeFromTheToolsHelp)
         {u"re"_qs, {u"read"_qs, u"records"_qs}},
         {u"--store /tmp re"_qs, {u"read"_qs, u"records"_qs}}, // an option's value is not the command
         {u"encode "_qs, {u"factory"_qs, u"ownship"_qs, u"system"_qs}},
-        {u"records "_qs, {u"show"_qs}},
+        {u"records "_qs, {u"export"_qs, u"import"_qs, u"show"_qs}},
+        {u"records export --format "_qs, {u"csv"_qs, u"json"_qs}},
+        {u"records show "_qs, {}}, // an MMSI
         {u"help wr"_qs, {u"write"_qs}},
         {u"read --t"_qs, {u"--timeout"_qs}},
         {u"--port 3 read --j"_qs, {u"--json"_qs}},

@@ -63,16 +63,28 @@ _aisset_cli()
         COMPREPLY=($(compgen -W "$(sed -n 's/^ *\(-[a-z], \)\?\(--[a-z-]*\).*/\2/p' <<<"$help")" -- "$cur"))
         return
     fi
-    # The words of the usage line after the command: "ownship|system|factory",
-    # "[show MMSI]"; names in capitals stand for any text, a FILE for a file.
+    # The usage line's words after the command: "ownship|system|factory",
+    # "[show MMSI | export | import FILE]". The first word after the command is
+    # one of its lower-case words; the word after one that the usage follows
+    # with FILE is a file; names in capitals stand for any other text.
     local usage
-    usage=$(sed -n "s/^Usage: [^ ]* \[options\] $command//p" <<<"$help" | tr '[]|' '   ')
-    local word fixed=""
-    for word in $usage; do
-        [[ $word == FILE ]] && COMPREPLY=($(compgen -f -- "$cur"))
-        [[ $word =~ ^[a-z-]+$ ]] && fixed+=" $word"
+    usage=" $(sed -n "s/^Usage: [^ ]* \[options\] $command//p" <<<"$help" | tr '[]|' '   ' | tr -s ' ') "
+    local j before=0
+    for ((j = i + 1; j < COMP_CWORD; j++)); do
+        case ${COMP_WORDS[j]} in
+            -*) [[ " $valued " == *" ${COMP_WORDS[j]} "* ]] && ((j++)) ;;
+            *) ((before++)) ;;
+        esac
     done
-    COMPREPLY+=($(compgen -W "$fixed" -- "$cur"))
+    if ((before == 0)); then
+        local word fixed=""
+        for word in $usage; do
+            [[ $word =~ ^[a-z-]+$ ]] && fixed+=" $word"
+        done
+        COMPREPLY=($(compgen -W "$fixed" -- "$cur"))
+    elif [[ $usage == *" $prev FILE "* ]]; then
+        COMPREPLY=($(compgen -f -- "$cur"))
+    fi
 }
 
 complete -F _aisset_cli aisset-cli
