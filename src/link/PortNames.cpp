@@ -2,6 +2,7 @@
 #include "PortNames.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <QStandardPaths>
@@ -45,10 +46,21 @@ PortMapSources systemSources()
             sources.overrides.insert(n, qEnvironmentVariable(variable.constData()));
     }
     QStringList locations;
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
         locations.append(info.systemLocation());
+        sources.known.append({info.systemLocation(), info.description(), info.manufacturer(), info.serialNumber()});
+    }
     sources.devices = orderSerialDevices(locations);
     return sources;
+}
+
+QString deviceOf(int number, const PortMapSources &sources)
+{
+#ifdef Q_OS_WIN
+    return number < 1 ? QString() : QStringLiteral("COM%1").arg(number);
+#else
+    return resolvePortDevice(number, sources);
+#endif
 }
 
 } // namespace
@@ -94,10 +106,37 @@ QString portMapFilePath()
 QString portDevice(int number)
 {
 #ifdef Q_OS_WIN
-    return number < 1 ? QString() : QStringLiteral("COM%1").arg(number);
+    return deviceOf(number, {});
 #else
-    return resolvePortDevice(number, systemSources());
+    return deviceOf(number, systemSources());
 #endif
+}
+
+QList<PortListing> listPorts(const PortMapSources &sources)
+{
+    QList<PortListing> list;
+    for (int number = 1; number <= 16; ++number) {
+        PortListing port{number, deviceOf(number, sources), false, {}};
+        for (const SerialDeviceInfo &info : sources.known)
+            if (!port.device.isEmpty() && info.location == port.device)
+                port.details = info;
+        // A mapped device the system does not list (a pseudo-terminal) is there
+        // when its file is.
+        port.present = !port.details.location.isEmpty() || (!port.device.isEmpty() && QFileInfo::exists(port.device));
+        list.append(port);
+    }
+    return list;
+}
+
+QList<PortListing> listPorts() { return listPorts(systemSources()); }
+
+QString PortListing::describe() const
+{
+    QStringList about;
+    for (const QString &text : {details.description, details.manufacturer})
+        if (!text.isEmpty() && !about.contains(text))
+            about.append(text);
+    return about.isEmpty() ? device : device + QStringLiteral(" (") + about.join(QStringLiteral(", ")) + u')';
 }
 
 } // namespace aisset

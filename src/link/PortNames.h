@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -17,12 +18,38 @@ namespace aisset {
 // The empty text means there is no such port.
 QString portDevice(int number);
 
-// The building blocks of the rule above, apart from the system they read.
+// What the system tells about a serial device it knows.
+struct SerialDeviceInfo {
+    QString location; // "/dev/ttyUSB0", "COM3"
+    QString description;
+    QString manufacturer;
+    QString serialNumber;
+};
+
+// One port number of the choice and the device behind it.
+struct PortListing {
+    int number = 0;           // 1 ... 16
+    QString device;           // empty when the number names no device
+    bool present = false;     // the device is there now
+    SerialDeviceInfo details; // empty unless the system knows the device (not for a pseudo-terminal)
+
+    // "/dev/ttyUSB0 (USB-Serial Controller, Prolific)", or the device alone.
+    QString describe() const;
+};
+
+// Every port number, 1 ... 16 in order, with its device: the one listing that the
+// window and the command line show. It scans the system's devices, so callers
+// list when asked, not on every start.
+QList<PortListing> listPorts();
+
+// The building blocks of the rules above, apart from the system they read.
 struct PortMapSources {
-    QHash<int, QString> overrides; // from the environment and the mapping file
-    QStringList devices;           // the serial devices present, in port order
+    QHash<int, QString> overrides;  // from the environment and the mapping file
+    QStringList devices;            // the serial devices present, in port order
+    QList<SerialDeviceInfo> known;  // what the system tells about them
 };
 QString resolvePortDevice(int number, const PortMapSources &sources);
+QList<PortListing> listPorts(const PortMapSources &sources);
 QStringList orderSerialDevices(QStringList systemLocations);
 QHash<int, QString> parsePortMapFile(const QString &text);
 QString portMapFilePath();
