@@ -17,6 +17,9 @@ public:
 
     // A message box with an OK button; returns when it is closed.
     virtual void showMessage(const QString &text, const QString &title) = 0;
+    // The same for an error the user has to act on; the window shows it with a
+    // warning icon.
+    virtual void showWarning(const QString &text, const QString &title) { showMessage(text, title); }
     // A Yes/No question; false only for No.
     virtual bool askYesNo(const QString &text, const QString &title) = 0;
     // Lets pending events run once ("process pending events").
@@ -25,6 +28,7 @@ public:
     virtual void moveFocus(FieldKind kind, int slot) = 0;
 
     void showMessage(const QString &text) { showMessage(text, kAppTitle); }
+    void showWarning(const QString &text) { showWarning(text, kAppTitle); }
     bool askYesNo(const QString &text) { return askYesNo(text, kAppTitle); }
 };
 

@@ -22,6 +22,7 @@ class ProfileStore;
 namespace aisset::ui {
 
 class ConsoleWidgets;
+class FieldEntry;
 class MenuActions;
 class PageWidgets;
 class RecordsWindow;
@@ -53,7 +54,9 @@ public:
     // Host
     using Host::askYesNo;
     using Host::showMessage;
+    using Host::showWarning;
     void showMessage(const QString &text, const QString &title) override;
+    void showWarning(const QString &text, const QString &title) override;
     bool askYesNo(const QString &text, const QString &title) override;
     void processEvents() override;
     void moveFocus(FieldKind kind, int slot) override;
@@ -74,6 +77,7 @@ private:
     int screenHeightTwips() const;
     void showStatus();
     void followEnabledState(bool enabled);
+    void showBox(int icon, const QString &text, const QString &title);
 
     MainCore core_;
     Twips twips_;
@@ -87,6 +91,7 @@ private:
     std::unique_ptr<RecordsWindow> records_;
     std::function<void()> openRecords_;
     QPointer<QWidget> focusBeforeDisable_;
+    FieldEntry *expectedEntry_ = nullptr; // the field the core last sent the focus to
     bool followingCore_ = false; // a widget is being set from the core
 };
 
