@@ -1,41 +1,120 @@
 #include "CliArgs.h"
 
+#include "Output.h"
+#include "ProgramOptions.h"
+
+#include <cmath>
+#include <memory>
+
 namespace aisset::cli {
 
-QString parseArgs(const QStringList &argv, CliArgs &out)
+namespace {
+
+constexpr int kPortCount = 16;         // the window's "Com1" ... "Com16"
+constexpr double kLongestWait = 3600; // seconds; beyond it a wait is a mistake
+
+const QString kProgram = QStringLiteral("aisset-cli");
+
+QString toolDescription()
 {
-    for (qsizetype i = 1; i < argv.size(); ++i) {
-        const QString &a = argv[i];
-        const auto value = [&](QString &target) {
-            if (i + 1 >= argv.size())
-                return false;
-            target = argv[++i];
-            return true;
-        };
-        if (a == u"--json") {
-            out.json = true;
-        } else if (a == u"--port") {
-            if (!value(out.port))
-                return QStringLiteral("--port needs a port number or device path");
-        } else if (a == u"--store") {
-            if (!value(out.storeDir))
-                return QStringLiteral("--store needs a folder");
-        } else if (a == u"--timeout") {
-            QString t;
-            bool ok = false;
-            if (value(t))
-                out.timeoutSeconds = t.toDouble(&ok);
-            if (!ok || out.timeoutSeconds <= 0)
-                return QStringLiteral("--timeout needs a positive number of seconds");
-        } else if (a.startsWith(u"--")) {
-            return QStringLiteral("unknown option %1").arg(a);
-        } else if (out.command.isEmpty()) {
-            out.command = a;
-        } else {
-            out.words.append(a);
-        }
-    }
-    return {};
+    QString text = QStringLiteral("Sets the parameters of a shipborne AIS collision-avoidance unit from a shell,\n"
+                                  "JSON in and out, with the same code as the window.\n\nCommands:\n");
+    for (const CommandSpec &c : commandTable())
+        text += QStringLiteral("  %1\n      %2\n").arg((c.name + u' ' + c.syntax).trimmed(), c.summary);
+    return text + QStringLiteral("\n'aisset-cli COMMAND --help' shows a command's options.");
 }
+
+// The parser for one command, or for the whole tool (every option) without one.
+std::unique_ptr<ProgramOptions> optionsFor(const CommandSpec *command)
+{
+    auto options = std::make_unique<ProgramOptions>(kProgram, command ? command->summary : toolDescription());
+    for (const OptionSpec &o : optionTable()) {
+        const QString &name = o.names.first();
+        if (!command || name == u"store" || command->options.contains(name))
+            options->parser().addOption(QCommandLineOption(o.names, o.description, o.valueName));
+    }
+    if (command)
+        options->parser().addPositionalArgument(command->name, QString(),
+                                                (command->name + u' ' + command->syntax).trimmed());
+    else
+        options->parser().addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."),
+                                                QStringLiteral("COMMAND [WORDS]"));
+    return options;
+}
+
+const CommandSpec *commandByName(const QString &name)
+{
+    for (const CommandSpec &c : commandTable())
+        if (c.name == name)
+            return &c;
+    return nullptr;
+}
+
+// The checks of the option values; an error text for a value no command can use.
+std::optional<QString> checkValues(CliArgs &out)
+{
+    out.json = out.isSet(u"json"_qs);
+    out.storeDir = out.value(u"store"_qs);
+    // An empty folder would quietly mean the user's own store.
+    if (out.isSet(u"store"_qs) && out.storeDir.isEmpty())
+        return QStringLiteral("--store needs a folder");
+    if (out.isSet(u"port"_qs)) {
+        out.port = out.value(u"port"_qs);
+        bool isNumber = false;
+        const int number = out.port.toInt(&isNumber);
+        if (out.port.trimmed().isEmpty() || (isNumber && (number < 1 || number > kPortCount)))
+            return QStringLiteral("--port takes a port number from 1 to %1 or a device path").arg(kPortCount);
+    }
+    if (out.isSet(u"timeout"_qs)) {
+        bool ok = false;
+        out.timeoutSeconds = out.value(u"timeout"_qs).toDouble(&ok);
+        if (!ok || !std::isfinite(out.timeoutSeconds) || out.timeoutSeconds <= 0 || out.timeoutSeconds > kLongestWait)
+            return QStringLiteral("--timeout takes seconds, more than 0 and at most %1").arg(kLongestWait);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<int> parseArgs(const QStringList &argv, CliArgs &out)
+{
+    // A first, lenient pass over every option finds the command, so that the
+    // option values are not taken for it; the second pass knows only its options.
+    const std::unique_ptr<ProgramOptions> tool = optionsFor(nullptr);
+    tool->parser().parse(argv);
+    const QString name = tool->parser().positionalArguments().value(0);
+    out.command = commandByName(name);
+    if (!out.command) {
+        if (!name.isEmpty())
+            return tool->usageError(QStringLiteral("unknown command \"%1\"").arg(name));
+        if (const std::optional<int> done = tool->parse(argv))
+            return done;
+        return tool->usageError(QStringLiteral("no command given"));
+    }
+
+    const std::unique_ptr<ProgramOptions> options = optionsFor(out.command);
+    if (const std::optional<int> done = options->parse(argv))
+        return done;
+    const QCommandLineParser &parser = options->parser();
+    out.words = parser.positionalArguments().mid(1);
+    for (const QString &option : parser.optionNames()) {
+        // Short names are reported as given; file each under its first name.
+        for (const OptionSpec &o : optionTable())
+            if (o.names.contains(option))
+                out.values.insert(o.names.first(), parser.value(option));
+    }
+    if (const std::optional<QString> error = checkValues(out))
+        return usageError(out, *error);
+    return std::nullopt;
+}
+
+int usageError(const CliArgs &args, const QString &text)
+{
+    const QString program = args.command ? kProgram + u' ' + args.command->name : kProgram;
+    printError(QStringLiteral("%1: %2\nTry '%1 --help' for more information.").arg(program, text));
+    return UsageError;
+}
+
+QString helpText(const CommandSpec *command) { return optionsFor(command)->helpText(); }
 
 } // namespace aisset::cli

@@ -1,24 +1,71 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+#include <vector>
+
 namespace aisset::cli {
 
-// The tool's command line: a command, its positional words and the options.
-struct CliArgs {
-    QString command;
-    QStringList words; // positional words after the command
-    bool json = false;
-    QString port;      // --port: a port number or a device path
-    QString storeDir;  // --store: the profile store's folder
-    double timeoutSeconds = 5;
+class CliContext;
+struct CliArgs;
+
+// One option of the tool. Its first name is the one commands look it up by.
+struct OptionSpec {
+    QStringList names;
+    QString valueName; // empty for a flag
+    QString description;
 };
 
-// Parses argv; returns an error text when an option is malformed.
-QString parseArgs(const QStringList &argv, CliArgs &out);
+// One command: its name, the words that follow it as its usage shows them, a
+// line for the tool's help, the options it takes (by first name; --store is
+// taken by every command) and what runs it.
+struct CommandSpec {
+    QString name;
+    QString syntax;
+    QString summary;
+    QStringList options;
+    std::function<int(const CliArgs &, CliContext &)> run;
+};
 
-// Exit codes shared by every command.
-enum Exit : int { Success = 0, Refused = 1, UsageError = 2, LinkError = 3 };
+// Every option any command takes.
+const std::vector<OptionSpec> &optionTable();
+// Every command, in the order the help lists them.
+const std::vector<CommandSpec> &commandTable();
+
+// The tool's command line after parsing: the command, its positional words and
+// the options, checked.
+struct CliArgs {
+    const CommandSpec *command = nullptr;
+    QStringList words; // positional words after the command
+    bool json = false;
+    QString port;      // --port: a port number 1-16 or a device path
+    QString storeDir;  // --store: the profile store's folder
+    double timeoutSeconds = 5;
+
+    // Any option of the command by its first name: whether it was given, its value.
+    bool isSet(const QString &name) const { return values.contains(name); }
+    QString value(const QString &name) const { return values.value(name); }
+    QHash<QString, QString> values;
+};
+
+// Parses argv (the program's name first) into out. Returns an exit code when the
+// tool should end at once: 0 after printing a help or the version, UsageError
+// after printing what is wrong with the command line.
+std::optional<int> parseArgs(const QStringList &argv, CliArgs &out);
+
+// Prints a command's usage error ("aisset-cli encode: text" and the hint to its
+// help) on standard error; returns UsageError.
+int usageError(const CliArgs &args, const QString &text);
+
+// The help of the whole tool (no command) or of one command.
+QString helpText(const CommandSpec *command);
+
+// Exit codes shared by every command. StoreError: the sentence was built (and
+// printed or sent), but its values could not be saved in the profile store.
+enum Exit : int { Success = 0, Refused = 1, UsageError = 2, LinkError = 3, StoreError = 5 };
 
 } // namespace aisset::cli

@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "Output.h"
 #include "ProfileRecords.h"
 #include "ProfileStore.h"
 #include "RecordSaver.h"
@@ -28,6 +29,14 @@ ProfileRecords &CliContext::profile()
     if (!profile_)
         profile_ = std::make_unique<ProfileRecords>(store());
     return *profile_;
+}
+
+int CliContext::afterSaving(const BuildResult &built, int exitCode)
+{
+    if (!built.savingFailed())
+        return exitCode;
+    printError(QStringLiteral("warning: the values were not saved in the profile store %1").arg(store().location()));
+    return exitCode == Success ? StoreError : exitCode;
 }
 
 } // namespace aisset::cli

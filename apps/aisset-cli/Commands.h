@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BuildResult.h"
 #include "CliArgs.h"
 #include "FieldTable.h"
 
@@ -27,6 +28,9 @@ public:
     RecordSink *records();
     // The saved ships.
     ProfileRecords &profile();
+    // The exit code of a command whose build succeeded: a saving that failed turns
+    // success into StoreError, with a warning naming the store on standard error.
+    int afterSaving(const BuildResult &built, int exitCode);
 
 private:
     ProfileStore &store();
@@ -42,12 +46,13 @@ std::optional<Group> groupByName(const QString &name);
 // The group named by the command's one word and the form from standard input,
 // as encode and write take them; prints the usage or the input error and
 // returns nothing when either is wrong.
-std::optional<Group> groupAndForm(const CliArgs &args, const QString &usage, Form &form);
+std::optional<Group> groupAndForm(const CliArgs &args, Form &form);
 
 int runEncode(const CliArgs &args, CliContext &context);
 int runDecode(const CliArgs &args, CliContext &context);
 int runWrite(const CliArgs &args, CliContext &context);
 int runRead(const CliArgs &args, CliContext &context);
 int runRecords(const CliArgs &args, CliContext &context);
+int runCheck(const CliArgs &args, CliContext &context);
 
 } // namespace aisset::cli

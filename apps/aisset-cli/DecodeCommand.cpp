@@ -11,47 +11,57 @@
 #include "Output.h"
 #include "ReplyDecoding.h"
 
-#include <QFile>
 #include <QJsonArray>
+
+#include <cstdio>
 
 namespace aisset::cli {
 
 namespace {
 
-// The first line of standard input, read as the unit sends it (GBK bytes). The
-// receive path hands the decoding a line with its CR LF, so a CR LF stays; a bare
-// LF is the shell's line end and is dropped.
-std::optional<QString> readLineFromStdin()
+constexpr qsizetype kMaxLine = 64 * 1024; // bytes; a parameter line has 117 characters
+
+// The first line of standard input, read as the unit sends it (GBK bytes) and no
+// further than its line end, so that an input that never ends or stays open still
+// gets an answer. An error text when it cannot be read or is longer than kMaxLine.
+// The receive path hands the decoding a line with its CR LF, so a CR LF stays; a
+// bare LF is the shell's line end and is dropped.
+std::optional<QString> firstLineOfStdin(QString &line)
 {
-    QFile in;
-    if (!in.open(stdin, QIODevice::ReadOnly))
-        return std::nullopt;
-    QString text = fromGbk(in.readAll());
-    if (const qsizetype lf = text.indexOf(u'\n'); lf >= 0)
-        text.truncate(lf + 1);
-    if (text.endsWith(u'\n') && !text.endsWith(u"\r\n"))
-        text.chop(1);
-    return text;
+    QByteArray bytes;
+    for (int c = std::getc(stdin); c != EOF; c = std::getc(stdin)) {
+        bytes.append(char(c));
+        if (c == '\n')
+            break;
+        if (bytes.size() > kMaxLine)
+            return QStringLiteral("the first line of standard input is longer than %1 bytes").arg(kMaxLine);
+    }
+    if (std::ferror(stdin))
+        return QStringLiteral("cannot read standard input");
+    if (bytes.endsWith('\n') && !bytes.endsWith("\r\n"))
+        bytes.chop(1);
+    line = fromGbk(bytes);
+    return std::nullopt;
 }
 
 } // namespace
 
 int runDecode(const CliArgs &args, CliContext &)
 {
-    if (args.words.size() > 1) {
-        printError(QStringLiteral("usage: aisset-cli decode [LINE]   (or the line on standard input)"));
-        return UsageError;
-    }
-    std::optional<QString> line = args.words.isEmpty() ? readLineFromStdin() : args.words.first();
-    if (!line) {
-        printError(QStringLiteral("cannot read standard input"));
+    if (args.words.size() > 1)
+        return usageError(args, QStringLiteral("takes at most one line"));
+    QString line;
+    if (!args.words.isEmpty()) {
+        line = args.words.first();
+    } else if (const std::optional<QString> error = firstLineOfStdin(line)) {
+        printError(*error);
         return UsageError;
     }
 
     Form form;
     applyStartState(form);
     CliHost host;
-    const int result = FP(form, host, *line);
+    const int result = FP(form, host, line);
 
     const QJsonObject out = decodedForm(form, result);
     printJson(out);

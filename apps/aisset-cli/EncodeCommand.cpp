@@ -25,11 +25,11 @@ std::optional<Group> groupByName(const QString &name)
     return std::nullopt;
 }
 
-std::optional<Group> groupAndForm(const CliArgs &args, const QString &usage, Form &form)
+std::optional<Group> groupAndForm(const CliArgs &args, Form &form)
 {
     const std::optional<Group> group = args.words.size() == 1 ? groupByName(args.words[0]) : std::nullopt;
     if (!group) {
-        printError(usage);
+        usageError(args, QStringLiteral("needs one group: ownship, system or factory"));
         return std::nullopt;
     }
     if (auto error = formFromStdin(form); error) {
@@ -42,7 +42,7 @@ std::optional<Group> groupAndForm(const CliArgs &args, const QString &usage, For
 int runEncode(const CliArgs &args, CliContext &context)
 {
     Form form;
-    const std::optional<Group> group = groupAndForm(args, QStringLiteral("usage: aisset-cli encode ownship|system|factory [--json] < form.json"), form);
+    const std::optional<Group> group = groupAndForm(args, form);
     if (!group)
         return UsageError;
     CliHost host;
@@ -57,13 +57,14 @@ int runEncode(const CliArgs &args, CliContext &context)
             out.insert(u"field"_qs, failedName);
         }
         out.insert(u"trace"_qs, QJsonArray::fromStringList(form.sentCommands()));
+        out.insert(u"warnings"_qs, warningsJson(form, *group));
         printJson(out);
     } else if (result.ok()) {
         writeStdout(toGbk(result.sentence));
     } else {
         printError(host.messages.value(0) + u' ' + failedName);
     }
-    return result.ok() ? Success : Refused;
+    return result.ok() ? context.afterSaving(result, Success) : Refused;
 }
 
 } // namespace aisset::cli

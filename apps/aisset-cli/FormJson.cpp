@@ -1,11 +1,13 @@
 #include "FormJson.h"
 
 #include "FieldInput.h"
+#include "FieldLimits.h"
 #include "FieldTable.h"
 #include "Form.h"
 #include "Normalise.h"
+#include "Output.h"
+#include "StandardsChecks.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -14,19 +16,26 @@
 
 namespace aisset::cli {
 
+namespace {
+constexpr qint64 kMaxFormInput = 1 << 20; // bytes of JSON on standard input
+} // namespace
+
 std::optional<QString> fillForm(Form &form, const QJsonObject &values)
 {
     for (auto it = values.begin(); it != values.end(); ++it) {
         const std::optional<int> s = slotByName(it.key());
         if (!s)
-            return QStringLiteral("unknown field \"%1\"").arg(it.key());
+            return QStringLiteral("unknown field \"%1\"").arg(shownValue(it.key()));
         if (!it.value().isString())
             return QStringLiteral("field \"%1\" must be a string").arg(it.key());
         const QString value = it.value().toString();
+        // Checked before any field takes it, so that nothing is built, saved or sent.
+        if (const std::optional<char32_t> c = firstCharacterFieldCannotHold(*s, value))
+            return QStringLiteral("field \"%1\" cannot hold the character %2").arg(it.key(), describeCharacter(*c));
         const bool taken = field(*s).kind == FieldKind::Choice ? selectChoiceValue(form, *s, value)
                                                                : enterValue(form, *s, value);
         if (!taken)
-            return QStringLiteral("field \"%1\" does not take \"%2\"").arg(it.key(), value);
+            return QStringLiteral("field \"%1\" does not take \"%2\"").arg(it.key(), shownValue(value));
     }
     return std::nullopt;
 }
@@ -41,10 +50,13 @@ QJsonObject formFields(const Form &form)
 
 std::optional<QString> readJsonObject(QJsonObject &out)
 {
-    QFile in;
-    if (!in.open(stdin, QIODevice::ReadOnly))
+    // fread waits for the whole input (up to the limit), also from a pipe.
+    QByteArray data(kMaxFormInput + 1, Qt::Uninitialized);
+    data.truncate(qsizetype(std::fread(data.data(), 1, std::size_t(data.size()), stdin)));
+    if (std::ferror(stdin))
         return QStringLiteral("cannot read standard input");
-    const QByteArray data = in.readAll();
+    if (data.size() > kMaxFormInput)
+        return QStringLiteral("the input is longer than %1 bytes").arg(kMaxFormInput);
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(data.trimmed().isEmpty() ? QByteArray("{}") : data, &error);
     if (error.error != QJsonParseError::NoError)
@@ -62,6 +74,14 @@ std::optional<QString> formFromStdin(Form &form)
     if (auto error = readJsonObject(values); error)
         return error;
     return fillForm(form, values);
+}
+
+QJsonArray warningsJson(const Form &form, std::optional<Group> group)
+{
+    QJsonArray out;
+    for (const StandardsWarning &w : standardsWarnings(form, group))
+        out.append(QJsonObject{{u"field"_qs, w.field}, {u"code"_qs, w.code}, {u"message"_qs, w.message}});
+    return out;
 }
 
 QJsonObject decodedForm(const Form &form, int result)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "FieldTable.h"
+
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 
@@ -26,6 +29,10 @@ std::optional<QString> readJsonObject(QJsonObject &out);
 // Puts a form into the window's start state, then fills it from the JSON object
 // on standard input; an error text on failure.
 std::optional<QString> formFromStdin(Form &form);
+
+// The standards warnings about the form (only about the group's fields when one
+// is named), as a JSON list of {"field", "code", "message"}.
+QJsonArray warningsJson(const Form &form, std::optional<Group> group = std::nullopt);
 
 // A decoded form as the tool prints it: the decoding's result, every field, the
 // transaction status, the ship size and the trace of sent commands.

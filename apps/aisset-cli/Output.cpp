@@ -6,6 +6,10 @@
 
 namespace aisset::cli {
 
+namespace {
+constexpr qsizetype kShownLength = 60; // characters of an echoed value
+} // namespace
+
 void writeStdout(const QByteArray &bytes)
 {
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
@@ -18,6 +22,33 @@ void printError(const QString &text)
 {
     const QByteArray bytes = text.toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
+}
+
+QString escapeControls(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() != QChar::Other_Control)
+            out.append(c);
+        else if (c == u'\r')
+            out.append(u"\\r");
+        else if (c == u'\n')
+            out.append(u"\\n");
+        else if (c == u'\t')
+            out.append(u"\\t");
+        else
+            out.append((c.unicode() < 0x80 ? u"\\x"_qs : u"\\u"_qs) +
+                       QString::number(c.unicode(), 16).toUpper().rightJustified(c.unicode() < 0x80 ? 2 : 4, u'0'));
+    }
+    return out;
+}
+
+QString shownValue(const QString &value)
+{
+    if (value.size() <= kShownLength)
+        return escapeControls(value);
+    return QStringLiteral("%1... (%2 characters)").arg(escapeControls(value.left(kShownLength))).arg(value.size());
 }
 
 } // namespace aisset::cli

@@ -11,4 +11,12 @@ void printJson(const QJsonObject &object);
 // An error for the user on standard error, with a line end.
 void printError(const QString &text);
 
+// The text with every control character written out ("\r", "\n", "\t", "\x1B",
+// "\u009B"), so that a value from a unit or a file cannot drive the terminal.
+QString escapeControls(const QString &text);
+
+// A value echoed in a message: its control characters escaped and, when long,
+// cut to its first characters with the length that was left out.
+QString shownValue(const QString &value);
+
 } // namespace aisset::cli

@@ -23,9 +23,9 @@ void printFields(const QJsonObject &out)
     QString text;
     const QJsonObject fields = out.value(u"fields"_qs).toObject();
     for (const FieldInfo &f : fieldTable())
-        text += str(f.name) + QStringLiteral(": ") + fields.value(str(f.name)).toString() + u'\n';
-    text += QStringLiteral("status: ") + out.value(u"status"_qs).toString() + u'\n';
-    text += QStringLiteral("shipSize: ") + out.value(u"shipSize"_qs).toString() + u'\n';
+        text += str(f.name) + QStringLiteral(": ") + escapeControls(fields.value(str(f.name)).toString()) + u'\n';
+    text += QStringLiteral("status: ") + escapeControls(out.value(u"status"_qs).toString()) + u'\n';
+    text += QStringLiteral("shipSize: ") + escapeControls(out.value(u"shipSize"_qs).toString()) + u'\n';
     writeStdout(text.toUtf8());
 }
 
@@ -33,10 +33,8 @@ void printFields(const QJsonObject &out)
 
 int runRead(const CliArgs &args, CliContext &)
 {
-    if (!args.words.isEmpty()) {
-        printError(QStringLiteral("usage: aisset-cli read [--port P] [--timeout S] [--json]"));
-        return UsageError;
-    }
+    if (!args.words.isEmpty())
+        return usageError(args, QStringLiteral("takes no words"));
     Form form;
     applyStartState(form);
     CliHost host;

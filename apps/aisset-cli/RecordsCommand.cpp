@@ -20,10 +20,8 @@ int runRecords(const CliArgs &args, CliContext &context)
             writeStdout((names.join(u'\n') + u'\n').toUtf8());
         return Success;
     }
-    if (args.words.size() != 2 || args.words[0] != u"show") {
-        printError(QStringLiteral("usage: aisset-cli records [show MMSI]"));
-        return UsageError;
-    }
+    if (args.words.size() != 2 || args.words[0] != u"show")
+        return usageError(args, QStringLiteral("takes nothing, or show and an MMSI"));
     const QStringList values = profile.readRecord(args.words[1]);
     QJsonObject keys;
     for (const FieldInfo &f : fieldTable())

@@ -30,7 +30,7 @@ int writeIndex(Group group)
 int runWrite(const CliArgs &args, CliContext &context)
 {
     Form form;
-    const std::optional<Group> group = groupAndForm(args, QStringLiteral("usage: aisset-cli write ownship|system|factory [--port P] [--timeout S] [--json] < form.json"), form);
+    const std::optional<Group> group = groupAndForm(args, form);
     if (!group)
         return UsageError;
 
@@ -64,6 +64,7 @@ int runWrite(const CliArgs &args, CliContext &context)
         out.insert(u"message"_qs, acknowledged ? host.messages.last() : QString());
         out.insert(u"connection"_qs, form.connectionStatus());
         out.insert(u"trace"_qs, QJsonArray::fromStringList(form.sentCommands()));
+        out.insert(u"warnings"_qs, warningsJson(form, *group));
         printJson(out);
     } else if (acknowledged) {
         writeStdout((host.messages.last() + u'\n').toUtf8());
@@ -72,9 +73,9 @@ int runWrite(const CliArgs &args, CliContext &context)
         printError(session.line().isOpen()
                        ? QStringLiteral("no acknowledgement within %1 s").arg(args.timeoutSeconds)
                        : form.connectionStatus());
-        return LinkError;
+        return context.afterSaving(built, LinkError);
     }
-    return Success;
+    return context.afterSaving(built, Success);
 }
 
 } // namespace aisset::cli

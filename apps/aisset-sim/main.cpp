@@ -1,15 +1,18 @@
 // aisset-sim: a virtual unit on a pseudo-terminal, for installers without
 // hardware, for training and for tests. It prints the device it serves on the
 // first line of standard output; point the tool's port at that device.
+#include "ProgramOptions.h"
+#include "PacedLine.h"
+#include "PositionStream.h"
 #include "PseudoTerminal.h"
 #include "SimulatedUnit.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <sys/socket.h>
@@ -49,14 +52,26 @@ struct Settings {
     QString pathFile;
     QString link;
     bool quiet = false;
+    int baud = 0;   // 0: bytes move at once
+    int stream = 0; // position sentences a second
+    bool logTimes = false;
 };
 
-// An error text, or empty when the command line is good.
-QString parse(QCoreApplication &app, Settings &out)
+// A log line, with the monotonic clock in seconds in front when asked for (the
+// clock a benchmark on the same machine reads).
+QString logLine(const Settings &settings, const QString &text)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A virtual unit on a pseudo-terminal."));
-    parser.addHelpOption();
+    if (!settings.logTimes)
+        return text;
+    const double seconds = std::chrono::duration<double>(WireClock::now().time_since_epoch()).count();
+    return QString::number(seconds, 'f', 6) + u' ' + text;
+}
+
+// Parses the command line; an exit code when the program should end at once.
+std::optional<int> parse(const QStringList &arguments, Settings &out)
+{
+    aisset::ProgramOptions options(QStringLiteral("aisset-sim"), QStringLiteral("A virtual unit on a pseudo-terminal."));
+    QCommandLineParser &parser = options.parser();
     const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never answer."));
     const QCommandLineOption delay(QStringLiteral("ack-delay"), QStringLiteral("Pause before every answer."),
                                    QStringLiteral("ms"), QStringLiteral("0"));
@@ -76,8 +91,20 @@ QString parse(QCoreApplication &app, Settings &out)
     const QCommandLineOption link(QStringLiteral("link"), QStringLiteral("Create a symlink to the device."),
                                   QStringLiteral("path"));
     const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Do not log sentences on stderr."));
-    parser.addOptions({silent, delay, zlout, chunk, pause, garbage, corrupt, hangup, pathFile, link, quiet});
-    parser.process(app);
+    const QCommandLineOption baud(QStringLiteral("baud"),
+                                  QStringLiteral("Pace the line: N/10 bytes a second each way (default: at once)."),
+                                  QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption stream(QStringLiteral("stream"),
+                                    QStringLiteral("Send N position sentences a second between the answers."),
+                                    QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption logTimes(QStringLiteral("log-times"),
+                                      QStringLiteral("Begin every log line with the monotonic clock in seconds."));
+    parser.addOptions({silent, delay, zlout, chunk, pause, garbage, corrupt, hangup, pathFile, link, quiet, baud,
+                       stream, logTimes});
+    if (const std::optional<int> done = options.parse(arguments))
+        return done;
+    if (!parser.positionalArguments().isEmpty())
+        return options.usageError(QStringLiteral("takes no arguments besides options"));
 
     const auto number = [&](const QCommandLineOption &option, int &target, int low, int high) {
         bool ok = false;
@@ -90,42 +117,57 @@ QString parse(QCoreApplication &app, Settings &out)
     f.garbage = parser.isSet(garbage);
     f.corruptReply = parser.isSet(corrupt);
     if (!number(delay, f.answerDelayMs, 0, 600000) || !number(pause, f.chunkPauseMs, 0, 10000))
-        return QStringLiteral("--ack-delay and --chunk-pause need milliseconds");
+        return options.usageError(QStringLiteral("--ack-delay and --chunk-pause need milliseconds"));
     if (!number(chunk, f.chunk, 0, 2))
-        return QStringLiteral("--chunk takes 1 or 2");
+        return options.usageError(QStringLiteral("--chunk takes 1 or 2"));
     if (parser.isSet(hangup) && !number(hangup, f.hangupAfter, 0, 1000000))
-        return QStringLiteral("--hangup-after needs a number of answers");
+        return options.usageError(QStringLiteral("--hangup-after needs a number of answers"));
+    if (!number(baud, out.baud, 0, 4000000))
+        return options.usageError(QStringLiteral("--baud needs bits a second"));
+    if (!number(stream, out.stream, 0, 1000))
+        return options.usageError(QStringLiteral("--stream needs 0-1000 sentences a second"));
+    out.logTimes = parser.isSet(logTimes);
     out.pathFile = parser.value(pathFile);
     out.link = parser.value(link);
     out.quiet = parser.isSet(quiet);
-    return {};
+    return std::nullopt;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
     Settings settings;
-    if (const QString error = parse(app, settings); !error.isEmpty()) {
-        printLine(stderr, error);
-        return 2;
-    }
+    if (const std::optional<int> done = parse(aisset::argumentsOf(argc, argv), settings))
+        return *done;
+    QCoreApplication app(argc, argv);
     PseudoTerminal pty;
     if (const QString error = pty.open(); !error.isEmpty()) {
         printLine(stderr, error);
         return 1;
     }
     SimulatedUnit unit(settings.faults);
-    QObject::connect(&pty, &PseudoTerminal::received, &unit, &SimulatedUnit::receive);
-    QObject::connect(&unit, &SimulatedUnit::output, &pty, &PseudoTerminal::write);
-    QObject::connect(&unit, &SimulatedUnit::hangUp, &app, [&] {
-        printLine(stderr, QStringLiteral("hanging up"));
+    PacedInput input(settings.baud);
+    PacedOutput output(settings.baud);
+    QObject::connect(&pty, &PseudoTerminal::received, &input, &PacedInput::take);
+    QObject::connect(&input, &PacedInput::arrived, &unit, &SimulatedUnit::receive);
+    QObject::connect(&unit, &SimulatedUnit::output, &output, &PacedOutput::sendAnswer);
+    QObject::connect(&output, &PacedOutput::output, &pty, &PseudoTerminal::write);
+    QObject::connect(&unit, &SimulatedUnit::hangUp, &output, &PacedOutput::hangUpWhenSent);
+    QObject::connect(&output, &PacedOutput::hangUp, &app, [&] {
+        printLine(stderr, logLine(settings, QStringLiteral("hanging up")));
         pty.hangUp();
         app.quit();
     });
-    if (!settings.quiet)
-        QObject::connect(&unit, &SimulatedUnit::log, &app, [](const QString &text) { printLine(stderr, text); });
+    PositionStream positions(settings.stream);
+    QObject::connect(&positions, &PositionStream::line, &output, &PacedOutput::sendStreamLine);
+    if (!settings.quiet) {
+        const auto log = [&settings](const QString &text) { printLine(stderr, logLine(settings, text)); };
+        QObject::connect(&unit, &SimulatedUnit::log, &app, log);
+        QObject::connect(&output, &PacedOutput::answerLineSent, &app, [log](const QByteArray &line) {
+            log(QStringLiteral("sent: ") + QString::fromLatin1(line).trimmed());
+        });
+    }
 
     if (!settings.link.isEmpty()) {
         if (QFileInfo(settings.link).isSymLink())
@@ -139,6 +181,8 @@ int main(int argc, char **argv)
             file.write((pty.devicePath() + u'\n').toLocal8Bit());
     }
     printLine(stdout, pty.devicePath());
+    if (settings.stream > 0)
+        positions.start();
     quitOnSignals(app);
     const int status = app.exec();
     if (!settings.link.isEmpty() && QFileInfo(settings.link).isSymLink())

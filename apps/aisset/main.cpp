@@ -2,6 +2,7 @@
 #include "ChineseLocale.h"
 #include "MainWindow.h"
 #include "ProfileStore.h"
+#include "ProgramOptions.h"
 #include "Startup.h"
 #include "StartupClock.h"
 #include "WindowStartupPlatform.h"
@@ -10,13 +11,63 @@
 
 #include <memory>
 
+namespace {
+
+struct WindowOptions {
+    bool measureStartup = false;
+};
+
+// Qt's own options of a windowed program, taken by QApplication; the parser
+// lets them pass without listing them in the help.
+void allowQtOptions(QCommandLineParser &parser)
+{
+    const char16_t *const withValue[] = {u"platform", u"platformpluginpath", u"platformtheme", u"plugin",
+                                         u"qmljsdebugger", u"qwindowgeometry", u"qwindowicon", u"qwindowtitle",
+                                         u"session", u"display", u"geometry", u"style", u"stylesheet"};
+    const char16_t *const flags[] = {u"reverse", u"widgetcount", u"nograb", u"dograb", u"sync"};
+    const auto add = [&](const char16_t *name, const QString &valueName) {
+        QCommandLineOption option(QString::fromUtf16(name), QString(), valueName);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    for (const char16_t *name : withValue)
+        add(name, QStringLiteral("value"));
+    for (const char16_t *name : flags)
+        add(name, QString());
+}
+
+// Parses the command line before the application object exists, so that --help
+// and --version need no display. An exit code when the program should end.
+std::optional<int> parseOptions(int argc, char **argv, WindowOptions &out)
+{
+    aisset::ProgramOptions options(QStringLiteral("aisset"),
+                                   QStringLiteral("The window for setting the parameters of a shipborne AIS "
+                                                  "collision-avoidance unit over a serial cable."));
+    QCommandLineParser &parser = options.parser();
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // Qt's "-platform x"
+    const QCommandLineOption measure(QStringLiteral("measure-startup"),
+                                     QStringLiteral("Print the time from start to the first painted window."));
+    parser.addOption(measure);
+    allowQtOptions(parser);
+    if (const std::optional<int> done = options.parse(aisset::argumentsOf(argc, argv)))
+        return done;
+    if (!parser.positionalArguments().isEmpty())
+        return options.usageError(QStringLiteral("takes no arguments besides options"));
+    out.measureStartup = parser.isSet(measure);
+    return std::nullopt;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     StartupClock clock;
+    WindowOptions options;
+    if (const std::optional<int> done = parseOptions(argc, argv, options))
+        return *done;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("aisset"));
     aisset::ui::useChineseLocale(app);
-    const bool measureStartup = QApplication::arguments().contains(QStringLiteral("--measure-startup"));
 
     aisset::ui::WindowStartupPlatform platform;
     aisset::ProfileStore store;
@@ -24,7 +75,7 @@ int main(int argc, char **argv)
     QString sysDir;
     const bool started = aisset::Main(platform, sysDir, [&] {
         window = std::make_unique<aisset::ui::MainWindow>(store, sysDir);
-        if (measureStartup)
+        if (options.measureStartup)
             clock.watch(window.get());
         window->load();
     });

@@ -65,7 +65,7 @@ BuildResult getcode2(Form &form, Host &host, RecordSink *records)
                          Allc(form.mirror(slot::powerOnTime), 4) + AllBB(form.mirror(slot::vendorNumber), 7);
     BuildResult result = acceptBuild(form, frameCode(QStringLiteral("CVEFS"), body));
     if (records)
-        records->saveFactoryRecord(form);
+        result.saving = records->saveFactoryRecord(form);
     return result;
 }
 

@@ -94,7 +94,7 @@ BuildResult getcode(Form &form, Host &host, RecordSink *records)
 
     BuildResult result = acceptBuild(form, frameCode(QStringLiteral("CVUIS"), ownShipBody(form)));
     if (records)
-        records->saveOwnShipRecord(form);
+        result.saving = records->saveOwnShipRecord(form);
     return result;
 }
 

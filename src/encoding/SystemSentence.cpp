@@ -224,7 +224,7 @@ BuildResult getcode1(Form &form, Host &host, RecordSink *records)
 
     BuildResult result = acceptBuild(form, frameCode(QStringLiteral("CVSYS"), body));
     if (records)
-        records->saveSystemRecord(form);
+        result.saving = records->saveSystemRecord(form);
     return result;
 }
 

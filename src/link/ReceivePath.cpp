@@ -15,6 +15,8 @@ namespace aisset {
 
 namespace {
 
+constexpr QStringView kLineEnd = u"\r\n";
+
 bool onlyLineEnds(const QString &text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c == u'\r' || c == u'\n'; });
@@ -49,7 +51,7 @@ void ReceivePath::dropCutLine()
     // would be glued to the first line of the next device (an acknowledgement
     // read as the tail of a reply). Complete lines are still handled.
     QString &buffer = state_.recvBuffer;
-    const qsizetype end = buffer.lastIndexOf(QStringLiteral("\r\n"));
+    const qsizetype end = buffer.lastIndexOf(kLineEnd);
     buffer.truncate(end < 0 ? 0 : end + 2);
     state_.idleTicks = 0;
     text_.reset();
@@ -63,59 +65,87 @@ void ReceivePath::takeReceived()
     // A double-byte character split between two chunks is completed by the next.
     const QString text = text_.decode(bytes);
     form_.appendReceiveLog(text);
-    state_.recvBuffer += text;
+    QString &buffer = state_.recvBuffer;
+    // A CR at the end of the buffer and an LF at the start of the chunk end a line too.
+    const qsizetype searchFrom = std::max<qsizetype>(0, buffer.size() - 1);
+    buffer += text;
+    if (!linePosted_ && buffer.indexOf(kLineEnd, searchFrom) >= 0) {
+        linePosted_ = true;
+        QMetaObject::invokeMethod(this, &ReceivePath::lineCompleted, Qt::QueuedConnection);
+    }
     // Started only when stopped: restarting on every chunk would keep postponing
     // the tick while characters trickle in.
     if (!timer_.isActive())
         timer_.start();
 }
 
+void ReceivePath::lineCompleted()
+{
+    linePosted_ = false;
+    // Only complete lines are this pass's business: no idle tick is counted.
+    if (!handling_ && takeCompleteLines())
+        tidyRest(true);
+}
+
 void ReceivePath::pollTick()
 {
-    // A message box or the decoding of the previous line is still open: the
-    // lines behind it wait in the buffer.
     if (handling_)
         return;
-    QString &buffer = state_.recvBuffer;
-    if (buffer.isEmpty()) {
-        timer_.stop();
-        return;
-    }
-    // A stray line end is dropped; one or two other characters are the start of
-    // a line still arriving (USB adapters deliver a byte or two at a time).
-    if (buffer.size() <= 2 && onlyLineEnds(buffer)) {
-        timer_.stop();
-        buffer.clear();
-        return;
-    }
-    if (buffer.size() >= kBufferLimit) {
-        timer_.stop();
-        buffer.clear();
-        return;
-    }
-    const qsizetype cr = buffer.indexOf(QStringLiteral("\r\n"));
-    if (cr < 0) {
-        // Only a complete line resets the count, so a line gets kIdleTickLimit
-        // ticks in all. The count restarts after a drop, or the next line would
-        // be dropped at its first incomplete tick.
-        if (++state_.idleTicks >= kIdleTickLimit) {
-            state_.idleTicks = 0;
-            buffer.clear();
-            timer_.stop();
-        }
-        return;
-    }
-    state_.idleTicks = 0;
-    const QString line = buffer.left(cr + 2);
-    buffer.remove(0, cr + 2);
-    form_.setTransactionStatus({});
+    tidyRest(takeCompleteLines());
+}
+
+bool ReceivePath::takeCompleteLines()
+{
+    // While a line is handled (a message box open, the decoding running) ticks
+    // return at once: the lines behind it wait in the buffer and this loop takes
+    // them once the handling is over.
     const QScopedValueRollback guard(handling_, true);
-    handleLine(line);
+    QString &buffer = state_.recvBuffer;
+    bool took = false;
+    for (qsizetype end = buffer.indexOf(kLineEnd); end >= 0; end = buffer.indexOf(kLineEnd)) {
+        took = true;
+        state_.idleTicks = 0;
+        const QString line = buffer.left(end + 2);
+        buffer.remove(0, end + 2);
+        // A line that long is noise that happened to end.
+        if (line.size() < kBufferLimit)
+            handleLine(line);
+    }
+    return took;
+}
+
+void ReceivePath::tidyRest(bool tookLine)
+{
+    QString &rest = state_.recvBuffer;
+    // Nothing left, a stray line end, or noise that piled up without one: dropped,
+    // and the timer rests until the next chunk. One or two other characters are
+    // the start of a line still arriving (USB adapters deliver a byte or two at
+    // a time).
+    if (rest.isEmpty() || (rest.size() <= 2 && onlyLineEnds(rest)) || rest.size() >= kBufferLimit) {
+        rest.clear();
+        state_.idleTicks = 0;
+        timer_.stop();
+        return;
+    }
+    if (tookLine)
+        return;
+    // Only a complete line resets the count, so a line gets kIdleTickLimit ticks
+    // in all. The count restarts after a drop, or the next line would be dropped
+    // at its first incomplete tick.
+    if (++state_.idleTicks >= kIdleTickLimit) {
+        state_.idleTicks = 0;
+        rest.clear();
+        timer_.stop();
+    }
 }
 
 void ReceivePath::handleLine(const QString &line)
 {
     const ClassifiedLine classified = classifyLine(line);
+    // A line that is neither (a position report of a talkative unit) leaves the
+    // status alone, so "设置成功" stays readable.
+    if (classified.kind != ClassifiedLine::Ignored)
+        form_.setTransactionStatus({});
     switch (classified.kind) {
     case ClassifiedLine::Acknowledgement: handleAcknowledgement(); break;
     case ClassifiedLine::Reply: handleReply(classified.reply, true); break;

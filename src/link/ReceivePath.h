@@ -16,10 +16,14 @@ struct LinkState;
 
 // Gathers what the unit sends and acts on it. The receive event appends every
 // chunk to the raw receive log and to LinkState::recvBuffer and starts the 20 ms
-// poll timer; each poll tick takes at most one complete line (up to CR LF) and
-// recognises it: an acknowledgement marks the pending write as acknowledged and
-// tells the user; a read reply goes to the decoding and, when that fails, the
-// read request is sent again, twice at most.
+// poll timer. A chunk that completes a line (CR LF) has the lines taken at the
+// next pass of the event loop, not at the next tick: the user waits for no
+// timer, and a unit that talks all the time cannot outrun the path. Each take
+// handles every complete line in order and recognises it: an acknowledgement
+// marks the pending write as acknowledged and tells the user; a read reply goes
+// to the decoding and, when that fails, the read request is sent again, twice at
+// most. The ticks keep what needs time: the count of idle ticks that gives up an
+// unfinished line, and the limit on what piles up without a line end.
 class ReceivePath : public QObject {
     Q_OBJECT
 public:
@@ -32,9 +36,12 @@ public:
 
     // The receive event.
     void takeReceived();
-    // One tick of the poll timer.
+    // One tick of the poll timer: every complete line, then the idle count.
     void pollTick();
     bool isPolling() const { return timer_.isActive(); }
+    // kPollPeriodMs unless changed; a test slows the ticks down to show that
+    // complete lines do not wait for them.
+    void setPollPeriod(int ms) { timer_.setInterval(ms); }
 
 signals:
     // A pending write's acknowledgement has been announced to the user.
@@ -45,6 +52,9 @@ signals:
 
 private:
     void dropCutLine();
+    void lineCompleted();
+    bool takeCompleteLines();
+    void tidyRest(bool tookLine);
     void handleLine(const QString &line);
     void handleAcknowledgement();
     void handleReply(const QString &reply, bool counted);
@@ -58,6 +68,7 @@ private:
     GbkStreamDecoder text_;
     QTimer timer_;
     bool handling_ = false;
+    bool linePosted_ = false; // a take of the completed lines is queued
 };
 
 } // namespace aisset

@@ -16,7 +16,9 @@ public:
     }
     void save(const QString &app, const QString &section, const QString &key, const QString &value) override
     {
-        store_.save(app, section, key, value);
+        // The link's settings are preferences (the port last chosen): a store that
+        // cannot take one keeps the old choice, and the link goes on.
+        (void)store_.save(app, section, key, value);
     }
 
 private:

@@ -143,7 +143,8 @@ void WindowMenu::chooseSkin(int index)
     setChecked(SkinFirst + index, true);
     const QString path = skinDir_ + entry(SkinFirst + index).caption;
     emit skinChosen(path);
-    records_.saveSkin(path);
+    // The skin choice is a preference: a store that cannot take it keeps the old one.
+    (void)records_.saveSkin(path);
     form_.setEnabled(true);
 }
 
@@ -152,7 +153,7 @@ void WindowMenu::chooseNoSkin()
     if (!form_.isEnabled())
         return;
     emit skinChosen(QString());
-    records_.saveSkin(QStringLiteral("no"));
+    (void)records_.saveSkin(QStringLiteral("no")); // a preference, as above
     uncheckSkins();
     setChecked(NoSkin, true);
     form_.setEnabled(true);

@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 
 #ifdef Q_OS_WIN
+#include <QDir>
 #include <QSettings>
 #endif
 
@@ -33,25 +34,43 @@ public:
         return values;
     }
 
-    void write(const QString &application, const QString &section,
+    bool write(const QString &application, const QString &section,
                const QList<KeyChange> &changes) override
     {
         QSettings settings = open(application, section);
         for (const KeyChange &change : changes) {
-            if (change.value)
-                settings.setValue(change.key, *change.value);
-            else
+            if (!change.value)
                 settings.remove(change.key);
+            else if (change.append)
+                settings.setValue(change.key, settings.value(change.key).toString() + *change.value);
+            else
+                settings.setValue(change.key, *change.value);
         }
         settings.sync();
+        return settings.status() == QSettings::NoError;
     }
 
+    QStringList sections(const QString &application) const override
+    {
+        return QSettings(kBranch + application, QSettings::NativeFormat).childGroups();
+    }
+
+    // The registry has no file to lock: the lock lives in the user's data folder.
+    QString lockPath() const override
+    {
+        const QString folder =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/aisset"_s;
+        QDir().mkpath(folder);
+        return folder + u"/store.lock"_s;
+    }
+    QString location() const override { return kBranch + u"VARID"_s; }
+
 private:
+    static inline const QString kBranch = u"HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\"_s;
+
     static QSettings open(const QString &application, const QString &section)
     {
-        return QSettings(u"HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\"_s
-                             + application + u'\\' + section,
-                         QSettings::NativeFormat);
+        return QSettings(kBranch + application + u'\\' + section, QSettings::NativeFormat);
     }
 };
 

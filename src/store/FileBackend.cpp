@@ -3,6 +3,7 @@
 #include "SectionFile.h"
 #include "StoreBackend.h"
 
+#include <QDir>
 #include <QUrl>
 
 namespace aisset {
@@ -24,38 +25,49 @@ public:
     QList<std::optional<QString>> read(const QString &application, const QString &section,
                                        const QStringList &keys) const override
     {
-        const std::optional<SectionValues> stored =
-            readSectionFile(sectionFilePath(rootDir_, application, section));
+        const std::optional<SectionFile> stored =
+            SectionFile::load(sectionFilePath(rootDir_, application, section));
         QList<std::optional<QString>> values(keys.size());
         if (!stored)
             return values;
-        for (qsizetype i = 0; i < keys.size(); ++i) {
-            if (const auto found = stored->constFind(keys[i].toCaseFolded()); found != stored->cend())
-                values[i] = *found;
-        }
+        for (qsizetype i = 0; i < keys.size(); ++i)
+            values[i] = stored->value(keys[i]);
         return values;
     }
 
-    void write(const QString &application, const QString &section,
+    bool write(const QString &application, const QString &section,
                const QList<KeyChange> &changes) override
     {
         const QString path = sectionFilePath(rootDir_, application, section);
-        std::optional<SectionValues> values = readSectionFile(path);
+        std::optional<SectionFile> file = SectionFile::load(path);
         // Rewriting a section that could not be read would drop its other keys.
-        if (!values)
-            return;
-        const SectionValues before = *values;
+        if (!file)
+            return false;
+        const QByteArray before = file->toBytes();
         for (const KeyChange &change : changes) {
-            if (change.value)
-                values->insert(change.key.toCaseFolded(), *change.value);
+            if (!change.value)
+                file->remove(change.key);
+            else if (change.append)
+                file->appendToValue(change.key, *change.value);
             else
-                values->remove(change.key.toCaseFolded());
+                file->setValue(change.key, *change.value);
         }
         // Nothing to write (a key removed that was not there, values saved again):
         // no file is created and no disk flush spent.
-        if (*values != before)
-            writeSectionFile(path, *values);
+        return file->toBytes() == before || file->save(path);
     }
+
+    QStringList sections(const QString &application) const override
+    {
+        QStringList names;
+        const QDir folder(rootDir_ + u'/' + fileName(application));
+        for (const QString &file : folder.entryList({u"*.ini"_s}, QDir::Files))
+            names.append(QUrl::fromPercentEncoding(file.chopped(4).toLatin1()));
+        return names;
+    }
+
+    QString lockPath() const override { return rootDir_ + u"/store.lock"_s; }
+    QString location() const override { return rootDir_; }
 
 private:
     QString rootDir_;

@@ -1,6 +1,11 @@
 #include "ProfileRecords.h"
 
 #include "FieldTable.h"
+#include "Normalise.h"
+
+#include <QSet>
+
+#include <algorithm>
 
 namespace aisset {
 
@@ -25,16 +30,51 @@ qint16 parseCount(const QString &text)
     return ok ? count : 0;
 }
 
+QStringList recordKeys()
+{
+    QStringList keys;
+    for (const FieldInfo &f : fieldTable())
+        keys.append(str(f.profileKey));
+    return keys;
+}
+
 } // namespace
+
+QStringView RecordList::listedPart() const
+{
+    if (names.isEmpty() || count <= 0)
+        return {};
+    if (count == kTopCount)
+        return names;
+    qsizetype end = -1;
+    for (int i = 0; i < count; ++i) {
+        end = names.indexOf(u',', end + 1);
+        if (end < 0)
+            return names;
+    }
+    return QStringView(names).first(end);
+}
 
 QStringList RecordList::listedNames() const
 {
     if (names.isEmpty() || count <= 0)
         return {};
-    QStringList listed = names.split(u',');
-    if (listed.size() > count)
-        listed.resize(count);
-    return listed;
+    return listedPart().toString().split(u',');
+}
+
+bool RecordList::lists(QStringView name) const
+{
+    if (names.isEmpty() || count <= 0)
+        return false;
+    if (name.isEmpty())
+        return listedNames().contains(QString());
+    const QStringView part = listedPart();
+    for (qsizetype at = part.indexOf(name); at >= 0; at = part.indexOf(name, at + 1)) {
+        const qsizetype end = at + name.size();
+        if ((at == 0 || part[at - 1] == u',') && (end == part.size() || part[end] == u','))
+            return true;
+    }
+    return false;
 }
 
 RecordList ProfileRecords::readRecordList() const
@@ -44,29 +84,86 @@ RecordList ProfileRecords::readRecordList() const
     return {values[0] == kAbsent ? QString() : values[0], parseCount(values[1])};
 }
 
-void ProfileRecords::writeRecordList(const RecordList &list)
+SaveResult ProfileRecords::writeRecordList(const RecordList &list)
 {
-    store_.saveMany(kApplication, kContent,
-                    {{kNames, list.names}, {kCount, QString::number(list.count)}});
+    return store_.saveMany(kApplication, kContent,
+                           {{kNames, list.names}, {kCount, QString::number(list.count)}});
 }
 
-void ProfileRecords::clearRecordList()
+SaveResult ProfileRecords::registerRecordNames(const QStringList &names)
 {
-    store_.remove(kApplication, kContent, kNames);
-    store_.remove(kApplication, kContent, kCount);
+    return store_.locked([&] {
+        RecordList list = readRecordList();
+        // One name is looked for in the list as it is; many are looked up in a set.
+        QSet<QStringView> listed;
+        if (names.size() > 1)
+            for (const QStringView name : list.listedPart().split(u','))
+                listed.insert(name);
+        QStringList added;
+        QSet<QString> seen;
+        for (const QString &name : names) {
+            if (name.isEmpty() || seen.contains(name))
+                continue;
+            if (names.size() > 1 ? listed.contains(name) : list.lists(name))
+                continue;
+            seen.insert(name);
+            added.append(name);
+            // At its top the count stays, and lists every name from then on.
+            if (list.count < RecordList::kTopCount)
+                ++list.count;
+        }
+        if (added.isEmpty())
+            return SaveResult::Saved;
+        // The new names are appended to the stored text as they are, so that
+        // the names before them stay byte for byte what they were.
+        const QString tail = added.join(u',');
+        const KeyChange grown = list.names.isEmpty() ? KeyChange{kNames, tail}
+                                                     : KeyChange{kNames, u',' + tail, true};
+        return store_.apply(kApplication, kContent, {grown, {kCount, QString::number(list.count)}});
+    });
+}
+
+SaveResult ProfileRecords::clearRecordList()
+{
+    return store_.apply(kApplication, kContent, {{kNames, std::nullopt}, {kCount, std::nullopt}});
 }
 
 QStringList ProfileRecords::readRecord(const QString &recordName) const
 {
-    QStringList keys;
-    for (const FieldInfo &f : fieldTable())
-        keys.append(str(f.profileKey));
-    return store_.readMany(kApplication, recordName, keys, QString());
+    const QStringList keys = recordKeys();
+    QList<std::optional<QString>> values = store_.readPresent(kApplication, recordName, keys);
+    const auto none = [](const QList<std::optional<QString>> &v) {
+        return std::none_of(v.cbegin(), v.cend(), [](const auto &value) { return value.has_value(); });
+    };
+    // Looking through every section is slow in a large store, but only a ship
+    // saved under its incomplete MMSI comes here.
+    if (none(values) && !recordName.isEmpty()) {
+        for (const QString &section : store_.sections(kApplication)) {
+            if (section.compare(recordName, Qt::CaseInsensitive) == 0 || ccg(section) != recordName)
+                continue;
+            values = store_.readPresent(kApplication, section, keys);
+            if (!none(values))
+                break;
+        }
+    }
+    QStringList record;
+    record.reserve(values.size());
+    for (const std::optional<QString> &value : values)
+        record.append(value.value_or(QString()));
+    return record;
 }
 
-void ProfileRecords::writeRecord(const QString &recordName, const KeyValues &values)
+SaveResult ProfileRecords::writeRecord(const QString &recordName, const KeyValues &values)
 {
-    store_.saveMany(kApplication, recordName, values);
+    return store_.saveMany(kApplication, recordName, values);
+}
+
+SaveResult ProfileRecords::saveRecord(const QString &recordName, const KeyValues &values)
+{
+    return store_.locked([&] {
+        const SaveResult registered = registerRecordNames({recordName});
+        return worstOf(registered, writeRecord(recordName, values));
+    });
 }
 
 QString ProfileRecords::commPort() const
@@ -74,9 +171,9 @@ QString ProfileRecords::commPort() const
     return store_.read(kApplication, kContent, kCommPort, kAbsent);
 }
 
-void ProfileRecords::saveCommPort(int port)
+SaveResult ProfileRecords::saveCommPort(int port)
 {
-    store_.save(kApplication, kContent, kCommPort, QString::number(port));
+    return store_.save(kApplication, kContent, kCommPort, QString::number(port));
 }
 
 QString ProfileRecords::skin() const
@@ -84,9 +181,9 @@ QString ProfileRecords::skin() const
     return store_.read(kApplication, kContent, kSkin, kAbsent);
 }
 
-void ProfileRecords::saveSkin(const QString &path)
+SaveResult ProfileRecords::saveSkin(const QString &path)
 {
-    store_.save(kApplication, kContent, kSkin, path);
+    return store_.save(kApplication, kContent, kSkin, path);
 }
 
 } // namespace aisset

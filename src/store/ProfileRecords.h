@@ -4,17 +4,26 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace aisset {
 
 // The list of saved ships as kept in section "content": the record names joined
-// with "," and their count, a 16-bit signed number.
+// with "," and their count, a 16-bit signed number. The count says how many of
+// the names are listed, except at its top: a count of 32,767 lists every name,
+// so that the ships saved after it reached its top are not lost.
 struct RecordList {
+    static constexpr qint16 kTopCount = 32767;
+
     QString names;    // empty when nothing is stored
     qint16 count = 0;
 
-    // The first `count` names; fewer when the list holds fewer.
+    // The listed names; fewer than the count when the list holds fewer.
     QStringList listedNames() const;
+    // The part of `names` that is listed.
+    QStringView listedPart() const;
+    // Whether a name is among the listed ones, found without splitting the list.
+    bool lists(QStringView name) const;
 };
 
 // The layout of the records in the profile store: application "VARID", the
@@ -24,23 +33,33 @@ public:
     explicit ProfileRecords(ProfileStore &store) : store_(store) {}
 
     RecordList readRecordList() const;
-    void writeRecordList(const RecordList &list);
+    SaveResult writeRecordList(const RecordList &list);
     // The ships to offer for loading, in the order they were first saved.
     QStringList recordNames() const { return readRecordList().listedNames(); }
+    // Adds the names that are not listed yet to the list, in order, in one locked
+    // read-modify-write: the list is read once and, when a name is new, written
+    // once. Empty names are left out.
+    SaveResult registerRecordNames(const QStringList &names);
     // Forgets the list of ships; their sections stay.
-    void clearRecordList();
+    SaveResult clearRecordList();
 
     // A ship's stored values, one per field slot in slot order; empty where absent.
+    // A listed name without a section of its own reads the section whose name
+    // normalises to it (a ship saved with an incomplete MMSI by an older version).
     QStringList readRecord(const QString &recordName) const;
     // Writes values of one ship's section in one save.
-    void writeRecord(const QString &recordName, const KeyValues &values);
+    SaveResult writeRecord(const QString &recordName, const KeyValues &values);
+    // A saving of one page: the ship's name registered and the page's values
+    // written under it, as one locked change of the store. Each step is tried
+    // even when the other fails.
+    SaveResult saveRecord(const QString &recordName, const KeyValues &values);
 
     // The serial port last chosen, as stored ("0" when none is).
     QString commPort() const;
-    void saveCommPort(int port);
+    SaveResult saveCommPort(int port);
     // The skin file last chosen ("no" for none; "0" when nothing is stored).
     QString skin() const;
-    void saveSkin(const QString &path);
+    SaveResult saveSkin(const QString &path);
 
 private:
     ProfileStore &store_;

@@ -1,8 +1,17 @@
 #include "ProfileStore.h"
 
 #include "StoreBackend.h"
+#include "StoreLock.h"
+
+#include <chrono>
 
 namespace aisset {
+
+namespace {
+using namespace std::chrono_literals;
+// How long a saving waits for another process to finish its change.
+constexpr auto kLockPatience = 2s;
+} // namespace
 
 ProfileStore::ProfileStore() : backend_(makeCurrentUserBackend()) {}
 
@@ -12,21 +21,53 @@ ProfileStore::~ProfileStore() = default;
 ProfileStore::ProfileStore(ProfileStore &&) noexcept = default;
 ProfileStore &ProfileStore::operator=(ProfileStore &&) noexcept = default;
 
-void ProfileStore::save(const QString &application, const QString &section, const QString &key,
-                        const QString &value)
+QString ProfileStore::location() const { return backend_->location(); }
+
+SaveResult ProfileStore::save(const QString &application, const QString &section, const QString &key,
+                              const QString &value)
 {
-    saveMany(application, section, {{key, value}});
+    return apply(application, section, {{key, value}});
 }
 
-void ProfileStore::saveMany(const QString &application, const QString &section,
-                            const KeyValues &values)
+SaveResult ProfileStore::saveMany(const QString &application, const QString &section,
+                                  const KeyValues &values)
 {
     QList<KeyChange> changes;
+    changes.reserve(values.size());
     for (const auto &[key, value] : values)
-        if (!key.isEmpty()) // a key needs a name
-            changes.append({key, value});
-    if (!changes.isEmpty())
-        backend_->write(application, section, changes);
+        changes.append({key, value});
+    return apply(application, section, std::move(changes));
+}
+
+SaveResult ProfileStore::remove(const QString &application, const QString &section,
+                                const QString &key)
+{
+    return apply(application, section, {{key, std::nullopt}});
+}
+
+SaveResult ProfileStore::apply(const QString &application, const QString &section,
+                               QList<KeyChange> changes)
+{
+    changes.removeIf([](const KeyChange &c) { return c.key.isEmpty(); }); // a key needs a name
+    if (changes.isEmpty())
+        return SaveResult::Saved;
+    return locked([&] {
+        return backend_->write(application, section, changes) ? SaveResult::Saved : SaveResult::Failed;
+    });
+}
+
+SaveResult ProfileStore::locked(const std::function<SaveResult()> &change)
+{
+    if (lockDepth_ > 0)
+        return change();
+    StoreLock lock(backend_->lockPath());
+    if (!lock.lock(kLockPatience))
+        return SaveResult::Failed;
+    ++lockDepth_;
+    const SaveResult result = change();
+    --lockDepth_;
+    lock.unlock();
+    return result;
 }
 
 QString ProfileStore::read(const QString &application, const QString &section,
@@ -40,16 +81,20 @@ QStringList ProfileStore::readMany(const QString &application, const QString &se
 {
     QStringList values;
     values.reserve(keys.size());
-    for (const std::optional<QString> &value : backend_->read(application, section, keys))
+    for (const std::optional<QString> &value : readPresent(application, section, keys))
         values.append(value.value_or(defaultValue));
     return values;
 }
 
-void ProfileStore::remove(const QString &application, const QString &section,
-                          const QString &key)
+QList<std::optional<QString>> ProfileStore::readPresent(const QString &application, const QString &section,
+                                                        const QStringList &keys) const
 {
-    if (!key.isEmpty())
-        backend_->write(application, section, {{key, std::nullopt}});
+    return backend_->read(application, section, keys);
+}
+
+QStringList ProfileStore::sections(const QString &application) const
+{
+    return backend_->sections(application);
 }
 
 } // namespace aisset

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "SaveResult.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace aisset {
@@ -13,11 +17,22 @@ class StoreBackend;
 
 using KeyValues = QList<std::pair<QString, QString>>;
 
+// One change to a section: a key gets a value, has text appended to its value
+// (the key created when absent), or is removed (no value).
+struct KeyChange {
+    QString key;
+    std::optional<QString> value;
+    bool append = false;
+};
+
 // A per-user store of text values addressed by application, section and key.
 // Names compare without regard to case; values are kept exactly. Every save reaches
 // the disk before it returns and replaces a section as a whole, so a save cut short
-// leaves the section as it was. A save or delete that fails is skipped without a
-// word; a value that is absent or cannot be read reads as the default.
+// leaves the section as it was; it says whether it succeeded. A value that is
+// absent or cannot be read reads as the default.
+//
+// Changes are made under a lock shared by every process that uses the store: each
+// save takes it, and `locked` holds it around a read-modify-write of several steps.
 class ProfileStore {
 public:
     // The current user's store.
@@ -29,21 +44,37 @@ public:
     ProfileStore(ProfileStore &&) noexcept;
     ProfileStore &operator=(ProfileStore &&) noexcept;
 
-    void save(const QString &application, const QString &section, const QString &key,
-              const QString &value);
+    // Where the store lives, for messages: a folder or a registry branch.
+    QString location() const;
+
+    SaveResult save(const QString &application, const QString &section, const QString &key,
+                    const QString &value);
     // Saves several keys of one section in one write, in order.
-    void saveMany(const QString &application, const QString &section, const KeyValues &values);
+    SaveResult saveMany(const QString &application, const QString &section, const KeyValues &values);
+    // Applies changes to one section in one write, in order.
+    SaveResult apply(const QString &application, const QString &section, QList<KeyChange> changes);
+    SaveResult remove(const QString &application, const QString &section, const QString &key);
 
     QString read(const QString &application, const QString &section, const QString &key,
                  const QString &defaultValue) const;
     // Reads several keys of one section; one value per key, in order.
     QStringList readMany(const QString &application, const QString &section,
                          const QStringList &keys, const QString &defaultValue) const;
+    // Reads several keys of one section; none for a key that is absent.
+    QList<std::optional<QString>> readPresent(const QString &application, const QString &section,
+                                              const QStringList &keys) const;
+    // The sections of an application, by name (as kept: possibly in another case).
+    QStringList sections(const QString &application) const;
 
-    void remove(const QString &application, const QString &section, const QString &key);
+    // Runs a read-modify-write holding the store's lock; the saves inside it take
+    // no further lock. Failed, without running it, when another process keeps the
+    // lock for more than two seconds or the lock cannot be made.
+    SaveResult locked(const std::function<SaveResult()> &change);
 
 private:
+
     std::unique_ptr<StoreBackend> backend_;
+    int lockDepth_ = 0;
 };
 
 } // namespace aisset

@@ -3,8 +3,6 @@
 #include "Form.h"
 #include "Normalise.h"
 
-#include <limits>
-
 namespace aisset {
 
 namespace {
@@ -29,31 +27,14 @@ KeyValues groupValues(const Form &form, Group group)
 
 } // namespace
 
-void RecordSaver::saveGroup(Form &form, Group group)
+SaveResult RecordSaver::saveGroup(Form &form, Group group)
 {
     form.setMirror(slot::mmsi, ccg(form.editText(slot::mmsi)));
     const QString recordName = form.mirror(slot::mmsi);
     // Without an MMSI there is no record to file the values under.
     if (recordName.isEmpty())
-        return;
-    registerRecordName(recordName);
-    // The section is named by the MMSI as entered; for a complete MMSI that is the
-    // record name itself.
-    records_.writeRecord(form.editText(slot::mmsi), groupValues(form, group));
-}
-
-void RecordSaver::registerRecordName(const QString &recordName)
-{
-    RecordList list = records_.readRecordList();
-    // Only the listed names count: a name beyond the count is appended again.
-    if (list.listedNames().contains(recordName))
-        return;
-    list.names = list.names.isEmpty() ? recordName : list.names + u',' + recordName;
-    // The count is a 16-bit number: at its top the name is still appended, but the
-    // count stays and the name is not listed.
-    if (list.count < std::numeric_limits<qint16>::max())
-        ++list.count;
-    records_.writeRecordList(list);
+        return SaveResult::Saved;
+    return records_.saveRecord(recordName, groupValues(form, group));
 }
 
 } // namespace aisset

@@ -11,18 +11,18 @@ class ProfileStore;
 // Keeps the values of a successfully built page in the profile store, filed under
 // the ship's MMSI: the MMSI joins the list of record names once, and the page's keys
 // go into the ship's section, leaving the other pages' keys as they are. A page is
-// saved only for a form whose MMSI is not empty.
+// saved only for a form whose MMSI is not empty; the section is named by the
+// MMSI's clean copy, the name the list offers, so that every listed ship loads.
 class RecordSaver final : public RecordSink {
 public:
     explicit RecordSaver(ProfileStore &store) : records_(store) {}
 
-    void saveOwnShipRecord(Form &form) override { saveGroup(form, Group::OwnShip); }
-    void saveSystemRecord(Form &form) override { saveGroup(form, Group::System); }
-    void saveFactoryRecord(Form &form) override { saveGroup(form, Group::Factory); }
+    SaveResult saveOwnShipRecord(Form &form) override { return saveGroup(form, Group::OwnShip); }
+    SaveResult saveSystemRecord(Form &form) override { return saveGroup(form, Group::System); }
+    SaveResult saveFactoryRecord(Form &form) override { return saveGroup(form, Group::Factory); }
 
 private:
-    void saveGroup(Form &form, Group group);
-    void registerRecordName(const QString &recordName);
+    SaveResult saveGroup(Form &form, Group group);
 
     ProfileRecords records_;
 };

@@ -63,10 +63,11 @@ void RecordsDialog::doubleClick(Form &form, Host &host)
         loadSelected(form, host);
 }
 
-void RecordsDialog::clearList()
+SaveResult RecordsDialog::clearList()
 {
-    records_.clearRecordList();
+    const SaveResult cleared = records_.clearRecordList();
     unload();
+    return cleared;
 }
 
 void RecordsDialog::close() { unload(); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SaveResult.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -35,8 +37,9 @@ public:
     void loadSelected(Form &form, Host &host);
     // A double click loads the selected entry when there is one.
     void doubleClick(Form &form, Host &host);
-    // "清空注册数据": forgets the list of ships in the store and unloads the dialog.
-    void clearList();
+    // "清空注册数据": forgets the list of ships in the store and unloads the dialog;
+    // says whether the store took the change.
+    SaveResult clearList();
     // The dialog's window was closed.
     void close();
 

@@ -16,13 +16,13 @@ bool needsEscape(QChar c)
     return c == u'\\' || c == u'=' || c == u'\n' || c == u'\r';
 }
 
-void appendEscaped(QString &out, const QString &text)
+QByteArray escaped(const QString &text)
 {
-    // Most texts hold nothing to escape; the list of record names runs to 100 kB.
-    if (std::none_of(text.cbegin(), text.cend(), needsEscape)) {
-        out += text;
-        return;
-    }
+    // Most texts hold nothing to escape; the list of record names runs to 1 MB.
+    if (std::none_of(text.cbegin(), text.cend(), needsEscape))
+        return text.toUtf8();
+    QString out;
+    out.reserve(text.size() + 8);
     for (const QChar c : text) {
         switch (c.unicode()) {
         case u'\\': out += u"\\\\"; break;
@@ -32,92 +32,89 @@ void appendEscaped(QString &out, const QString &text)
         default: out += c;
         }
     }
+    return out.toUtf8();
 }
 
-QChar unescaped(QChar c)
+QString unescaped(QByteArrayView raw)
 {
-    switch (c.unicode()) {
-    case u'n': return u'\n';
-    case u'r': return u'\r';
-    default: return c;
-    }
-}
-
-// Parses one line into key and value; false when it holds no "=" or no key.
-bool parseLine(QStringView line, QString &key, QString &value)
-{
-    if (!line.contains(u'\\')) {
-        const qsizetype separator = line.indexOf(u'=');
-        if (separator <= 0)
-            return false;
-        key = line.left(separator).toString();
-        value = line.mid(separator + 1).toString();
-        return true;
-    }
-    key.clear();
-    value.clear();
-    QString *part = &key;
-    bool separated = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line[i];
-        if (c == u'\\' && i + 1 < line.size()) {
-            *part += unescaped(line[++i]);
-        } else if (c == u'=' && !separated) {
-            separated = true;
-            part = &value;
-        } else {
-            *part += c;
+    const QString text = QString::fromUtf8(raw);
+    if (!text.contains(u'\\'))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QChar c = text[i];
+        if (c == u'\\' && i + 1 < text.size()) {
+            c = text[++i];
+            c = c == u'n' ? QChar(u'\n') : c == u'r' ? QChar(u'\r') : c;
         }
+        out += c;
     }
-    return separated && !key.isEmpty();
+    return out;
 }
 
-SectionValues parse(const QString &text)
+// A line as its key and value are read from it: without the CR another editor
+// may have left before the line end.
+QByteArrayView content(const QByteArray &line)
 {
-    SectionValues values;
-    QString key;
-    QString value;
-    for (QStringView line : QStringView(text).split(u'\n')) {
-        if (line.endsWith(u'\r')) // a line end written by another editor
-            line.chop(1);
-        if (parseLine(line, key, value))
-            values.insert(key, value);
-    }
-    return values;
+    const QByteArrayView view(line);
+    return view.endsWith('\r') ? view.chopped(1) : view;
 }
 
-QByteArray serialise(const SectionValues &values)
+// The position of the first "=" that is not escaped; -1 when there is none.
+qsizetype separatorOf(QByteArrayView line)
 {
-    QString text;
-    for (auto it = values.cbegin(); it != values.cend(); ++it) {
-        appendEscaped(text, it.key());
-        text += u'=';
-        appendEscaped(text, it.value());
-        text += u'\n';
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == '\\')
+            ++i;
+        else if (line[i] == '=')
+            return i;
     }
-    return text.toUtf8();
+    return -1;
+}
+
+// Whether the text ends in a backslash that escapes nothing yet, so that text
+// appended to it would be read differently.
+bool endsInOpenEscape(QByteArrayView text)
+{
+    qsizetype run = 0;
+    while (run < text.size() && text[text.size() - 1 - run] == '\\')
+        ++run;
+    return run % 2 == 1;
 }
 
 } // namespace
 
-std::optional<SectionValues> readSectionFile(const QString &path)
+SectionFile SectionFile::fromBytes(QByteArrayView bytes)
+{
+    SectionFile file;
+    file.lines_ = bytes.toByteArray().split('\n');
+    if (file.lines_.isEmpty())
+        file.lines_.append(QByteArray());
+    file.reindex();
+    return file;
+}
+
+std::optional<SectionFile> SectionFile::load(const QString &path)
 {
     QFile file(path);
     if (!file.exists())
-        return SectionValues();
+        return fromBytes({});
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return parse(QString::fromUtf8(file.readAll()));
+    return fromBytes(file.readAll());
 }
 
-bool writeSectionFile(const QString &path, const SectionValues &values)
+QByteArray SectionFile::toBytes() const { return lines_.join('\n'); }
+
+bool SectionFile::save(const QString &path) const
 {
     if (!QDir().mkpath(QFileInfo(path).path()))
         return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray bytes = serialise(values);
+    const QByteArray bytes = toBytes();
     // The file buffers its writes, and its commit lets a short final write pass
     // (a full disk); flushing first is the only way to see it.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
@@ -125,6 +122,87 @@ bool writeSectionFile(const QString &path, const SectionValues &values)
         return false;
     }
     return file.commit();
+}
+
+void SectionFile::index(qsizetype line)
+{
+    const QByteArrayView text = content(lines_[line]);
+    const qsizetype separator = separatorOf(text);
+    if (separator <= 0)
+        return;
+    const QString key = unescaped(text.first(separator));
+    if (!key.isEmpty())
+        keys_.insert(key.toCaseFolded(), {line, separator + 1});
+}
+
+void SectionFile::reindex()
+{
+    keys_.clear();
+    for (qsizetype line = 0; line < lines_.size(); ++line)
+        index(line);
+}
+
+std::optional<QString> SectionFile::value(const QString &key) const
+{
+    const auto found = keys_.constFind(key.toCaseFolded());
+    if (found == keys_.cend())
+        return std::nullopt;
+    return unescaped(content(lines_[found->line]).sliced(found->valueStart));
+}
+
+void SectionFile::putLine(const QString &foldedKey, const QByteArray &line)
+{
+    if (const auto found = keys_.constFind(foldedKey); found != keys_.cend()) {
+        lines_[found->line] = line;
+        index(found->line);
+        return;
+    }
+    // A new key goes last; a file that does not end with a line end gets one first.
+    if (lines_.constLast().isEmpty())
+        lines_.insert(lines_.size() - 1, line);
+    else
+        lines_ << line << QByteArray();
+    index(lines_.size() - 2);
+}
+
+void SectionFile::setValue(const QString &key, const QString &value)
+{
+    const QString folded = key.toCaseFolded();
+    putLine(folded, escaped(folded) + '=' + escaped(value));
+}
+
+void SectionFile::appendToValue(const QString &key, const QString &text)
+{
+    const auto found = keys_.constFind(key.toCaseFolded());
+    if (found == keys_.cend()) {
+        setValue(key, text);
+        return;
+    }
+    QByteArray &line = lines_[found->line];
+    if (line.endsWith('\r') || endsInOpenEscape(line)) {
+        setValue(key, *value(key) + text);
+        return;
+    }
+    line += escaped(text);
+}
+
+void SectionFile::remove(const QString &key)
+{
+    const QString folded = key.toCaseFolded();
+    if (!keys_.contains(folded))
+        return;
+    const auto holdsKey = [&](const QByteArray &line) {
+        const QByteArrayView text = content(line);
+        const qsizetype separator = separatorOf(text);
+        return separator > 0 && unescaped(text.first(separator)).toCaseFolded() == folded;
+    };
+    // The line after the last line end goes with the line end before it, so
+    // that the other lines keep theirs.
+    const bool lastGoes = holdsKey(lines_.constLast());
+    lines_.removeIf(holdsKey);
+    if (lastGoes)
+        lines_.append(QByteArray());
+    reindex();
 }
 
 } // namespace aisset

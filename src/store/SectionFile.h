@@ -1,25 +1,60 @@
 #pragma once
 
-#include <QMap>
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <QList>
 #include <QString>
 
 #include <optional>
 
 namespace aisset {
 
-using SectionValues = QMap<QString, QString>;
+// One section of the store as the bytes of its file: UTF-8 lines "key=value", with
+// "\", "=", CR and LF escaped by a backslash, keys case-folded.
+//
+// The file is kept as the lines it was read from. Changing a key rewrites that
+// key's line only; every other line, with bytes that are not UTF-8, lines without
+// "=", line ends of another editor, stays byte for byte as it was, so that a
+// hand-edited or older file loses nothing when the store saves into it.
+class SectionFile {
+public:
+    // Parses a file's bytes; lines that cannot be made out are kept but hold no key.
+    static SectionFile fromBytes(QByteArrayView bytes);
+    // The file at path; an empty section when there is no file, none when the file
+    // exists but cannot be read.
+    static std::optional<SectionFile> load(const QString &path);
 
-// One section of the store as a file: UTF-8 lines "key=value", with "\", "=", CR
-// and LF escaped by a backslash.
+    QByteArray toBytes() const;
+    // Replaces the file as a whole, creating its folder as needed: the bytes go to a
+    // temporary file that is flushed to disk once and renamed over the old one, so
+    // a write cut short (a killed program, a full disk) leaves the old file.
+    bool save(const QString &path) const;
 
-// The keys of the file; empty when there is no file. Lines that cannot be made out
-// are skipped, so a damaged file yields the keys that survive. None when the file
-// exists but cannot be read.
-std::optional<SectionValues> readSectionFile(const QString &path);
+    // The value of a key (compared without regard to case); none when absent. When
+    // a key is on several lines, the last one counts.
+    std::optional<QString> value(const QString &key) const;
+    void setValue(const QString &key, const QString &value);
+    // Appends text to a key's value, creating the key when absent, without decoding
+    // the value: a long value grows at the cost of a copy of its bytes.
+    void appendToValue(const QString &key, const QString &text);
+    // Removes a key, every line of it.
+    void remove(const QString &key);
 
-// Replaces the file as a whole, creating its folder as needed: the new content is
-// written to a temporary file, flushed to disk and renamed over the old one, so a
-// write cut short (a killed program, a full disk) leaves the old file.
-bool writeSectionFile(const QString &path, const SectionValues &values);
+private:
+    void index(qsizetype line);
+    void reindex();
+    void putLine(const QString &foldedKey, const QByteArray &line);
+
+    // The file split at "\n": the last element is what follows the last line end
+    // (empty when the file ends with one).
+    QList<QByteArray> lines_;
+    // A folded key → its line (the last that holds it), and where its value starts.
+    struct Place {
+        qsizetype line;
+        qsizetype valueStart;
+    };
+    QHash<QString, Place> keys_;
+};
 
 } // namespace aisset

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProfileStore.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -8,12 +10,6 @@
 #include <optional>
 
 namespace aisset {
-
-// One change to a section: a key gets a value, or is removed (no value).
-struct KeyChange {
-    QString key;
-    std::optional<QString> value;
-};
 
 // Where the sections of the profile store live. Key names arrive as the caller
 // spelled them; the backend makes them compare without regard to case.
@@ -25,9 +21,17 @@ public:
     virtual QList<std::optional<QString>> read(const QString &application, const QString &section,
                                                const QStringList &keys) const = 0;
     // Applies the changes in order, as one write that reaches the disk before it
-    // returns. A write that fails leaves the section as it was.
-    virtual void write(const QString &application, const QString &section,
+    // returns; false when it could not. A write that fails leaves the section as
+    // it was.
+    virtual bool write(const QString &application, const QString &section,
                        const QList<KeyChange> &changes) = 0;
+    // The sections of an application, as their names are kept (possibly in
+    // another case than they were saved in).
+    virtual QStringList sections(const QString &application) const = 0;
+    // The file every process that uses this store locks around its changes.
+    virtual QString lockPath() const = 0;
+    // Where the store lives, for messages: a folder or a registry branch.
+    virtual QString location() const = 0;
 };
 
 // One file per section below rootDir (see FileBackend.h).

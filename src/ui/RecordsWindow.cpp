@@ -65,7 +65,7 @@ void RecordsWindow::createControls()
         followCore();
     });
     connect(clear, &QPushButton::clicked, this, [this, &dialog] {
-        dialog.clearList();
+        (void)dialog.clearList(); // the dialog unloads either way
         followCore();
     });
 }

@@ -1,8 +1,14 @@
 // Runs the command-line tool as a user would and checks its output and exit codes.
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -14,13 +20,14 @@ struct Outcome {
 
 class Cli : public testing::Test {
 protected:
-    Outcome run(const QStringList &args, const QByteArray &input)
+    // Runs the tool on the test's own store, or on the store folder given.
+    Outcome run(const QStringList &args, const QByteArray &input, const std::optional<QString> &store = {})
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral(AISSET_CLI_PATH), args + QStringList{QStringLiteral("--store"), home.path()});
+        p.start(QStringLiteral(AISSET_CLI_PATH), args + QStringList{QStringLiteral("--store"), store.value_or(home.path())});
         p.write(input);
         p.closeWriteChannel();
         EXPECT_TRUE(p.waitForFinished(20000));
@@ -69,13 +76,64 @@ TEST_F(Cli, EverySuccessfulEncodeIsSavedAndListed)
     EXPECT_EQ(run({QStringLiteral("records"), QStringLiteral("show"), QStringLiteral("999999999")}, {}).exitCode, 1);
 }
 
-TEST_F(Cli, EncodeCarriesChineseAsGbkBytes)
+// A value the window's field could not end up holding is refused before the
+// form is built: exit 2 naming the field and the character, no record saved, no
+// port opened (the write's port does not exist, which would be exit 3).
+TEST_F(Cli, ValuesTheWindowCannotHoldAreRefusedBeforeAnythingIsSavedOrSent)
 {
-    QByteArray input = kWorkedExample;
-    input.replace("HAI XING 7", "海星7");
-    const Outcome r = run({QStringLiteral("encode"), QStringLiteral("ownship")}, input);
-    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
-    EXPECT_TRUE(r.out.contains(QByteArray("\xba\xa3\xd0\xc7" "7                 100")));
+    const struct {
+        QByteArray form;
+        QString error;
+    } cases[] = {
+        {R"j({"mmsi":"412345678","shipName":"X\r\n$CVUIS,ZZ"})j", u"field \"shipName\" cannot hold the character U+000D"_qs},
+        {R"j({"mmsi":"412345678","shipName":"海星七号"})j", u"field \"shipName\" cannot hold the character \"海\" (U+6D77)"_qs},
+        {R"j({"mmsi":"412345678","shipName":"A\u0000B"})j", u"field \"shipName\" cannot hold the character U+0000"_qs},
+        {R"j({"mmsi":"412345678","callSign":"BX~9"})j", u"field \"callSign\" cannot hold the character \"~\" (U+007E)"_qs},
+        {R"j({"mmsi":"412345678","vendorNumber":"编号"})j", u"field \"vendorNumber\" cannot hold the character \"编\" (U+7F16)"_qs},
+        {R"j({"mmsi":"412345678","shipType":"70\u001b[2J"})j", u"field \"shipType\" cannot hold the character U+001B"_qs},
+        {R"j({"mmsi":"4123\t45678"})j", u"field \"mmsi\" cannot hold the character U+0009"_qs},
+    };
+    for (const auto &c : cases) {
+        for (const QString &command : {u"encode"_qs, u"write"_qs}) {
+            QStringList args{command, QStringLiteral("ownship")};
+            if (command == u"write")
+                args << QStringLiteral("--port") << home.path() + u"/none"_qs;
+            const Outcome r = run(args, c.form);
+            EXPECT_EQ(r.exitCode, 2) << c.form.constData() << " " << r.err.constData();
+            EXPECT_EQ(QString::fromUtf8(r.err).trimmed(), c.error);
+            EXPECT_TRUE(r.out.isEmpty());
+        }
+    }
+    EXPECT_EQ(run({QStringLiteral("records")}, {}).out, QByteArray());
+}
+
+TEST_F(Cli, LowerCaseLettersAreUpperCasedNotRefused)
+{
+    const Outcome r = run({QStringLiteral("encode"), QStringLiteral("factory")},
+                          R"j({"factoryDate":"090817","machineNumber":"12345","powerOnTime":"120","vendorNumber":"ab12"})j");
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.out, QByteArray("$CVEFS,0908170000123450120AB12   *7C\r\n"));
+}
+
+// A refused value is echoed cut to a readable length, its control characters escaped.
+TEST_F(Cli, RefusedValuesAreEchoedShortAndEscaped)
+{
+    const QByteArray longValue = "{\"mmsi\":\"" + QByteArray(1 << 19, '1') + "\"}";
+    Outcome r = run({QStringLiteral("encode"), QStringLiteral("ownship")}, longValue);
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_LT(r.err.size(), 200) << r.err.left(300).constData();
+    EXPECT_TRUE(r.err.contains("... (524288 characters)")) << r.err.left(300).constData();
+    r = run({QStringLiteral("encode"), QStringLiteral("ownship")}, QByteArray(2 << 20, ' '));
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains("the input is longer than 1048576 bytes")) << r.err.constData();
+
+    r = run({QStringLiteral("encode"), QStringLiteral("ownship")}, R"j({"draught":"\u001b]0;x\u0007"})j");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_FALSE(r.err.contains('\x1b'));
+    EXPECT_TRUE(r.err.contains("cannot hold the character U+001B")) << r.err.constData();
+    r = run({QStringLiteral("encode"), QStringLiteral("ownship")}, "{\"sh\\u001bip\":\"1\"}");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains(R"(unknown field "sh\x1Bip")")) << r.err.constData();
 }
 
 TEST_F(Cli, RefusalNamesTheFailingField)
@@ -97,6 +155,39 @@ TEST_F(Cli, JsonOutputCarriesSentenceOrErrorAndTrace)
     EXPECT_TRUE(r.out.contains(R"j("field": "draught")j"));
 }
 
+// Warnings tell about values a ship should not carry, and never refuse.
+TEST_F(Cli, CheckAndEncodeWarnButNeverRefuse)
+{
+    const QByteArray doubtful = R"j({"mmsi":"200123456","imoNumber":"009123456","shipType":"70","draught":"0",
+        "antennaA":"0","antennaB":"0","antennaC":"5","antennaD":"5"})j";
+    const auto codes = [](const QByteArray &json) {
+        QStringList out;
+        for (const QJsonValue &w : QJsonDocument::fromJson(json).object().value(u"warnings"_qs).toArray())
+            out << w[u"field"_qs].toString() + u':' + w[u"code"_qs].toString();
+        return out;
+    };
+    const QStringList expected{u"mmsi:mid-unknown"_qs, u"imoNumber:imo-check-digit"_qs, u"antennaA:no-ship-size"_qs,
+                               u"draught:draught-not-available"_qs};
+
+    Outcome r = run({QStringLiteral("check"), QStringLiteral("--json")}, doubtful);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(codes(r.out), expected);
+    r = run({QStringLiteral("check")}, doubtful);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(QString::fromUtf8(r.out).startsWith(u"mmsi: mid-unknown: MMSI的前三位200不是国际电联分配的海上识别数字(MID)\n"_qs));
+
+    r = run({QStringLiteral("encode"), QStringLiteral("ownship"), QStringLiteral("--json")}, doubtful);
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(codes(r.out), expected);
+    r = run({QStringLiteral("encode"), QStringLiteral("system"), QStringLiteral("--json")}, doubtful);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(QJsonDocument::fromJson(r.out).object().value(u"warnings"_qs).isArray());
+    EXPECT_EQ(codes(r.out), QStringList()); // the system page has no fields these checks judge
+
+    r = run({QStringLiteral("check"), QStringLiteral("--json")}, kWorkedExample);
+    EXPECT_EQ(codes(r.out), QStringList{u"imoNumber:imo-check-digit"_qs});
+}
+
 TEST_F(Cli, BadInputIsAUsageError)
 {
     const std::pair<QStringList, QByteArray> cases[] = {
@@ -112,6 +203,29 @@ TEST_F(Cli, BadInputIsAUsageError)
         EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString() << " " << input.constData();
         EXPECT_FALSE(r.err.isEmpty());
     }
+}
+
+// A build whose values cannot be saved still gives its sentence, and says where
+// the store could not be written with its own exit code.
+TEST_F(Cli, ASavingThatFailedIsSaidAndEndsWithExitCode5)
+{
+    const QString blocked = home.path() + QStringLiteral("/a file, not a folder");
+    QFile file(blocked);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const Outcome r = run({QStringLiteral("encode"), QStringLiteral("ownship")}, kWorkedExample, blocked);
+    EXPECT_EQ(r.exitCode, 5);
+    EXPECT_TRUE(r.out.startsWith("$CVUIS,")) << r.out.constData();
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains(blocked)) << r.err.constData();
+    // A refused build saves nothing, so it stays a refusal.
+    EXPECT_EQ(run({QStringLiteral("encode"), QStringLiteral("ownship")}, R"j({"mmsi":"1234"})j", blocked).exitCode, 1);
+}
+
+TEST_F(Cli, AnEmptyStoreFolderIsAUsageError)
+{
+    const Outcome r = run({QStringLiteral("records")}, {}, QString());
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_FALSE(r.err.isEmpty());
 }
 
 } // namespace

@@ -55,6 +55,31 @@ TEST(DecodeCli, StandardInputKeepsTheUnitsCrLfButNotTheShellsLf)
     EXPECT_EQ(lf.json.value(u"trace"_qs).toArray().at(1).toString(), u"16进制: ,,,"_qs);
 }
 
+// Standard input is read up to its first line end and no further: an input that
+// stays open gets its answer, and one without a line end is refused once it
+// passes 64 KiB instead of being read to its end.
+TEST(DecodeCli, StandardInputIsReadOnlyToTheFirstLineEnd)
+{
+    const struct {
+        QByteArray input;
+        int exitCode;
+    } cases[] = {
+        {test::ReplyLine().text().toLatin1() + "\n", 0},
+        {QByteArray(65536, 'x') + "\n", 1},
+        {QByteArray(65537, '\0'), 2},
+    };
+    for (const auto &c : cases) {
+        QProcess p;
+        p.start(QStringLiteral(AISSET_CLI_PATH), {u"decode"_qs});
+        p.write(c.input);
+        p.write(QByteArray(1 << 20, 'y')); // more that is never read; the pipe stays open
+        EXPECT_TRUE(p.waitForFinished(10000)) << c.input.size();
+        EXPECT_EQ(p.exitCode(), c.exitCode) << c.input.size() << p.readAllStandardError().constData();
+        p.kill();
+        p.waitForFinished();
+    }
+}
+
 TEST(DecodeCli, FailedDecodingExitsWithOne)
 {
     const Outcome r = runDecode({test::ReplyLine().with(slot::shipType, u"99"_qs).text()});

@@ -52,8 +52,19 @@ TEST_F(OwnShip, WorkedExampleGivesTheSentenceWithChecksum34)
     EXPECT_EQ(r.sentence, u"$CVUIS,"_qs + body + u"*34\r\n"_qs);
     EXPECT_EQ(f.form.sentCommands(), QStringList{u"$CVUIS,"_qs + body + u"*34Chr(13)Chr(10)"_qs});
     EXPECT_EQ(sink.ownShip, 1);
+    EXPECT_FALSE(r.savingFailed());
     EXPECT_TRUE(host.messages.isEmpty());
     EXPECT_FALSE(f.form.isEnabled()); // the caller enables the window after sending
+}
+
+TEST_F(OwnShip, ASavingThatFailedStillGivesTheSentenceAndSaysSo)
+{
+    fill(workedExample());
+    sink.result = SaveResult::Failed;
+    const BuildResult r = build();
+    EXPECT_TRUE(r.ok());
+    EXPECT_TRUE(r.savingFailed());
+    EXPECT_TRUE(host.messages.isEmpty()); // the caller tells the user
 }
 
 TEST_F(OwnShip, ChineseShipNameTravelsAsGbkBytesAndIsCheckedInCharacters)

@@ -15,14 +15,16 @@
 
 namespace aisset::test {
 
-// Counts the savings a builder asks for, one counter per group.
+// Counts the savings a builder asks for, one counter per group, and answers each
+// with `result`.
 struct CountingSink : RecordSink {
     int ownShip = 0;
     int system = 0;
     int factory = 0;
-    void saveOwnShipRecord(Form &) override { ++ownShip; }
-    void saveSystemRecord(Form &) override { ++system; }
-    void saveFactoryRecord(Form &) override { ++factory; }
+    SaveResult result = SaveResult::Saved;
+    SaveResult saveOwnShipRecord(Form &) override { return ++ownShip, result; }
+    SaveResult saveSystemRecord(Form &) override { return ++system, result; }
+    SaveResult saveFactoryRecord(Form &) override { return ++factory, result; }
 };
 
 // Names the cases of INSTANTIATE_TEST_SUITE_P after their `what` member, every

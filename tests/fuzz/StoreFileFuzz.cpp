@@ -3,12 +3,14 @@
 // records are read and one own-ship page is saved. No crash, no sanitizer
 // report, and the save keeps what could be read: every ship listed before is
 // listed after, in the same place, and the ship's keys of the other pages stay.
+// Parsed from bytes alone, any file is written back byte for byte.
 #include "FieldInput.h"
 #include "FileBackend.h"
 #include "FormFixture.h"
 #include "ProfileRecords.h"
 #include "ProfileStore.h"
 #include "RecordSaver.h"
+#include "SectionFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,6 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString root = dir.path() + u"/store"_qs;
     QDir(root).removeRecursively();
 
+    // Whatever the bytes, a file read and written again is the same file.
+    const QByteArrayView bytes(data, size);
+    check(SectionFile::fromBytes(bytes).toBytes() == bytes);
+
     // The first byte picks the damaged section; the rest is its file.
     const QString section = size > 0 && data[0] % 2 ? kShip : u"content"_qs;
     const QString path = sectionFilePath(root, u"VARID"_qs, section);
@@ -67,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     test::StartForm f;
     check(enterValue(f.form, slot::mmsi, kShip));
-    RecordSaver(store).saveOwnShipRecord(f.form);
+    check(RecordSaver(store).saveOwnShipRecord(f.form) == SaveResult::Saved);
 
     const QStringList after = records.recordNames();
     check(after.mid(0, before.size()) == before);

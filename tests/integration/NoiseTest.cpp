@@ -2,6 +2,7 @@
 // just over the receive limit, flow-control bytes inside lines, a reply holding
 // every byte value. The tool takes or drops them by its receive rules and works
 // on afterwards.
+#include "PositionStream.h"
 #include "Tool.h"
 #include "UnitOnPty.h"
 
@@ -88,6 +89,18 @@ TEST_F(Noise, ALineUnderTheReceiveLimitIsTakenAndOneOverItIsDroppedWhole)
     EXPECT_EQ(tool.form().replyLog(), replyLog);
     EXPECT_TRUE(tool.link().state().recvBuffer.isEmpty());
     tool.expectResponsive(u"412345678"_qs);
+}
+
+// Far more than the receive limit in one burst, the acknowledgement inside it.
+TEST_F(Noise, AnAcknowledgementInsideABurstOfPositionSentencesIsFound)
+{
+    tool.fillOwnShip(u"412345678"_qs);
+    QByteArray burst;
+    for (int n = 0; n < 40; ++n)
+        burst += sim::PositionStream::sentence(n);
+    answerNextWith(burst + "!CVACK\r\n" + burst);
+    ASSERT_TRUE(tool.write(0));
+    EXPECT_EQ(tool.host.messages, QStringList{u"本船资料设置成功"_qs});
 }
 
 TEST_F(Noise, FlowControlBytesInsideLinesAreTakenByTheTerminal)

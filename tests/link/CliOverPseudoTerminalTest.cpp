@@ -2,6 +2,8 @@
 // against the virtual unit.
 #include "VirtualUnit.h"
 
+#include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -87,6 +89,19 @@ TEST(CliOverPty, EveryGroupWrittenComesBackFromTheUnit)
             << QString::fromUtf16(name).toStdString();
 }
 
+TEST(CliOverPty, AWriteWithWarningsIsStillWritten)
+{
+    aisset::test::VirtualUnit unit({});
+    QByteArray form = kOwnShip;
+    form.replace("412345678", "970123456");
+    const CliRun w = cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path(), u"--json"_qs}, form);
+    EXPECT_EQ(w.exitCode, 0) << w.err.toStdString();
+    EXPECT_TRUE(w.json().value(u"acknowledged"_qs).toBool());
+    const QJsonArray warnings = w.json().value(u"warnings"_qs).toArray();
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_EQ(warnings[0][u"code"_qs].toString(), u"not-ship-station"_qs);
+}
+
 TEST(CliOverPty, ARefusedBuildSendsNothingAndExitsWithOne)
 {
     aisset::test::VirtualUnit unit({});
@@ -119,6 +134,25 @@ TEST(CliOverPty, AnUndecodableReplyEndsTheReadWithOne)
     EXPECT_EQ(readRun.exitCode, 1);
     EXPECT_EQ(readRun.json().value(u"status"_qs).toString(), u"读取数据错误"_qs);
     EXPECT_EQ(readRun.json().value(u"result"_qs).toInt(-1), 1);
+}
+
+// A unit that reports control characters (here an own-ship sentence written to
+// it from outside the tool) cannot drive the terminal through "read".
+TEST(CliOverPty, ReadPrintsTheUnitsControlCharactersEscaped)
+{
+    aisset::test::VirtualUnit unit({});
+    const QByteArray body = "CVUIS,0025BXYZ9  70085412345678009123456\x1b[2J\x07ING 7          10002005051";
+    char sum = 0;
+    for (const char c : body)
+        sum = char(sum ^ c);
+    QFile port(unit.path());
+    ASSERT_TRUE(port.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    port.write("$" + body + "*" + QByteArray::number(uchar(sum), 16).toUpper().rightJustified(2, '0') + "\r\n");
+    port.close();
+    const CliRun readRun = cli({u"read"_qs, u"--port"_qs, unit.path()});
+    EXPECT_EQ(readRun.exitCode, 0) << readRun.err.toStdString();
+    EXPECT_TRUE(readRun.out.contains(u"shipName: \\x1B[2J\\x07ING 7"_qs)) << readRun.out.toStdString() << unit.log().join(u"\n"_qs).toStdString();
+    EXPECT_FALSE(readRun.out.contains(QChar(0x1b))) << unit.log().join(u"\n"_qs).toStdString();
 }
 
 } // namespace

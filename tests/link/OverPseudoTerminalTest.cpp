@@ -135,6 +135,35 @@ TEST_F(OverPty, AReplyInTwoByteChunksIsDecoded)
     EXPECT_EQ(form().choiceText(slot::channel1), u"2087(161.9750)MHz"_qs);
 }
 
+// The poll ticks slowed to a minute never run here: every answer is handled
+// because its line ended, whatever pieces it came in.
+TEST_F(OverPty, AnswersAreHandledAsTheirLinesEndWithoutWaitingForATick)
+{
+    start({u"--chunk"_qs, u"2"_qs, u"--chunk-pause"_qs, u"5"_qs, u"--garbage"_qs});
+    session->receivePath().setPollPeriod(60000);
+    fillOwnShip();
+    ASSERT_TRUE(write(0));
+    ASSERT_TRUE(read());
+    EXPECT_EQ(form().transactionStatus(), u"读取成功"_qs);
+    EXPECT_EQ(form().editText(slot::mmsi), u"412345678"_qs);
+    EXPECT_EQ(host.messages, QStringList{u"本船资料设置成功"_qs});
+}
+
+// A unit that reports its position 50 times a second on a line paced at 38400
+// baud: the position sentences fill 91% of the line, and every acknowledgement
+// is found between them. The success status outlives the sentences after it.
+TEST_F(OverPty, AUnitThatTalksAllTheTimeLosesNoAcknowledgement)
+{
+    start({u"--baud"_qs, u"38400"_qs, u"--stream"_qs, u"50"_qs});
+    fillOwnShip();
+    for (int i = 0; i < 20; ++i)
+        ASSERT_TRUE(write(0)) << "write " << i;
+    EXPECT_EQ(host.messages.size(), 20);
+    runEventLoopFor(100); // a few more position sentences
+    EXPECT_TRUE(form().receiveLog().contains(u"$GPRMC,"_qs));
+    EXPECT_EQ(form().transactionStatus(), u"设置成功"_qs);
+}
+
 TEST_F(OverPty, QuickAnswersAreNeverLost)
 {
     start({});

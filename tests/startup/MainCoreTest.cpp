@@ -2,6 +2,7 @@
 #include "MainCore.h"
 #include "ProfileStore.h"
 #include "QtSerialLine.h"
+#include "SaveTesting.h"
 #include "ScriptedHost.h"
 
 #include <QTemporaryDir>
@@ -56,8 +57,8 @@ TEST(MainCore, LoadingTheWindowGivesTheStartState)
 TEST(MainCore, AStoredPortIsOpenedAtStart)
 {
     Core c;
-    c.store.save(QStringLiteral("VARID"), QStringLiteral("CONTENT"), QStringLiteral("Commport"),
-                    QStringLiteral("3"));
+    expectSaved(c.store.save(QStringLiteral("VARID"), QStringLiteral("CONTENT"), QStringLiteral("Commport"),
+                             QStringLiteral("3")));
     c.core.formLoad();
     EXPECT_EQ(c.core.link().ports().currentIndex(), 2);
     EXPECT_EQ(c.core.form().connectionStatus(), QStringLiteral("通讯口3  无效"));

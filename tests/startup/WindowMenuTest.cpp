@@ -2,6 +2,7 @@
 #include "MainCore.h"
 #include "ProfileRecords.h"
 #include "ProfileStore.h"
+#include "SaveTesting.h"
 #include "ScriptedHost.h"
 #include "Skins.h"
 
@@ -177,7 +178,7 @@ TEST(WindowMenu, TheRecordsDialogLoadsTheStoredSkinChoice)
         {[] {}, QString()}, // nothing stored yet: "0" names no file
         {[&] { c.menu().trigger(Menu::SkinFirst + 1); }, u"/data/aisset/Chizh.skn"_qs},
         {[&] { c.menu().trigger(Menu::NoSkin); }, QString()},
-        {[&] { ProfileRecords(c.store).saveSkin(QString()); }, u"/data/aisset/\\green.skn"_qs},
+        {[&] { expectSaved(ProfileRecords(c.store).saveSkin(QString())); }, u"/data/aisset/\\green.skn"_qs},
     };
     for (const auto &[choose, expected] : cases) {
         choose();

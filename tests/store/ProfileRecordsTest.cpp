@@ -16,9 +16,9 @@ protected:
     void storeList(const std::optional<QString> &names, const std::optional<QString> &count)
     {
         if (names)
-            store_.save(u"VARID"_s, u"CONTENT"_s, u"FNAME"_s, *names);
+            expectSaved(store_.save(u"VARID"_s, u"CONTENT"_s, u"FNAME"_s, *names));
         if (count)
-            store_.save(u"VARID"_s, u"CONTENT"_s, u"NN"_s, *count);
+            expectSaved(store_.save(u"VARID"_s, u"CONTENT"_s, u"NN"_s, *count));
     }
 
     ProfileRecords records_{store_};
@@ -48,20 +48,20 @@ TEST_F(ProfileRecordsTest, ListsTheFirstCountNames)
         SCOPED_TRACE(row++);
         ProfileStore fresh(root() + u"/case%1"_s.arg(row));
         if (c.names)
-            fresh.save(u"VARID"_s, u"CONTENT"_s, u"FNAME"_s, *c.names);
+            expectSaved(fresh.save(u"VARID"_s, u"CONTENT"_s, u"FNAME"_s, *c.names));
         if (c.count)
-            fresh.save(u"VARID"_s, u"CONTENT"_s, u"NN"_s, *c.count);
+            expectSaved(fresh.save(u"VARID"_s, u"CONTENT"_s, u"NN"_s, *c.count));
         EXPECT_EQ(ProfileRecords(fresh).recordNames(), c.listed);
     }
 }
 
 TEST_F(ProfileRecordsTest, RecordReadsEveryKeyInSlotOrder)
 {
-    store_.saveMany(u"varid"_s, u"412345678"_s,
-                    {{u"mmsi"_s, u"412345678"_s},
-                     {u"编号"_s, u"AB12"_s},
-                     {u"自动关闭VHF"_s, u"开"_s},
-                     {u"not a field"_s, u"x"_s}});
+    expectSaved(store_.saveMany(u"varid"_s, u"412345678"_s,
+                                {{u"mmsi"_s, u"412345678"_s},
+                                 {u"编号"_s, u"AB12"_s},
+                                 {u"自动关闭VHF"_s, u"开"_s},
+                                 {u"not a field"_s, u"x"_s}}));
     const QStringList record = records_.readRecord(u"412345678"_s);
     ASSERT_EQ(record.size(), kSlotCount);
     for (int s = 0; s < kSlotCount; ++s) {
@@ -79,11 +79,11 @@ TEST_F(ProfileRecordsTest, RecordReadsEveryKeyInSlotOrder)
 TEST_F(ProfileRecordsTest, ClearingForgetsTheListOnly)
 {
     storeList(u"412345678"_s, u"1"_s);
-    store_.save(u"VARID"_s, u"412345678"_s, u"MMSI"_s, u"412345678"_s);
-    records_.saveCommPort(3);
-    records_.saveSkin(u"no"_s);
+    expectSaved(store_.save(u"VARID"_s, u"412345678"_s, u"MMSI"_s, u"412345678"_s));
+    expectSaved(records_.saveCommPort(3));
+    expectSaved(records_.saveSkin(u"no"_s));
 
-    records_.clearRecordList();
+    expectSaved(records_.clearRecordList());
 
     ProfileRecords copy(reopenedCopy());
     EXPECT_EQ(copy.recordNames(), QStringList());
@@ -99,11 +99,56 @@ TEST_F(ProfileRecordsTest, PortAndSkinChoices)
 {
     EXPECT_EQ(records_.commPort(), u"0");
     EXPECT_EQ(records_.skin(), u"0");
-    records_.saveCommPort(5);
-    records_.saveSkin(u"/usr/share/aisset/skins/蓝色.skn"_s);
+    expectSaved(records_.saveCommPort(5));
+    expectSaved(records_.saveSkin(u"/usr/share/aisset/skins/蓝色.skn"_s));
     EXPECT_EQ(store_.read(u"varid"_s, u"content"_s, u"commport"_s, u"0"_s), u"5");
     EXPECT_EQ(store_.read(u"Varid"_s, u"CONTENT"_s, u"SKIN"_s, u"0"_s),
               u"/usr/share/aisset/skins/蓝色.skn");
+}
+
+// An older version filed a page saved with an incomplete MMSI under the entered
+// text ("41234567_") but listed the clean copy: the listed name loads it.
+TEST_F(ProfileRecordsTest, AListedNameWithoutASectionLoadsTheSectionThatNormalisesToIt)
+{
+    storeList(u"41234567,412345678"_s, u"2"_s);
+    expectSaved(store_.saveMany(u"VARID"_s, u"41234567_"_s, {{u"编号"_s, u"AB12"_s}}));
+    expectSaved(store_.saveMany(u"VARID"_s, u"412345678"_s, {{u"编号"_s, u"OWN"_s}}));
+    expectSaved(store_.saveMany(u"VARID"_s, u"4123456__"_s, {{u"编号"_s, u"OTHER"_s}}));
+    EXPECT_EQ(records_.readRecord(u"41234567"_s)[slot::vendorNumber], u"AB12");
+    // A name with a section of its own reads only that one.
+    EXPECT_EQ(records_.readRecord(u"412345678"_s)[slot::vendorNumber], u"OWN");
+    EXPECT_EQ(records_.readRecord(u"999"_s), QStringList(kSlotCount, QString()));
+}
+
+struct BatchCase {
+    const char *what;
+    std::optional<QString> names, count;
+    QStringList registered;
+    QString namesAfter, countAfter;
+};
+
+TEST_F(ProfileRecordsTest, ManyNamesAreRegisteredInOneChange)
+{
+    const BatchCase cases[] = {
+        {"into an empty store", std::nullopt, std::nullopt, {u"1"_s, u"2"_s, u"1"_s, u""_s}, u"1,2"_s, u"2"_s},
+        {"listed names stay once", u"1,2"_s, u"2"_s, {u"2"_s, u"3"_s, u"1"_s}, u"1,2,3"_s, u"3"_s},
+        {"a name beyond the count comes again", u"1,2,3"_s, u"2"_s, {u"3"_s}, u"1,2,3,3"_s, u"3"_s},
+        {"nothing new writes nothing", u"1,2"_s, u"2"_s, {u"1"_s}, u"1,2"_s, u"2"_s},
+        {"the count stops at its top", u"1,2"_s, u"32766"_s, {u"3"_s, u"4"_s}, u"1,2,3,4"_s, u"32767"_s},
+    };
+    int row = 0;
+    for (const BatchCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        ProfileStore fresh(root() + u"/case%1"_s.arg(row++));
+        if (c.names)
+            expectSaved(fresh.save(u"VARID"_s, u"content"_s, u"fname"_s, *c.names));
+        if (c.count)
+            expectSaved(fresh.save(u"VARID"_s, u"content"_s, u"nn"_s, *c.count));
+        ProfileRecords records(fresh);
+        expectSaved(records.registerRecordNames(c.registered));
+        EXPECT_EQ(fresh.read(u"VARID"_s, u"content"_s, u"fname"_s, u"absent"_s), c.namesAfter);
+        EXPECT_EQ(fresh.read(u"VARID"_s, u"content"_s, u"nn"_s, u"absent"_s), c.countAfter);
+    }
 }
 
 } // namespace

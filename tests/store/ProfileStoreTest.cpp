@@ -41,7 +41,7 @@ TEST_F(ProfileStoreTest, ValuesSurviveOnDiskExactly)
     };
     int i = 0;
     for (const QString &value : values)
-        store_.save(kApp, kShip, u"键%1"_s.arg(i++), value);
+        expectSaved(store_.save(kApp, kShip, u"键%1"_s.arg(i++), value));
     ProfileStore &copy = reopenedCopy();
     i = 0;
     for (const QString &value : values)
@@ -51,7 +51,7 @@ TEST_F(ProfileStoreTest, ValuesSurviveOnDiskExactly)
 TEST_F(ProfileStoreTest, AbsentKeyReadsTheDefaultAndEmptyValueIsNotAbsent)
 {
     EXPECT_EQ(store_.read(kApp, u"content"_s, u"fname"_s, u"0"_s), u"0");
-    store_.save(kApp, u"content"_s, u"skin"_s, QString());
+    expectSaved(store_.save(kApp, u"content"_s, u"skin"_s, QString()));
     EXPECT_EQ(reopenedCopy().read(kApp, u"content"_s, u"skin"_s, u"0"_s), u"");
 }
 
@@ -67,8 +67,8 @@ TEST_F(ProfileStoreTest, NamesCompareWithoutRegardToCase)
         {u"Varid", u"Content", u"Nn"},
         {u"vArId", u"cOnTeNt", u"nN"},
     };
-    store_.save(u"VARID"_s, u"CONTENT"_s, u"NN"_s, u"Two Ships"_s);
-    store_.save(u"VARID"_s, u"CONTENT"_s, u"Commport"_s, u"3"_s);
+    expectSaved(store_.save(u"VARID"_s, u"CONTENT"_s, u"NN"_s, u"Two Ships"_s));
+    expectSaved(store_.save(u"VARID"_s, u"CONTENT"_s, u"Commport"_s, u"3"_s));
     for (ProfileStore *store : {&store_, &reopenedCopy()}) {
         for (const NameCase &n : spellings) {
             SCOPED_TRACE(QString::fromUtf16(n.section).toStdString());
@@ -79,7 +79,7 @@ TEST_F(ProfileStoreTest, NamesCompareWithoutRegardToCase)
         EXPECT_EQ(store->read(u"varid"_s, u"content"_s, u"commport"_s, u"0"_s), u"3");
     }
     // Saving under another spelling overwrites the same key.
-    store_.save(u"varid"_s, u"content"_s, u"nn"_s, u"x"_s);
+    expectSaved(store_.save(u"varid"_s, u"content"_s, u"nn"_s, u"x"_s));
     EXPECT_EQ(store_.read(kApp, u"CONTENT"_s, u"NN"_s, u"0"_s), u"x");
 }
 
@@ -92,8 +92,8 @@ TEST_F(ProfileStoreTest, DistinctNamesStayDistinct)
         u".."_s, u"."_s, u"_________"_s, u"a=b"_s, u"a b"_s, u"船名"_s, u"船名 "_s,
     };
     for (const QString &name : names) {
-        store_.save(kApp, name, u"k"_s, u"section "_s + name);
-        store_.save(kApp, u"s"_s, name, u"key "_s + name);
+        expectSaved(store_.save(kApp, name, u"k"_s, u"section "_s + name));
+        expectSaved(store_.save(kApp, u"s"_s, name, u"key "_s + name));
     }
     ProfileStore &copy = reopenedCopy();
     for (const QString &name : names) {
@@ -107,10 +107,10 @@ TEST_F(ProfileStoreTest, EverySectionIsOneFileInsideTheRoot)
 {
     const QString hostile[] = {u".."_s, u"../escape"_s, u"/etc/x"_s, u"_________"_s, u"内容"_s};
     for (const QString &section : hostile)
-        store_.save(kApp, section, u"k"_s, u"v"_s);
-    store_.save(kApp, u"CONTENT"_s, u"FNAME"_s, kShip);
-    store_.save(u"varid"_s, kShip, u"MMSI"_s, kShip);
-    store_.save(u"varid"_s, kShip, u"IMO"_s, u"_________"_s);
+        expectSaved(store_.save(kApp, section, u"k"_s, u"v"_s));
+    expectSaved(store_.save(kApp, u"CONTENT"_s, u"FNAME"_s, kShip));
+    expectSaved(store_.save(u"varid"_s, kShip, u"MMSI"_s, kShip));
+    expectSaved(store_.save(u"varid"_s, kShip, u"IMO"_s, u"_________"_s));
 
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{u"store"_s});
@@ -124,11 +124,11 @@ TEST_F(ProfileStoreTest, EverySectionIsOneFileInsideTheRoot)
 
 TEST_F(ProfileStoreTest, RemoveDeletesOneKeyOnly)
 {
-    store_.saveMany(kApp, u"content"_s, {{u"fname"_s, kShip}, {u"nn"_s, u"1"_s}, {u"skin"_s, u"no"_s}});
-    store_.remove(u"Varid"_s, u"CONTENT"_s, u"FNAME"_s);
-    store_.remove(kApp, u"content"_s, u"not stored"_s);
-    store_.remove(kApp, u"content"_s, QString()); // must not empty the section
-    store_.remove(kApp, u"no such section"_s, u"fname"_s);
+    expectSaved(store_.saveMany(kApp, u"content"_s, {{u"fname"_s, kShip}, {u"nn"_s, u"1"_s}, {u"skin"_s, u"no"_s}}));
+    expectSaved(store_.remove(u"Varid"_s, u"CONTENT"_s, u"FNAME"_s));
+    expectSaved(store_.remove(kApp, u"content"_s, u"not stored"_s));
+    expectSaved(store_.remove(kApp, u"content"_s, QString())); // must not empty the section
+    expectSaved(store_.remove(kApp, u"no such section"_s, u"fname"_s));
     EXPECT_EQ(storedFiles(), QStringList{u"varid/content.ini"_s});
     ProfileStore &copy = reopenedCopy();
     EXPECT_EQ(copy.read(kApp, u"content"_s, u"fname"_s, u"0"_s), u"0");
@@ -138,7 +138,7 @@ TEST_F(ProfileStoreTest, RemoveDeletesOneKeyOnly)
 
 TEST_F(ProfileStoreTest, ManyKeysAreSavedAndReadInOrder)
 {
-    store_.saveMany(kApp, kShip, {{u"呼号"_s, u"BXYZ9__"_s}, {u"船名"_s, u"HAI XING 7"_s}, {u"呼号"_s, u"BXYZ8__"_s}});
+    expectSaved(store_.saveMany(kApp, kShip, {{u"呼号"_s, u"BXYZ9__"_s}, {u"船名"_s, u"HAI XING 7"_s}, {u"呼号"_s, u"BXYZ8__"_s}}));
     EXPECT_EQ(store_.readMany(kApp, kShip, {u"船名"_s, u"absent"_s, u"呼号"_s}, u"-"_s),
               (QStringList{u"HAI XING 7"_s, u"-"_s, u"BXYZ8__"_s}));
 }
@@ -161,7 +161,7 @@ TEST_F(ProfileStoreTest, DamagedFileKeepsItsReadableLines)
 
     EXPECT_EQ(store_.read(kApp, kShip, u"MMSI"_s, u"0"_s), kShip);
     EXPECT_EQ(store_.read(kApp, kShip, u"IMO"_s, u"0"_s), u"0");
-    store_.save(kApp, kShip, u"IMO"_s, u"009123456"_s);
+    expectSaved(store_.save(kApp, kShip, u"IMO"_s, u"009123456"_s));
     ProfileStore &copy = reopenedCopy();
     EXPECT_EQ(copy.read(kApp, kShip, u"IMO"_s, u"0"_s), u"009123456");
     EXPECT_EQ(copy.read(kApp, kShip, u"MMSI"_s, u"0"_s), kShip);
@@ -175,7 +175,7 @@ TEST_F(ProfileStoreTest, EmptyFileReadsDefaultsAndTakesSaves)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     EXPECT_EQ(store_.read(kApp, u"content"_s, u"nn"_s, u"0"_s), u"0");
-    store_.save(kApp, u"content"_s, u"nn"_s, u"1"_s);
+    expectSaved(store_.save(kApp, u"content"_s, u"nn"_s, u"1"_s));
     EXPECT_EQ(reopenedCopy().read(kApp, u"content"_s, u"nn"_s, u"0"_s), u"1");
 }
 
@@ -183,8 +183,8 @@ TEST_F(ProfileStoreTest, UnusablePlacesSkipSavesAndReadDefaults)
 {
     // The section's file is taken by a folder.
     QDir().mkpath(sectionFilePath(root(), kApp, kShip));
-    store_.save(kApp, kShip, u"MMSI"_s, kShip);
-    store_.remove(kApp, kShip, u"MMSI"_s);
+    EXPECT_EQ(store_.save(kApp, kShip, u"MMSI"_s, kShip), SaveResult::Failed);
+    EXPECT_EQ(store_.remove(kApp, kShip, u"MMSI"_s), SaveResult::Failed);
     EXPECT_EQ(store_.read(kApp, kShip, u"MMSI"_s, u"0"_s), u"0");
 
     // The store's root is a file, so no folder can be made.
@@ -193,7 +193,7 @@ TEST_F(ProfileStoreTest, UnusablePlacesSkipSavesAndReadDefaults)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     ProfileStore blocked(fileRoot);
-    blocked.save(kApp, u"content"_s, u"nn"_s, u"1"_s);
+    EXPECT_EQ(blocked.save(kApp, u"content"_s, u"nn"_s, u"1"_s), SaveResult::Failed);
     EXPECT_EQ(blocked.read(kApp, u"content"_s, u"nn"_s, u"0"_s), u"0");
     EXPECT_TRUE(QFileInfo(fileRoot).isFile());
 }
@@ -223,7 +223,7 @@ private:
 
 TEST_F(ProfileStoreTest, WriteCutShortByFullDiskKeepsOldSectionAndIsForgotten)
 {
-    store_.saveMany(kApp, kShip, {{u"船名"_s, u"HAI XING 7"_s}, {u"MMSI"_s, kShip}});
+    expectSaved(store_.saveMany(kApp, kShip, {{u"船名"_s, u"HAI XING 7"_s}, {u"MMSI"_s, kShip}}));
     const QString path = sectionFilePath(root(), kApp, kShip);
     QFile before(path);
     ASSERT_TRUE(before.open(QIODevice::ReadOnly));
@@ -232,7 +232,7 @@ TEST_F(ProfileStoreTest, WriteCutShortByFullDiskKeepsOldSectionAndIsForgotten)
 
     {
         FileSizeLimit limit(1024);
-        store_.save(kApp, kShip, u"船名"_s, QString(4000, u'X'));
+        EXPECT_EQ(store_.save(kApp, kShip, u"船名"_s, QString(4000, u'X')), SaveResult::Failed);
     }
     QFile after(path);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
@@ -240,7 +240,7 @@ TEST_F(ProfileStoreTest, WriteCutShortByFullDiskKeepsOldSectionAndIsForgotten)
     EXPECT_EQ(store_.read(kApp, kShip, u"船名"_s, {}), u"HAI XING 7");
 
     // The failed value must not ride along with a later save either.
-    store_.save(kApp, kShip, u"IMO"_s, u"009123456"_s);
+    expectSaved(store_.save(kApp, kShip, u"IMO"_s, u"009123456"_s));
     ProfileStore &copy = reopenedCopy();
     EXPECT_EQ(copy.read(kApp, kShip, u"船名"_s, {}), u"HAI XING 7");
     EXPECT_EQ(copy.read(kApp, kShip, u"IMO"_s, {}), u"009123456");
@@ -254,7 +254,7 @@ TEST_F(ProfileStoreTest, UserStoreLivesInTheConfigurationFolder)
     qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
     {
         ProfileStore user;
-        user.save(u"VARID"_s, u"CONTENT"_s, u"Commport"_s, u"5"_s);
+        expectSaved(user.save(u"VARID"_s, u"CONTENT"_s, u"Commport"_s, u"5"_s));
     }
     if (oldConfigHome.isNull())
         qunsetenv("XDG_CONFIG_HOME");

@@ -50,7 +50,7 @@ protected:
 TEST_F(RecordSaverTest, FirstOwnShipSaveRegistersTheShipAndFilesItsTwelveKeys)
 {
     fillOwnShip(kFirst);
-    saver_.saveOwnShipRecord(form_);
+    expectSaved(saver_.saveOwnShipRecord(form_));
 
     ProfileRecords disk(reopenedCopy());
     const RecordList list = disk.readRecordList();
@@ -70,7 +70,7 @@ TEST_F(RecordSaverTest, MmsiIsStoredAsItsCleanCopy)
 {
     fillOwnShip(kFirst);
     form_.setMirror(slot::mmsi, u"stale"_s);
-    saver_.saveOwnShipRecord(form_);
+    expectSaved(saver_.saveOwnShipRecord(form_));
     EXPECT_EQ(form_.mirror(slot::mmsi), kFirst);
     EXPECT_EQ(record(kFirst, slot::mmsi), kFirst);
 }
@@ -78,15 +78,15 @@ TEST_F(RecordSaverTest, MmsiIsStoredAsItsCleanCopy)
 TEST_F(RecordSaverTest, OtherPagesOfTheSameShipJoinItsSection)
 {
     fillOwnShip(kFirst);
-    saver_.saveOwnShipRecord(form_);
+    expectSaved(saver_.saveOwnShipRecord(form_));
     choose(slot::channel1, form_.choice(slot::channel1).entries().at(3));
     choose(slot::autoVhfOff, u"开"_s);
-    saver_.saveSystemRecord(form_);
+    expectSaved(saver_.saveSystemRecord(form_));
     enter(slot::factoryDate, u"09年08月17日"_s);
     enter(slot::machineNumber, u"123456789"_s);
     enter(slot::powerOnTime, u"0100"_s);
     enter(slot::vendorNumber, u"厂商A"_s);
-    saver_.saveFactoryRecord(form_);
+    expectSaved(saver_.saveFactoryRecord(form_));
 
     ProfileRecords disk(reopenedCopy());
     EXPECT_EQ(disk.readRecordList().names, kFirst);
@@ -106,13 +106,13 @@ TEST_F(RecordSaverTest, OtherPagesOfTheSameShipJoinItsSection)
 TEST_F(RecordSaverTest, SavingOnePageLeavesTheOthersKeys)
 {
     fillOwnShip(kFirst);
-    saver_.saveOwnShipRecord(form_);
-    saver_.saveSystemRecord(form_);
+    expectSaved(saver_.saveOwnShipRecord(form_));
+    expectSaved(saver_.saveSystemRecord(form_));
     const QString systemBefore = record(kFirst, slot::lcdMode);
 
     enter(slot::crewCount, u"30__"_s);
     choose(slot::lcdMode, form_.choice(slot::lcdMode).entries().constLast());
-    saver_.saveOwnShipRecord(form_);
+    expectSaved(saver_.saveOwnShipRecord(form_));
 
     EXPECT_EQ(record(kFirst, slot::crewCount), u"30__");
     EXPECT_EQ(record(kFirst, slot::lcdMode), systemBefore);
@@ -121,12 +121,12 @@ TEST_F(RecordSaverTest, SavingOnePageLeavesTheOthersKeys)
 TEST_F(RecordSaverTest, ShipsAreListedOnceInOrderOfFirstSave)
 {
     fillOwnShip(kFirst);
-    saver_.saveOwnShipRecord(form_);
+    expectSaved(saver_.saveOwnShipRecord(form_));
     enter(slot::mmsi, kSecond);
-    saver_.saveOwnShipRecord(form_);
+    expectSaved(saver_.saveOwnShipRecord(form_));
     enter(slot::mmsi, kFirst);
-    saver_.saveSystemRecord(form_);
-    saver_.saveOwnShipRecord(form_);
+    expectSaved(saver_.saveSystemRecord(form_));
+    expectSaved(saver_.saveOwnShipRecord(form_));
 
     const RecordList list = ProfileRecords(reopenedCopy()).readRecordList();
     EXPECT_EQ(list.names, kFirst + u',' + kSecond);
@@ -134,7 +134,7 @@ TEST_F(RecordSaverTest, ShipsAreListedOnceInOrderOfFirstSave)
     EXPECT_EQ(record(kSecond, slot::mmsi), kSecond);
 }
 
-using Saving = void (RecordSaver::*)(Form &);
+using Saving = SaveResult (RecordSaver::*)(Form &);
 
 TEST_F(RecordSaverTest, UntouchedMmsiSavesNothing)
 {
@@ -147,7 +147,7 @@ TEST_F(RecordSaverTest, UntouchedMmsiSavesNothing)
     for (const auto &[page, saving] : savings) {
         SCOPED_TRACE(page);
         form_.setMirror(slot::mmsi, u"stale"_s);
-        (saver_.*saving)(form_);
+        expectSaved((saver_.*saving)(form_)); // nothing to save is no failure
         EXPECT_EQ(form_.mirror(slot::mmsi), u"");
         EXPECT_EQ(storedFiles(), QStringList());
     }
@@ -155,17 +155,17 @@ TEST_F(RecordSaverTest, UntouchedMmsiSavesNothing)
 
 TEST_F(RecordSaverTest, NamesBeyondTheCountAreRegisteredAgain)
 {
-    store_.save(u"VARID"_s, u"CONTENT"_s, u"FNAME"_s, u"111111111,222222222,333333333"_s);
-    store_.save(u"VARID"_s, u"CONTENT"_s, u"NN"_s, u"2"_s);
+    expectSaved(store_.save(u"VARID"_s, u"CONTENT"_s, u"FNAME"_s, u"111111111,222222222,333333333"_s));
+    expectSaved(store_.save(u"VARID"_s, u"CONTENT"_s, u"NN"_s, u"2"_s));
     EXPECT_EQ(records_.recordNames(), (QStringList{u"111111111"_s, u"222222222"_s}));
 
     fillOwnShip(u"222222222"_s);
-    saver_.saveSystemRecord(form_);
+    expectSaved(saver_.saveSystemRecord(form_));
     EXPECT_EQ(records_.readRecordList().names, u"111111111,222222222,333333333");
     EXPECT_EQ(records_.readRecordList().count, 2);
 
     enter(slot::mmsi, u"333333333"_s);
-    saver_.saveOwnShipRecord(form_);
+    expectSaved(saver_.saveOwnShipRecord(form_));
     const RecordList list = records_.readRecordList();
     EXPECT_EQ(list.names, u"111111111,222222222,333333333,333333333");
     EXPECT_EQ(list.count, 3);
@@ -173,33 +173,67 @@ TEST_F(RecordSaverTest, NamesBeyondTheCountAreRegisteredAgain)
 
 TEST_F(RecordSaverTest, ListWrittenInOtherCaseIsFound)
 {
-    store_.save(u"varid"_s, u"CONTENT"_s, u"FNAME"_s, kFirst);
-    store_.save(u"Varid"_s, u"Content"_s, u"Nn"_s, u"1"_s);
+    expectSaved(store_.save(u"varid"_s, u"CONTENT"_s, u"FNAME"_s, kFirst));
+    expectSaved(store_.save(u"Varid"_s, u"Content"_s, u"Nn"_s, u"1"_s));
     fillOwnShip(kFirst);
-    saver_.saveOwnShipRecord(form_);
+    expectSaved(saver_.saveOwnShipRecord(form_));
     const RecordList list = records_.readRecordList();
     EXPECT_EQ(list.names, kFirst);
     EXPECT_EQ(list.count, 1);
 }
 
-TEST_F(RecordSaverTest, CountStopsAt32767ButTheNameIsStillAppended)
+// A system or factory page takes an incomplete MMSI: its values are filed under
+// the clean copy the list offers, so that the listed ship loads.
+TEST_F(RecordSaverTest, AnIncompleteMmsiFilesItsSectionUnderTheListedName)
 {
-    QStringList names;
-    for (int i = 0; i < 32767; ++i)
-        names.append(QString::number(100000000 + i));
-    const QString full = names.join(u',');
-    store_.saveMany(u"VARID"_s, u"content"_s, {{u"fname"_s, full}, {u"nn"_s, u"32767"_s}});
+    fillOwnShip(u"41234567_"_s);
+    enter(slot::vendorNumber, u"AB12"_s);
+    expectSaved(saver_.saveFactoryRecord(form_));
+    EXPECT_EQ(records_.recordNames(), QStringList{u"41234567"_s});
+    EXPECT_EQ(storedFiles(), (QStringList{u"varid/41234567.ini"_s, u"varid/content.ini"_s}));
+    EXPECT_EQ(record(u"41234567"_s, slot::vendorNumber), u"AB12");
+}
 
-    fillOwnShip(kSecond);
-    saver_.saveFactoryRecord(form_);
+struct TopCase {
+    int stored;          // names in the list
+    QString count;       // "nn" as stored
+    QString countAfter;  // "nn" after a new ship
+};
 
-    const RecordList list = ProfileRecords(reopenedCopy()).readRecordList();
-    EXPECT_EQ(list.names, full + u',' + kSecond);
-    EXPECT_EQ(list.count, 32767);
-    EXPECT_FALSE(records_.recordNames().contains(kSecond));
-    // The page's keys are saved all the same.
-    EXPECT_EQ(record(kSecond, slot::factoryDate), form_.editText(slot::factoryDate));
-    EXPECT_EQ(storedFiles(), (QStringList{u"varid/413000001.ini"_s, u"varid/content.ini"_s}));
+// The count is 16-bit. It stops at 32,767, and from there on every name in the
+// list is offered, so a ship saved later is never lost from the list.
+TEST_F(RecordSaverTest, ACountAtItsTopListsEveryName)
+{
+    const TopCase cases[] = {
+        {32766, u"32766"_s, u"32767"_s},
+        {32767, u"32767"_s, u"32767"_s},
+        {32768, u"32767"_s, u"32767"_s},
+        {100000, u"32767"_s, u"32767"_s},
+    };
+    for (const TopCase &c : cases) {
+        SCOPED_TRACE(c.stored);
+        ProfileStore store(root() + u"/%1"_s.arg(c.stored));
+        QStringList names;
+        for (int i = 0; i < c.stored; ++i)
+            names.append(QString::number(200000000 + i));
+        const QString full = names.join(u',');
+        expectSaved(store.saveMany(u"VARID"_s, u"content"_s, {{u"fname"_s, full}, {u"nn"_s, c.count}}));
+        ProfileRecords records(store);
+        EXPECT_TRUE(records.recordNames() == names) << records.recordNames().size();
+
+        RecordSaver saver(store);
+        fillOwnShip(kSecond);
+        expectSaved(saver.saveFactoryRecord(form_));
+        // A name listed only thanks to the rule is found, not appended again.
+        enter(slot::mmsi, names.constLast());
+        expectSaved(saver.saveOwnShipRecord(form_));
+
+        const RecordList list = records.readRecordList();
+        EXPECT_TRUE(list.names == full + u',' + kSecond) << list.names.right(30).toStdString();
+        EXPECT_EQ(QString::number(list.count), c.countAfter);
+        EXPECT_TRUE(records.recordNames() == names + QStringList{kSecond}) << records.recordNames().size();
+        EXPECT_EQ(records.readRecord(kSecond)[slot::factoryDate], form_.editText(slot::factoryDate));
+    }
 }
 
 } // namespace

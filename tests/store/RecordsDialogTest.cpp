@@ -19,9 +19,9 @@ protected:
         ASSERT_TRUE(enterValue(page.form, slot::mmsi, mmsi));
         ASSERT_TRUE(enterValue(page.form, slot::draught, draught));
         ASSERT_TRUE(selectChoiceValue(page.form, slot::shipType, u"30"_qs));
-        saver.saveOwnShipRecord(page.form);
+        expectSaved(saver.saveOwnShipRecord(page.form));
         if (system)
-            saver.saveSystemRecord(page.form);
+            expectSaved(saver.saveSystemRecord(page.form));
     }
 
     ProfileRecords records{store_};
@@ -79,7 +79,7 @@ TEST_F(RecordsDialogTest, EmptyingTheListKeepsTheShipsSections)
 {
     saveShip(u"412345678"_qs, u"8.5"_qs, true);
     dialog.open();
-    dialog.clearList();
+    expectSaved(dialog.clearList());
     EXPECT_FALSE(dialog.isLoaded());
     dialog.open();
     EXPECT_TRUE(dialog.entries().isEmpty());
@@ -89,7 +89,7 @@ TEST_F(RecordsDialogTest, EmptyingTheListKeepsTheShipsSections)
     test::StartForm page;
     ASSERT_TRUE(enterValue(page.form, slot::mmsi, u"412345678"_qs));
     ASSERT_TRUE(enterValue(page.form, slot::draught, u"3"_qs));
-    saver.saveOwnShipRecord(page.form);
+    expectSaved(saver.saveOwnShipRecord(page.form));
     dialog.close();
     dialog.open();
     ASSERT_EQ(dialog.entries(), QStringList{u"412345678"_qs});
@@ -108,7 +108,7 @@ TEST_F(RecordsDialogTest, SkinComesFromTheStoredChoice)
     };
     for (const auto &[stored, expected] : cases) {
         if (!stored.isEmpty())
-            records.saveSkin(stored);
+            expectSaved(records.saveSkin(stored));
         RecordsDialog fresh(records, u"/data"_qs);
         fresh.open();
         EXPECT_EQ(fresh.skinPath(), expected) << stored.toStdString();

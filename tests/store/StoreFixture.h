@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProfileStore.h"
+#include "SaveTesting.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -6,6 +6,7 @@
 #include "ProfileRecords.h"
 #include "RecordSaver.h"
 #include "RecordsWindow.h"
+#include "SaveTesting.h"
 #include "WindowFixture.h"
 
 #include <QLabel>
@@ -29,7 +30,7 @@ protected:
         const int antennaSlots[] = {slot::antennaA, slot::antennaB, slot::antennaC, slot::antennaD};
         for (int i = 0; i < antennas.size(); ++i)
             ASSERT_TRUE(enterValue(page.form, antennaSlots[i], antennas[i]));
-        RecordSaver(store).saveOwnShipRecord(page.form);
+        expectSaved(RecordSaver(store).saveOwnShipRecord(page.form));
     }
 
     // Chooses "调入船资料" and acts in the dialog it shows; returns once the
@@ -190,7 +191,7 @@ TEST_F(RecordsWindowTest, TheDialogWearsTheStoredSkinChoiceNotTheMainWindows)
     } cases[] = {{nullptr, false}, {"", true}, {"no", false}};
     for (const auto &c : cases) {
         if (c.stored)
-            ProfileRecords(store).saveSkin(QString::fromLatin1(c.stored));
+            expectSaved(ProfileRecords(store).saveSkin(QString::fromLatin1(c.stored)));
         bool skinned = false;
         openRecords([&](ui::RecordsWindow &dialog) {
             skinned = !dialog.styleSheet().isEmpty();

@@ -64,7 +64,7 @@ void saveEarlierShips(ProfileStore &store)
         applyStartState(form);
         (void)enterValue(form, slot::mmsi, QString::fromUtf16(mmsi));
         (void)selectChoiceValue(form, slot::shipType, QString::fromUtf16(type));
-        RecordSaver(store).saveOwnShipRecord(form);
+        (void)RecordSaver(store).saveOwnShipRecord(form); // the picture shows the ships listed
     }
 }
 

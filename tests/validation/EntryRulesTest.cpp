@@ -1,4 +1,5 @@
 #include "EntryRules.h"
+#include "FieldLimits.h"
 #include "FieldTable.h"
 #include "Form.h"
 #include "Normalise.h"
@@ -149,6 +150,26 @@ TEST_F(EntryRulesTest, ACharacterOutsideTheSixBitSetIsRemovedWithAMessage)
 
     EXPECT_EQ(typeAndLeave(slot::shipName, QStringLiteral("海A")), QStringLiteral("A") + QString(19, u'_'));
     EXPECT_EQ(host.messages.size(), 2);
+}
+
+// The limits the command-line tool refuses values by are the ones the leaving
+// rule applies: a character stays in the call sign or ship name exactly when
+// the field limits let it through.
+TEST_F(EntryRulesTest, TheFieldLimitsAgreeWithTheLeavingRule)
+{
+    QList<char32_t> characters;
+    for (char32_t c = 32; c < 127; ++c)
+        characters << c;
+    characters << U'\u00e9' << U'\u00df' << U'\u0131' << U'\u017f' << U'\uff21' << U'\u6d77' << U'\u00a0';
+    for (const int s : {int(slot::callSign), int(slot::shipName)}) {
+        for (const char32_t c : characters) {
+            host.messages.clear();
+            typeAndLeave(s, QStringLiteral("A") + QString::fromUcs4(&c, 1));
+            const bool kept = host.messages.isEmpty();
+            EXPECT_EQ(kept, !firstCharacterFieldCannotHold(s, QString::fromUcs4(&c, 1)).has_value())
+                << "slot " << s << " U+" << std::hex << uint(c);
+        }
+    }
 }
 
 TEST_F(EntryRulesTest, TheSixBitFilterHoldsTheWindowDisabledWhileItRewrites)

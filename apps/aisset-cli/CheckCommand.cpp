@@ -1,0 +1,32 @@
+// aisset-cli check: the standards warnings about a JSON form on standard input,
+// values the unit accepts but a ship should not carry. Warnings never refuse.
+#include "Commands.h"
+
+#include "Form.h"
+#include "FormJson.h"
+#include "Output.h"
+
+namespace aisset::cli {
+
+int runCheck(const CliArgs &args, CliContext &)
+{
+    if (!args.words.isEmpty())
+        return usageError(args, QStringLiteral("takes no words; the form comes on standard input"));
+    Form form;
+    if (const std::optional<QString> error = formFromStdin(form)) {
+        printError(*error);
+        return UsageError;
+    }
+    const QJsonArray warnings = warningsJson(form);
+    if (args.json) {
+        printJson(QJsonObject{{u"warnings"_qs, warnings}});
+        return Success;
+    }
+    QString text;
+    for (const QJsonValue &w : warnings)
+        text += w[u"field"_qs].toString() + u": "_qs + w[u"code"_qs].toString() + u": "_qs + w[u"message"_qs].toString() + u'\n';
+    writeStdout(text.toUtf8());
+    return Success;
+}
+
+} // namespace aisset::cli

@@ -1,0 +1,65 @@
+// The tool's commands and options as data: the parser, the help texts and the
+// dispatch all read these two tables. A new option is a row in the first table
+// and its name in the rows of the commands that take it.
+#include "CliArgs.h"
+#include "Commands.h"
+#include "Output.h"
+
+namespace aisset::cli {
+
+namespace {
+
+int runHelp(const CliArgs &args, CliContext &)
+{
+    if (args.words.size() > 1)
+        return usageError(args, QStringLiteral("takes at most one command name"));
+    const CommandSpec *command = nullptr;
+    if (!args.words.isEmpty()) {
+        for (const CommandSpec &c : commandTable())
+            if (c.name == args.words[0])
+                command = &c;
+        if (!command)
+            return usageError(args, QStringLiteral("unknown command \"%1\"").arg(args.words[0]));
+    }
+    writeStdout(helpText(command).toUtf8());
+    return Success;
+}
+
+} // namespace
+
+const std::vector<OptionSpec> &optionTable()
+{
+    static const std::vector<OptionSpec> table{
+        {{u"json"_qs}, {}, u"Print the outcome as JSON."_qs},
+        {{u"port"_qs}, u"P"_qs, u"The unit's port: a port number 1-16 (the window's Com1 ... Com16) or a device path; default 1."_qs},
+        {{u"timeout"_qs}, u"S"_qs, u"Seconds to wait for the unit, more than 0 and at most 3600; default 5."_qs},
+        {{u"store"_qs}, u"DIR"_qs, u"Use the profile store in the folder DIR instead of the user's."_qs},
+    };
+    return table;
+}
+
+const std::vector<CommandSpec> &commandTable()
+{
+    static const std::vector<CommandSpec> table{
+        {u"encode"_qs, u"ownship|system|factory"_qs,
+         u"Build a group's write sentence from the JSON form on standard input and save the page, as a write from the window does."_qs,
+         {u"json"_qs}, runEncode},
+        {u"decode"_qs, u"[LINE]"_qs,
+         u"Decode a parameter line of the unit (the argument, or the first line of standard input) into the form, as JSON."_qs,
+         {}, runDecode},
+        {u"write"_qs, u"ownship|system|factory"_qs,
+         u"Write the JSON form on standard input to the unit with the window's write and wait for the acknowledgement."_qs,
+         {u"port"_qs, u"timeout"_qs, u"json"_qs}, runWrite},
+        {u"read"_qs, QString(), u"Read the unit's parameters into the form and print it."_qs,
+         {u"port"_qs, u"timeout"_qs, u"json"_qs}, runRead},
+        {u"records"_qs, u"[show MMSI]"_qs, u"List the saved ships, or print one ship's stored keys as JSON."_qs,
+         {u"json"_qs}, runRecords},
+        {u"check"_qs, QString(),
+         u"Warn about values of the JSON form on standard input that the unit accepts but a ship should not carry."_qs,
+         {u"json"_qs}, runCheck},
+        {u"help"_qs, u"[COMMAND]"_qs, u"Show the tool's help or a command's."_qs, {}, runHelp},
+    };
+    return table;
+}
+
+} // namespace aisset::cli

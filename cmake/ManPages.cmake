@@ -1,0 +1,21 @@
+# Man pages built from each program's --help and --version with help2man, when
+# it is installed (scripts/deps.sh help2man); without it the build goes on
+# without them. The programs answer both without a display.
+include(GNUInstallDirs)
+find_program(HELP2MAN help2man)
+
+function(aisset_man_page target summary)
+  if(NOT HELP2MAN)
+    return()
+  endif()
+  set(page ${CMAKE_CURRENT_BINARY_DIR}/${target}.1)
+  add_custom_command(OUTPUT ${page}
+    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+            ${HELP2MAN} --no-info --no-discard-stderr --section=1 --name=${summary} --output=${page}
+            $<TARGET_FILE:${target}>
+    DEPENDS ${target}
+    COMMENT "Man page of ${target}"
+    VERBATIM)
+  add_custom_target(${target}_man ALL DEPENDS ${page})
+  install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endfunction()

@@ -1,0 +1,49 @@
+#include "FieldLimits.h"
+
+#include "CharacterChecks.h"
+#include "FieldTable.h"
+
+#include <QChar>
+#include <QList>
+
+namespace aisset {
+
+namespace {
+
+QString fromCodePoint(char32_t character) { return QString::fromUcs4(&character, 1); }
+
+bool isControl(char32_t character) { return QChar::category(character) == QChar::Other_Control; }
+
+} // namespace
+
+bool fitsSixBitAfterUpperCase(char32_t character)
+{
+    const QString text = fromCodePoint(character);
+    const QString upper = getUCase(text);
+    return !upper.isEmpty() && checkasc(upper) == upper;
+}
+
+bool isSixBitField(int slot)
+{
+    return slot == slot::callSign || slot == slot::shipName || slot == slot::vendorNumber;
+}
+
+std::optional<char32_t> firstCharacterFieldCannotHold(int slot, const QString &value)
+{
+    const bool sixBit = isSixBitField(slot);
+    for (const uint c : value.toUcs4())
+        if (isControl(c) || (sixBit && !fitsSixBitAfterUpperCase(c)))
+            return c;
+    return std::nullopt;
+}
+
+QString describeCharacter(char32_t character)
+{
+    const QString code = u"U+"_qs + QString::number(uint(character), 16).toUpper().rightJustified(4, u'0');
+    if (isControl(character) || QChar::category(character) == QChar::Other_NotAssigned ||
+        QChar::isSurrogate(character))
+        return code;
+    return QStringLiteral("\"%1\" (%2)").arg(fromCodePoint(character), code);
+}
+
+} // namespace aisset

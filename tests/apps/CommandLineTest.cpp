@@ -1,0 +1,121 @@
+// The command lines of the three programs: help and version without a display,
+// malformed options and option values refused with exit code 2.
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+// Runs a program with no display and no platform plugin named, as in a shell
+// over SSH: a program that created its window's application object would abort.
+Outcome runWithoutDisplay(const QString &program, const QStringList &args, const QString &home)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home);
+    env.insert(QStringLiteral("AISSET_PORT_16"), home + QStringLiteral("/no-such-device"));
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    p.closeWriteChannel();
+    EXPECT_TRUE(p.waitForFinished(20000)) << program.toStdString();
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+const QString kCli = QStringLiteral(AISSET_CLI_PATH);
+const QString kSim = QStringLiteral(AISSET_SIM_PATH);
+#ifdef AISSET_WINDOW_PATH
+const QString kWindow = QStringLiteral(AISSET_WINDOW_PATH);
+#else
+const QString kWindow;
+#endif
+
+struct Case {
+    const QString &program;
+    QStringList args;
+    int exitCode;
+    QString expectedOut; // a text standard output must contain
+    QString expectedErr; // a text standard error must contain
+};
+
+TEST(CommandLine, HelpVersionAndMalformedOptions)
+{
+    const QString version = QStringLiteral(AISSET_VERSION);
+    const Case cases[] = {
+        {kCli, {u"--version"_qs}, 0, u"aisset-cli "_qs + version, {}},
+        {kCli, {u"--help"_qs}, 0, u"Usage: aisset-cli [options] COMMAND"_qs, {}},
+        {kCli, {u"help"_qs}, 0, u"  records [show MMSI]"_qs, {}},
+        {kCli, {u"encode"_qs, u"--help"_qs}, 0, u"Usage: aisset-cli [options] encode ownship|system|factory"_qs, {}},
+        {kCli, {u"help"_qs, u"read"_qs}, 0, u"--timeout <S>"_qs, {}},
+        {kCli, {u"-h"_qs, u"write"_qs}, 0, u"--port <P>"_qs, {}},
+        {kCli, {}, 2, {}, u"no command given"_qs},
+        {kCli, {u"fly"_qs}, 2, {}, u"unknown command \"fly\""_qs},
+        {kCli, {u"help"_qs, u"fly"_qs}, 2, {}, u"unknown command \"fly\""_qs},
+        {kCli, {u"read"_qs, u"--bogus"_qs}, 2, {}, u"Unknown option 'bogus'.\nTry 'aisset-cli --help'"_qs},
+        {kCli, {u"encode"_qs, u"ownship"_qs, u"--port"_qs, u"3"_qs}, 2, {}, u"Unknown option 'port'"_qs},
+        {kCli, {u"read"_qs, u"--port"_qs}, 2, {}, u"Missing value after '--port'"_qs},
+        {kCli, {u"read"_qs, u"extra"_qs}, 2, {}, u"Try 'aisset-cli read --help'"_qs},
+        {kSim, {u"--version"_qs}, 0, u"aisset-sim "_qs + version, {}},
+        {kSim, {u"--help"_qs}, 0, u"--corrupt-reply"_qs, {}},
+        {kSim, {u"--bogus"_qs}, 2, {}, u"Unknown option 'bogus'"_qs},
+        {kSim, {u"--chunk"_qs, u"3"_qs}, 2, {}, u"--chunk takes 1 or 2"_qs},
+        {kWindow, {u"--version"_qs}, 0, u"aisset "_qs + version, {}},
+        {kWindow, {u"--help"_qs}, 0, u"Usage: aisset [options]"_qs, {}},
+        {kWindow, {u"--bogus"_qs}, 2, {}, u"Unknown option 'bogus'"_qs},
+        {kWindow, {u"-platform"_qs, u"offscreen"_qs, u"--bogus"_qs}, 2, {}, u"Unknown option 'bogus'"_qs},
+        {kWindow, {u"stray"_qs}, 2, {}, u"takes no arguments"_qs},
+    };
+    QTemporaryDir home;
+    for (const Case &c : cases) {
+        if (c.program.isEmpty())
+            continue; // the window is not built
+        const Outcome r = runWithoutDisplay(c.program, c.args, home.path());
+        const std::string what = (c.program.section(u'/', -1) + u' ' + c.args.join(u' ')).toStdString();
+        EXPECT_EQ(r.exitCode, c.exitCode) << what << "\n" << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(c.expectedOut)) << what << "\n" << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains(c.expectedErr)) << what << "\n" << r.err.toStdString();
+        if (c.exitCode == 0) {
+            EXPECT_TRUE(r.err.isEmpty()) << what << "\n" << r.err.toStdString();
+        }
+    }
+}
+
+// Option values no command can use end the tool before it touches a port; good
+// ones pass the checks and reach the port, which is missing here (exit code 3).
+TEST(CommandLine, PortAndTimeoutValues)
+{
+    const struct {
+        QStringList args;
+        int exitCode;
+    } cases[] = {
+        {{u"--timeout"_qs, u"nan"_qs}, 2},     {{u"--timeout"_qs, u"inf"_qs}, 2},
+        {{u"--timeout"_qs, u"1e308"_qs}, 2},   {{u"--timeout"_qs, u"0"_qs}, 2},
+        {{u"--timeout"_qs, u"-1"_qs}, 2},      {{u"--timeout"_qs, u"3600.5"_qs}, 2},
+        {{u"--timeout"_qs, u"5s"_qs}, 2},      {{u"--timeout"_qs, u""_qs}, 2},
+        {{u"--port"_qs, u"0"_qs}, 2},          {{u"--port"_qs, u""_qs}, 2},
+        {{u"--port"_qs, u" "_qs}, 2},          {{u"--port"_qs, u"17"_qs}, 2},
+        {{u"--port"_qs, u"-1"_qs}, 2},
+        {{u"--timeout"_qs, u"3600"_qs, u"--port"_qs, u"16"_qs}, 3},
+        {{u"--timeout"_qs, u"0.001"_qs, u"--port"_qs, u"/nonexistent/tty"_qs}, 3},
+    };
+    QTemporaryDir home;
+    for (const auto &c : cases) {
+        const Outcome r = runWithoutDisplay(kCli, QStringList{u"read"_qs} << c.args << u"--store"_qs << home.path(),
+                                        home.path());
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args.join(u' ').toStdString() << "\n" << r.err.toStdString();
+        if (c.exitCode == 2) {
+            EXPECT_TRUE(r.err.contains(c.args[0] + u" takes"_qs)) << r.err.toStdString();
+        }
+    }
+}
+
+} // namespace

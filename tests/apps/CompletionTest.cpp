@@ -1,0 +1,50 @@
+// The bash completion of aisset-cli, run in bash against the built tool: it
+// reads the commands, words and options from the tool's help.
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The completions bash offers for a command line whose last word is being typed.
+QStringList complete(const QString &line)
+{
+    const QString script = QStringLiteral(R"(source "$1"
+IFS=' ' read -r -a COMP_WORDS <<<"$2"
+[[ $2 == *' ' ]] && COMP_WORDS+=("")
+COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+_aisset_cli
+printf '%s\n' "${COMPREPLY[@]}")");
+    QProcess bash;
+    bash.start(QStringLiteral("bash"), {u"-c"_qs, script, u"bash"_qs, QStringLiteral(AISSET_COMPLETION_PATH),
+                                        QStringLiteral(AISSET_CLI_PATH) + u' ' + line});
+    EXPECT_TRUE(bash.waitForFinished(10000));
+    EXPECT_EQ(bash.exitCode(), 0) << bash.readAllStandardError().constData();
+    QStringList words = QString::fromUtf8(bash.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    words.sort();
+    return words;
+}
+
+TEST(Completion, CommandsWordsAndOptionsComeFromTheToolsHelp)
+{
+    const struct {
+        QString line;
+        QStringList expected; // sorted
+    } cases[] = {
+        {u"en"_qs, {u"encode"_qs}},
+        {u"re"_qs, {u"read"_qs, u"records"_qs}},
+        {u"--store /tmp re"_qs, {u"read"_qs, u"records"_qs}}, // an option's value is not the command
+        {u"encode "_qs, {u"factory"_qs, u"ownship"_qs, u"system"_qs}},
+        {u"records "_qs, {u"show"_qs}},
+        {u"help wr"_qs, {u"write"_qs}},
+        {u"read --t"_qs, {u"--timeout"_qs}},
+        {u"--port 3 read --j"_qs, {u"--json"_qs}},
+        {u"encode --p"_qs, {}}, // encode takes no port
+        {u"read --port 1"_qs, {u"1"_qs, u"10"_qs, u"11"_qs, u"12"_qs, u"13"_qs, u"14"_qs, u"15"_qs, u"16"_qs}},
+        {u"read --timeout "_qs, {}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(complete(c.line), c.expected) << c.line.toStdString();
+}
+
+} // namespace

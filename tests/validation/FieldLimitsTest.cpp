@@ -1,0 +1,49 @@
+#include "FieldLimits.h"
+#include "FieldTable.h"
+
+#include <gtest/gtest.h>
+
+using namespace aisset;
+
+namespace {
+
+TEST(FieldLimits, TheFirstCharacterAFieldCannotHold)
+{
+    const struct {
+        int slot;
+        QString value;
+        std::optional<char32_t> refused;
+    } cases[] = {
+        {slot::shipName, u"HAI XING 7"_qs, std::nullopt},
+        {slot::shipName, u"hai xing 7"_qs, std::nullopt}, // upper-cased by the builder
+        {slot::shipName, u"X\r\n$CVUIS,ZZ"_qs, U'\r'},
+        {slot::shipName, u"海星七号"_qs, U'海'},
+        {slot::shipName, u"AB"_qs + QChar(u'\0') + u"C"_qs, U'\0'},
+        {slot::shipName, u"A\U0001F6A2"_qs, U'\U0001F6A2'},
+        {slot::callSign, u"bxyz9"_qs, std::nullopt},
+        {slot::callSign, u"BX`Z"_qs, U'`'},
+        {slot::callSign, u"BX~Z"_qs, U'~'},
+        {slot::callSign, u"\uff22X"_qs, U'\uff22'}, // full-width B
+        {slot::callSign, u"caf\u00e9"_qs, U'\u00e9'},
+        {slot::vendorNumber, u"ab12"_qs, std::nullopt},
+        {slot::vendorNumber, u"AB{1"_qs, U'{'},
+        {slot::vendorNumber, u"编号"_qs, U'编'},
+        {slot::mmsi, u"4123\t45678"_qs, U'\t'},
+        {slot::draught, u"8.5\u0085"_qs, U'\u0085'}, // a C1 control
+        {slot::shipType, u"70\u001b[2J"_qs, U'\u001b'},
+        {slot::shipType, u"70(货船)"_qs, std::nullopt}, // only six-bit fields keep to the set
+        {slot::factoryDate, u"090817"_qs, std::nullopt},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(firstCharacterFieldCannotHold(c.slot, c.value), c.refused) << c.value.toStdString();
+}
+
+TEST(FieldLimits, ACharacterIsNamedReadably)
+{
+    EXPECT_EQ(describeCharacter(U'海'), u"\"海\" (U+6D77)"_qs);
+    EXPECT_EQ(describeCharacter(U'`'), u"\"`\" (U+0060)"_qs);
+    EXPECT_EQ(describeCharacter(U'\r'), u"U+000D"_qs);
+    EXPECT_EQ(describeCharacter(U'\U0001F6A2'), u"\"\U0001F6A2\" (U+1F6A2)"_qs);
+}
+
+} // namespace
