@@ -66,6 +66,6 @@ QString helpText(const CommandSpec *command);
 
 // Exit codes shared by every command. StoreError: the sentence was built (and
 // printed or sent), but its values could not be saved in the profile store.
-enum Exit : int { Success = 0, Refused = 1, UsageError = 2, LinkError = 3, StoreError = 5 };
+enum Exit : int { Success = 0, Refused = 1, UsageError = 2, LinkError = 3, Differs = 4, StoreError = 5 };
 
 } // namespace aisset::cli

@@ -34,6 +34,7 @@ const std::vector<OptionSpec> &optionTable()
         {{u"port"_qs}, u"P"_qs, u"The unit's port: a port number 1-16 (the window's Com1 ... Com16) or a device path; default 1."_qs},
         {{u"timeout"_qs}, u"S"_qs, u"Seconds to wait for the unit, more than 0 and at most 3600; default 5."_qs},
         {{u"store"_qs}, u"DIR"_qs, u"Use the profile store in the folder DIR instead of the user's."_qs},
+        {{u"verify"_qs}, {}, u"After the acknowledgement, read the unit back and compare every written field (exit 4 when the unit holds other values)."_qs},
     };
     return table;
 }
@@ -49,7 +50,7 @@ const std::vector<CommandSpec> &commandTable()
          {}, runDecode},
         {u"write"_qs, u"ownship|system|factory"_qs,
          u"Write the JSON form on standard input to the unit with the window's write and wait for the acknowledgement."_qs,
-         {u"port"_qs, u"timeout"_qs, u"json"_qs}, runWrite},
+         {u"port"_qs, u"timeout"_qs, u"verify"_qs, u"json"_qs}, runWrite},
         {u"read"_qs, QString(), u"Read the unit's parameters into the form and print it."_qs,
          {u"port"_qs, u"timeout"_qs, u"json"_qs}, runRead},
         {u"records"_qs, u"[show MMSI]"_qs, u"List the saved ships, or print one ship's stored keys as JSON."_qs,

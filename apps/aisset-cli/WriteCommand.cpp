@@ -1,6 +1,8 @@
 // aisset-cli write ownship|system|factory --port P: builds the group's sentence
 // from a JSON form on standard input (as encode does), writes it to the unit with
-// the window's write transaction and waits for the acknowledgement.
+// the window's write transaction and waits for the acknowledgement. With
+// --verify it then reads the unit back as the installer's edition of the window
+// does and compares what the unit holds with what was written.
 #include "Commands.h"
 
 #include "CliHost.h"
@@ -10,6 +12,7 @@
 #include "Normalise.h"
 #include "Output.h"
 #include "Waiting.h"
+#include "WriteVerifier.h"
 
 #include <QJsonArray>
 
@@ -24,6 +27,38 @@ int writeIndex(Group group)
     case Group::Factory: return 2;
     }
     return 0;
+}
+
+// Runs the read-back of the write just acknowledged; NoReply when the unit does
+// not answer within the timeout.
+WriteVerifier::Result verifyWrite(LinkSession &session, const Form &form, Host &host, qint64 timeoutMs)
+{
+    WriteVerifier verifier(session, form, host);
+    WriteVerifier::Result result;
+    EventWait done;
+    QObject::connect(&verifier, &WriteVerifier::finished, &verifier, [&](const WriteVerifier::Result &r) {
+        result = r;
+        done.finish();
+    });
+    if (verifier.start(int(timeoutMs)))
+        done.run(timeoutMs);
+    return result;
+}
+
+QJsonArray differencesJson(const QList<FieldDifference> &differences)
+{
+    QJsonArray out;
+    for (const FieldDifference &d : differences)
+        out.append(QJsonObject{{u"field"_qs, str(field(d.slot).name)}, {u"written"_qs, d.written}, {u"unit"_qs, d.unit}});
+    return out;
+}
+
+QString differencesText(const QList<FieldDifference> &differences)
+{
+    QString out = QStringLiteral("设备参数与写入不符\n");
+    for (const FieldDifference &d : differences)
+        out += QStringLiteral("%1: written \"%2\", unit \"%3\"\n").arg(str(field(d.slot).name), d.written, d.unit);
+    return out;
 }
 } // namespace
 
@@ -56,7 +91,12 @@ int runWrite(const CliArgs &args, CliContext &context)
         printError(host.messages.value(0) + u' ' + str(field(built.failedSlot).name));
         return Refused;
     }
-    acknowledgement.run(qint64(args.timeoutSeconds * 1000));
+    const qint64 timeoutMs = qint64(args.timeoutSeconds * 1000);
+    acknowledgement.run(timeoutMs);
+    const bool verifying = args.isSet(u"verify"_qs) && acknowledged;
+    const WriteVerifier::Result verification =
+        verifying ? verifyWrite(session, form, host, timeoutMs) : WriteVerifier::Result{};
+    using Outcome = WriteVerifier::Outcome;
 
     if (args.json) {
         QJsonObject out;
@@ -65,9 +105,17 @@ int runWrite(const CliArgs &args, CliContext &context)
         out.insert(u"connection"_qs, form.connectionStatus());
         out.insert(u"trace"_qs, QJsonArray::fromStringList(form.sentCommands()));
         out.insert(u"warnings"_qs, warningsJson(form, *group));
+        if (verifying) {
+            out.insert(u"verified"_qs, verification.outcome == Outcome::Agree);
+            out.insert(u"differences"_qs, differencesJson(verification.differences));
+        }
         printJson(out);
     } else if (acknowledged) {
         writeStdout((host.messages.last() + u'\n').toUtf8());
+        if (verification.outcome == Outcome::Agree)
+            writeStdout(QStringLiteral("校验通过\n").toUtf8());
+        else if (verification.outcome == Outcome::Differ)
+            writeStdout(differencesText(verification.differences).toUtf8());
     }
     if (!acknowledged) {
         printError(session.line().isOpen()
@@ -75,7 +123,11 @@ int runWrite(const CliArgs &args, CliContext &context)
                        : form.connectionStatus());
         return context.afterSaving(built, LinkError);
     }
-    return context.afterSaving(built, Success);
+    if (verifying && verification.outcome == Outcome::NoReply) {
+        printError(QStringLiteral("no reply to the read-back within %1 s").arg(args.timeoutSeconds));
+        return context.afterSaving(built, LinkError);
+    }
+    return context.afterSaving(built, verification.outcome == Outcome::Differ ? Differs : Success);
 }
 
 } // namespace aisset::cli

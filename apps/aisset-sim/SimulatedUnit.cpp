@@ -65,7 +65,7 @@ void SimulatedUnit::takeLine(const QByteArray &bytes)
     QString reply;
     if (address == u"CVRSE" && body.isEmpty())
         reply = parameters_.parameterLine(faults_.corruptReply);
-    else if (parameters_.apply(address, body))
+    else if (takeWrite(address, body))
         reply = faults_.zlout ? QStringLiteral("$ZLOUT\r\n") : QStringLiteral("!CVACK\r\n");
     if (reply.isEmpty()) {
         emit log(QStringLiteral("refused: unknown address or body of the wrong length"));
@@ -74,6 +74,18 @@ void SimulatedUnit::takeLine(const QByteArray &bytes)
     if (faults_.silent)
         return;
     answer(reply);
+}
+
+// A stale unit checks the write as usual but keeps its old values.
+bool SimulatedUnit::takeWrite(const QString &address, const QString &body)
+{
+    if (address != faults_.staleAddress)
+        return parameters_.apply(address, body);
+    UnitParameters discarded = parameters_;
+    const bool taken = discarded.apply(address, body);
+    if (taken)
+        emit log(QStringLiteral("stale: %1 acknowledged, old values kept").arg(address));
+    return taken;
 }
 
 void SimulatedUnit::answer(const QString &text)

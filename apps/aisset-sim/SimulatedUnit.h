@@ -19,6 +19,7 @@ struct Faults {
     bool garbage = false;      // a line of noise before every answer
     bool corruptReply = false; // a parameter line the decoding cannot fill
     int hangupAfter = -1;      // after this many answers, hang up inside the next one
+    QString staleAddress;      // writes to this address ("CVUIS", ...) are acknowledged but not kept
 };
 
 // The unit's side of the protocol. Received bytes are cut into lines at CR LF;
@@ -49,6 +50,7 @@ private:
     };
 
     void takeLine(const QByteArray &line);
+    bool takeWrite(const QString &address, const QString &body);
     void answer(const QString &text);
     void pump();
 

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QSocketNotifier>
 
 #include <chrono>
@@ -86,6 +87,9 @@ std::optional<int> parse(const QStringList &arguments, Settings &out)
     const QCommandLineOption hangup(QStringLiteral("hangup-after"),
                                     QStringLiteral("Hang up in the middle of the answer after N answers."),
                                     QStringLiteral("n"));
+    const QCommandLineOption stale(QStringLiteral("stale"),
+                                   QStringLiteral("Acknowledge writes of GROUP (ownship, system, factory) but keep the old values."),
+                                   QStringLiteral("group"));
     const QCommandLineOption pathFile(QStringLiteral("path-file"), QStringLiteral("Write the device path to a file."),
                                       QStringLiteral("file"));
     const QCommandLineOption link(QStringLiteral("link"), QStringLiteral("Create a symlink to the device."),
@@ -99,7 +103,7 @@ std::optional<int> parse(const QStringList &arguments, Settings &out)
                                     QStringLiteral("n"), QStringLiteral("0"));
     const QCommandLineOption logTimes(QStringLiteral("log-times"),
                                       QStringLiteral("Begin every log line with the monotonic clock in seconds."));
-    parser.addOptions({silent, delay, zlout, chunk, pause, garbage, corrupt, hangup, pathFile, link, quiet, baud,
+    parser.addOptions({silent, delay, zlout, chunk, pause, garbage, corrupt, hangup, pathFile, link, quiet, stale, baud,
                        stream, logTimes});
     if (const std::optional<int> done = options.parse(arguments))
         return done;
@@ -122,6 +126,15 @@ std::optional<int> parse(const QStringList &arguments, Settings &out)
         return options.usageError(QStringLiteral("--chunk takes 1 or 2"));
     if (parser.isSet(hangup) && !number(hangup, f.hangupAfter, 0, 1000000))
         return options.usageError(QStringLiteral("--hangup-after needs a number of answers"));
+    if (parser.isSet(stale)) {
+        static const QMap<QString, QString> kAddresses{
+            {QStringLiteral("ownship"), QStringLiteral("CVUIS")},
+            {QStringLiteral("system"), QStringLiteral("CVSYS")},
+            {QStringLiteral("factory"), QStringLiteral("CVEFS")}};
+        f.staleAddress = kAddresses.value(parser.value(stale));
+        if (f.staleAddress.isEmpty())
+            return options.usageError(QStringLiteral("--stale takes ownship, system or factory"));
+    }
     if (!number(baud, out.baud, 0, 4000000))
         return options.usageError(QStringLiteral("--baud needs bits a second"));
     if (!number(stream, out.stream, 0, 1000))

@@ -5,10 +5,13 @@
 #include <QEvent>
 #include <QObject>
 
+#include <chrono>
 #include <cstdio>
 
 // Measures the start: from the beginning of main to the first time the main
-// window is painted, printed in milliseconds; then the application ends.
+// window is painted, printed in milliseconds, with the monotonic clock of the
+// paint in seconds (a benchmark that launched the program reads the same
+// clock); then the application ends.
 class StartupClock : public QObject {
 public:
     StartupClock() { clock_.start(); }
@@ -20,8 +23,10 @@ protected:
     {
         if (event->type() == QEvent::Paint && !done_) {
             done_ = true;
-            std::printf("startup: %lld ms to the first paint of the window\n",
-                        static_cast<long long>(clock_.elapsed()));
+            const double paintedAt =
+                std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+            std::printf("startup: %lld ms to the first paint of the window; painted at %.6f s\n",
+                        static_cast<long long>(clock_.elapsed()), paintedAt);
             std::fflush(stdout);
             QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
         }

@@ -15,6 +15,7 @@ namespace {
 
 struct WindowOptions {
     bool measureStartup = false;
+    aisset::Edition edition = aisset::Edition::Simplified;
 };
 
 // Qt's own options of a windowed program, taken by QApplication; the parser
@@ -48,12 +49,17 @@ std::optional<int> parseOptions(int argc, char **argv, WindowOptions &out)
     const QCommandLineOption measure(QStringLiteral("measure-startup"),
                                      QStringLiteral("Print the time from start to the first painted window."));
     parser.addOption(measure);
+    const QCommandLineOption full(QStringLiteral("full"),
+                                  QStringLiteral("Start the installer's edition: read button, factory page, every menu, "
+                                                 "each write read back and compared."));
+    parser.addOption(full);
     allowQtOptions(parser);
     if (const std::optional<int> done = options.parse(aisset::argumentsOf(argc, argv)))
         return done;
     if (!parser.positionalArguments().isEmpty())
         return options.usageError(QStringLiteral("takes no arguments besides options"));
     out.measureStartup = parser.isSet(measure);
+    out.edition = parser.isSet(full) ? aisset::Edition::Full : aisset::Edition::Simplified;
     return std::nullopt;
 }
 
@@ -74,7 +80,8 @@ int main(int argc, char **argv)
     std::unique_ptr<aisset::ui::MainWindow> window;
     QString sysDir;
     const bool started = aisset::Main(platform, sysDir, [&] {
-        window = std::make_unique<aisset::ui::MainWindow>(store, sysDir);
+        window = std::make_unique<aisset::ui::MainWindow>(store, sysDir, aisset::LinkSession::Options{},
+                                                          options.edition);
         if (options.measureStartup)
             clock.watch(window.get());
         window->load();

@@ -31,6 +31,8 @@ qint64 armouredValue(const QString &hexCode)
 
 const std::array<StatusRun, 15> &statusRuns() { return kRuns; }
 
+QString armouredDigits(const QString &character) { return Allc(A10TO2(armouredValue(btoascT(character))), 6); }
+
 QString A6T8(Form &form, const QString &fourChars)
 {
     form.appendSentCommand(QStringLiteral("字符串: ") + fourChars);

@@ -17,6 +17,9 @@ class Form;
 // digits and moves every later run by one place.
 QString A6T8(Form &form, const QString &fourChars);
 
+// The six digits one status character gives in A6T8, without the trace.
+QString armouredDigits(const QString &character);
+
 // Where each packed setting lies in the unpacked digits (bit 1 is the first digit).
 struct StatusRun {
     int slot;

@@ -134,6 +134,12 @@ QChar sixBitChar(int v)
     return QChar(v < 32 ? 64 + v : v);
 }
 
+int sixBitValue(QChar c)
+{
+    const int code = c.unicode();
+    return (code >= 64 ? code - 64 : code) & 63;
+}
+
 QString a16All(const QString &hex)
 {
     if (hex.isEmpty())

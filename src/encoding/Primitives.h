@@ -29,6 +29,8 @@ QString AllBB(const QString &text, int width); // right-pad with blanks
 QString A8T6(const QString &sixBits);
 // The six-bit character for v (0-63): "@".."_" for 0-31, " ".."?" for 32-63.
 QChar sixBitChar(int v);
+// The value a six-bit character stands for, the inverse of sixBitChar.
+int sixBitValue(QChar c);
 
 // Checksum of a hex text: the exclusive or of the bytes it spells, as hex digits.
 QString a16All(const QString &hex);

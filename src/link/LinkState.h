@@ -8,7 +8,9 @@ namespace aisset {
 // what they look at while they wait. One instance lives as long as the session.
 struct LinkState {
     // The transaction the next acknowledgement or reply belongs to.
-    enum Pending : short { None = 0, OwnShipWrite = 1, SystemWrite = 2, FactoryWrite = 3, Read = 4 };
+    // Verify is the read-back after a write: its reply goes to the verification
+    // and the window's fields, logs and status stay as they are.
+    enum Pending : short { None = 0, OwnShipWrite = 1, SystemWrite = 2, FactoryWrite = 3, Read = 4, Verify = 5 };
 
     QString recvBuffer;   // received text not yet taken as a line
     int idleTicks = 0;    // poll ticks in a row that found no complete line
@@ -19,6 +21,7 @@ struct LinkState {
     bool retryingWrite = false; // a write is being repeated after the user asked for a retry
     QString readRequest;        // the open read's request, kept for sending it again
     int readRetries = 0;        // how often the open read's request has been sent again
+    QString sentWrite;          // the last write sentence sent, kept for its verification
 
     // The acknowledgement flag of a write (pendingGroup 1-3).
     bool &ackFlag(short group)

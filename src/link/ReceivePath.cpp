@@ -64,7 +64,8 @@ void ReceivePath::takeReceived()
         return;
     // A double-byte character split between two chunks is completed by the next.
     const QString text = text_.decode(bytes);
-    form_.appendReceiveLog(text);
+    if (!verifying())
+        form_.appendReceiveLog(text);
     QString &buffer = state_.recvBuffer;
     // A CR at the end of the buffer and an LF at the start of the chunk end a line too.
     const qsizetype searchFrom = std::max<qsizetype>(0, buffer.size() - 1);
@@ -144,12 +145,17 @@ void ReceivePath::handleLine(const QString &line)
     const ClassifiedLine classified = classifyLine(line);
     // A line that is neither (a position report of a talkative unit) leaves the
     // status alone, so "设置成功" stays readable.
-    if (classified.kind != ClassifiedLine::Ignored)
+    if (classified.kind != ClassifiedLine::Ignored && !verifying())
         form_.setTransactionStatus({});
     switch (classified.kind) {
     case ClassifiedLine::Acknowledgement: handleAcknowledgement(); break;
-    case ClassifiedLine::Reply: handleReply(classified.reply, true); break;
-    case ClassifiedLine::ShiftedReply: handleReply(classified.reply, false); break;
+    case ClassifiedLine::Reply:
+    case ClassifiedLine::ShiftedReply:
+        if (verifying())
+            handleVerifyReply(classified.reply);
+        else
+            handleReply(classified.reply, classified.kind == ClassifiedLine::Reply);
+        break;
     case ClassifiedLine::Ignored: break;
     }
 }
@@ -165,6 +171,25 @@ void ReceivePath::handleAcknowledgement()
     host_.showMessage(acknowledgementMessage(group));
     state_.pendingGroup = LinkState::None;
     emit acknowledged(group);
+}
+
+bool ReceivePath::verifying() const { return state_.pendingGroup == LinkState::Verify; }
+
+// The read's repeats without its logs and status: a reply the decoding cannot
+// fill is asked for again, twice at most; the verification stays open meanwhile.
+void ReceivePath::handleVerifyReply(const QString &reply)
+{
+    const int result = verifyDecoder_ ? verifyDecoder_(reply) : 1;
+    if (result == 1 && state_.readRetries < 2 && !state_.readRequest.isEmpty()) {
+        transmitter_.sendCommand(state_.readRequest);
+        ++state_.readRetries;
+        emit verifyReplyHandled(reply, result, false);
+        return;
+    }
+    state_.readRetries = 0;
+    state_.readRequest.clear();
+    state_.pendingGroup = LinkState::None;
+    emit verifyReplyHandled(reply, result, true);
 }
 
 void ReceivePath::handleReply(const QString &reply, bool counted)

@@ -34,6 +34,10 @@ public:
     ReceivePath(SerialLine &line, LinkState &state, Form &form, Host &host, Transmitter &transmitter,
                 ReplyDecoder decoder, QObject *parent = nullptr);
 
+    // Decodes the replies of a verification read (pendingGroup Verify) instead of
+    // the form's decoder; the form's fields, logs and status are left alone.
+    void setVerifyDecoder(ReplyDecoder decoder) { verifyDecoder_ = std::move(decoder); }
+
     // The receive event.
     void takeReceived();
     // One tick of the poll timer: every complete line, then the idle count.
@@ -49,6 +53,8 @@ signals:
     // A read reply went through the decoding (result 0 decoded, 1 failed);
     // readEnded is false when the request was sent again.
     void replyHandled(int result, bool readEnded);
+    // The same for a verification read, with the reply line as it came.
+    void verifyReplyHandled(const QString &reply, int result, bool readEnded);
 
 private:
     void dropCutLine();
@@ -58,6 +64,8 @@ private:
     void handleLine(const QString &line);
     void handleAcknowledgement();
     void handleReply(const QString &reply, bool counted);
+    void handleVerifyReply(const QString &reply);
+    bool verifying() const;
 
     SerialLine &line_;
     LinkState &state_;
@@ -65,6 +73,7 @@ private:
     Host &host_;
     Transmitter &transmitter_;
     ReplyDecoder decoder_;
+    ReplyDecoder verifyDecoder_;
     GbkStreamDecoder text_;
     QTimer timer_;
     bool handling_ = false;

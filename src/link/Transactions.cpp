@@ -85,6 +85,7 @@ void Transactions::write(int index)
             return end();
         }
         state_.pendingGroup = kind.pending;
+        state_.sentWrite = built.sentence;
         acknowledged = false;
         if (noRepeat_) {
             send(built.sentence, kind.pending);

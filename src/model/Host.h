@@ -17,8 +17,8 @@ public:
 
     // A message box with an OK button; returns when it is closed.
     virtual void showMessage(const QString &text, const QString &title) = 0;
-    // The same for an error the user has to act on; the window shows it with a
-    // warning icon.
+    // A message box with an OK button that warns (the window shows the warning
+    // icon); returns when it is closed.
     virtual void showWarning(const QString &text, const QString &title) { showMessage(text, title); }
     // A Yes/No question; false only for No.
     virtual bool askYesNo(const QString &text, const QString &title) = 0;

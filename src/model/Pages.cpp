@@ -17,6 +17,11 @@ constexpr int kNarrowing = 360;    // page 1, left column: fields lose this widt
 constexpr int kLabelShift = 360;   // page 1, right column: labels move left by this
 constexpr int kFieldShift = 450;   // page 1, right column: fields move left and grow by this
 constexpr int kHiddenButtonLeft = 6600;
+constexpr int kReadButton = 3;
+constexpr int kFactoryButton = 2;
+// The installer's edition shows the read button on pages 1 and 2 at the same
+// place, on the tab strip's row right of the tabs, where neither page has a field.
+constexpr Placement kReadButtonPlace{true, 9180, 30, 1800, 405};
 
 void showCaptions(Form &form, std::initializer_list<int> slotNumbers)
 {
@@ -50,10 +55,17 @@ void showButtonAt(WindowLayout &layout, int index, int left)
     layout.setButton(index, p);
 }
 
+void showReadButton(WindowLayout &layout)
+{
+    if (layout.isFullEdition())
+        layout.setButton(kReadButton, kReadButtonPlace);
+}
+
 void showOwnShipPage(Form &form, WindowLayout &layout, Host &host)
 {
     layout.setWindowHeight(WindowLayout::kPageHeight);
     showButtonAt(layout, 0, 8400);
+    showReadButton(layout);
     layout.showPicture(WindowLayout::image2, true);
     layout.setShipSizeLabelVisible(true);
     showCaptions(form, {0, 2, 3, 4, 5, 6});
@@ -98,34 +110,42 @@ void showOwnShipPage(Form &form, WindowLayout &layout, Host &host)
 
 bool inRightColumn(int s)
 {
-    static constexpr int kRight[] = {17, 18, 20, 21, 22, 29, 31};
+    static constexpr int kRight[] = {17, 18, 20, 21, 22, 29, 31, slot::factoryDate, slot::powerOnTime};
     return std::find(std::begin(kRight), std::end(kRight), s) != std::end(kRight);
 }
 
 bool isFactorySlot(int s) { return field(s).group == Group::Factory; }
 
+// The two main columns of pages 2 and 5: a right-column label moves to 4060 and
+// its field to 5500, 1835 wide; a left-column field to 1500, 2255 wide.
+void placeInPageTwoColumns(WindowLayout &layout, int s)
+{
+    Placement e = layout.edit(s);
+    if (inRightColumn(s)) {
+        Placement l = layout.label(s);
+        l.left = 4060;
+        layout.setLabel(s, l);
+        e.left = 5500;
+        e.width = 1835;
+    } else {
+        e.left = 1500;
+        e.width = 2255;
+    }
+    layout.setEdit(s, e);
+    layout.alignChoiceWithEdit(s);
+}
+
 void showSystemPage(Form &form, WindowLayout &layout, Host &host)
 {
     layout.setWindowHeight(WindowLayout::kPageHeight);
     layout.showButton(1, true);
+    showReadButton(layout);
     for (int s = 15; s <= 31; ++s) {
         if (isFactorySlot(s))
             continue;
         layout.showChoice(s, true);
         layout.showLabel(s, true);
-        Placement e = layout.edit(s);
-        if (inRightColumn(s)) {
-            Placement l = layout.label(s);
-            l.left = 4060;
-            layout.setLabel(s, l);
-            e.left = 5500;
-            e.width = 1835;
-        } else {
-            e.left = 1500;
-            e.width = 2255;
-        }
-        layout.setEdit(s, e);
-        layout.alignChoiceWithEdit(s);
+        placeInPageTwoColumns(layout, s);
     }
     for (int s : {13, 14, 32, 33, 34}) {
         Placement c = layout.choice(s);
@@ -143,6 +163,24 @@ void showSystemPage(Form &form, WindowLayout &layout, Host &host)
         host.moveFocus(FieldKind::Choice, slot::channel1);
 }
 
+// The factory page of the installer's edition: the four factory edit fields in
+// two rows of page 2's columns, in the order of their Enter walk, and the factory
+// write button where page 2 has its write button.
+void showFactoryPage(Form &form, WindowLayout &layout, Host &host)
+{
+    layout.setWindowHeight(WindowLayout::kPageHeight);
+    constexpr int kFactorySlots[] = {slot::vendorNumber, slot::factoryDate, slot::machineNumber, slot::powerOnTime};
+    for (int s : kFactorySlots) {
+        placeInPageTwoColumns(layout, s);
+        form.setCaption(s, str(field(s).caption));
+        layout.showLabel(s, true);
+        layout.showEdit(s, true);
+    }
+    showButtonAt(layout, kFactoryButton, 7980);
+    if (form.isEnabled())
+        host.moveFocus(FieldKind::Edit, slot::vendorNumber);
+}
+
 void showPicturePage(WindowLayout &layout, int picture)
 {
     layout.setWindowHeight(WindowLayout::kPictureHeight);
@@ -152,13 +190,14 @@ void showPicturePage(WindowLayout &layout, int picture)
 
 } // namespace
 
-const std::array<PageTab, 4> &pageTabs()
+const std::array<PageTab, 5> &pageTabs()
 {
-    static constexpr std::array<PageTab, 4> kTabs{{
+    static constexpr std::array<PageTab, 5> kTabs{{
         {u"本船资料设置", u"本船资料设置"},
         {u"系统设置", u"系统设置"},
         {u"key3", u"说明显示"},
         {u"key4", u"连接实图"},
+        {u"key5", u"出厂资料设置"},
     }};
     return kTabs;
 }
@@ -171,6 +210,10 @@ void ShowPage(Form &form, WindowLayout &layout, Host &host, int page)
     case 2: showSystemPage(form, layout, host); break;
     case 3: showPicturePage(layout, WindowLayout::Image4); break;
     case 4: showPicturePage(layout, WindowLayout::Image5); break;
+    case 5:
+        if (layout.isFullEdition())
+            showFactoryPage(form, layout, host);
+        break;
     default: break;
     }
 }
@@ -181,7 +224,8 @@ void Tab1_Click(Form &form, WindowLayout &layout, Host &host, int page)
     form.setEnabled(false);
     // Whether a page is on screen is read from its first field.
     const bool alreadyShown = (page == 1 && layout.edit(slot::mmsi).visible)
-                              || (page == 2 && layout.choice(slot::channel1).visible);
+                              || (page == 2 && layout.choice(slot::channel1).visible)
+                              || (page == 5 && layout.edit(slot::vendorNumber).visible);
     if (alreadyShown) {
         form.setEnabled(true);
         return;
@@ -192,6 +236,8 @@ void Tab1_Click(Form &form, WindowLayout &layout, Host &host, int page)
         host.moveFocus(FieldKind::Edit, slot::mmsi);
     else if (page == 2)
         host.moveFocus(FieldKind::Choice, slot::channel1);
+    else if (page == 5)
+        host.moveFocus(FieldKind::Edit, slot::vendorNumber);
 }
 
 } // namespace aisset

@@ -21,8 +21,8 @@ struct DesignRow {
     int top; // design field top
 };
 
-// Every slot's design place. Pages 1 and 2 share the two main columns, each slot
-// standing on one page only; the factory slots are never shown.
+// Every slot's design place. Pages 1, 2 and 5 share the two main columns, each
+// slot standing on one page only.
 constexpr DesignRow kDesign[] = {
     // page 1
     {slot::mmsi, &kLeft, 720},        {slot::shipName, &kRight, 720},
@@ -42,9 +42,9 @@ constexpr DesignRow kDesign[] = {
     {slot::gpsOutput, &kThird, 960},       {slot::customMessage, &kThird, 1680},
     {slot::autoVhfOff, &kThird, 2400},     {slot::channel1, &kThird, 3120},
     {slot::channel2, &kThird, 3840},
-    // never shown
-    {slot::vendorNumber, &kLeft, 4920},    {slot::factoryDate, &kRight, 4920},
-    {slot::machineNumber, &kLeft, 5520},   {slot::powerOnTime, &kRight, 5520},
+    // page 5, the installer's edition only
+    {slot::vendorNumber, &kLeft, 720},     {slot::factoryDate, &kRight, 720},
+    {slot::machineNumber, &kLeft, 1320},   {slot::powerOnTime, &kRight, 1320},
 };
 static_assert(std::size(kDesign) == kSlotCount);
 
@@ -54,7 +54,7 @@ constexpr int kButtonLeft = 6600;
 
 } // namespace
 
-WindowLayout::WindowLayout(QObject *parent) : QObject(parent)
+WindowLayout::WindowLayout(Edition edition, QObject *parent) : QObject(parent), edition_(edition)
 {
     for (const DesignRow &row : kDesign) {
         const auto i = std::size_t(row.slot);

@@ -20,6 +20,12 @@ struct Placement {
     bool operator==(const Placement &) const = default;
 };
 
+// Which window runs: the simplified edition shows the own-ship and system pages
+// with their write buttons and the menu "档案调用" only; the installer's edition
+// adds the read button, the factory page (page 5) and the menus "窗口调整" and
+// "加载模板". Both run the same procedures.
+enum class Edition { Simplified, Full };
+
 // The main window's arrangement as the page procedures see it: the selected
 // page, the window height, and per element its visibility and position. The Qt
 // window draws it; the procedures and the tests only read and write this.
@@ -54,7 +60,12 @@ public:
 
     // Starts with the window's design: every element hidden at its design place.
     // Choice lists have none until the window's load puts them on their edit fields.
-    explicit WindowLayout(QObject *parent = nullptr);
+    explicit WindowLayout(Edition edition = Edition::Simplified, QObject *parent = nullptr);
+
+    Edition edition() const { return edition_; }
+    bool isFullEdition() const { return edition_ == Edition::Full; }
+    // The tabs of the edition: four, or five with the factory page.
+    int pageCount() const { return isFullEdition() ? 5 : 4; }
 
     int selectedPage() const { return page_; }
     void setSelectedPage(int page);
@@ -102,6 +113,7 @@ private:
     template <typename T>
     void update(T &member, const T &value, Element element, int index);
 
+    Edition edition_;
     int page_ = 1;
     int height_ = kPageHeight;
     int top_ = 0;

@@ -10,14 +10,40 @@ namespace aisset {
 
 MainCore::MainCore(Host &host, Services services)
     : host_(host), store_(services.store), settings_(store_), records_(store_), profileRecords_(store_),
-      link_(form_, host, settings_,
+      layout_(services.edition), link_(form_, host, settings_,
             [this](const QString &line) { return FP(form_, host_, line); },
             LinkSession::standardBuilder(form_, host, &records_), std::move(services.link)),
       rules_(form_, layout_, host,
              {[this](int index) { writeButtonClicked(index); }, [this] { ShowShipSize(form_); }}),
       recordsDialog_(profileRecords_, services.sysDir),
-      menu_(form_, layout_, link_.transactions(), profileRecords_, services.sysDir)
+      menu_(form_, layout_, link_.transactions(), profileRecords_, services.sysDir),
+      verifier_(link_, form_, host)
 {
+    // The installer's edition reads every acknowledged write back once its
+    // success box is closed; the window keeps what the installer typed, so a
+    // write that did not take is repeated with one press.
+    if (layout_.isFullEdition()) {
+        QObject::connect(&link_.receivePath(), &ReceivePath::acknowledged, &verifier_,
+                         [this] { verifier_.start(kVerifyTimeoutMs); });
+        QObject::connect(&verifier_, &WriteVerifier::finished, &verifier_,
+                         [this](const WriteVerifier::Result &result) { showVerification(result); });
+    }
+}
+
+void MainCore::showVerification(const WriteVerifier::Result &result)
+{
+    switch (result.outcome) {
+    case WriteVerifier::Outcome::Agree:
+        form_.setTransactionStatus(QStringLiteral("校验通过"));
+        break;
+    case WriteVerifier::Outcome::Differ:
+        form_.setTransactionStatus(QStringLiteral("设备参数与写入不符"));
+        host_.showWarning(WriteVerifier::describe(result.differences));
+        break;
+    case WriteVerifier::Outcome::NoReply:
+        form_.setTransactionStatus(QStringLiteral("校验未完成:设备无应答"));
+        break;
+    }
 }
 
 // Every choice list starts on its edit field's place; the pages move it along
@@ -34,7 +60,7 @@ void MainCore::placeChoiceLists()
     }
 }
 
-void MainCore::formLoad(const std::function<void()> &showWindow)
+void MainCore::formLoad(const std::function<void()> &showWindow, const AfterFirstPaint &afterFirstPaint)
 {
     LinkState &state = link_.state();
     state.idleTicks = 0;
@@ -45,7 +71,11 @@ void MainCore::formLoad(const std::function<void()> &showWindow)
         layout_.showConsoleFrame(f, false);
     placeChoiceLists();
     state.pendingGroup = LinkState::None;
-    link_.ports().openAtStartup();
+    const auto openPort = [this] { link_.ports().openAtStartup(); };
+    if (afterFirstPaint)
+        afterFirstPaint(openPort);
+    else
+        openPort();
     applyStartState(form_);
     ShowPage(form_, layout_, host_, 1);
     if (showWindow)

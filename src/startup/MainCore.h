@@ -9,6 +9,7 @@
 #include "StoreSettings.h"
 #include "WindowLayout.h"
 #include "WindowMenu.h"
+#include "WriteVerifier.h"
 
 #include <functional>
 
@@ -27,6 +28,7 @@ public:
         ProfileStore &store;       // the port choice and the ship records
         LinkSession::Options link; // the serial line (a real port when empty)
         QString sysDir = {};       // SysDir, where the skin files are
+        Edition edition = Edition::Simplified;
     };
 
     MainCore(Host &host, Services services);
@@ -38,12 +40,22 @@ public:
     ProfileStore &store() { return store_; }
     WindowMenu &menu() { return menu_; }
     RecordsDialog &recordsDialog() { return recordsDialog_; }
+    WriteVerifier &verifier() { return verifier_; }
+
+    // How long the installer's edition waits for the unit's answer to the
+    // read-back after a write.
+    static constexpr int kVerifyTimeoutMs = 3000;
+
+    // Runs a step of the load sequence once the window has been painted.
+    using AfterFirstPaint = std::function<void(std::function<void()> step)>;
 
     // The window's load sequence: link state reset, tabs, port opened, every
     // choice list on its start entry, page 1 laid out with its masks, then the
     // window shown (showWindow; without one the form is only marked visible) and
-    // the focus put into the MMSI field.
-    void formLoad(const std::function<void()> &showWindow = {});
+    // the focus put into the MMSI field. With afterFirstPaint the port opens once
+    // the window has been painted instead: finding the serial devices takes
+    // longer than drawing the window, and the user sees the window sooner.
+    void formLoad(const std::function<void()> &showWindow = {}, const AfterFirstPaint &afterFirstPaint = {});
 
     // Events of the window's controls.
     void tabClicked(int page);        // Tab1_Click
@@ -61,6 +73,7 @@ public:
 private:
     void placeChoiceLists();
     void loadRecord(void (RecordsDialog::*load)(Form &, Host &));
+    void showVerification(const WriteVerifier::Result &result);
 
     Host &host_;
     ProfileStore &store_;
@@ -73,6 +86,7 @@ private:
     EntryRules rules_;
     RecordsDialog recordsDialog_;
     WindowMenu menu_;
+    WriteVerifier verifier_;
 };
 
 } // namespace aisset

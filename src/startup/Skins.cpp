@@ -1,6 +1,7 @@
 #include "Skins.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace aisset {
 
@@ -26,6 +27,21 @@ QString localSkinPath(const QString &path)
     local.replace(u'\\', u'/');
     return QDir::cleanPath(local);
 #endif
+}
+
+QString findSkinFile(const QString &path)
+{
+    const QString local = localSkinPath(path);
+    if (local.isEmpty())
+        return {};
+    const QFileInfo exact(local);
+    if (exact.isFile())
+        return local;
+    const QDir folder = exact.dir();
+    for (const QString &name : folder.entryList(QDir::Files))
+        if (name.compare(exact.fileName(), Qt::CaseInsensitive) == 0)
+            return folder.filePath(name);
+    return {};
 }
 
 } // namespace aisset

@@ -19,4 +19,9 @@ QString startSkinPath(const QString &skinDir);
 // "\" is no separator it becomes "/", and doubled separators collapse.
 QString localSkinPath(const QString &path);
 
+// The skin file a path names, as a local path, found whatever the case of its
+// name (the menu says "Green.skn" where the deployed file is "green.skn");
+// empty when there is no such file.
+QString findSkinFile(const QString &path);
+
 } // namespace aisset

@@ -10,7 +10,7 @@ namespace aisset {
 
 namespace {
 
-enum Menu : int { Tools = 0, Records = 1, Skins = 2 };
+using enum WindowMenu::Menu;
 
 std::array<WindowMenu::Entry, WindowMenu::kItemCount> makeEntries()
 {
@@ -52,6 +52,18 @@ WindowMenu::WindowMenu(Form &form, WindowLayout &layout, Transactions &transacti
       skinDir_(std::move(skinDir))
 {
     checked_[StandardWindow] = true;
+}
+
+bool WindowMenu::isMenuShown(int menu) const
+{
+    return topMenus().at(std::size_t(menu)).shown || layout_.isFullEdition();
+}
+
+bool WindowMenu::isEnabled(int item) const
+{
+    if (!layout_.isFullEdition() || item < SkinFirst || item >= kItemCount)
+        return true;
+    return !findSkinFile(skinDir_ + entry(item).caption).isEmpty();
 }
 
 bool WindowMenu::isChecked(int item) const

@@ -15,8 +15,9 @@ class WindowLayout;
 
 // The main window's menu bar without the window: the menus "窗口调整",
 // "档案调用" and "加载模板" with their entries and check marks, and what the
-// entries of the two hidden menus do (window modes, status labels, skins). Only
-// "档案调用" is shown; the hidden entries still exist and can be triggered.
+// entries of "窗口调整" and "加载模板" do (window modes, status labels, skins).
+// The simplified edition shows only "档案调用"; its hidden entries still exist
+// and can be triggered. The installer's edition shows all three.
 class WindowMenu : public QObject {
     Q_OBJECT
 public:
@@ -33,6 +34,9 @@ public:
         kItemCount = SkinFirst + kSkinCount,
     };
 
+    // The top menus in menu-bar order.
+    enum Menu : int { Tools = 0, Records = 1, Skins = 2 };
+
     struct TopMenu {
         QString name;
         QString caption;
@@ -46,6 +50,14 @@ public:
     };
     static const std::array<TopMenu, 3> &topMenus();
     static const Entry &entry(int item);
+
+    // Whether a top menu is on the menu bar: "档案调用" always, the other two in
+    // the installer's edition (the edition of the window layout).
+    bool isMenuShown(int menu) const;
+    // Whether an entry can be chosen. In the installer's edition a skin entry
+    // whose file is not in the skin folder cannot; in the simplified edition the
+    // hidden entries stay as they are.
+    bool isEnabled(int item) const;
 
     // skinDir is the folder the skin files are looked up in (SysDir).
     WindowMenu(Form &form, WindowLayout &layout, Transactions &transactions, ProfileRecords &records,

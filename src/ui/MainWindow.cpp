@@ -2,6 +2,7 @@
 
 #include "ChoiceBox.h"
 #include "ConsoleWidgets.h"
+#include "FirstPaint.h"
 #include "MaskedEdit.h"
 #include "MenuActions.h"
 #include "PageWidgets.h"
@@ -31,7 +32,9 @@ namespace aisset::ui {
 
 namespace {
 
-const QString kTitle = QStringLiteral("CorvelAIS船舶避碰系统(参数设置)(简)");
+// The simplified edition says so in its title.
+const QString kFullTitle = QStringLiteral("CorvelAIS船舶避碰系统(参数设置)");
+const QString kSimplifiedMark = QStringLiteral("(简)");
 
 // The window heights of the layout count the title bar and the frame; the Qt
 // window's own height starts below them.
@@ -43,13 +46,18 @@ constexpr int kStatusLabelOffset = 100; // below the status bar's top
 
 } // namespace
 
-MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::Options link, QWidget *parent)
-    : QMainWindow(parent), core_(*this, {store, std::move(link), sysDir}), twips_(Twips::forScreen())
+MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::Options link, Edition edition,
+                       QWidget *parent)
+    : QMainWindow(parent), core_(*this, {store, std::move(link), sysDir, edition}), twips_(Twips::forScreen())
 {
     initUiResources();
     setObjectName(QStringLiteral("main1"));
-    setWindowTitle(kTitle);
+    setWindowTitle(edition == Edition::Full ? kFullTitle : kFullTitle + kSimplifiedMark);
     setWindowIcon(QIcon(QStringLiteral(":/aisset.svg")));
+    // The start skin before any child exists: a child made under a styled window
+    // takes the style as it is made, while styling a finished window restyles
+    // every child again (and has every choice list build its popup for it).
+    (void)applySkin(*this, core_.menu().startSkin());
 
     auto *area = new QWidget(this);
     area->setObjectName(QStringLiteral("PageArea"));
@@ -71,7 +79,8 @@ void MainWindow::createTabs(QWidget *area)
 {
     tabs_ = new QTabWidget(area);
     tabs_->setObjectName(QStringLiteral("Tab1"));
-    for (const PageTab &tab : pageTabs()) {
+    for (int page = 0; page < core_.layout().pageCount(); ++page) {
+        const PageTab &tab = pageTabs().at(std::size_t(page));
         const int index = tabs_->addTab(new QWidget, QString::fromUtf16(tab.caption));
         tabs_->tabBar()->setTabData(index, QString::fromUtf16(tab.key));
     }
@@ -241,8 +250,8 @@ void MainWindow::followEnabledState(bool enabled)
 
 void MainWindow::load()
 {
-    (void)applySkin(*this, core_.menu().startSkin());
-    core_.formLoad([this] { show(); });
+    core_.formLoad([this] { show(); },
+                   [this](std::function<void()> step) { runAfterFirstPaint(*this, std::move(step)); });
 }
 
 void MainWindow::showMessage(const QString &text, const QString &title)
@@ -255,9 +264,9 @@ void MainWindow::showWarning(const QString &text, const QString &title)
     showBox(QMessageBox::Warning, text, title);
 }
 
-void MainWindow::showBox(int icon, const QString &text, const QString &title)
+void MainWindow::showBox(QMessageBox::Icon icon, const QString &text, const QString &title)
 {
-    QMessageBox box(QMessageBox::Icon(icon), title, text, QMessageBox::Ok, this);
+    QMessageBox box(icon, title, text, QMessageBox::Ok, this);
     box.setEnabled(true); // a running procedure may hold the window disabled
     box.exec();
 }

@@ -6,6 +6,7 @@
 #include "Twips.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 
 #include <functional>
@@ -38,7 +39,7 @@ class MainWindow : public QMainWindow, public Host {
 public:
     // sysDir is the folder the skins are read from (SysDir, with its separator).
     MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::Options link = {},
-               QWidget *parent = nullptr);
+               Edition edition = Edition::Simplified, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     MainCore &core() { return core_; }
@@ -77,7 +78,7 @@ private:
     int screenHeightTwips() const;
     void showStatus();
     void followEnabledState(bool enabled);
-    void showBox(int icon, const QString &text, const QString &title);
+    void showBox(QMessageBox::Icon icon, const QString &text, const QString &title);
 
     MainCore core_;
     Twips twips_;

@@ -12,13 +12,19 @@ MenuActions::MenuActions(WindowMenu &menu, QMenuBar &bar, std::function<void()> 
         const WindowMenu::TopMenu &top = WindowMenu::topMenus()[m];
         menus[m] = bar.addMenu(top.caption);
         menus[m]->setObjectName(top.name);
-        menus[m]->menuAction()->setVisible(top.shown);
+        menus[m]->menuAction()->setVisible(menu.isMenuShown(int(m)));
     }
+    // A skin file may come or go while the window runs.
+    QObject::connect(menus[WindowMenu::Skins], &QMenu::aboutToShow, &lifetime_, [this] {
+        for (int item = WindowMenu::SkinFirst; item < WindowMenu::kItemCount; ++item)
+            actions_.at(std::size_t(item))->setEnabled(menu_.isEnabled(item));
+    });
     for (int item = 0; item < WindowMenu::kItemCount; ++item) {
         const WindowMenu::Entry &entry = WindowMenu::entry(item);
         QAction *action = menus.at(std::size_t(entry.menu))->addAction(entry.caption);
         action->setObjectName(entry.name);
         action->setCheckable(entry.checkable);
+        action->setEnabled(menu.isEnabled(item));
         actions_[std::size_t(item)] = action;
         showChecked(item);
         if (item == WindowMenu::LoadShip) {

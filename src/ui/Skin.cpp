@@ -13,7 +13,7 @@ bool applySkin(QWidget &window, const QString &path)
         window.setStyleSheet(QString());
         return true;
     }
-    QFile file(localSkinPath(path));
+    QFile file(findSkinFile(path));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
     window.setStyleSheet(QString::fromUtf8(file.readAll()));

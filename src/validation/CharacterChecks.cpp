@@ -1,5 +1,7 @@
 #include "CharacterChecks.h"
 
+#include "FieldTable.h"
+
 namespace aisset {
 
 QString checkasc(const QString &text)
@@ -11,6 +13,8 @@ QString checkasc(const QString &text)
             out.append(c);
     return out;
 }
+
+bool takesSixBitOnly(int s) { return s == slot::callSign || s == slot::shipName || s == slot::vendorNumber; }
 
 QString getUCase(const QString &text)
 {

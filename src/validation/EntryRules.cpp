@@ -32,6 +32,13 @@ constexpr EnterStep kEditWalk[] = {
     {slot::antennaC, Edit, slot::antennaD},   {slot::antennaD, Choice, slot::epfdType},
 };
 
+// The factory page, in the installer's edition only.
+constexpr EnterStep kFactoryWalk[] = {
+    {slot::vendorNumber, Edit, slot::factoryDate},
+    {slot::factoryDate, Edit, slot::machineNumber},
+    {slot::machineNumber, Edit, slot::powerOnTime},
+};
+
 constexpr EnterStep kChoiceWalk[] = {
     {slot::shipType, Edit, slot::draught},
     {slot::channel1, Choice, slot::channel2},
@@ -54,7 +61,21 @@ struct WriteOnEnter {
     int from;
     int button;
 };
-constexpr WriteOnEnter kWriteOnEnter[] = {{slot::epfdType, 0}, {slot::alarm16, 1}};
+constexpr WriteOnEnter kChoiceWriteOnEnter[] = {{slot::epfdType, 0}, {slot::alarm16, 1}};
+constexpr WriteOnEnter kEditWriteOnEnter[] = {{slot::powerOnTime, 2}};
+
+// The write button that Enter on a page's last field stands for, or -1.
+template <std::size_t N>
+int writeButtonOnEnter(const WriteOnEnter (&steps)[N], int from)
+{
+    for (const WriteOnEnter &w : steps)
+        if (w.from == from)
+            return w.button;
+    return -1;
+}
+
+constexpr int kOwnShipPage = 1;
+constexpr int kFactoryPage = 5;
 
 template <std::size_t N>
 bool walk(const EnterStep (&steps)[N], int from, Host &host)
@@ -99,24 +120,26 @@ void EntryRules::Combo1_GotFocus(int slot)
 
 void EntryRules::text1_KeyDown(int slot, int key)
 {
-    if (key == kKeyEnter)
-        walk(kEditWalk, slot, host_);
-    else if (key == kKeyDecimal && slot == slot::draught)
+    if (key == kKeyEnter) {
+        if (walk(kEditWalk, slot, host_) || !layout_.isFullEdition())
+            return;
+        if (!walk(kFactoryWalk, slot, host_))
+            startWriteIfShown(writeButtonOnEnter(kEditWriteOnEnter, slot));
+    } else if (key == kKeyDecimal && slot == slot::draught) {
         decimalKeyInDraught();
+    }
 }
 
 void EntryRules::Combo1_KeyDown(int slot, int key)
 {
     if (key != kKeyEnter || walk(kChoiceWalk, slot, host_))
         return;
-    for (const WriteOnEnter &w : kWriteOnEnter)
-        if (w.from == slot)
-            startWriteIfShown(w.button);
+    startWriteIfShown(writeButtonOnEnter(kChoiceWriteOnEnter, slot));
 }
 
 void EntryRules::startWriteIfShown(int button)
 {
-    if (layout_.button(button).visible && hooks_.startWrite)
+    if (button >= 0 && layout_.button(button).visible && hooks_.startWrite)
         hooks_.startWrite(button);
 }
 
@@ -148,15 +171,16 @@ void EntryRules::text1_LostFocus(int slot)
         return;
     (void)form_.setEditText(slot, getUCase(form_.editText(slot)));
     form_.setMirror(slot, ccg(form_.editText(slot)));
-    if (layout_.selectedPage() != 1)
+    const int page = layout_.selectedPage();
+    if (takesSixBitOnly(slot) && (page == kOwnShipPage || page == kFactoryPage)) {
+        filterSixBit(slot);
+        return;
+    }
+    if (page != kOwnShipPage)
         return;
 
     const QString v = form_.mirror(slot);
     switch (slot) {
-    case slot::callSign:
-    case slot::shipName:
-        filterSixBit(slot);
-        break;
     case slot::draught:
         // An untouched draught ("__._米", clean "."), or one of prompts only, holds
         // no number: it stays untouched, and the write refuses it.
@@ -183,7 +207,7 @@ void EntryRules::text1_LostFocus(int slot)
     }
 }
 
-// Keeps only six-bit characters in the call sign or ship name, with the window
+// Keeps only six-bit characters in the call sign, ship name or vendor number, with the window
 // held disabled meanwhile. The field puts a shortened text back into its full
 // mask, so whether anything was dropped is read from the filtered text.
 void EntryRules::filterSixBit(int slot)

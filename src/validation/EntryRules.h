@@ -22,7 +22,7 @@ constexpr int kKeyDecimal = 110; // the decimal-point key of the numeric keypad
 class EntryRules {
 public:
     struct Hooks {
-        // Starts the write transaction of a write button (0 own-ship, 1 system).
+        // Starts the write transaction of a write button (0 own-ship, 1 system, 2 factory).
         std::function<void(int index)> startWrite;
         // Refreshes the ship-size display from the antenna fields.
         std::function<void()> showShipSize;
@@ -42,6 +42,7 @@ private:
     void rewrite(int slot, const QString &text);
     void limitWholeMetres(int slot, const QString &clean, double limit);
     void startWriteIfShown(int button);
+
 
     Form &form_;
     const WindowLayout &layout_;

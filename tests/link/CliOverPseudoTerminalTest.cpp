@@ -127,6 +127,58 @@ TEST(CliOverPty, NoAnswerOrNoPortExitsWithThree)
     EXPECT_TRUE(missing.err.startsWith(u"通讯口1  无效"_qs)) << missing.err.toStdString();
 }
 
+// The read-back after the write: the unit holds what was written (0), keeps its
+// old values (4, each difference named), or acknowledges and then goes away
+// before it answers the read (3).
+TEST(CliOverPty, VerifyReadsTheUnitBackAndComparesEveryWrittenField)
+{
+    struct Case {
+        QStringList faults;
+        int exitCode;
+        bool verified;
+    };
+    const Case cases[] = {
+        {{}, 0, true},
+        {{u"--stale"_qs, u"ownship"_qs}, 4, false},
+        {{u"--hangup-after"_qs, u"1"_qs}, 3, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.faults.join(u' ').toStdString());
+        aisset::test::VirtualUnit unit(c.faults);
+        ASSERT_FALSE(unit.path().isEmpty());
+        const CliRun run = cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path(), u"--verify"_qs, u"--json"_qs,
+                                u"--timeout"_qs, u"2"_qs},
+                               kOwnShip);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
+        const QJsonObject json = run.json();
+        EXPECT_TRUE(json.value(u"acknowledged"_qs).toBool());
+        EXPECT_EQ(json.value(u"verified"_qs).toBool(), c.verified);
+        EXPECT_EQ(json.value(u"differences"_qs).toArray().isEmpty(), c.exitCode != 4);
+    }
+}
+
+TEST(CliOverPty, AVerifiedWriteToAStaleUnitNamesEachDifference)
+{
+    aisset::test::VirtualUnit unit({u"--stale"_qs, u"ownship"_qs});
+    ASSERT_FALSE(unit.path().isEmpty());
+    const CliRun json = cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path(), u"--verify"_qs, u"--json"_qs}, kOwnShip);
+    ASSERT_EQ(json.exitCode, 4) << json.err.toStdString();
+    // The unit still holds its blank ship of type 90 with a GPS source.
+    QStringList written;
+    for (const QJsonValue &d : json.json().value(u"differences"_qs).toArray())
+        written << d[u"field"_qs].toString() + u'=' + d[u"written"_qs].toString() + u'/' + d[u"unit"_qs].toString();
+    EXPECT_EQ(written, (QStringList{u"crewCount=0025/0000"_qs, u"callSign=BXYZ9  /       "_qs,
+                                    u"shipType=70/90"_qs, u"draught=085/000"_qs, u"mmsi=412345678/000000000"_qs,
+                                    u"shipName=HAI XING 7          /                    "_qs,
+                                    u"antennaA=100/000"_qs, u"antennaB=020/000"_qs, u"antennaC=05/00"_qs,
+                                    u"antennaD=07/00"_qs}));
+
+    const CliRun text = cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path(), u"--verify"_qs}, kOwnShip);
+    EXPECT_EQ(text.exitCode, 4);
+    EXPECT_TRUE(text.out.startsWith(u"本船资料设置成功\n设备参数与写入不符\n"_qs)) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains(u"mmsi: written \"412345678\", unit \"000000000\""_qs)) << text.out.toStdString();
+}
+
 TEST(CliOverPty, AnUndecodableReplyEndsTheReadWithOne)
 {
     aisset::test::VirtualUnit unit({u"--corrupt-reply"_qs});

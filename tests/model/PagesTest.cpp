@@ -8,6 +8,7 @@
 
 #include <map>
 #include <set>
+#include <tuple>
 #include <vector>
 
 using namespace aisset;
@@ -38,6 +39,8 @@ struct ChangeCount {
 // A fresh window before the start laid page 1 out: no masks yet, every
 // field at its design place.
 struct Window {
+    explicit Window(Edition edition = Edition::Simplified) : layout(edition) {}
+
     Form form;
     WindowLayout layout;
     FocusLog host;
@@ -164,6 +167,70 @@ TEST(ShowPage, HiddenButtonsAndFactoryFieldsStayHiddenOnEveryPage)
             EXPECT_FALSE(w.layout.label(s).visible) << page << " " << s;
         }
     }
+}
+
+TEST(ShowPage, TheInstallersEditionAddsTheReadButtonAndTheFactoryPage)
+{
+    const std::set<int> factory{slot::vendorNumber, slot::factoryDate, slot::machineNumber, slot::powerOnTime};
+    struct Case {
+        Edition edition;
+        int page;
+        std::set<int> buttons;
+        std::set<int> edits;
+    };
+    const Case cases[] = {
+        {Edition::Full, 1, {0, 3}, {0, 2, 4, 5, 6, 7, 8, 9, 10, 11}},
+        {Edition::Full, 2, {1, 3}, {}},
+        {Edition::Full, 3, {}, {}},
+        {Edition::Full, 5, {2}, factory},
+        {Edition::Simplified, 5, {}, {}}, // the simplified edition has no page 5
+    };
+    Window full(Edition::Full);
+    Window simplified;
+    for (const Case &c : cases) {
+        Window &w = c.edition == Edition::Full ? full : simplified;
+        w.show(c.page);
+        EXPECT_EQ(w.buttons(), c.buttons) << c.page;
+        EXPECT_EQ(w.edits(), c.edits) << c.page;
+        if (c.page == 5 && c.edition == Edition::Full) {
+            EXPECT_EQ(w.labels(), factory);
+        }
+    }
+    // The read button stands at the same place on both pages.
+    full.show(1);
+    const Placement onPageOne = full.layout.button(3);
+    full.show(2);
+    EXPECT_EQ(full.layout.button(3), onPageOne);
+
+    // Page 5 in page 2's columns: vendor number and date, then machine number
+    // and power-on time; the write button where page 2 has its own.
+    full.show(5);
+    EXPECT_EQ(full.layout.windowHeight(), 6400);
+    EXPECT_EQ(full.layout.button(2).left, 7980);
+    const std::tuple<int, int, int, int, int> places[] = {
+        // slot, field left, width, top, label left
+        {slot::vendorNumber, 1500, 2255, 720, 120},  {slot::factoryDate, 5500, 1835, 720, 4060},
+        {slot::machineNumber, 1500, 2255, 1320, 120}, {slot::powerOnTime, 5500, 1835, 1320, 4060},
+    };
+    for (const auto &[s, left, width, top, labelLeft] : places) {
+        EXPECT_EQ(full.layout.edit(s).left, left) << s;
+        EXPECT_EQ(full.layout.edit(s).width, width) << s;
+        EXPECT_EQ(full.layout.edit(s).top, top) << s;
+        EXPECT_EQ(full.layout.label(s).left, labelLeft) << s;
+        EXPECT_EQ(full.form.caption(s), str(field(s).caption)) << s;
+    }
+}
+
+TEST(Tab1Click, TheFactoryPageTakesTheFocusInTheVendorNumberOnce)
+{
+    Window w(Edition::Full);
+    w.show(1);
+    w.host.moves.clear();
+    w.click(5);
+    EXPECT_EQ(w.host.moves, (std::vector<std::pair<FieldKind, int>>{{FieldKind::Edit, slot::vendorNumber}}));
+    w.click(5); // already on screen
+    EXPECT_EQ(w.host.moves.size(), 1u);
+    EXPECT_TRUE(w.form.isEnabled());
 }
 
 TEST(ShowPage, MovesTheFocusOnlyWhileTheWindowIsEnabled)

@@ -6,6 +6,7 @@
 #include "ScriptedHost.h"
 #include "Skins.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -218,6 +219,45 @@ TEST(WindowMenu, ClosingTheWindowClosesThePortAndUnloadsTheRecordsDialog)
     const qsizetype calls = c.line->calls.size();
     c.core->formUnload();
     EXPECT_EQ(c.line->calls.size(), calls);
+}
+
+// The skin folder holds "green.skn" (as deployed) and "PAPER.SKN".
+TEST(WindowMenu, TheInstallersEditionShowsEveryMenuAndOnlySkinsWhoseFileIsThere)
+{
+    QTemporaryDir skins;
+    for (const char *name : {"green.skn", "PAPER.SKN"}) {
+        QFile file(skins.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const QString skinDir = skins.path() + u'/';
+    for (Edition edition : {Edition::Simplified, Edition::Full}) {
+        const bool full = edition == Edition::Full;
+        QTemporaryDir dir;
+        ProfileStore store{dir.path()};
+        test::ScriptedHost host;
+        MainCore core(host, {store, {std::make_unique<test::FakeSerialLine>(), {}}, skinDir, edition});
+        const Menu &menu = core.menu();
+        EXPECT_EQ(menu.isMenuShown(Menu::Tools), full);
+        EXPECT_TRUE(menu.isMenuShown(Menu::Records));
+        EXPECT_EQ(menu.isMenuShown(Menu::Skins), full);
+        for (int item = 0; item < Menu::kItemCount; ++item) {
+            const bool fileThere = item == Menu::SkinFirst + 3 || item == Menu::SkinFirst + 7; // Green, Paper
+            const bool enabled = !full || item < Menu::SkinFirst || fileThere;
+            EXPECT_EQ(menu.isEnabled(item), enabled) << item << " full " << full;
+        }
+    }
+}
+
+TEST(SkinPaths, SkinFilesAreFoundWhateverTheCaseOfTheirNames)
+{
+    QTemporaryDir skins;
+    QFile file(skins.filePath(u"green.skn"_qs));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QString dir = skins.path();
+    EXPECT_EQ(findSkinFile(dir + u"/Green.skn"_qs), dir + u"/green.skn"_qs);
+    EXPECT_EQ(findSkinFile(dir + u"\\green.skn"_qs), dir + u"/green.skn"_qs);
+    EXPECT_TRUE(findSkinFile(dir + u"/Paper.skn"_qs).isEmpty());
+    EXPECT_TRUE(findSkinFile({}).isEmpty());
 }
 
 TEST(SkinPaths, TheStartSkinPathWorksWithItsDoubledSeparator)

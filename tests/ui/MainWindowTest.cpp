@@ -54,6 +54,38 @@ TEST_F(WindowTest, StartsOnPageOneWithTheFocusInTheMmsiField)
     EXPECT_FALSE(check->isChecked());
 }
 
+// Notes whether the watched widget has been painted.
+class PaintSeen : public QObject {
+public:
+    explicit PaintSeen(QWidget &w) { w.installEventFilter(this); }
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        painted = painted || event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The search for serial devices waits until the user sees the window.
+TEST_F(WindowTest, ThePortOpensAfterTheWindowsFirstPaint)
+{
+    window = std::make_unique<ui::MainWindow>(
+        store, sysDir, LinkSession::Options{std::make_unique<QtSerialLine>([](int) { return QString(); }), {}});
+    PaintSeen seen(*window);
+    bool paintedBeforeOpen = false;
+    QObject::connect(&form(), &Form::statusChanged, &seen, [&] {
+        if (form().connectionStatus() == u"通讯口1  无效"_qs && !paintedBeforeOpen)
+            paintedBeforeOpen = seen.painted;
+    });
+    window->load();
+    EXPECT_TRUE(form().connectionStatus().isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form().connectionStatus().isEmpty(); }));
+    EXPECT_TRUE(paintedBeforeOpen);
+    EXPECT_EQ(find<QLabel>(QStringLiteral("SBar1_Panel1"))->text(), QStringLiteral("通讯口1  无效"));
+}
+
 TEST_F(WindowTest, EveryChoiceListWidgetStartsOnItsStartEntry)
 {
     for (const auto &[s, text] : test::kStartSelections)

@@ -37,14 +37,17 @@ protected:
     void SetUp() override { startWindow(QString()); }
 
     // Starts the window with every port number naming portDevice (none when empty).
-    void startWindow(const QString &portDevice)
+    void startWindow(const QString &portDevice, Edition edition = Edition::Simplified)
     {
         window = std::make_unique<ui::MainWindow>(
             store, sysDir,
-            LinkSession::Options{std::make_unique<QtSerialLine>([portDevice](int) { return portDevice; }), {}});
+            LinkSession::Options{std::make_unique<QtSerialLine>([portDevice](int) { return portDevice; }), {}},
+            edition);
         window->load();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        // The port opens once the window has been painted.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !form().connectionStatus().isEmpty(); }));
     }
 
     template <typename W>

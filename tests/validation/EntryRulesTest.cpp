@@ -304,3 +304,42 @@ TEST_F(EntryRulesTest, FieldsOffTheWalkIgnoreEnterAndOtherKeysMoveNothing)
 }
 
 } // namespace
+
+namespace {
+
+// The factory page of the installer's edition, on screen.
+TEST(FactoryPageRules, EnterWalksToTheWriteAndTheVendorNumberKeepsSixBitCharacters)
+{
+    Form form;
+    WindowLayout layout(Edition::Full);
+    test::ScriptedHost host;
+    std::vector<int> writes;
+    EntryRules rules{form, layout, host, {[&writes](int index) { writes.push_back(index); }, {}}};
+    applyStartState(form);
+    ShowPage(form, layout, host, 1);
+    form.setVisible(true);
+    Tab1_Click(form, layout, host, 5);
+
+    const std::pair<int, int> steps[] = {{slot::vendorNumber, slot::factoryDate},
+                                         {slot::factoryDate, slot::machineNumber},
+                                         {slot::machineNumber, slot::powerOnTime}};
+    for (const auto &[from, to] : steps) {
+        rules.text1_KeyDown(from, kKeyEnter);
+        EXPECT_EQ(host.focus, std::make_pair(FieldKind::Edit, to)) << from;
+    }
+    EXPECT_TRUE(writes.empty());
+    rules.text1_KeyDown(slot::powerOnTime, kKeyEnter);
+    EXPECT_EQ(writes, std::vector<int>{2});
+
+    // Upper case, then only the unit's six-bit characters, with the six-bit message.
+    ASSERT_TRUE(form.setEditText(slot::vendorNumber, u"ab中1"_qs));
+    rules.text1_LostFocus(slot::vendorNumber);
+    EXPECT_EQ(form.editText(slot::vendorNumber), u"AB1"_qs);
+    EXPECT_EQ(host.messages, QStringList{u"录入的数据不对,应仔细查询 只能为字母数字"_qs});
+    ASSERT_TRUE(form.setEditText(slot::vendorNumber, u"zl-01"_qs));
+    rules.text1_LostFocus(slot::vendorNumber);
+    EXPECT_EQ(form.editText(slot::vendorNumber), u"ZL-01"_qs);
+    EXPECT_EQ(host.messages.size(), 1);
+}
+
+} // namespace
