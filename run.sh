@@ -4,8 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/deps.sh fonts-wqy-microhei
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build
+scripts/build.sh
 
 if [[ -x build/apps/aisset/aisset ]]; then
   exec scripts/start-window.sh "$@"

@@ -15,7 +15,7 @@ for arg in "$@"; do
   esac
 done
 
-scripts/deps.sh clang libclang-rt-14-dev help2man
+scripts/deps.sh clang libclang-rt-14-dev help2man xvfb openbox xdotool
 export QT_QPA_PLATFORM=offscreen
 
 build_and_test() {

@@ -48,7 +48,7 @@ bool numberFits(const QString &copy, double maxValue, int maxLength)
 BuildResult refuseBuild(Form &form, Host &host, int failedSlot, FieldKind focusKind)
 {
     form.setEnabled(true);
-    host.showMessage(QStringLiteral("有错误,请检查数据"));
+    host.showWarning(QStringLiteral("有错误,请检查数据"));
     host.moveFocus(focusKind, failedSlot);
     return BuildResult{QString(), failedSlot};
 }

@@ -24,6 +24,8 @@ PortChoice::PortChoice(SerialLine &line, Form &form, SettingStore &store, QObjec
     : QObject(parent), line_(line), form_(form), store_(store)
 {
     connect(&line_, &SerialLine::connectionLost, this, &PortChoice::onConnectionLost);
+    lostPortLookup_.setInterval(kLookupPeriodMs);
+    connect(&lostPortLookup_, &QTimer::timeout, this, &PortChoice::lookUpLostPort);
 }
 
 QStringList PortChoice::entries()
@@ -48,7 +50,17 @@ void PortChoice::prepareAndOpen()
     line_.discardInput();
     line_.setXonXoff(true);
     line_.discardOutput();
-    invalid_ = line_.open() == SerialLine::OpenError::NoSuchPort;
+    opened_ = line_.open();
+}
+
+QString PortChoice::outcome() const
+{
+    switch (opened_) {
+    case SerialLine::OpenError::None: return QStringLiteral("连接");
+    case SerialLine::OpenError::NoSuchPort: return QStringLiteral("无效");
+    case SerialLine::OpenError::Other: break;
+    }
+    return QStringLiteral("无法打开");
 }
 
 void PortChoice::openAtStartup()
@@ -70,8 +82,9 @@ void PortChoice::openAtStartup()
         line_.setPortNumber(number);
         setCurrent(number - 1); // a number outside the list leaves the selection
     }
+    lostPortLookup_.stop();
     prepareAndOpen();
-    form_.setConnectionStatus(status(portText, QStringLiteral("  "), invalid_ ? u"无效"_qs : u"连接"_qs));
+    form_.setConnectionStatus(status(portText, QStringLiteral("  "), outcome()));
 }
 
 void PortChoice::select(int listPosition)
@@ -79,22 +92,32 @@ void PortChoice::select(int listPosition)
     setCurrent(listPosition);
     if (!form_.isVisible() || !form_.isEnabled())
         return;
+    lostPortLookup_.stop();
     line_.close();
     line_.setPortNumber(listPosition + 1);
     prepareAndOpen();
     const QString port = QString::number(line_.portNumber());
-    if (invalid_) {
-        form_.setConnectionStatus(status(port, QStringLiteral(" "), u"无效"_qs));
-        return;
-    }
-    // Any other failure still counts as connected, and the choice is kept.
-    form_.setConnectionStatus(status(port, QStringLiteral(" "), u"连接"_qs));
-    store_.save(kApp, QStringLiteral("CONTENT"), QStringLiteral("Commport"), port);
+    form_.setConnectionStatus(status(port, QStringLiteral(" "), outcome()));
+    // A port that exists is the user's choice even when it refused to open now.
+    if (opened_ != SerialLine::OpenError::NoSuchPort)
+        store_.save(kApp, QStringLiteral("CONTENT"), QStringLiteral("Commport"), port);
 }
 
 void PortChoice::onConnectionLost()
 {
     form_.setConnectionStatus(status(QString::number(line_.portNumber()), QStringLiteral(" "), u"断开"_qs));
+    lostPortLookup_.start();
+}
+
+// The port number is looked up again on every opening, so a replugged adapter
+// (or a new virtual unit under the same number) is found.
+void PortChoice::lookUpLostPort()
+{
+    prepareAndOpen();
+    if (!line_.isOpen())
+        return;
+    lostPortLookup_.stop();
+    form_.setConnectionStatus(status(QString::number(line_.portNumber()), QStringLiteral(" "), outcome()));
 }
 
 } // namespace aisset

@@ -1,24 +1,29 @@
 #pragma once
 
+#include "SerialLine.h"
+
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 namespace aisset {
 
 class Form;
-class SerialLine;
 class SettingStore;
 
 // The port choice ("Com1" ... "Com16") and the opening of the port with the
 // fixed line settings 38400,n,8,1 and XON/XOFF. The outcome is shown as the
-// connection status: "通讯口<n> 连接", or " 无效" when the port does not exist
-// (two blanks instead of one at start-up), and "通讯口<n> 断开" when an open port
-// goes away. A port opened by the user's choice is stored under
-// VARID / CONTENT / Commport and opened again at the next start.
+// connection status: "通讯口<n> 连接", " 无效" when the port does not exist,
+// " 无法打开" when it exists but refused to open (no permission, busy), with two
+// blanks instead of one at start-up; and "通讯口<n> 断开" when an open port goes
+// away. A lost port is looked up again once a second, and only then, and opens
+// again as soon as its device is back. A port opened by the user's choice is
+// stored under VARID / CONTENT / Commport and opened again at the next start.
 class PortChoice : public QObject {
     Q_OBJECT
 public:
     static constexpr int kPortCount = 16;
+    static constexpr int kLookupPeriodMs = 1000; // while the port is lost
 
     PortChoice(SerialLine &line, Form &form, SettingStore &store, QObject *parent = nullptr);
 
@@ -29,8 +34,9 @@ public:
     // Fills the choice and opens the stored port (port 1 when none is stored).
     // Nothing is stored.
     void openAtStartup();
-    // The selection of the list changed (by the user or by the system). While the
-    // window is hidden or disabled only the selection changes.
+    // An entry of the list was chosen (by the user or by the system), the current
+    // one included. While the window is hidden or disabled only the selection
+    // changes.
     void select(int listPosition);
 
 signals:
@@ -39,13 +45,16 @@ signals:
 private:
     void setCurrent(int listPosition);
     void prepareAndOpen();
+    QString outcome() const;
     void onConnectionLost();
+    void lookUpLostPort();
 
     SerialLine &line_;
     Form &form_;
     SettingStore &store_;
     int current_ = -1;
-    bool invalid_ = false; // the last opening found no such port
+    SerialLine::OpenError opened_ = SerialLine::OpenError::None; // the last opening
+    QTimer lostPortLookup_;
 };
 
 } // namespace aisset

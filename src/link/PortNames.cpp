@@ -132,4 +132,13 @@ QList<PortListing> listPorts(const PortMapSources &sources)
 
 QList<PortListing> listPorts() { return listPorts(systemSources()); }
 
+QString PortListing::describe() const
+{
+    QStringList about;
+    for (const QString &text : {details.description, details.manufacturer})
+        if (!text.isEmpty() && !about.contains(text))
+            about.append(text);
+    return about.isEmpty() ? device : device + QStringLiteral(" (") + about.join(QStringLiteral(", ")) + u')';
+}
+
 } // namespace aisset

@@ -29,16 +29,20 @@ struct SerialDeviceInfo {
     quint16 productId = 0;
 };
 
-// One port number and the device behind it.
+// One port number of the choice and the device behind it.
 struct PortListing {
     int number = 0;           // 1 ... 16
     QString device;           // empty when the number names no device
     bool present = false;     // the device is there now
     SerialDeviceInfo details; // empty unless the system knows the device (not for a pseudo-terminal)
+
+    // "/dev/ttyUSB0 (USB-Serial Controller, Prolific)", or the device alone.
+    QString describe() const;
 };
 
-// Every port number, 1 ... 16 in order, with its device. It scans the system's
-// devices, so callers list when asked, not on every start.
+// Every port number, 1 ... 16 in order, with its device: the one listing that the
+// window and the command line show. It scans the system's devices, so callers
+// list when asked, not on every start.
 QList<PortListing> listPorts();
 
 // The building blocks of the rules above, apart from the system they read.

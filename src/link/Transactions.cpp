@@ -35,6 +35,14 @@ Transactions::Transactions(LinkState &state, Form &form, Host &host, Transmitter
     : state_(state), form_(form), host_(host), transmitter_(transmitter), build_(std::move(build)),
       wait_(wait ? std::move(wait) : Wait(waitSeconds))
 {
+    acknowledgementWait_.setSingleShot(true);
+    acknowledgementWait_.setInterval(3000);
+    // The receive path ends the pending write when its acknowledgement comes; a
+    // late one is still announced as a success.
+    QObject::connect(&acknowledgementWait_, &QTimer::timeout, &acknowledgementWait_, [this] {
+        if (state_.pendingGroup == awaited_)
+            form_.setTransactionStatus(QStringLiteral("未收到应答"));
+    });
 }
 
 QString Transactions::readRequest() { return frameCode(QStringLiteral("CVRSE"), {}); }
@@ -59,6 +67,8 @@ void Transactions::write(int index)
     };
 
     form_.setReceiveLog({});
+    form_.setTransactionStatus({});
+    acknowledgementWait_.stop();
     if (!state_.retryingWrite && !host_.askYesNo(QStringLiteral("是否开始设置数据")))
         return end();
     // A retry repeats the whole write without the first question; the loop stands
@@ -69,15 +79,20 @@ void Transactions::write(int index)
         const BuildResult built = build_(kind.group);
         if (!built.ok())
             return end(); // the builder has told the user what is wrong
+        if (!transmitter_.canSend()) {
+            form_.setEnabled(true);
+            host_.showWarning(QStringLiteral("通讯口未打开")); // the page is saved all the same
+            return end();
+        }
         state_.pendingGroup = kind.pending;
         state_.sentWrite = built.sentence;
         acknowledged = false;
         if (noRepeat_) {
-            transmitter_.sendCommand(built.sentence);
+            send(built.sentence, kind.pending);
             return end(); // a late acknowledgement is still announced
         }
-        for (int send = 0; send < kind.sends && !acknowledged; ++send) {
-            transmitter_.sendCommand(built.sentence);
+        for (int sent = 0; sent < kind.sends && !acknowledged; ++sent) {
+            send(built.sentence, kind.pending);
             wait_(1);
         }
         if (acknowledged)
@@ -91,8 +106,16 @@ void Transactions::write(int index)
     }
 }
 
+void Transactions::send(const QString &sentence, short pending)
+{
+    transmitter_.sendCommand(sentence);
+    awaited_ = pending;
+    acknowledgementWait_.start();
+}
+
 void Transactions::read()
 {
+    acknowledgementWait_.stop();
     form_.setReceiveLog({});
     for (int s = 0; s < kSlotCount; ++s) {
         (void)form_.setEditText(s, {}); // a masked field refuses and keeps its text

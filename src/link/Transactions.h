@@ -3,6 +3,8 @@
 #include "BuildResult.h"
 #include "FieldTable.h"
 
+#include <QTimer>
+
 #include <functional>
 
 namespace aisset {
@@ -21,8 +23,11 @@ using SentenceBuilder = std::function<BuildResult(Group group)>;
 // sentence and sends it. With the no-repeat option (on at start) it sends once
 // and returns; the acknowledgement is announced by the receive path whenever it
 // comes. Without it, it sends up to N times, waiting one second after each send,
-// and offers a retry when no acknowledgement came. A read clears the form, sends
-// the read request and returns; the receive path handles the reply.
+// and offers a retry when no acknowledgement came. A write clears the
+// transaction status when it starts; when the port is not open it sends nothing
+// and says so, and when no acknowledgement has come three seconds after the
+// sentence left the status says that. A read clears the form, sends the read
+// request and returns; the receive path handles the reply.
 class Transactions {
 public:
     // WaitSeconds; tests pass a wait that does not let real time pass.
@@ -40,9 +45,14 @@ public:
     // The read request: "$CVRSE,*7D" and CR LF.
     static QString readRequest();
 
+    // How long after a write's last send the status waits for the acknowledgement
+    // before it says that none came (three seconds unless set).
+    void setAcknowledgementWaitMs(int ms) { acknowledgementWait_.setInterval(ms); }
+
 private:
     void write(int index);
     void read();
+    void send(const QString &sentence, short pending);
 
     LinkState &state_;
     Form &form_;
@@ -51,6 +61,8 @@ private:
     SentenceBuilder build_;
     Wait wait_;
     bool noRepeat_ = true;
+    QTimer acknowledgementWait_; // runs from a write's last send
+    short awaited_ = 0;          // the write that acknowledgement belongs to
 };
 
 } // namespace aisset

@@ -26,6 +26,8 @@ void Transmitter::sendData(const QString &sentence)
     line_.discardOutput();
 }
 
+bool Transmitter::canSend() const { return line_.isOpen(); }
+
 void Transmitter::waitUntilSent(qint64 bytes)
 {
     if (line_.pendingOutput() <= 0)

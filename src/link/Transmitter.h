@@ -18,6 +18,8 @@ public:
     // everything that arrives afterwards. On a closed line nothing happens.
     void sendData(const QString &sentence);
     void sendCommand(const QString &sentence) { sendData(sentence); }
+    // Whether a sentence can leave at all: the port is open.
+    bool canSend() const;
 
 private:
     void waitUntilSent(qint64 bytes);

@@ -90,6 +90,18 @@ void MainCore::writeButtonClicked(int index) { link_.transactions().command2Clic
 
 void MainCore::portChosen(int listPosition) { link_.ports().select(listPosition); }
 
+void MainCore::loadSelectedRecord() { loadRecord(&RecordsDialog::loadSelected); }
+
+void MainCore::recordDoubleClicked() { loadRecord(&RecordsDialog::doubleClick); }
+
+void MainCore::loadRecord(void (RecordsDialog::*load)(Form &, Host &))
+{
+    const bool loads = recordsDialog_.selected() >= 0;
+    (recordsDialog_.*load)(form_, host_);
+    if (loads)
+        ShowShipSize(form_);
+}
+
 void MainCore::formUnload()
 {
     if (link_.line().isOpen())

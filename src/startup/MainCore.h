@@ -62,15 +62,17 @@ public:
     void writeButtonClicked(int index); // Command2_Click
     void portChosen(int listPosition);  // Combo2_Click
 
-    // The records dialog's buttons and list ("开始载入数据", double click).
-    void loadSelectedRecord() { recordsDialog_.loadSelected(form_, host_); }
-    void recordDoubleClicked() { recordsDialog_.doubleClick(form_, host_); }
+    // The records dialog's buttons and list ("开始载入数据", double click). A
+    // loaded ship's size shows at once, as after decoding.
+    void loadSelectedRecord();
+    void recordDoubleClicked();
 
     // The window closes: the port is closed and the records dialog unloaded.
     void formUnload();
 
 private:
     void placeChoiceLists();
+    void loadRecord(void (RecordsDialog::*load)(Form &, Host &));
     void showVerification(const WriteVerifier::Result &result);
 
     Host &host_;

@@ -1,6 +1,5 @@
 #include "ChoiceBox.h"
 
-#include "FocusEvents.h"
 #include "Form.h"
 #include "KeyCodes.h"
 
@@ -44,7 +43,7 @@ void ChoiceBox::keyPressEvent(QKeyEvent *event)
 void ChoiceBox::focusInEvent(QFocusEvent *event)
 {
     QComboBox::focusInEvent(event);
-    if (isFieldFocusChange(event))
+    if (entersField(event))
         emit entered(slot_);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FocusEvents.h"
+
 #include <QComboBox>
 
 namespace aisset {
@@ -11,7 +13,7 @@ namespace aisset::ui {
 // The widget of a choice field (Combo1): a drop-down list without free text that
 // shows the core's entries and selection; a selection by the user goes to the
 // core. The focus and key events are announced for the entry rules.
-class ChoiceBox : public QComboBox {
+class ChoiceBox : public QComboBox, public FieldEntry {
     Q_OBJECT
 public:
     ChoiceBox(Form &form, int slot, QWidget *parent = nullptr);

@@ -2,6 +2,8 @@
 
 #include <QFocusEvent>
 
+#include <utility>
+
 namespace aisset::ui {
 
 // Whether a focus change is the user's (or a procedure's) move between fields.
@@ -19,5 +21,22 @@ inline bool isFieldFocusChange(const QFocusEvent *event)
         return true;
     }
 }
+
+// The entering part of a field widget. A field the core sends the focus to is
+// entered when its focus arrives, whatever reason the focus comes with: right
+// after a message box the window is not active yet, so the focus given then
+// arrives only with the window's activation.
+class FieldEntry {
+public:
+    void expectEntry() { expected_ = true; }
+    void cancelEntry() { expected_ = false; }
+
+protected:
+    // Whether this focus-in enters the field; it takes up an expected entry.
+    bool entersField(const QFocusEvent *event) { return std::exchange(expected_, false) || isFieldFocusChange(event); }
+
+private:
+    bool expected_ = false;
+};
 
 } // namespace aisset::ui

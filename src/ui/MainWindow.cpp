@@ -7,11 +7,13 @@
 #include "MenuActions.h"
 #include "PageWidgets.h"
 #include "Pages.h"
+#include "PortBox.h"
 #include "PortChoice.h"
 #include "RecordsWindow.h"
 #include "Skin.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -95,18 +97,24 @@ void MainWindow::createTabs(QWidget *area)
     });
 }
 
-// The port choice stands at the window's bottom, at the right of the status bar.
+// The port choice stands at the window's bottom, at the right of the status bar,
+// after the check box "格开", on which no operation depends.
 void MainWindow::createPortChoice()
 {
+    auto *check = new QCheckBox(QStringLiteral("格开"), this);
+    check->setObjectName(QStringLiteral("Check1"));
+    statusBar()->addPermanentWidget(check);
     auto *label = new QLabel(QStringLiteral("通讯口:"), this);
     label->setObjectName(QStringLiteral("SkinLabel7"));
-    portChoice_ = new QComboBox(this);
+    portChoice_ = new PortBox(this);
     portChoice_->setObjectName(QStringLiteral("Combo2"));
     portChoice_->addItems(PortChoice::entries());
     portChoice_->setFixedWidth(twips_.px(kPortChoiceWidth));
     statusBar()->addPermanentWidget(label);
     statusBar()->addPermanentWidget(portChoice_);
-    connect(portChoice_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    // Any entry the user chooses runs the choice, the current one too: choosing
+    // it again reopens a port that was lost.
+    connect(portChoice_, &QComboBox::activated, this, [this](int index) {
         if (!followingCore_)
             core_.portChosen(index);
     });
@@ -274,11 +282,21 @@ void MainWindow::processEvents() { QCoreApplication::processEvents(); }
 
 void MainWindow::moveFocus(FieldKind kind, int slot)
 {
-    QWidget *target = kind == FieldKind::Edit ? static_cast<QWidget *>(pages_->edit(slot))
-                                              : static_cast<QWidget *>(pages_->choice(slot));
-    // A field that is not shown, or a window that is not, takes no focus.
-    if (target->isVisible() && target->isEnabled())
-        target->setFocus(Qt::OtherFocusReason);
+    QWidget *target = pages_->edit(slot);
+    FieldEntry *entry = pages_->edit(slot);
+    if (kind == FieldKind::Choice) {
+        target = pages_->choice(slot);
+        entry = pages_->choice(slot);
+    }
+    // A field that is not shown, or a window that is not, takes no focus; the
+    // field that has it already is not entered again.
+    if (!target->isVisible() || !target->isEnabled() || target->hasFocus())
+        return;
+    if (expectedEntry_ && expectedEntry_ != entry)
+        expectedEntry_->cancelEntry(); // its focus never came: a later one is no entering
+    entry->expectEntry();
+    expectedEntry_ = entry;
+    target->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace aisset::ui

@@ -23,6 +23,7 @@ class ProfileStore;
 namespace aisset::ui {
 
 class ConsoleWidgets;
+class FieldEntry;
 class MenuActions;
 class PageWidgets;
 class RecordsWindow;
@@ -91,6 +92,7 @@ private:
     std::unique_ptr<RecordsWindow> records_;
     std::function<void()> openRecords_;
     QPointer<QWidget> focusBeforeDisable_;
+    FieldEntry *expectedEntry_ = nullptr; // the field the core last sent the focus to
     bool followingCore_ = false; // a widget is being set from the core
 };
 

@@ -1,6 +1,5 @@
 #include "MaskedEdit.h"
 
-#include "FocusEvents.h"
 #include "Form.h"
 #include "KeyCodes.h"
 
@@ -158,7 +157,7 @@ void MaskedEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
     showField(); // the widget's own selection on entry is not the core's
-    if (isFieldFocusChange(event))
+    if (entersField(event))
         emit entered(slot_);
 }
 

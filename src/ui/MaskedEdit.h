@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FocusEvents.h"
+
 #include <QLineEdit>
 
 namespace aisset {
@@ -13,7 +15,7 @@ namespace aisset::ui {
 // the mask's input positions, the prompt "_" marks empty ones, literals stay in
 // place and the caret steps over them; a character a position does not take is
 // refused. The focus and key events are announced for the entry rules.
-class MaskedEdit : public QLineEdit {
+class MaskedEdit : public QLineEdit, public FieldEntry {
     Q_OBJECT
 public:
     MaskedEdit(Form &form, int slot, QWidget *parent = nullptr);

@@ -25,7 +25,8 @@ WindowStartupPlatform::~WindowStartupPlatform() = default;
 // error the title and text it showed.
 void WindowStartupPlatform::showMessage(const QString &text, const QString &title)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+    // The platform shows the program's name for an empty title; a blank one stays blank.
+    QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? QStringLiteral(" ") : title, text, QMessageBox::Ok);
     bool closeAfterOk = false;
     const int closeAfter = qEnvironmentVariableIntValue("AISSET_CLOSE_START_MESSAGE_MS", &closeAfterOk);
     if (closeAfterOk) {

@@ -183,8 +183,11 @@ void EntryRules::text1_LostFocus(int slot)
     const QString v = form_.mirror(slot);
     switch (slot) {
     case slot::draught:
-        if (!v.isEmpty())
-            rewrite(slot, NumStr(NumVal(v)) + kMetre);
+        // An untouched draught ("__._米", clean "."), or one of prompts only, holds
+        // no number: it stays untouched, and the write refuses it.
+        if (!std::any_of(v.begin(), v.end(), [](QChar c) { return c.isDigit(); }))
+            break;
+        rewrite(slot, NumStr(NumVal(v)) + kMetre);
         if (NumVal(v) > kMaxDraught)
             rewrite(slot, NumStr(kMaxDraught) + kMetre);
         break;
@@ -216,7 +219,7 @@ void EntryRules::filterSixBit(int slot)
     (void)form_.setEditText(slot, filtered);
     form_.setEnabled(true);
     if (filtered.size() != text.size()) {
-        host_.showMessage(kSixBitMessage);
+        host_.showWarning(kSixBitMessage);
         form_.setEnabled(true);
     }
 }

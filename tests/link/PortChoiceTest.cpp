@@ -1,5 +1,9 @@
 #include "LinkHarness.h"
 #include "PortNames.h"
+#include "Waiting.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -80,12 +84,14 @@ TEST_F(PortSelection, APortThatDoesNotExistIsInvalidAndNotStored)
     EXPECT_EQ(stored(), u"3"_qs);
 }
 
-TEST_F(PortSelection, AnyOtherOpeningFailureCountsAsConnected)
+TEST_F(PortSelection, APortThatRefusesToOpenSaysSoAndStaysTheChoice)
 {
     h.session.ports().select(5);
     EXPECT_FALSE(h.line.isOpen());
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口6 连接"_qs);
+    EXPECT_EQ(h.form().connectionStatus(), u"通讯口6 无法打开"_qs);
     EXPECT_EQ(stored(), u"6"_qs);
+    h.session.ports().openAtStartup(); // the stored choice at the next start
+    EXPECT_EQ(h.form().connectionStatus(), u"通讯口6  无法打开"_qs);
 }
 
 TEST_F(PortSelection, DoesNothingWhileTheWindowIsDisabledOrHidden)
@@ -101,10 +107,34 @@ TEST_F(PortSelection, DoesNothingWhileTheWindowIsDisabledOrHidden)
     EXPECT_EQ(stored(), u"3"_qs);
 }
 
-TEST_F(PortSelection, APortThatGoesAwayIsShownAsDisconnected)
+TEST_F(PortSelection, APortThatGoesAwayIsShownAsDisconnectedAndReopensWhenItsDeviceIsBack)
 {
+    h.line.existing.remove(3);
     h.line.loseConnection();
     EXPECT_EQ(h.form().connectionStatus(), u"通讯口3 断开"_qs);
+    runEventLoopFor(1300); // looked up again, not there yet
+    EXPECT_GE(h.line.calls.count(u"open"_qs), 1);
+    EXPECT_FALSE(h.line.isOpen());
+    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3 断开"_qs);
+
+    h.line.existing.insert(3);
+    EventWait back;
+    back.finishOn(&h.form(), &Form::statusChanged);
+    ASSERT_TRUE(back.run(2000));
+    EXPECT_TRUE(h.line.isOpen());
+    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3 连接"_qs);
+    // Once open, the port is looked up no more.
+    h.line.calls.clear();
+    runEventLoopFor(1200);
+    EXPECT_TRUE(h.line.calls.isEmpty());
+}
+
+TEST_F(PortSelection, ChoosingTheLostPortAgainReopensIt)
+{
+    h.line.loseConnection();
+    h.session.ports().select(2); // the entry already selected
+    EXPECT_TRUE(h.line.isOpen());
+    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3 连接"_qs);
 }
 
 TEST(PortNames, UsbAdaptersComeFirstThenModemsThenTheRestInNumericOrder)
@@ -130,6 +160,42 @@ TEST(PortNames, AMappingNamesAnyDeviceOtherwiseThePortCountsThroughTheDevices)
     EXPECT_EQ(resolvePortDevice(3, sources), u"/dev/pts/7"_qs);
     EXPECT_EQ(resolvePortDevice(4, sources), QString());
     EXPECT_EQ(resolvePortDevice(0, sources), QString());
+}
+
+TEST(PortNames, TheListingShowsEveryNumberWithItsDeviceWhetherItIsThereAndWhatTheSystemTellsOfIt)
+{
+    QTemporaryDir folder;
+    const QString pseudoTerminal = folder.filePath(u"unit"_qs);
+    QFile(pseudoTerminal).open(QIODevice::WriteOnly);
+    PortMapSources sources;
+    sources.devices = {u"/dev/ttyUSB0"_qs, u"/dev/ttyS0"_qs};
+    sources.known = {{u"/dev/ttyS0"_qs, {}, {}, {}},
+                     {u"/dev/ttyUSB0"_qs, u"USB-Serial Controller"_qs, u"Prolific"_qs, u"A1"_qs}};
+    sources.overrides = {{3, pseudoTerminal}, {4, folder.filePath(u"gone"_qs)}};
+
+    const QList<PortListing> ports = listPorts(sources);
+    ASSERT_EQ(ports.size(), 16);
+    struct Row {
+        int number;
+        QString device;
+        bool present;
+        QString described;
+    };
+    const Row rows[] = {
+        {1, u"/dev/ttyUSB0"_qs, true, u"/dev/ttyUSB0 (USB-Serial Controller, Prolific)"_qs},
+        {2, u"/dev/ttyS0"_qs, true, u"/dev/ttyS0"_qs},
+        {3, pseudoTerminal, true, pseudoTerminal},
+        {4, folder.filePath(u"gone"_qs), false, folder.filePath(u"gone"_qs)},
+        {16, {}, false, {}},
+    };
+    for (const Row &row : rows) {
+        const PortListing &port = ports[row.number - 1];
+        EXPECT_EQ(port.number, row.number);
+        EXPECT_EQ(port.device, row.device) << row.number;
+        EXPECT_EQ(port.present, row.present) << row.number;
+        EXPECT_EQ(port.describe(), row.described) << row.number;
+    }
+    EXPECT_EQ(ports[0].details.serialNumber, u"A1"_qs);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "LinkHarness.h"
 #include "Transactions.h"
+#include "Waiting.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,48 @@ INSTANTIATE_TEST_SUITE_P(Groups, SingleSend,
                          testing::Values(WriteCase{0, Group::OwnShip, 1, u"本船资料设置成功", true},
                                          WriteCase{1, Group::System, 2, u"系统设置成功", true},
                                          WriteCase{2, Group::Factory, 3, u"出厂设置成功", false}));
+
+TEST_F(Write, TheStatusClearsWhenAWriteStartsAndSaysWhenNoAcknowledgementCame)
+{
+    h.session.transactions().setAcknowledgementWaitMs(200);
+    h.form().setTransactionStatus(u"设置成功"_qs);
+    h.host.answers = {false};
+    click(0); // cleared at the question, also when the answer is no
+    EXPECT_TRUE(h.form().transactionStatus().isEmpty());
+
+    click(0); // the unit answers in time: its success stays
+    h.deliver("!CVACK\r\n");
+    h.tick();
+    runEventLoopFor(300);
+    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_qs);
+
+    click(1); // a silent unit
+    EXPECT_TRUE(h.form().transactionStatus().isEmpty());
+    runEventLoopFor(300);
+    EXPECT_EQ(h.form().transactionStatus(), u"未收到应答"_qs);
+    h.deliver("!CVACK\r\n"); // late, and still a success
+    h.tick();
+    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_qs);
+    EXPECT_EQ(h.host.messages, (QStringList{u"本船资料设置成功"_qs, u"系统设置成功"_qs}));
+}
+
+TEST_F(Write, WithThePortNotOpenTheWriteSavesSaysSoAndSendsNothing)
+{
+    for (const bool noRepeat : {true, false}) {
+        h.session.transactions().setNoRepeat(noRepeat);
+        h.line.close();
+        h.host.messages.clear();
+        const int builds = h.builds;
+        click(0);
+        EXPECT_EQ(h.builds, builds + 1) << "the page is saved with the build";
+        EXPECT_TRUE(h.line.written.isEmpty());
+        EXPECT_EQ(h.waits, 0);
+        EXPECT_EQ(h.host.messages, QStringList{u"通讯口未打开"_qs});
+        EXPECT_EQ(h.host.questions.last(), kConfirm) << "no retry is offered";
+        EXPECT_EQ(h.state().pendingGroup, LinkState::None);
+        expectCleanEnd();
+    }
+}
 
 TEST_F(Write, NoToTheFirstQuestionSendsNothing)
 {

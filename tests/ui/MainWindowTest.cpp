@@ -4,16 +4,22 @@
 #include "WindowFixture.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QXmlStreamReader>
 
 #include <functional>
 #include <vector>
@@ -42,6 +48,10 @@ TEST_F(WindowTest, StartsOnPageOneWithTheFocusInTheMmsiField)
     EXPECT_FALSE(window->styleSheet().isEmpty()); // the start skin
     EXPECT_EQ(find<QLabel>(QStringLiteral("SBar1_Panel1"))->text(), QStringLiteral("通讯口1  无效"));
     EXPECT_FALSE(find<QLabel>(QStringLiteral("SkinLabel2_0"))->isVisible());
+    auto *check = find<QCheckBox>(QStringLiteral("Check1"));
+    EXPECT_EQ(check->text(), QStringLiteral("格开"));
+    EXPECT_TRUE(check->isVisible());
+    EXPECT_FALSE(check->isChecked());
 }
 
 // Notes whether the watched widget has been painted.
@@ -130,6 +140,23 @@ TEST_F(WindowTest, EnteringAFieldSelectsItsWholeText)
     EXPECT_EQ(edit(slot::callSign)->selectedText(), QStringLiteral("AB_____"));
     QTest::keyClicks(edit(slot::callSign), QStringLiteral("C"));
     EXPECT_EQ(edit(slot::callSign)->text(), QStringLiteral("C______"));
+}
+
+TEST_F(WindowTest, AnOpenListShowsItsLongestEntryWhole)
+{
+    ui::ChoiceBox *types = choice(slot::shipType);
+    enter(types);
+    types->showPopup();
+    QAbstractItemView *list = types->view();
+    ASSERT_TRUE(list->isVisible());
+    const QFontMetrics metrics(list->font());
+    const int textMargins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    for (int i = 0; i < types->count(); ++i) {
+        const int shown = list->visualRect(list->model()->index(i, 0)).width();
+        EXPECT_GE(shown, metrics.horizontalAdvance(types->itemText(i)) + textMargins)
+            << types->itemText(i).toStdString();
+    }
+    types->hidePopup();
 }
 
 TEST_F(WindowTest, TheKeypadDecimalKeyHelpsWithTheDraught)
@@ -239,14 +266,86 @@ TEST_F(WindowTest, ACallSignWithAChineseCharacterIsFilteredWithAMessage)
     ASSERT_EQ(edit(slot::callSign)->text(), QStringLiteral("ab中c___"));
 
     QString message;
-    answerNextBox(QMessageBox::Ok, [&](QMessageBox &box) { message = box.text(); });
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    answerNextBox(QMessageBox::Ok, [&](QMessageBox &box) {
+        message = box.text();
+        icon = box.icon();
+    });
     QTest::keyClick(edit(slot::callSign), Qt::Key_Tab); // leaves for the next field
     EXPECT_EQ(message, QStringLiteral("录入的数据不对,应仔细查询 只能为字母数字"));
+    EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(edit(slot::callSign)->text(), QStringLiteral("ABC____"));
     EXPECT_TRUE(window->isEnabled());
     // The Tab key's move went on to the next field, which has the focus once the
     // window is active again after the message box.
     EXPECT_EQ(window->focusWidget(), edit(slot::imoNumber));
+}
+
+// After a message box the core sends the focus to a field while the window is
+// not active yet; the field is entered all the same once the focus arrives, so
+// that typing replaces its old text.
+TEST_F(WindowTest, AFieldTheCoreSendsTheFocusToAfterAMessageBoxIsEnteredWhenTheFocusArrives)
+{
+    struct Case {
+        const char *name;
+        int field;             // the field the focus goes back to
+        QString typedAgain;
+        QString expected;
+        std::function<void()> act; // ends with the message box answered
+    };
+    QMessageBox::Icon refusal = QMessageBox::NoIcon;
+    const Case cases[] = {
+        {"a refused write", slot::mmsi, QStringLiteral("412345678"), QStringLiteral("412345678"),
+         [&] {
+             enter(edit(slot::mmsi));
+             QTest::keyClicks(edit(slot::mmsi), QStringLiteral("41234567"));
+             enter(choice(slot::shipType)); // its first entry
+             enter(edit(slot::draught));
+             QTest::keyClicks(edit(slot::draught), QStringLiteral("85"));
+             enter(choice(slot::epfdType));
+             answerNextBox(QMessageBox::Yes, [&](QMessageBox &) {
+                 answerNextBox(QMessageBox::Ok, [&](QMessageBox &box) { refusal = box.icon(); });
+             });
+             QTest::keyClick(choice(slot::epfdType), Qt::Key_Return);
+             EXPECT_EQ(refusal, QMessageBox::Warning) << "an error's icon";
+         }},
+        {"the six-bit message", slot::imoNumber, QStringLiteral("9"), QStringLiteral("9________"),
+         [this] {
+             enter(edit(slot::imoNumber));
+             QTest::keyClicks(edit(slot::imoNumber), QStringLiteral("0001"));
+             enter(edit(slot::callSign));
+             QInputMethodEvent chinese;
+             chinese.setCommitString(QStringLiteral("中"));
+             QApplication::sendEvent(edit(slot::callSign), &chinese);
+             answerNextBox(QMessageBox::Ok);
+             QTest::keyClick(edit(slot::callSign), Qt::Key_Return); // walks on to the IMO number
+         }},
+    };
+    for (const Case &c : cases) {
+        c.act();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QApplication::processEvents();
+        ASSERT_EQ(focused(), edit(c.field)) << c.name;
+        QTest::keyClicks(edit(c.field), c.typedAgain);
+        EXPECT_EQ(form().editText(c.field), c.expected) << c.name;
+    }
+}
+
+// Without the core's move, a window merely active again enters no field.
+TEST_F(WindowTest, AWindowActiveAgainEntersNoField)
+{
+    enter(edit(slot::imoNumber));
+    QTest::keyClicks(edit(slot::imoNumber), QStringLiteral("12"));
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(focused(), edit(slot::imoNumber));
+    EXPECT_FALSE(edit(slot::imoNumber)->hasSelectedText());
+    EXPECT_EQ(edit(slot::imoNumber)->cursorPosition(), 2);
 }
 
 TEST_F(WindowTest, TheWindowFollowsTheCoresEnabledStateAndKeepsTheFocusedField)
@@ -300,8 +399,63 @@ TEST_F(WindowTest, ChangesTheCoreMakesShowAtOnce)
     // And the user's choices reach the core.
     choice(slot::vhfTalk)->setCurrentIndex(0);
     EXPECT_EQ(form().choiceText(slot::vhfTalk), QStringLiteral("开"));
-    find<QComboBox>(QStringLiteral("Combo2"))->setCurrentIndex(4);
+    auto *ports = find<QComboBox>(QStringLiteral("Combo2"));
+    ports->setFocus();
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(ports, Qt::Key_Down);
     EXPECT_EQ(find<QLabel>(QStringLiteral("SBar1_Panel1"))->text(), QStringLiteral("通讯口5 无效"));
+}
+
+// The instructions picture names the fields by their captions and lists every
+// sign the call sign and ship name take.
+TEST_F(WindowTest, TheInstructionsUseTheFieldsWordsAndListTheSignsANameTakes)
+{
+    QFile picture(QStringLiteral(":/instructions.svg"));
+    ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+    QXmlStreamReader svg(&picture);
+    QString shown;
+    while (!svg.atEnd())
+        if (svg.readNext() == QXmlStreamReader::Characters)
+            shown += svg.text();
+    for (int s : {slot::mmsi, slot::shipName, slot::callSign, slot::draught, slot::shipType, slot::epfdType}) {
+        const QString caption = form().caption(s).remove(u':');
+        EXPECT_TRUE(shown.contains(caption)) << caption.toStdString();
+    }
+    EXPECT_TRUE(shown.contains(form().caption(slot::antennaA).chopped(2))); // "天线方位" without "A:"
+    for (char16_t c = 32; c < 95; ++c) { // the six-bit set but the prompt "_"
+        if (!QChar(c).isLetterOrNumber() && c != u' ') {
+            EXPECT_TRUE(shown.contains(QChar(c))) << char(c);
+        }
+    }
+}
+
+TEST_F(WindowTest, ChoosingThePortShownAgainRunsThePortChoice)
+{
+    auto *ports = find<QComboBox>(QStringLiteral("Combo2"));
+    ASSERT_EQ(ports->currentIndex(), 0);
+    ports->showPopup();
+    QAbstractItemView *list = ports->view();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+    // One blank: chosen by the user, not opened at start.
+    EXPECT_EQ(find<QLabel>(QStringLiteral("SBar1_Panel1"))->text(), QStringLiteral("通讯口1 无效"));
+}
+
+TEST_F(WindowTest, TheOpenPortListShowsTheDeviceBehindANumberAsATooltip)
+{
+    QTemporaryDir devices;
+    const QString unit = devices.filePath(QStringLiteral("unit"));
+    QFile(unit).open(QIODevice::WriteOnly);
+    qputenv("AISSET_PORT_3", unit.toLocal8Bit());
+    qputenv("AISSET_PORT_4", devices.filePath(QStringLiteral("unplugged")).toLocal8Bit());
+    auto *ports = find<QComboBox>(QStringLiteral("Combo2"));
+    ports->showPopup();
+    qunsetenv("AISSET_PORT_3");
+    qunsetenv("AISSET_PORT_4");
+    EXPECT_EQ(ports->itemData(2, Qt::ToolTipRole).toString(), unit);
+    EXPECT_TRUE(ports->itemData(3, Qt::ToolTipRole).toString().isEmpty()); // named, but not there
+    ports->hidePopup();
+    EXPECT_EQ(ports->itemText(2), QStringLiteral("Com3"));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("SBar1_Panel1"))->text(), QStringLiteral("通讯口1  无效"));
 }
 
 TEST_F(WindowTest, TheMenuBarShowsTheRecordsMenuWithItsEntry)

@@ -20,12 +20,16 @@ namespace {
 class RecordsWindowTest : public test::WindowTest {
 protected:
     // Saves a ship's own-ship page as a write does.
-    void saveShip(const QString &mmsi, const QString &draught, const QString &shipType)
+    void saveShip(const QString &mmsi, const QString &draught, const QString &shipType,
+                  const QStringList &antennas = {})
     {
         test::StartForm page;
         ASSERT_TRUE(enterValue(page.form, slot::mmsi, mmsi));
         ASSERT_TRUE(enterValue(page.form, slot::draught, draught));
         ASSERT_TRUE(selectChoiceValue(page.form, slot::shipType, shipType));
+        const int antennaSlots[] = {slot::antennaA, slot::antennaB, slot::antennaC, slot::antennaD};
+        for (int i = 0; i < antennas.size(); ++i)
+            ASSERT_TRUE(enterValue(page.form, antennaSlots[i], antennas[i]));
         expectSaved(RecordSaver(store).saveOwnShipRecord(page.form));
     }
 
@@ -128,6 +132,32 @@ TEST_F(RecordsWindowTest, ADoubleClickOnAnEntryLoadsIt)
     openRecords([&](ui::RecordsWindow &dialog) { clickEntry(dialog, 0, true); });
     EXPECT_EQ(edit(slot::draught)->text(), u"_8.5米"_qs);
     EXPECT_EQ(choice(slot::shipType)->currentText(), u"30(渔船)"_qs);
+}
+
+TEST_F(RecordsWindowTest, ALoadedShipShowsItsOwnSize)
+{
+    saveShip(u"412345678"_qs, u"8.5"_qs, u"30"_qs, {u"50"_qs, u"10"_qs, u"3"_qs, u"4"_qs});
+    const std::pair<const char *, std::function<void(ui::RecordsWindow &)>> loads[] = {
+        {"button", [this](ui::RecordsWindow &dialog) {
+             clickEntry(dialog, 0);
+             QTest::mouseClick(button(dialog, u"Command1"), Qt::LeftButton);
+         }},
+        {"double click", [this](ui::RecordsWindow &dialog) { clickEntry(dialog, 0, true); }},
+    };
+    for (const auto &[name, load] : loads) {
+        window->activateWindow(); // back from the dialog
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        // The ship on the page before: 120 m long, 10 m wide.
+        for (const auto &[s, typed] : {std::pair{slot::antennaA, u"100"}, {slot::antennaB, u"20"},
+                                       {slot::antennaC, u"5"}, {slot::antennaD, u"5"}}) {
+            enter(edit(s));
+            QTest::keyClicks(edit(s), QString::fromUtf16(typed));
+        }
+        enter(edit(slot::mmsi));
+        ASSERT_EQ(find<QLabel>(u"Label2_3"_qs)->text(), u"船长:120米   船宽:10米"_qs);
+        openRecords(load);
+        EXPECT_EQ(find<QLabel>(u"Label2_3"_qs)->text(), u"船长:60米   船宽:7米"_qs) << name;
+    }
 }
 
 TEST_F(RecordsWindowTest, AHiddenDialogKeepsItsListAnUnloadedOneReadsTheStoreAgain)

@@ -126,6 +126,12 @@ TEST_F(EntryRulesTest, LeavingAFieldTidiesAndLimitsItsText)
     EXPECT_TRUE(host.messages.isEmpty());
 }
 
+TEST_F(EntryRulesTest, AnUntouchedDraughtIsLeftUntouched)
+{
+    EXPECT_EQ(typeAndLeave(slot::draught, {}), QStringLiteral("__._米"));
+    EXPECT_EQ(form.mirror(slot::draught), QStringLiteral(".")); // which the write refuses
+}
+
 TEST_F(EntryRulesTest, LeavingStoresTheCleanValueOfTheUpperCaseText)
 {
     typeAndLeave(slot::shipName, QStringLiteral("a_b"));

@@ -1,0 +1,17 @@
+#include "PortBox.h"
+
+#include "PortNames.h"
+
+namespace aisset::ui {
+
+void PortBox::showPopup()
+{
+    for (const PortListing &port : listPorts()) {
+        const int entry = port.number - 1;
+        if (entry < count())
+            setItemData(entry, port.present ? port.describe() : QString(), Qt::ToolTipRole);
+    }
+    QComboBox::showPopup();
+}
+
+} // namespace aisset::ui
