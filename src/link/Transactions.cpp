@@ -68,6 +68,7 @@ void Transactions::write(int index)
 
     form_.setReceiveLog({});
     form_.setTransactionStatus({});
+    form_.setTransactionNote({});
     acknowledgementWait_.stop();
     if (!state_.retryingWrite && !host_.askYesNo(QStringLiteral("是否开始设置数据")))
         return end();
@@ -79,6 +80,8 @@ void Transactions::write(int index)
         const BuildResult built = build_(kind.group);
         if (!built.ok())
             return end(); // the builder has told the user what is wrong
+        if (built.savingFailed())
+            form_.setTransactionNote(QStringLiteral(" 档案保存失败")); // the write goes on
         if (!transmitter_.canSend()) {
             form_.setEnabled(true);
             host_.showWarning(QStringLiteral("通讯口未打开")); // the page is saved all the same

@@ -26,7 +26,8 @@ using SentenceBuilder = std::function<BuildResult(Group group)>;
 // and offers a retry when no acknowledgement came. A write clears the
 // transaction status when it starts; when the port is not open it sends nothing
 // and says so, and when no acknowledgement has come three seconds after the
-// sentence left the status says that. A read clears the form, sends the read
+// sentence left the status says that. A page whose saving failed is still
+// written; the status then ends in " 档案保存失败" until the next write starts. A read clears the form, sends the read
 // request and returns; the receive path handles the reply.
 class Transactions {
 public:

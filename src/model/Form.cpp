@@ -144,6 +144,12 @@ void Form::setTransactionStatus(const QString &text)
     emit statusChanged();
 }
 
+void Form::setTransactionNote(const QString &text)
+{
+    transactionNote_ = text;
+    emit statusChanged();
+}
+
 void Form::setShipSizeText(const QString &text)
 {
     shipSizeText_ = text;

@@ -74,6 +74,12 @@ public:
     void setConnectionStatus(const QString &text);
     const QString &transactionStatus() const { return transactionStatus_; }
     void setTransactionStatus(const QString &text);
+    // A note panel 2 keeps after whatever status comes, until it is cleared
+    // (" 档案保存失败" from a write's failed saving until the next write).
+    const QString &transactionNote() const { return transactionNote_; }
+    void setTransactionNote(const QString &text);
+    // What panel 2 shows: the status, then the note.
+    QString transactionPanel() const { return transactionStatus_ + transactionNote_; }
 
     // The ship-size label on page 1 (Label2(3)).
     const QString &shipSizeText() const { return shipSizeText_; }
@@ -101,6 +107,7 @@ private:
     QString receiveLog_;
     QString connectionStatus_;
     QString transactionStatus_;
+    QString transactionNote_;
     QString shipSizeText_;
 };
 

@@ -223,7 +223,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::showStatus()
 {
-    const QString texts[2] = {core_.form().connectionStatus(), core_.form().transactionStatus()};
+    const QString texts[2] = {core_.form().connectionStatus(), core_.form().transactionPanel()};
     for (int i = 0; i < 2; ++i) {
         statusPanels_[i]->setText(texts[i]);
         statusLabels_[i]->setText(texts[i]);

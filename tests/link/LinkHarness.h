@@ -71,6 +71,7 @@ public:
         {Group::Factory, u"$CVEFS,FAC*00\r\n"_qs},
     };
     bool refuseBuild = false;
+    bool failSaving = false; // the builder's saving does not reach the store
     int builds = 0;
     int waits = 0;
     std::function<void()> onWait;
@@ -101,7 +102,7 @@ private:
             host.showMessage(u"有错误,请检查数据"_qs);
             return {{}, 5};
         }
-        return {sentences.at(g), -1};
+        return {sentences.at(g), -1, failSaving ? SaveResult::Failed : SaveResult::Saved};
     }
     void wait()
     {

@@ -99,6 +99,21 @@ TEST_F(Write, TheStatusClearsWhenAWriteStartsAndSaysWhenNoAcknowledgementCame)
     EXPECT_EQ(h.host.messages, (QStringList{u"本船资料设置成功"_qs, u"系统设置成功"_qs}));
 }
 
+TEST_F(Write, AFailedSavingIsNotedAfterEveryStatusUntilTheNextWrite)
+{
+    h.failSaving = true;
+    click(0);
+    ASSERT_EQ(h.writtenText().size(), 1); // written all the same
+    EXPECT_EQ(h.form().transactionPanel(), u" 档案保存失败"_qs);
+    h.deliver("!CVACK\r\n");
+    h.tick();
+    EXPECT_EQ(h.form().transactionPanel(), u"设置成功 档案保存失败"_qs);
+    h.failSaving = false;
+    h.host.answers = {false};
+    click(0); // the next write starts: the note goes
+    EXPECT_TRUE(h.form().transactionPanel().isEmpty());
+}
+
 TEST_F(Write, WithThePortNotOpenTheWriteSavesSaysSoAndSendsNothing)
 {
     for (const bool noRepeat : {true, false}) {

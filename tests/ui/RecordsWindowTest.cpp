@@ -134,6 +134,19 @@ TEST_F(RecordsWindowTest, ADoubleClickOnAnEntryLoadsIt)
     EXPECT_EQ(choice(slot::shipType)->currentText(), u"30(渔船)"_qs);
 }
 
+TEST_F(RecordsWindowTest, AShipSavedWithAnIncompleteMmsiIsListedCleanAndLoads)
+{
+    saveShip(u"41234567"_qs, u"8.5"_qs, u"30"_qs);
+    openRecords([&](ui::RecordsWindow &dialog) {
+        EXPECT_EQ(listed(dialog), QStringList{u"41234567"_qs});
+        clickEntry(dialog, 0);
+        QTest::mouseClick(button(dialog, u"Command1"), Qt::LeftButton);
+    });
+    EXPECT_EQ(edit(slot::mmsi)->text(), u"41234567_"_qs);
+    EXPECT_EQ(edit(slot::draught)->text(), u"_8.5米"_qs);
+    EXPECT_EQ(choice(slot::shipType)->currentText(), u"30(渔船)"_qs);
+}
+
 TEST_F(RecordsWindowTest, ALoadedShipShowsItsOwnSize)
 {
     saveShip(u"412345678"_qs, u"8.5"_qs, u"30"_qs, {u"50"_qs, u"10"_qs, u"3"_qs, u"4"_qs});
