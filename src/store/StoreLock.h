@@ -10,7 +10,8 @@ namespace aisset {
 // The lock that every process using one profile store (the window, each run of
 // the command line) holds around a read-modify-write of it, so that two savings
 // at the same moment cannot lose each other's names or keys. It is a lock file:
-// one left by a process that died holding it is taken over.
+// one left by a process that died holding it is taken over, and so is an
+// empty one left by a process that died while creating it.
 class StoreLock {
 public:
     explicit StoreLock(const QString &path);
@@ -20,6 +21,8 @@ public:
     void unlock() { file_.unlock(); }
 
 private:
+    void removeIfLeftEmpty();
+
     QString path_;
     QLockFile file_;
 };

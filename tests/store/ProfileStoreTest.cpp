@@ -3,7 +3,10 @@
 #include "StoreFixture.h"
 
 #include <QDir>
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLockFile>
 #include <QStandardPaths>
 
 #ifdef Q_OS_LINUX
@@ -196,6 +199,38 @@ TEST_F(ProfileStoreTest, UnusablePlacesSkipSavesAndReadDefaults)
     EXPECT_EQ(blocked.save(kApp, u"content"_s, u"nn"_s, u"1"_s), SaveResult::Failed);
     EXPECT_EQ(blocked.read(kApp, u"content"_s, u"nn"_s, u"0"_s), u"0");
     EXPECT_TRUE(QFileInfo(fileRoot).isFile());
+}
+
+// The lock file every saving takes: a live holder makes a saving fail after its
+// wait, while an empty file (a process killed between creating the lock and
+// writing its id into it) is taken over once it is old enough to be no live
+// holder's, and a fresh one is waited for, not removed at once.
+TEST_F(ProfileStoreTest, AHeldLockFailsTheSavingAndAnEmptyOneLeftBehindIsTakenOver)
+{
+    const QString lockPath = root() + u"/store.lock"_s;
+    ASSERT_TRUE(QDir().mkpath(root()));
+    {
+        QLockFile held(lockPath);
+        ASSERT_TRUE(held.tryLock(0));
+        EXPECT_EQ(store_.save(kApp, kShip, u"MMSI"_s, kShip), SaveResult::Failed);
+    }
+
+    const auto leaveEmptyLock = [&](int ageMs) {
+        QFile empty(lockPath);
+        ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(empty.setFileTime(QDateTime::currentDateTime().addMSecs(-ageMs), QFileDevice::FileModificationTime));
+    };
+    for (const int ageMs : {5000, 0}) {
+        SCOPED_TRACE(ageMs);
+        leaveEmptyLock(ageMs);
+        QElapsedTimer waited;
+        waited.start();
+        expectSaved(store_.save(kApp, kShip, u"MMSI"_s, kShip));
+        if (ageMs == 0) {
+            EXPECT_GE(waited.elapsed(), 900) << "a fresh lock file may be a holder that is writing its id";
+        }
+        EXPECT_FALSE(QFileInfo::exists(lockPath));
+    }
 }
 
 #ifdef Q_OS_LINUX

@@ -103,8 +103,10 @@ TEST_F(SeveralWritersTest, AKilledWriterLeavesWholeFilesAndLosesNoEarlierShip)
         SCOPED_TRACE(round);
         const auto writer = startWriter(root(), {u"endless"_s, QString::number(412000000 + round * 100000)});
         // One ship saved shows that whatever the previous kill left (its lock
-        // file among it) does not stop the next writer's savings.
-        ASSERT_TRUE(writer->waitForReadyRead(10000));
+        // file among it) does not stop the next writer's savings. The wait is
+        // long because a saving syncs to disk, and right after a large build a
+        // sync can take seconds while the disk catches up.
+        ASSERT_TRUE(writer->waitForReadyRead(60000));
         QThread::msleep(QRandomGenerator::global()->bounded(1, 30));
         writer->kill();
         ASSERT_TRUE(writer->waitForFinished(5000));
