@@ -5,6 +5,8 @@
 #include "Normalise.h"
 #include "Primitives.h"
 
+#include <algorithm>
+
 namespace aisset {
 
 void trimSlot(Form &form, int slot)
@@ -35,7 +37,13 @@ bool upperCaseCopyFits(Form &form, int slot, int maxLength)
     if (copy.isEmpty())
         return true;
     form.setMirror(slot, copy.toUpper());
-    return form.mirror(slot).size() <= maxLength;
+    // A control character would end or break the sentence on the wire (a line
+    // end splits it in two). Typing and leaving a field never leaves one, but a
+    // unit's reply decoded into the form can.
+    const bool holdsControl = std::any_of(copy.cbegin(), copy.cend(), [](QChar c) {
+        return c.category() == QChar::Other_Control;
+    });
+    return !holdsControl && form.mirror(slot).size() <= maxLength;
 }
 
 bool numberFits(const QString &copy, double maxValue, int maxLength)

@@ -27,7 +27,8 @@ void fillMirrors(Form &form, const std::function<bool(int)> &fromChoice);
 QString refreshCopy(Form &form, int slot);
 
 // The check of a free-text copy (call sign, ship name, vendor number): a non-empty
-// copy is replaced by its upper-case form and may hold at most maxLength characters.
+// copy is replaced by its upper-case form and may hold at most maxLength characters
+// and no control character.
 bool upperCaseCopyFits(Form &form, int slot, int maxLength);
 
 // The check of a numeric copy: empty, or a number of at most maxValue written in

@@ -116,6 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FailCase{"letters in machine number", {{slot::machineNumber, u"12A45"_qs}}, slot::machineNumber},
                     FailCase{"five digit power on time", {{slot::powerOnTime, u"12345"_qs}}, slot::powerOnTime},
                     FailCase{"letters in power on time", {{slot::powerOnTime, u"12h"_qs}}, slot::powerOnTime},
+                    FailCase{"line end in the vendor number", {{slot::vendorNumber, u"AB\r\n12"_qs}}, slot::vendorNumber},
                     FailCase{"eight character vendor", {{slot::vendorNumber, u"ABCDEFGH"_qs}}, slot::vendorNumber},
                     FailCase{"vendor and date", {{slot::vendorNumber, u"ABCDEFGH"_qs}, {slot::factoryDate, u""_qs}},
                              slot::factoryDate}),

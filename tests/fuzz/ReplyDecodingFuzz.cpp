@@ -9,6 +9,7 @@
 #include "ReplyDecoding.h"
 #include "ScriptedHost.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 using namespace aisset;
@@ -40,9 +41,13 @@ void check(bool condition)
         std::abort();
 }
 
+// One whole line: "$", then no control character until the closing CR LF.
 bool isSentence(const QString &text)
 {
-    return text.startsWith(u'$') && text.endsWith(u"\r\n");
+    if (!text.startsWith(u'$') || !text.endsWith(u"\r\n"))
+        return false;
+    const QStringView body = QStringView(text).chopped(2);
+    return std::none_of(body.cbegin(), body.cend(), [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 void buildEachGroup(Form &form, Host &host)
