@@ -11,6 +11,8 @@
 #include "VirtualUnit.h"
 #include "Waiting.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -21,12 +23,14 @@ namespace {
 
 class OverPty : public testing::Test {
 protected:
-    // Starts the unit with the given faults and opens port 1 on its device.
-    void start(const QStringList &faults)
+    // Starts the unit with the given faults and opens port 1 on its device, or
+    // on `device` when one is named (a link the unit makes to its own).
+    void start(const QStringList &faults, QString device = {})
     {
         unit = std::make_unique<test::VirtualUnit>(faults);
         ASSERT_FALSE(unit->path().isEmpty()) << "the virtual unit did not start";
-        const QString device = unit->path();
+        if (device.isEmpty())
+            device = unit->path();
         LinkSession::Options options;
         options.line = std::make_unique<QtSerialLine>([device](int) { return device; });
         // The repeating mode waits a tenth of a second instead of a second.
@@ -222,6 +226,30 @@ TEST_F(OverPty, AUnitThatHangsUpClosesThePortOnce)
     session->transactions().command2Click(3);
     runEventLoopFor(50);
     EXPECT_EQ(form().connectionStatus(), u"通讯口1 断开"_qs);
+}
+
+// An adapter pulled out and plugged in again: the unit behind port 1 goes away
+// and a new one appears under the same name. The window finds it by itself.
+TEST_F(OverPty, APortThatWentAwayReopensByItselfWhenAUnitIsBackUnderItsName)
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(u"unit"_qs);
+    start({u"--link"_qs, link}, link);
+    EventWait lost;
+    lost.finishOn(&session->line(), &SerialLine::connectionLost);
+    unit.reset(); // the first unit ends, its device with it
+    ASSERT_TRUE(lost.run(3000));
+    EXPECT_EQ(form().connectionStatus(), u"通讯口1 断开"_qs);
+
+    unit = std::make_unique<test::VirtualUnit>(QStringList{u"--link"_qs, link});
+    ASSERT_FALSE(unit->path().isEmpty());
+    EventWait back;
+    back.finishOn(&form(), &Form::statusChanged);
+    ASSERT_TRUE(back.run(2500));
+    EXPECT_EQ(form().connectionStatus(), u"通讯口1 连接"_qs);
+    fillOwnShip();
+    EXPECT_TRUE(write(0));
+    EXPECT_EQ(unit->log().filter(u"< $CVUIS,"_qs).size(), 1);
 }
 
 } // namespace
