@@ -62,17 +62,27 @@ void MaskedEdit::takeCaretFromWidget()
     }
 }
 
-// A click behind the last input position (on the blank end of the field, or on a
-// closing literal such as "米") would leave nowhere to type: the caret goes to the
-// first empty position instead.
+// A click among empty positions goes back to the first of them, as a click behind
+// the text of a plain field goes to its end: otherwise a name typed after a click
+// in the middle of an empty field starts there and loses its last characters to
+// the field's length. A click behind the last input position (on a closing
+// literal such as "米") goes to the first empty position, so there is somewhere
+// to type.
 int MaskedEdit::typingPosition(int clicked) const
 {
     const MaskedField &field = form_.edit(slot_);
-    for (int pos = clicked; pos < field.text().size(); ++pos)
-        if (!field.isLiteralAt(pos))
-            return clicked;
-    const qsizetype firstEmpty = field.text().indexOf(MaskedField::kPrompt);
-    return field.mask().isEmpty() || firstEmpty < 0 ? clicked : int(firstEmpty);
+    const QString &text = field.text();
+    if (field.mask().isEmpty())
+        return clicked;
+    int pos = clicked;
+    while (pos > 0 && (field.isLiteralAt(pos - 1) || text[pos - 1] == MaskedField::kPrompt))
+        --pos;
+    while (pos < text.size() && field.isLiteralAt(pos))
+        ++pos;
+    if (pos < text.size())
+        return pos;
+    const qsizetype firstEmpty = text.indexOf(MaskedField::kPrompt);
+    return firstEmpty < 0 ? clicked : int(firstEmpty);
 }
 
 void MaskedEdit::keyPressEvent(QKeyEvent *event)

@@ -131,6 +131,32 @@ TEST_F(WindowTest, AClickBehindTheLastInputPositionStillLeavesSomewhereToType)
     EXPECT_EQ(antenna->text(), QStringLiteral("9__米"));
 }
 
+TEST_F(WindowTest, AClickAmongEmptyPositionsTypesFromTheFirstOfThem)
+{
+    struct Case {
+        int slot;
+        const char16_t *before;
+        int clicked;
+        const char16_t *typed;
+        const char16_t *after;
+    };
+    const Case cases[] = {
+        {slot::shipName, u"", 12, u"HAI XING 7", u"HAI XING 7__________"}, // an empty field
+        {slot::mmsi, u"412", 7, u"34", u"41234____"},                      // behind the text
+        {slot::draught, u"", 3, u"85", u"85._米"},                         // behind a literal
+        {slot::mmsi, u"412345678", 4, u"9", u"412395678"},                 // inside the text: stays
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.clicked);
+        ui::MaskedEdit *field = edit(c.slot);
+        enter(field);
+        QTest::keyClicks(field, QString::fromUtf16(c.before));
+        field->setCursorPosition(c.clicked); // where a click puts the widget's caret
+        QTest::keyClicks(field, QString::fromUtf16(c.typed));
+        EXPECT_EQ(field->text(), QString::fromUtf16(c.after));
+    }
+}
+
 TEST_F(WindowTest, EnteringAFieldSelectsItsWholeText)
 {
     enter(edit(slot::callSign));
