@@ -6,8 +6,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace aisset::ui {
 
@@ -167,8 +169,41 @@ void MaskedEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
     showField(); // the widget's own selection on entry is not the core's
-    if (entersField(event))
+    if (entersField(event)) {
+        enteringClick_ = event->reason() == Qt::MouseFocusReason;
         emit entered(slot_);
+    }
+}
+
+// The click that enters a field leaves the whole text selected, as entering by
+// the keyboard does, so that what is typed next replaces the old value instead of
+// overwriting it from wherever the click fell. A second click places the caret.
+void MaskedEdit::mousePressEvent(QMouseEvent *event)
+{
+    if (std::exchange(enteringClick_, false)) {
+        swallowingClick_ = true;
+        event->accept();
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+}
+
+void MaskedEdit::mouseMoveEvent(QMouseEvent *event)
+{
+    if (swallowingClick_) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseMoveEvent(event);
+}
+
+void MaskedEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (std::exchange(swallowingClick_, false)) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }
 
 void MaskedEdit::focusOutEvent(QFocusEvent *event)

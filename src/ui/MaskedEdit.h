@@ -33,6 +33,9 @@ protected:
     void inputMethodEvent(QInputMethodEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void showField();
@@ -47,6 +50,8 @@ private:
     const int slot_;
     bool showing_ = false;             // the widget is being set from the core
     bool caretAtSelectionEnd_ = false; // a selection grown to the right shows its caret there
+    bool enteringClick_ = false;       // the mouse press now arriving is the one that entered the field
+    bool swallowingClick_ = false;     // that press was kept from the widget, so are its move and release
 };
 
 } // namespace aisset::ui

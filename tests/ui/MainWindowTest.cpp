@@ -157,6 +157,24 @@ TEST_F(WindowTest, AClickAmongEmptyPositionsTypesFromTheFirstOfThem)
     }
 }
 
+TEST_F(WindowTest, TheClickThatEntersAFieldKeepsItsWholeTextSelectedAndASecondClickPlacesTheCaret)
+{
+    ui::MaskedEdit *mmsi = edit(slot::mmsi);
+    enter(mmsi);
+    QTest::keyClicks(mmsi, QStringLiteral("412345678"));
+    enter(edit(slot::callSign));
+    const QPoint middle(mmsi->width() / 3, mmsi->height() / 2);
+    QTest::mouseClick(mmsi, Qt::LeftButton, {}, middle);
+    ASSERT_EQ(focused(), mmsi);
+    EXPECT_EQ(mmsi->selectedText(), QStringLiteral("412345678"));
+    QTest::keyClicks(mmsi, QStringLiteral("413000001"));
+    EXPECT_EQ(form().editText(slot::mmsi), QStringLiteral("413000001"));
+
+    QTest::mouseClick(mmsi, Qt::LeftButton, {}, middle);
+    EXPECT_FALSE(mmsi->hasSelectedText());
+    EXPECT_GT(mmsi->cursorPosition(), 0);
+}
+
 TEST_F(WindowTest, EnteringAFieldSelectsItsWholeText)
 {
     enter(edit(slot::callSign));
