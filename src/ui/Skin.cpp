@@ -13,7 +13,10 @@ bool applySkin(QWidget &window, const QString &path)
         window.setStyleSheet(QString());
         return true;
     }
-    QFile file(findSkinFile(path));
+    const QString found = findSkinFile(path);
+    if (found.isEmpty()) // no such file, whatever the case of its name
+        return false;
+    QFile file(found);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
     window.setStyleSheet(QString::fromUtf8(file.readAll()));
