@@ -88,9 +88,16 @@ bool endsInOpenEscape(QByteArrayView text)
 SectionFile SectionFile::fromBytes(QByteArrayView bytes)
 {
     SectionFile file;
-    file.lines_ = bytes.toByteArray().split('\n');
-    if (file.lines_.isEmpty())
-        file.lines_.append(QByteArray());
+    // Each line is copied once, straight from the bytes: the list of record
+    // names is one line of a megabyte, and every extra copy of it is memory a
+    // fresh process must fault in.
+    for (qsizetype start = 0;;) {
+        const qsizetype end = bytes.indexOf('\n', start);
+        file.lines_.append(bytes.sliced(start, (end < 0 ? bytes.size() : end) - start).toByteArray());
+        if (end < 0)
+            break;
+        start = end + 1;
+    }
     file.reindex();
     return file;
 }
