@@ -4,6 +4,7 @@
 #include "StoreBackend.h"
 
 #include <QDir>
+#include <QFile>
 #include <QUrl>
 
 namespace aisset {
@@ -33,6 +34,30 @@ public:
         for (qsizetype i = 0; i < keys.size(); ++i)
             values[i] = stored->value(keys[i]);
         return values;
+    }
+
+    // The file is mapped rather than read: a fresh process then touches only the
+    // pages it looks through, not a copy of them.
+    bool peek(const QString &application, const QString &section, const QStringList &keys,
+              const std::function<void(const PeekedValues &)> &use) const override
+    {
+        QFile file(sectionFilePath(rootDir_, application, section));
+        PeekedValues values(keys.size());
+        if (!file.exists()) {
+            use(values);
+            return true;
+        }
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const qint64 size = file.size();
+        const uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
+        if (size > 0 && !mapped)
+            return false;
+        const QByteArrayView bytes(reinterpret_cast<const char *>(mapped), size);
+        if (!SectionFile::peek(bytes, keys, values))
+            return false;
+        use(values);
+        return true;
     }
 
     bool write(const QString &application, const QString &section,

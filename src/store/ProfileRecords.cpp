@@ -6,6 +6,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <optional>
 
 namespace aisset {
 
@@ -38,22 +39,44 @@ QStringList recordKeys()
     return keys;
 }
 
-} // namespace
+// The separator of the names, in the list's text and in its bytes.
+template <typename View>
+constexpr char kComma = ',';
+template <>
+constexpr char16_t kComma<QStringView> = u',';
 
-QStringView RecordList::listedPart() const
+// The listed part of a list's text, as text or as its bytes.
+template <typename View>
+View listedPartOf(View names, qint16 count)
 {
     if (names.isEmpty() || count <= 0)
         return {};
-    if (count == kTopCount)
+    if (count == RecordList::kTopCount)
         return names;
     qsizetype end = -1;
     for (int i = 0; i < count; ++i) {
-        end = names.indexOf(u',', end + 1);
+        end = names.indexOf(kComma<View>, end + 1);
         if (end < 0)
             return names;
     }
-    return QStringView(names).first(end);
+    return names.first(end);
 }
+
+// Whether a non-empty name stands between commas in the listed part.
+template <typename View>
+bool holdsName(View part, View name)
+{
+    for (qsizetype at = part.indexOf(name); at >= 0; at = part.indexOf(name, at + 1)) {
+        const qsizetype end = at + name.size();
+        if ((at == 0 || part[at - 1] == kComma<View>) && (end == part.size() || part[end] == kComma<View>))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QStringView RecordList::listedPart() const { return listedPartOf(QStringView(names), count); }
 
 QStringList RecordList::listedNames() const { return RecordNames(*this).toStringList(); }
 
@@ -94,13 +117,7 @@ bool RecordList::lists(QStringView name) const
         return false;
     if (name.isEmpty())
         return listedNames().contains(QString());
-    const QStringView part = listedPart();
-    for (qsizetype at = part.indexOf(name); at >= 0; at = part.indexOf(name, at + 1)) {
-        const qsizetype end = at + name.size();
-        if ((at == 0 || part[at - 1] == u',') && (end == part.size() || part[end] == u','))
-            return true;
-    }
-    return false;
+    return holdsName(listedPart(), name);
 }
 
 namespace {
@@ -129,10 +146,43 @@ SaveResult ProfileRecords::writeRecordList(const RecordList &list)
                            {{kNames, list.names}, {kCount, QString::number(list.count)}});
 }
 
+std::optional<ProfileRecords::ListFacts> ProfileRecords::peekList(const QString &name) const
+{
+    std::optional<ListFacts> facts;
+    const QByteArray wanted = name.toUtf8();
+    (void)store_.peek(kApplication, kContent, {kNames, kCount}, [&](const QList<std::optional<QByteArrayView>> &v) {
+        // An absent list reads "0", which stands for the empty list.
+        const QByteArrayView names = v[0] && *v[0] != "0" ? *v[0] : QByteArrayView();
+        const qint16 count = parseCount(v[1] ? QString::fromLatin1(*v[1]) : kAbsent);
+        facts = ListFacts{holdsName(listedPartOf(names, count), QByteArrayView(wanted)), count, names.isEmpty()};
+    });
+    return facts;
+}
+
+SaveResult ProfileRecords::appendNames(const QStringList &added, qint16 count, bool listEmpty)
+{
+    if (added.isEmpty())
+        return SaveResult::Saved;
+    // At its top the count stays, and lists every name from then on.
+    for (qsizetype i = 0; i < added.size() && count < RecordList::kTopCount; ++i)
+        ++count;
+    // The new names are appended to the stored text as they are, so that the
+    // names before them stay byte for byte what they were.
+    const QString tail = added.join(u',');
+    const KeyChange grown = listEmpty ? KeyChange{kNames, tail} : KeyChange{kNames, u',' + tail, true};
+    return store_.apply(kApplication, kContent, {grown, {kCount, QString::number(count)}});
+}
+
 SaveResult ProfileRecords::registerRecordNames(const QStringList &names)
 {
     return store_.locked([&] {
-        RecordList list = readRecordList();
+        // One ship's saving looks its name up in the stored bytes: at 100,000 ships
+        // the list is a megabyte, and decoding it would cost more than the saving.
+        if (names.size() == 1 && !names[0].isEmpty()) {
+            if (const std::optional<ListFacts> facts = peekList(names[0]))
+                return facts->listed ? SaveResult::Saved : appendNames(names, facts->count, facts->empty);
+        }
+        const RecordList list = readRecordList();
         // One name is looked for in the list as it is; many are looked up in a set.
         QSet<QStringView> listed;
         if (names.size() > 1)
@@ -147,18 +197,8 @@ SaveResult ProfileRecords::registerRecordNames(const QStringList &names)
                 continue;
             seen.insert(name);
             added.append(name);
-            // At its top the count stays, and lists every name from then on.
-            if (list.count < RecordList::kTopCount)
-                ++list.count;
         }
-        if (added.isEmpty())
-            return SaveResult::Saved;
-        // The new names are appended to the stored text as they are, so that
-        // the names before them stay byte for byte what they were.
-        const QString tail = added.join(u',');
-        const KeyChange grown = list.names.isEmpty() ? KeyChange{kNames, tail}
-                                                     : KeyChange{kNames, u',' + tail, true};
-        return store_.apply(kApplication, kContent, {grown, {kCount, QString::number(list.count)}});
+        return appendNames(added, list.count, list.names.isEmpty());
     });
 }
 

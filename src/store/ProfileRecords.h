@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <optional>
+
 namespace aisset {
 
 // The list of saved ships as kept in section "content": the record names joined
@@ -87,6 +89,15 @@ public:
     SaveResult saveSkin(const QString &path);
 
 private:
+    // What registering one name needs to know of the stored list.
+    struct ListFacts {
+        bool listed;
+        qint16 count;
+        bool empty;
+    };
+    std::optional<ListFacts> peekList(const QString &name) const;
+    SaveResult appendNames(const QStringList &added, qint16 count, bool listEmpty);
+
     ProfileStore &store_;
 };
 

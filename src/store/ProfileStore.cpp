@@ -94,6 +94,12 @@ QList<std::optional<QString>> ProfileStore::readPresent(const QString &applicati
     return backend_->read(application, section, keys);
 }
 
+bool ProfileStore::peek(const QString &application, const QString &section, const QStringList &keys,
+                        const std::function<void(const QList<std::optional<QByteArrayView>> &)> &use) const
+{
+    return backend_->peek(application, section, keys, use);
+}
+
 QStringList ProfileStore::sections(const QString &application) const
 {
     return backend_->sections(application);

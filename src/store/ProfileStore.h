@@ -2,6 +2,7 @@
 
 #include "SaveResult.h"
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -65,6 +66,10 @@ public:
     // Reads several keys of one section; none for a key that is absent.
     QList<std::optional<QString>> readPresent(const QString &application, const QString &section,
                                               const QStringList &keys) const;
+    // The plain bytes of several keys' values, handed to `use` without copying
+    // them; false when they must be read with readPresent instead.
+    bool peek(const QString &application, const QString &section, const QStringList &keys,
+              const std::function<void(const QList<std::optional<QByteArrayView>> &)> &use) const;
     // The sections of an application, by name (as kept: possibly in another case).
     QStringList sections(const QString &application) const;
 

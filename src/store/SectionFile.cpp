@@ -102,6 +102,34 @@ SectionFile SectionFile::fromBytes(QByteArrayView bytes)
     return file;
 }
 
+bool SectionFile::peek(QByteArrayView bytes, const QStringList &keys, QList<std::optional<QByteArrayView>> &values)
+{
+    QStringList folded;
+    for (const QString &key : keys)
+        folded.append(key.toCaseFolded());
+    values = QList<std::optional<QByteArrayView>>(keys.size());
+    for (qsizetype start = 0; start <= bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        const QByteArrayView text = bytes.sliced(start, end - start);
+        start = end + 1;
+        const QByteArrayView line = text.endsWith('\r') ? text.chopped(1) : text;
+        const qsizetype separator = separatorOf(line);
+        if (separator <= 0)
+            continue;
+        const qsizetype at = folded.indexOf(unescaped(line.first(separator)).toCaseFolded());
+        if (at < 0)
+            continue;
+        const QByteArrayView value = line.sliced(separator + 1);
+        const bool plain = std::all_of(value.cbegin(), value.cend(), [](char c) { return c != '\\' && uchar(c) < 0x80; });
+        if (!plain)
+            return false;
+        values[at] = value;
+    }
+    return true;
+}
+
 std::optional<SectionFile> SectionFile::load(const QString &path)
 {
     QFile file(path);

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -24,6 +25,13 @@ public:
     // The file at path; an empty section when there is no file, none when the file
     // exists but cannot be read.
     static std::optional<SectionFile> load(const QString &path);
+
+    // The values of keys straight from a file's bytes, read as value() reads them
+    // (the last line of a key counts), without building the section: false when a
+    // value found is not plain ASCII without escapes, whose bytes are not what
+    // value() gives.
+    static bool peek(QByteArrayView bytes, const QStringList &keys,
+                     QList<std::optional<QByteArrayView>> &values);
 
     QByteArray toBytes() const;
     // Replaces the file as a whole, creating its folder as needed: the bytes go to a

@@ -2,10 +2,12 @@
 
 #include "ProfileStore.h"
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -20,6 +22,26 @@ public:
     // that cannot be read.
     virtual QList<std::optional<QString>> read(const QString &application, const QString &section,
                                                const QStringList &keys) const = 0;
+    // The values of the keys as their plain UTF-8 bytes, handed to `use` while the
+    // section is read, so that a value a megabyte long is looked through without a
+    // copy of it. False, without calling `use`, when the section cannot be read or
+    // keeps a value in a form that must be decoded first; read() then tells.
+    using PeekedValues = QList<std::optional<QByteArrayView>>;
+    virtual bool peek(const QString &application, const QString &section, const QStringList &keys,
+                      const std::function<void(const PeekedValues &)> &use) const
+    {
+        const QList<std::optional<QString>> present = read(application, section, keys);
+        QList<QByteArray> utf8(keys.size());
+        PeekedValues values(keys.size());
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            if (!present[i])
+                continue;
+            utf8[i] = present[i]->toUtf8();
+            values[i] = utf8[i];
+        }
+        use(values);
+        return true;
+    }
     // Applies the changes in order, as one write that reaches the disk before it
     // returns; false when it could not. A write that fails leaves the section as
     // it was.

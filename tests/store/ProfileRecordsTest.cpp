@@ -2,6 +2,9 @@
 #include "ProfileRecords.h"
 #include "StoreFixture.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -148,6 +151,57 @@ TEST_F(ProfileRecordsTest, ManyNamesAreRegisteredInOneChange)
         expectSaved(records.registerRecordNames(c.registered));
         EXPECT_EQ(fresh.read(u"VARID"_s, u"content"_s, u"fname"_s, u"absent"_s), c.namesAfter);
         EXPECT_EQ(fresh.read(u"VARID"_s, u"content"_s, u"nn"_s, u"absent"_s), c.countAfter);
+    }
+}
+
+// One ship's saving looks its name up in the file's bytes; whatever a file holds,
+// the outcome is the one the decoded list gives: a listed name is not added
+// again, and a name that is not listed is appended once.
+TEST_F(ProfileRecordsTest, OneNameIsLookedUpInTheFilesBytesAsInItsText)
+{
+    struct Case {
+        const char *what;
+        QByteArray file; // the bookkeeping section's bytes
+        QString name;
+        bool listed;
+    };
+    const Case cases[] = {
+        {"listed in the middle", "fname=1,22,333\nnn=3\n", u"22"_s, true},
+        {"a part of a listed name", "fname=1,222,3\nnn=3\n", u"22"_s, false},
+        {"beyond the count", "fname=1,2,3\nnn=2\n", u"3"_s, false},
+        {"every name at the top count", "fname=1,2,3\nnn=32767\n", u"3"_s, true},
+        {"no count", "fname=1,2\n", u"1"_s, false},
+        {"the empty list", "fname=0\nnn=1\n", u"5"_s, false},
+        {"keys in another case, CR LF", "FName=1,2\r\nNN=2\r\n", u"2"_s, true},
+        {"the last line of a key counts", "fname=9\nfname=1,2\nnn=2\n", u"9"_s, false},
+        {"a key written with an escape", "f\\name=1\nnn=1\n", u"1"_s, false},
+        {"an escaped value is decoded", "fname=1,\\=2\nnn=2\n", u"=2"_s, true},
+        {"bytes that are not ASCII", "fname=1,\xe6\xb5\xb7,\xff\nnn=3\n", u"海"_s, true},
+        {"no line end at the end", "nn=2\nfname=1,2", u"2"_s, true},
+        {"no file", {}, u"1"_s, false},
+    };
+    int row = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString storeRoot = root() + u"/case%1"_s.arg(row++);
+        if (!c.file.isNull()) {
+            QDir().mkpath(storeRoot + u"/varid"_s);
+            QFile file(storeRoot + u"/varid/content.ini"_s);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.file);
+        }
+        ProfileStore fresh(storeRoot);
+        const RecordList before = ProfileRecords(fresh).readRecordList();
+        ASSERT_EQ(before.lists(c.name), c.listed) << "the case itself";
+        expectSaved(ProfileRecords(fresh).registerRecordNames({c.name}));
+        const RecordList after = ProfileRecords(fresh).readRecordList();
+        if (c.listed) {
+            EXPECT_EQ(after.names, before.names);
+            EXPECT_EQ(after.count, before.count);
+        } else {
+            EXPECT_EQ(after.names, before.names.isEmpty() ? c.name : before.names + u',' + c.name);
+            EXPECT_TRUE(after.lists(c.name));
+        }
     }
 }
 
