@@ -137,6 +137,11 @@ std::optional<SectionFile> SectionFile::load(const QString &path)
         return fromBytes({});
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
+    // Mapped, the file's pages are not copied into a buffer before they are
+    // copied into lines; reading is the way where a file cannot be mapped.
+    const qint64 size = file.size();
+    if (const uchar *mapped = size > 0 ? file.map(0, size) : nullptr)
+        return fromBytes(QByteArrayView(reinterpret_cast<const char *>(mapped), size));
     return fromBytes(file.readAll());
 }
 
@@ -149,10 +154,17 @@ bool SectionFile::save(const QString &path) const
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray bytes = toBytes();
-    // The file buffers its writes, and its commit lets a short final write pass
-    // (a full disk); flushing first is the only way to see it.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    // Line by line rather than joined first: a megabyte-long line is written
+    // from where it is, not from a copy. The file buffers its writes, and its
+    // commit lets a short final write pass (a full disk); flushing first is the
+    // only way to see it.
+    bool written = true;
+    for (qsizetype i = 0; written && i < lines_.size(); ++i) {
+        written = file.write(lines_[i]) == lines_[i].size();
+        if (written && i + 1 < lines_.size())
+            written = file.write("\n", 1) == 1;
+    }
+    if (!written || !file.flush()) {
         file.cancelWriting();
         return false;
     }
