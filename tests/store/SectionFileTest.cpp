@@ -71,5 +71,40 @@ TEST(SectionFileTest, ValuesAreReadFromWhatever)
         EXPECT_EQ(file.value(QString::fromUtf16(key)), value) << QString::fromUtf16(key).toStdString();
 }
 
+// Peeking gives the bytes value() decodes for plain values, and declines, for
+// the decoded read to answer, where a value holds an escape or a byte beyond ASCII.
+TEST(SectionFileTest, PeekingGivesPlainValuesAsValueReadsThemAndDeclinesTheRest)
+{
+    struct Case {
+        const char *what;
+        QByteArray bytes;
+        bool answered;
+    };
+    const Case cases[] = {
+        {"plain values, keys in other cases", "FName=1,2,3\r\nnn=3\nother=\\\\x\n"_ba, true},
+        {"the last line of a key counts", "fname=1\nfname=2,3\nnn=2"_ba, true},
+        {"a key written with an escape", "f\\name=1\nnn=1\n"_ba, true},
+        {"absent keys, lines without a key", "=x\n\xff\nk=v\n"_ba, true},
+        {"an escape in a value", "fname=1,\\=2\nnn=2\n"_ba, false},
+        {"a byte beyond ASCII", "fname=1,\xe6\xb5\xb7\nnn=2\n"_ba, false},
+    };
+    const QStringList keys = {u"fname"_s, u"nn"_s};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QList<std::optional<QByteArrayView>> peeked;
+        ASSERT_EQ(SectionFile::peek(c.bytes, keys, peeked), c.answered);
+        if (!c.answered)
+            continue;
+        const SectionFile file = SectionFile::fromBytes(c.bytes);
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            const std::optional<QString> value = file.value(keys[i]);
+            ASSERT_EQ(peeked[i].has_value(), value.has_value()) << keys[i].toStdString();
+            if (value) {
+                EXPECT_EQ(QString::fromUtf8(*peeked[i]), *value);
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace aisset::test
