@@ -31,17 +31,18 @@ QString refreshCopy(Form &form, int slot)
     return form.mirror(slot);
 }
 
+bool isControlCharacter(char32_t character) { return QChar::category(character) == QChar::Other_Control; }
+
 bool upperCaseCopyFits(Form &form, int slot, int maxLength)
 {
     const QString copy = form.mirror(slot);
     if (copy.isEmpty())
         return true;
     form.setMirror(slot, copy.toUpper());
-    // A control character would end or break the sentence on the wire (a line
-    // end splits it in two). Typing and leaving a field never leaves one, but a
+    // Typing and leaving a field never leaves a control character in it, but a
     // unit's reply decoded into the form can.
     const bool holdsControl = std::any_of(copy.cbegin(), copy.cend(), [](QChar c) {
-        return c.category() == QChar::Other_Control;
+        return isControlCharacter(c.unicode());
     });
     return !holdsControl && form.mirror(slot).size() <= maxLength;
 }

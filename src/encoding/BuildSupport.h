@@ -26,6 +26,10 @@ void fillMirrors(Form &form, const std::function<bool(int)> &fromChoice);
 // Refreshes a slot's normalised copy from its entered text and returns it.
 QString refreshCopy(Form &form, int slot);
 
+// A character that would end or break a sentence on the wire (CR, LF, NUL and the
+// other control characters).
+bool isControlCharacter(char32_t character);
+
 // The check of a free-text copy (call sign, ship name, vendor number): a non-empty
 // copy is replaced by its upper-case form and may hold at most maxLength characters
 // and no control character.

@@ -55,10 +55,23 @@ QString unescaped(QByteArrayView raw)
 
 // A line as its key and value are read from it: without the CR another editor
 // may have left before the line end.
-QByteArrayView content(const QByteArray &line)
+QByteArrayView content(QByteArrayView line)
 {
-    const QByteArrayView view(line);
-    return view.endsWith('\r') ? view.chopped(1) : view;
+    return line.endsWith('\r') ? line.chopped(1) : line;
+}
+
+// Calls visit with each line of the bytes, split at "\n"; the last is what follows
+// the last line end (empty when the bytes end with one).
+template <typename Visit>
+void forEachLine(QByteArrayView bytes, Visit visit)
+{
+    for (qsizetype start = 0;;) {
+        const qsizetype end = bytes.indexOf('\n', start);
+        visit(bytes.sliced(start, (end < 0 ? bytes.size() : end) - start));
+        if (end < 0)
+            return;
+        start = end + 1;
+    }
 }
 
 // The position of the first "=" that is not escaped; -1 when there is none.
@@ -91,13 +104,7 @@ SectionFile SectionFile::fromBytes(QByteArrayView bytes)
     // Each line is copied once, straight from the bytes: the list of record
     // names is one line of a megabyte, and every extra copy of it is memory a
     // fresh process must fault in.
-    for (qsizetype start = 0;;) {
-        const qsizetype end = bytes.indexOf('\n', start);
-        file.lines_.append(bytes.sliced(start, (end < 0 ? bytes.size() : end) - start).toByteArray());
-        if (end < 0)
-            break;
-        start = end + 1;
-    }
+    forEachLine(bytes, [&](QByteArrayView line) { file.lines_.append(line.toByteArray()); });
     file.reindex();
     return file;
 }
@@ -108,26 +115,20 @@ bool SectionFile::peek(QByteArrayView bytes, const QStringList &keys, QList<std:
     for (const QString &key : keys)
         folded.append(key.toCaseFolded());
     values = QList<std::optional<QByteArrayView>>(keys.size());
-    for (qsizetype start = 0; start <= bytes.size();) {
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0)
-            end = bytes.size();
-        const QByteArrayView text = bytes.sliced(start, end - start);
-        start = end + 1;
-        const QByteArrayView line = text.endsWith('\r') ? text.chopped(1) : text;
+    bool plain = true;
+    forEachLine(bytes, [&](QByteArrayView whole) {
+        const QByteArrayView line = content(whole);
         const qsizetype separator = separatorOf(line);
-        if (separator <= 0)
-            continue;
+        if (!plain || separator <= 0)
+            return;
         const qsizetype at = folded.indexOf(unescaped(line.first(separator)).toCaseFolded());
         if (at < 0)
-            continue;
+            return;
         const QByteArrayView value = line.sliced(separator + 1);
-        const bool plain = std::all_of(value.cbegin(), value.cend(), [](char c) { return c != '\\' && uchar(c) < 0x80; });
-        if (!plain)
-            return false;
+        plain = std::all_of(value.cbegin(), value.cend(), [](char c) { return c != '\\' && uchar(c) < 0x80; });
         values[at] = value;
-    }
-    return true;
+    });
+    return plain;
 }
 
 std::optional<SectionFile> SectionFile::load(const QString &path)

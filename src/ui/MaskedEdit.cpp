@@ -208,6 +208,7 @@ void MaskedEdit::mouseReleaseEvent(QMouseEvent *event)
 
 void MaskedEdit::focusOutEvent(QFocusEvent *event)
 {
+    enteringClick_ = false; // a focus that left before any click needs none kept
     QLineEdit::focusOutEvent(event);
     if (isFieldFocusChange(event))
         emit left(slot_);

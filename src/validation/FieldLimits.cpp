@@ -1,5 +1,6 @@
 #include "FieldLimits.h"
 
+#include "BuildSupport.h"
 #include "CharacterChecks.h"
 #include "FieldTable.h"
 
@@ -11,8 +12,6 @@ namespace aisset {
 namespace {
 
 QString fromCodePoint(char32_t character) { return QString::fromUcs4(&character, 1); }
-
-bool isControl(char32_t character) { return QChar::category(character) == QChar::Other_Control; }
 
 } // namespace
 
@@ -32,7 +31,7 @@ std::optional<char32_t> firstCharacterFieldCannotHold(int slot, const QString &v
 {
     const bool sixBit = isSixBitField(slot);
     for (const uint c : value.toUcs4())
-        if (isControl(c) || (sixBit && !fitsSixBitAfterUpperCase(c)))
+        if (isControlCharacter(c) || (sixBit && !fitsSixBitAfterUpperCase(c)))
             return c;
     return std::nullopt;
 }
@@ -40,7 +39,7 @@ std::optional<char32_t> firstCharacterFieldCannotHold(int slot, const QString &v
 QString describeCharacter(char32_t character)
 {
     const QString code = u"U+"_qs + QString::number(uint(character), 16).toUpper().rightJustified(4, u'0');
-    if (isControl(character) || QChar::category(character) == QChar::Other_NotAssigned ||
+    if (isControlCharacter(character) || QChar::category(character) == QChar::Other_NotAssigned ||
         QChar::isSurrogate(character))
         return code;
     return QStringLiteral("\"%1\" (%2)").arg(fromCodePoint(character), code);
