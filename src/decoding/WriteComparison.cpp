@@ -58,7 +58,7 @@ QList<FieldDifference> compareWrite(const QString &sentence, const QString &para
         return differences;
     const QString body = sentenceBody(sentence);
     qsizetype at = 0;
-    for (int s : layout->fields) {
+    for (int s : wireFields(layout->group)) {
         const int width = field(s).wireWidth;
         const QString written = body.mid(at, width);
         const QString unit = unitForm(s, cutField(parameterLine, s));

@@ -1,9 +1,12 @@
 #include "BuildSupport.h"
 
+#include "ChoiceList.h"
 #include "Form.h"
 #include "Host.h"
 #include "Normalise.h"
 #include "Primitives.h"
+
+#include <QDate>
 
 #include <algorithm>
 
@@ -52,6 +55,79 @@ bool numberFits(const QString &copy, double maxValue, int maxLength)
     if (copy.isEmpty())
         return true;
     return IsNum(copy) && NumVal(copy) <= maxValue && copy.size() <= maxLength;
+}
+
+namespace {
+
+// A factory date is six digits yymmdd naming a real day of the years 2000-2099.
+bool dateFits(const QString &copy)
+{
+    const bool digits = std::all_of(copy.begin(), copy.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (!digits || copy.size() != 6)
+        return false;
+    return QDate(2000 + copy.left(2).toInt(), copy.mid(2, 2).toInt(), copy.mid(4, 2).toInt()).isValid();
+}
+
+// The ship-type and position-fixing device checks: an entry selected, its value
+// text a number in range. A two-character code below 10 must be written with a
+// leading "0".
+bool choiceCodeFits(const ChoiceList &choice, double maxValue, bool twoDigits)
+{
+    if (choice.position() < 0)
+        return false;
+    const QString value = valueText(choice.text());
+    const QString v = NumStr(NumVal(value));
+    bool fits = true;
+    if (twoDigits && NumVal(v) < 10 && value != u'0' + v)
+        fits = false;
+    if (NumVal(v) > maxValue || !IsNum(v))
+        fits = false;
+    return fits && !choice.text().isEmpty();
+}
+
+const QString kOff = QStringLiteral("关闭");
+
+QString encodeField(const Form &form, const FieldInfo &f)
+{
+    const QString copy = form.mirror(f.slot);
+    switch (f.wire) {
+    case WireForm::ZeroFilled: return Allc(copy, f.wireWidth);
+    case WireForm::BlankFilled: return AllBB(copy, f.wireWidth);
+    case WireForm::Tenths: return Allc(NumStr(NumVal(copy) * 10), f.wireWidth);
+    case WireForm::ValueText: return Allc(valueText(form.choiceText(f.slot)), f.wireWidth);
+    case WireForm::ListPosition:
+        // A distance step: its list position, 0 for "关闭".
+        return Allc(form.choiceText(f.slot) == kOff ? QStringLiteral("0")
+                                                    : QString::number(form.choice(f.slot).position()),
+                    f.wireWidth);
+    case WireForm::Packed: return {};
+    }
+    return {};
+}
+
+} // namespace
+
+bool copyFits(Form &form, const FieldInfo &f)
+{
+    const QString copy = form.mirror(f.slot);
+    switch (f.check) {
+    case CopyCheck::None: return true;
+    case CopyCheck::Number: return numberFits(copy, f.limit, copyWidth(f));
+    case CopyCheck::Required: return !copy.isEmpty() && numberFits(copy, f.limit, copyWidth(f));
+    case CopyCheck::AllDigits: return copy.isEmpty() || (IsNum(copy) && copy.size() == f.wireWidth);
+    case CopyCheck::Date: return dateFits(copy);
+    case CopyCheck::Text: return upperCaseCopyFits(form, f.slot, f.wireWidth);
+    case CopyCheck::ChoiceCode: return choiceCodeFits(form.choice(f.slot), f.limit, f.wireWidth == 2);
+    }
+    return true;
+}
+
+QString encodeFields(const Form &form, Group group)
+{
+    QString body;
+    for (int s : wireFields(group))
+        body += encodeField(form, field(s));
+    return body;
 }
 
 BuildResult refuseBuild(Form &form, Host &host, int failedSlot, FieldKind focusKind)

@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <functional>
-#include <limits>
 
 namespace aisset {
 
@@ -37,8 +36,16 @@ bool upperCaseCopyFits(Form &form, int slot, int maxLength);
 
 // The check of a numeric copy: empty, or a number of at most maxValue written in
 // at most maxLength characters.
-constexpr double kAnyValue = std::numeric_limits<double>::infinity();
 bool numberFits(const QString &copy, double maxValue, int maxLength);
+
+// The check of a field's copy by the field table's copy-check column (the
+// free-text copies are upper-cased on the way). Choice fields are read through
+// their selected entry.
+bool copyFits(Form &form, const FieldInfo &field);
+
+// A group's sentence body without the packed settings: every field of the group
+// in wire order, each in its wire form and width.
+QString encodeFields(const Form &form, Group group);
 
 // Tracks which field failed: every check runs, and the one checked last wins.
 class FieldChecks {

@@ -5,35 +5,9 @@
 #include "Host.h"
 #include "Primitives.h"
 #include "RecordSink.h"
-
-#include <QDate>
-
-#include <algorithm>
+#include "SentenceLayout.h"
 
 namespace aisset {
-
-namespace {
-
-// A factory date is six digits yymmdd naming a real day of the years 2000-2099.
-bool dateFits(const QString &copy)
-{
-    const bool digits = std::all_of(copy.begin(), copy.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-    if (!digits || copy.size() != 6)
-        return false;
-    return QDate(2000 + copy.left(2).toInt(), copy.mid(2, 2).toInt(), copy.mid(4, 2).toInt()).isValid();
-}
-
-bool factoryFieldFits(int s, const QString &copy)
-{
-    switch (s) {
-    case slot::factoryDate: return dateFits(copy);
-    case slot::machineNumber: return !copy.isEmpty() && numberFits(copy, kAnyValue, 9);
-    case slot::powerOnTime: return numberFits(copy, kAnyValue, 4);
-    default: return true;
-    }
-}
-
-} // namespace
 
 //  Body, 26 characters, no separators:
 //
@@ -50,20 +24,19 @@ BuildResult getcode2(Form &form, Host &host, RecordSink *records)
 
     FieldChecks checks;
     refreshCopy(form, slot::vendorNumber);
-    if (!upperCaseCopyFits(form, slot::vendorNumber, 7))
+    if (!copyFits(form, field(slot::vendorNumber)))
         checks.fail(slot::vendorNumber);
     for (int s = slot::factoryDate; s <= slot::powerOnTime; ++s) {
-        const QString copy = refreshCopy(form, s);
+        refreshCopy(form, s);
         host.processEvents();
-        if (!factoryFieldFits(s, copy))
+        if (!copyFits(form, field(s)))
             checks.fail(s);
     }
     if (checks.anyFailed())
         return refuseBuild(form, host, checks.failedSlot(), FieldKind::Edit);
 
-    const QString body = form.mirror(slot::factoryDate) + Allc(form.mirror(slot::machineNumber), 9) +
-                         Allc(form.mirror(slot::powerOnTime), 4) + AllBB(form.mirror(slot::vendorNumber), 7);
-    BuildResult result = acceptBuild(form, frameCode(QStringLiteral("CVEFS"), body));
+    const QString body = encodeFields(form, Group::Factory);
+    BuildResult result = acceptBuild(form, frameCode(str(sentenceLayout(Group::Factory).address), body));
     if (records)
         result.saving = records->saveFactoryRecord(form);
     return result;

@@ -6,16 +6,10 @@ namespace aisset {
 
 namespace {
 
-constexpr int kOwnShip[] = {slot::crewCount, slot::callSign, slot::shipType, slot::draught,
-                            slot::mmsi,      slot::imoNumber, slot::shipName, slot::antennaA,
-                            slot::antennaB,  slot::antennaC, slot::antennaD, slot::epfdType};
-constexpr int kSystem[] = {slot::channel1, slot::channel2, slot::soundPromptRange, slot::alarmRange};
-constexpr int kFactory[] = {slot::factoryDate, slot::machineNumber, slot::powerOnTime, slot::vendorNumber};
-
 constexpr std::array<SentenceLayout, 3> kLayouts{{
-    {Group::OwnShip, u"CVUIS", kOwnShip, 0},
-    {Group::System, u"CVSYS", kSystem, kPackedWidth},
-    {Group::Factory, u"CVEFS", kFactory, 0},
+    {Group::OwnShip, u"CVUIS", 0},
+    {Group::System, u"CVSYS", kPackedWidth},
+    {Group::Factory, u"CVEFS", 0},
 }};
 
 // "$", five characters of address, ","; "*", two checksum digits, CR LF.

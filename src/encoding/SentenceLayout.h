@@ -4,13 +4,11 @@
 
 #include <QString>
 
-#include <span>
-
 namespace aisset {
 
-// The body of each write sentence: its fields in order without separators, each
-// as wide as the field table's wire width; the system settings end with the
-// fifteen packed settings in four six-bit characters.
+// The body of each write sentence: its group's fields in the field table's wire
+// order without separators, each as wide as its wire width; the system settings
+// end with the fifteen packed settings in four six-bit characters.
 //
 //   CVUIS  crew(4) callSign(7) type(2) draught(3) mmsi(9) imo(9) name(20) A(3) B(3) C(2) D(2) epfd(1)
 //   CVSYS  channel1(4) channel2(4) soundPromptRange(2) alarmRange(2) packed(4)
@@ -18,7 +16,6 @@ namespace aisset {
 struct SentenceLayout {
     Group group;
     const char16_t *address;
-    std::span<const int> fields; // slots in body order
     int packedWidth; // characters of packed settings after the fields
 };
 

@@ -7,6 +7,7 @@
 #include "Normalise.h"
 #include "Primitives.h"
 #include "RecordSink.h"
+#include "SentenceLayout.h"
 
 #include <QStringList>
 
@@ -129,13 +130,6 @@ bool hasEntry(const Form &form, int s)
     return form.choice(s).position() >= 0 && !form.choiceText(s).isEmpty();
 }
 
-// A distance step: its list position in two digits, 0 for "关闭".
-QString rangeCode(const Form &form, int s)
-{
-    const QString position =
-        form.choiceText(s) == kOff ? QStringLiteral("0") : QString::number(form.choice(s).position());
-    return Allc(position, 2);
-}
 
 } // namespace
 
@@ -214,15 +208,12 @@ BuildResult getcode1(Form &form, Host &host, RecordSink *records)
     if (checks.anyFailed())
         return refuseBuild(form, host, checks.failedSlot(), FieldKind::Choice);
 
-    QString body;
-    for (int s : {slot::channel1, slot::channel2}) {
-        body += Allc(valueText(form.choiceText(s)), 4);
-        host.processEvents();
-    }
-    body += rangeCode(form, slot::soundPromptRange) + rangeCode(form, slot::alarmRange);
-    body += A8TO6(form, settingsList(form));
+    // Events are handled once per channel field, as the body is built.
+    host.processEvents();
+    host.processEvents();
+    const QString body = encodeFields(form, Group::System) + A8TO6(form, settingsList(form));
 
-    BuildResult result = acceptBuild(form, frameCode(QStringLiteral("CVSYS"), body));
+    BuildResult result = acceptBuild(form, frameCode(str(sentenceLayout(Group::System).address), body));
     if (records)
         result.saving = records->saveSystemRecord(form);
     return result;

@@ -3,7 +3,9 @@
 #include <QString>
 
 #include <array>
+#include <limits>
 #include <optional>
+#include <span>
 
 namespace aisset {
 
@@ -23,6 +25,19 @@ enum class WireForm {
     Packed,       // a bit inside the four packed characters
 };
 
+// What a write checks in a field's copy before the field goes on the wire.
+enum class CopyCheck {
+    None,        // nothing beyond an entry (system choices are checked by their builder)
+    Number,      // empty, or a number up to the limit, as wide as the wire allows
+    Required,    // a number as for Number that may not be empty
+    AllDigits,   // empty, or exactly as many digits as the wire width
+    Date,        // six digits yymmdd naming a real day
+    Text,        // upper-cased, no control character, at most the wire width
+    ChoiceCode,  // an entry selected whose value text is a number up to the limit
+};
+
+constexpr double kNoLimit = std::numeric_limits<double>::infinity();
+
 struct FieldInfo {
     int slot;
     const char16_t *name;       // the field's name in code, JSON and tests
@@ -34,6 +49,9 @@ struct FieldInfo {
     const char16_t *profileKey; // key in a ship's record section
     WireForm wire;
     int wireWidth;              // characters in the write sentence; 0 for packed bits
+    int wireOrder;              // 1-based place in its group's sentence body; 0 for packed bits
+    CopyCheck check;
+    double limit;               // the largest value a number may have; kNoLimit for none
     int replyPos;               // 1-based first position in the parameter line; 0 if none
     int replyLength;
 };
@@ -42,6 +60,13 @@ struct FieldInfo {
 const std::array<FieldInfo, kSlotCount> &fieldTable();
 const FieldInfo &field(int slot);
 std::optional<int> slotByName(const QString &name);
+
+// A group's fields in the order they stand in its sentence body.
+std::span<const int> wireFields(Group group);
+
+// The characters a field's copy may take: its wire width, and the decimal point
+// of a number written in tenths.
+inline int copyWidth(const FieldInfo &f) { return f.wire == WireForm::Tenths ? f.wireWidth + 1 : f.wireWidth; }
 
 inline QString str(const char16_t *s) { return QString::fromUtf16(s); }
 

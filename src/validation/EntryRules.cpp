@@ -93,10 +93,6 @@ bool walk(const EnterStep (&steps)[N], int from, Host &host)
 const QString kMetre = QStringLiteral("米");
 const QString kSixBitMessage = QStringLiteral("录入的数据不对,应仔细查询 只能为字母数字");
 
-constexpr double kMaxDraught = 25.5;
-constexpr double kMaxBowStern = 511; // antenna A and B
-constexpr double kMaxPortStarboard = 63; // antenna C and D
-
 // The whole number a text reads as, without its fraction: "0012" gives "12".
 QString wholeNumber(const QString &text) { return NumStr(std::trunc(NumVal(text))); }
 
@@ -188,8 +184,8 @@ void EntryRules::text1_LostFocus(int slot)
         if (!std::any_of(v.begin(), v.end(), [](QChar c) { return c.isDigit(); }))
             break;
         rewrite(slot, NumStr(NumVal(v)) + kMetre);
-        if (NumVal(v) > kMaxDraught)
-            rewrite(slot, NumStr(kMaxDraught) + kMetre);
+        if (NumVal(v) > field(slot::draught).limit)
+            rewrite(slot, NumStr(field(slot::draught).limit) + kMetre);
         break;
     case slot::crewCount:
         if (!v.isEmpty())
@@ -197,11 +193,11 @@ void EntryRules::text1_LostFocus(int slot)
         break;
     case slot::antennaA:
     case slot::antennaB:
-        limitWholeMetres(slot, v, kMaxBowStern);
+        limitWholeMetres(slot, v, field(slot).limit);
         break;
     case slot::antennaC:
     case slot::antennaD:
-        limitWholeMetres(slot, v, kMaxPortStarboard);
+        limitWholeMetres(slot, v, field(slot).limit);
         break;
     default: // MMSI and IMO number keep what was typed
         break;

@@ -102,6 +102,18 @@ TEST_F(OwnShip, LowerCaseTextIsSentInUpperCase)
     EXPECT_TRUE(build().sentence.contains(u"BXYZ9  70085412345678009123456HAI XING 7"_qs));
 }
 
+// The vendor number belongs to the factory data: whatever its page holds, the
+// own-ship write neither checks nor sends it.
+TEST_F(OwnShip, TheVendorNumberIsNeitherCheckedNorSent)
+{
+    Values v = workedExample();
+    v[slot::vendorNumber] = u"far too long for seven"_qs;
+    fill(v);
+    const BuildResult r = build();
+    ASSERT_TRUE(r.ok());
+    EXPECT_FALSE(r.sentence.contains(u"FAR"_qs));
+}
+
 struct FailCase {
     const char *what;
     Values changes;
