@@ -84,10 +84,14 @@ def random_form(rng, decoded):
     form = {}
     for name, value in decoded.items():
         value = value.replace("_", "").replace("米", "")
-        if value == "":
+        if value == "" and name not in PACKED_TAIL:
             continue
-        if name in PACKED_TAIL and rng.random() < 0.3:
-            continue  # an unselected packed setting
+        if name in PACKED_TAIL and rng.random() < 0.15:
+            value = "" if rng.random() < 0.5 else None  # unselected, or left at its start entry
+            if value is None:
+                continue
+            form[name] = value
+            continue
         form[name] = value
     for name in rng.sample(sorted(decoded), rng.choice((0, 0, 0, 1, 2))):
         roll = rng.random()

@@ -3,6 +3,7 @@
 #include "DecodeContext.h"
 #include "FieldTable.h"
 #include "Form.h"
+#include "PackedSettings.h"
 #include "Primitives.h"
 #include "StatusBits.h"
 
@@ -10,111 +11,57 @@ namespace aisset {
 
 namespace {
 
-// The runs in the order of the "24格开[" line; gpsOutput is not in it.
-constexpr int kSwitchLineOrder[] = {
-    slot::customMessage, slot::autoRange,       slot::aisTransmit, slot::arrivalRange, slot::dataOutput,
-    slot::approachDisplay, slot::alarm16,       slot::lightPrompt, slot::alarmVolume,  slot::vhfTalk,
-    slot::keyBrightness, slot::lcdMode,         slot::promptVolume, slot::autoVhfOff,
-};
-
-// The labelled trace lines; GPS output and custom message appear only in the
-// line of decimal values.
-struct LabelledRun {
-    const char16_t *label;
-    int slot;
-    bool decimalLineOnly;
-};
-constexpr LabelledRun kLabelledRuns[] = {
-    {u"提示音量", slot::promptVolume, false},     {u"报警音量", slot::alarmVolume, false},
-    {u"按键亮度", slot::keyBrightness, false},    {u"LCD显示方式", slot::lcdMode, false},
-    {u"VHF通话", slot::vhfTalk, false},           {u"AIS数据输出", slot::dataOutput, false},
-    {u"导航到达距离", slot::arrivalRange, false}, {u"目标靠近显示", slot::approachDisplay, false},
-    {u"报警16频", slot::alarm16, false},          {u"AIS发射", slot::aisTransmit, false},
-    {u"灯光提示", slot::lightPrompt, false},      {u"自动量程", slot::autoRange, false},
-    {u"GPS数据输出", slot::gpsOutput, true},      {u"自定义信息发送", slot::customMessage, true},
-    {u"自动关闭VHF", slot::autoVhfOff, false},
-};
-
-// How a setting's value n selects its entry.
-enum class Pick {
-    Position,    // the entry at position n
-    NumberText,  // n = 0: "关闭" at position 0; otherwise the entry reading n
-    MilesText,   // n = 0: "关闭" at position 0; otherwise the entry reading n海里
-    OffIsOne,    // lists "关", "开": 1 selects "关", 0 selects "开"
-};
-
-struct StatusField {
-    int slot;
-    Pick pick;
-    bool inCutList;
-    bool valueComma;
-};
-
-// The checked settings in the order they are set.
-constexpr StatusField kStatusFields[] = {
-    {slot::promptVolume, Pick::NumberText, true, true},
-    {slot::alarmVolume, Pick::NumberText, true, true},
-    {slot::keyBrightness, Pick::NumberText, true, true},
-    {slot::lcdMode, Pick::Position, true, true},
-    {slot::vhfTalk, Pick::Position, true, true},
-    {slot::dataOutput, Pick::Position, true, true},
-    {slot::arrivalRange, Pick::MilesText, true, true},
-    {slot::approachDisplay, Pick::OffIsOne, true, true},
-    {slot::alarm16, Pick::OffIsOne, true, true},
-    {slot::aisTransmit, Pick::OffIsOne, true, true},
-    {slot::autoRange, Pick::OffIsOne, true, true},
-    {slot::gpsOutput, Pick::Position, false, true},
-    {slot::customMessage, Pick::Position, false, false},
-    {slot::autoVhfOff, Pick::Position, false, false},
-};
-
 QString switchLine(const StatusRunTexts &runs)
 {
     QStringList parts;
-    for (int s : kSwitchLineOrder)
+    for (int s : switchLineOrder())
         parts.append(runs[std::size_t(s)]);
-    return QStringLiteral("24格开[") + parts.join(u' ') + u']';
+    return QString::fromUtf16(traceHead::readSwitches) + parts.join(u' ') + u']';
 }
 
-QString labelledLine(const QString &head, const StatusRunTexts &texts, bool decimalLine)
+// One labelled line of every run; the binary line leaves out the runs it does not show.
+QString labelledLine(const char16_t *head, const StatusRunTexts &texts, bool binaryLine)
 {
-    QString line = head;
+    QString line = QString::fromUtf16(head);
     line.reserve(160);
-    for (const LabelledRun &r : kLabelledRuns) {
-        if (!decimalLine && r.decimalLineOnly)
+    for (const PackedTraceLabel &label : packedTraceLabels()) {
+        if (binaryLine && !label.readBinaryLine)
             continue;
-        line += QStringView(r.label);
+        line += QStringView(label.readLabel);
         line += u'(';
-        line += texts[std::size_t(r.slot)];
+        line += texts[std::size_t(label.slot)];
         line += u')';
     }
     line += u']';
     return line;
 }
 
-void select(DecodeContext &context, const StatusField &f, qint64 n)
+// Selects the entry a setting's value n stands for.
+void select(DecodeContext &context, const PackedSetting &setting, qint64 n)
 {
-    switch (f.pick) {
-    case Pick::Position:
-        context.selectPosition(f.slot, n);
+    const int s = setting.slot;
+    switch (setting.value) {
+    case PackedValue::Position:
+    case PackedValue::LightOn:
+        context.selectPosition(s, n);
         break;
-    case Pick::NumberText:
+    case PackedValue::Steps:
         if (n == 0)
-            context.selectPosition(f.slot, 0);
+            context.selectPosition(s, 0);
         else
-            context.selectText(f.slot, QString::number(n));
+            context.selectText(s, QString::number(n));
         break;
-    case Pick::MilesText:
+    case PackedValue::Miles:
         if (n == 0)
-            context.selectPosition(f.slot, 0);
+            context.selectPosition(s, 0);
         else
-            context.selectText(f.slot, QString::number(n) + QStringLiteral("海里"));
+            context.selectText(s, QString::number(n) + QStringLiteral("海里"));
         break;
-    case Pick::OffIsOne:
+    case PackedValue::OnIsZero:
         if (n == 1)
-            context.selectPosition(f.slot, 0);
+            context.selectPosition(s, 0);
         else if (n == 0)
-            context.selectPosition(f.slot, 1);
+            context.selectPosition(s, 1);
         break;
     }
 }
@@ -126,25 +73,34 @@ bool decodeStatusCharacters(DecodeContext &context, const QString &fourChars)
     Form &form = context.form();
     const StatusRunTexts runs = cutStatusRuns(A6T8(form, fourChars));
     form.appendSentCommand(switchLine(runs));
-    form.appendSentCommand(labelledLine(QStringLiteral("提取2进制[ "), runs, false));
+    form.appendSentCommand(labelledLine(traceHead::readRuns, runs, true));
 
     std::array<qint64, kSlotCount> values{};
     StatusRunTexts decimals;
-    for (const StatusRun &r : statusRuns()) {
-        values[std::size_t(r.slot)] = A2TO10(runs[std::size_t(r.slot)]);
-        decimals[std::size_t(r.slot)] = QString::number(values[std::size_t(r.slot)]);
+    for (const PackedSetting &setting : packedSettings()) {
+        const auto s = std::size_t(setting.slot);
+        values[s] = A2TO10(runs[s]);
+        decimals[s] = QString::number(values[s]);
     }
 
-    context.selectPosition(slot::lightPrompt, values[slot::lightPrompt]); // not checked
-    form.appendSentCommand(labelledLine(QStringLiteral("转10进制 [ "), decimals, true));
+    // The light prompt is set first and never checked: it is not in the trace
+    // lists, and a value without an entry leaves it as it was.
+    for (const PackedSetting &setting : packedSettings())
+        if (setting.value == PackedValue::LightOn)
+            select(context, setting, values[std::size_t(setting.slot)]);
+    form.appendSentCommand(labelledLine(traceHead::readDecimals, decimals, false));
 
-    for (const StatusField &f : kStatusFields) {
-        const QString &n = decimals[std::size_t(f.slot)];
-        if (f.inCutList)
+    for (std::size_t i = 0; i < packedSettings().size(); ++i) {
+        const PackedSetting &setting = packedSettings()[i];
+        const PackedTraceLabel &label = packedTraceLabels()[i];
+        if (setting.value == PackedValue::LightOn)
+            continue;
+        const QString &n = decimals[std::size_t(setting.slot)];
+        if (label.readCutList)
             context.addCut(n);
-        context.addValue(n, f.valueComma);
-        select(context, f, values[std::size_t(f.slot)]);
-        if (!context.showsEntry(f.slot))
+        context.addValue(n, label.readValueComma);
+        select(context, setting, values[std::size_t(setting.slot)]);
+        if (!context.showsEntry(setting.slot))
             return false;
     }
     return true;

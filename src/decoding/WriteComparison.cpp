@@ -1,6 +1,7 @@
 #include "WriteComparison.h"
 
 #include "FieldTable.h"
+#include "PackedSettings.h"
 #include "Primitives.h"
 #include "ReplyLayout.h"
 #include "SentenceLayout.h"
@@ -39,12 +40,12 @@ void comparePacked(const QString &packed, const QString &line, QList<FieldDiffer
 {
     const StatusRunTexts written = cutStatusRuns(writtenStatusBits(packed));
     const StatusRunTexts unit = cutStatusRuns(unitStatusBits(cutAt(line, kStatusPosition, kStatusLength)));
-    for (const StatusRun &run : statusRuns()) {
-        const auto s = std::size_t(run.slot);
+    for (const PackedSetting &setting : packedSettings()) {
+        const auto s = std::size_t(setting.slot);
         const QString w = QString::number(A2TO10(written[s]));
         const QString u = QString::number(A2TO10(unit[s]));
         if (w != u)
-            differences.append({run.slot, w, u});
+            differences.append({setting.slot, w, u});
     }
 }
 

@@ -3,6 +3,7 @@
 // and the properties the decoding relies on.
 #include "Form.h"
 #include "FuzzInput.h"
+#include "PackedSettings.h"
 #include "StatusBits.h"
 #include "TextCode.h"
 
@@ -38,8 +39,8 @@ void checkStatusBits(Form &form, const QString &text)
     for (QChar c : bits)
         check(c == u'0' || c == u'1');
     const StatusRunTexts runs = cutStatusRuns(bits);
-    for (const StatusRun &r : statusRuns())
-        check(runs[std::size_t(r.slot)].size() == r.width);
+    for (const PackedSetting &setting : packedSettings())
+        check(runs[std::size_t(setting.slot)].size() == setting.width);
 }
 
 } // namespace

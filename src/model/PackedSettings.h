@@ -1,0 +1,85 @@
+#pragma once
+
+#include "FieldTable.h"
+
+#include <array>
+
+namespace aisset {
+
+// The fifteen system settings that travel packed into 24 bits: in the write's
+// last four characters (six-bit ASCII) and in the parameter line's four status
+// characters (armoured six-bit). Packing and unpacking both read this table.
+//
+//  bit  1       2       3     4     5-8     9-10  11    12    13    14-16 17  18  19-20 21  22-24
+//       custom  vhfOff  auto  ais   arrival data  al16  appr  light alarm gps vhf key   lcd prompt
+
+// What a settings-list item carries: the entry's text or a number.
+enum class PackedItem {
+    EntryText, // items 0-5
+    Number,    // items 7-15: a list position, or the light prompt's on flag
+};
+
+// How a setting's value stands in its bits.
+enum class PackedValue {
+    Steps,    // volumes and brightness: "关闭" is 0, any other entry its number
+    Miles,    // arrival range: its list position n, read back as the entry "n海里"
+    Position, // the entry's list position
+    OnIsZero, // switches listed "关", "开": written 1 for position 0, read back alike
+    LightOn,  // the light prompt: written 1 when off, read back as the position
+};
+
+struct PackedSetting {
+    int slot;
+    int item;     // place in the settings list the write builds ("," between items)
+    PackedItem carries;
+    int firstBit; // 1-based, the most significant bit first
+    int width;
+    PackedValue value;
+};
+
+constexpr int kPackedSettingCount = 15;
+constexpr int kPackedBits = 24;
+
+// The settings in settings-list order.
+const std::array<PackedSetting, kPackedSettingCount> &packedSettings();
+
+// The settings list has one item that packs to nothing: "00" at place 6.
+constexpr int kUnpackedItem = 6;
+
+// ---- Trace wording --------------------------------------------------------
+// The lines both directions add to the list of sent commands, worded as the
+// unit's tools have always shown them.
+
+struct PackedTraceLabel {
+    int slot;
+    const char16_t *writeLabel;   // before the item in the write's second trace line
+    const char16_t *readLabel;    // before the run in the reply's labelled lines
+    bool readBinaryLine;          // shown in the reply's line of binary runs
+    bool readCutList;             // the decimal value goes into the reply's cut list
+    bool readValueComma;          // the decimal value is followed by "," in the value list
+};
+
+// In settings-list order, as packedSettings().
+const std::array<PackedTraceLabel, kPackedSettingCount> &packedTraceLabels();
+
+// The reply's "24格开[" line lists the runs in this order; the GPS output is not in it.
+const std::array<int, kPackedSettingCount - 1> &switchLineOrder();
+
+namespace traceHead {
+inline constexpr char16_t writeList[] = u"字符串:";
+inline constexpr char16_t writeBits[] = u"24位:";
+inline constexpr char16_t writeGroups[] = u"化成四个6进制数:";
+inline constexpr char16_t writeCodes[] = u"化成四个8进制数:";
+inline constexpr char16_t writeHex[] = u"转16进制:";
+inline constexpr char16_t writeCharacters[] = u"转字符:";
+inline constexpr char16_t readCharacters[] = u"字符串: ";
+inline constexpr char16_t readHex[] = u"16进制: ";
+inline constexpr char16_t readBinary[] = u"2进制: ";
+inline constexpr char16_t readPadded[] = u"2进制转6位: ";
+inline constexpr char16_t readBits[] = u"24位: ";
+inline constexpr char16_t readSwitches[] = u"24格开[";
+inline constexpr char16_t readRuns[] = u"提取2进制[ ";
+inline constexpr char16_t readDecimals[] = u"转10进制 [ ";
+} // namespace traceHead
+
+} // namespace aisset
