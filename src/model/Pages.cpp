@@ -6,16 +6,13 @@
 #include "Normalise.h"
 #include "WindowLayout.h"
 
-#include <algorithm>
-#include <initializer_list>
+#include <optional>
+#include <vector>
 
 namespace aisset {
 
 namespace {
 
-constexpr int kNarrowing = 360;    // page 1, left column: fields lose this width
-constexpr int kLabelShift = 360;   // page 1, right column: labels move left by this
-constexpr int kFieldShift = 450;   // page 1, right column: fields move left and grow by this
 constexpr int kHiddenButtonLeft = 6600;
 constexpr int kReadButton = 3;
 constexpr int kFactoryButton = 2;
@@ -23,10 +20,54 @@ constexpr int kFactoryButton = 2;
 // place, on the tab strip's row right of the tabs, where neither page has a field.
 constexpr Placement kReadButtonPlace{true, 9180, 30, 1800, 405};
 
-void showCaptions(Form &form, std::initializer_list<int> slotNumbers)
+// The slots a page shows, in slot order; with a column, only that column's.
+std::vector<int> slotsOn(int page, std::optional<DesignColumn> column = std::nullopt)
+{
+    std::vector<int> out;
+    for (int s = 0; s < kSlotCount; ++s)
+        if (isOnPage(s, page) && (!column || designPlace(s).column == *column))
+            out.push_back(s);
+    return out;
+}
+
+void showCaptions(Form &form, const std::vector<int> &slotNumbers)
 {
     for (int s : slotNumbers)
         form.setCaption(s, str(field(s).caption));
+}
+
+// Moves a slot's label and field to where its page shows its column; the choice
+// list follows its field, except in a column of choice lists alone.
+void placeAsShown(WindowLayout &layout, int s)
+{
+    const DesignPlace &place = designPlace(s);
+    const ShownColumn &shown = shownColumn(place.page, place.column);
+    if (shown.labelLeft != kKeepDesign) {
+        Placement l = layout.label(s);
+        l.left = shown.labelLeft;
+        layout.setLabel(s, l);
+    }
+    if (shown.fieldWidth == kKeepDesign) {
+        Placement c = layout.choice(s);
+        c.left = shown.fieldLeft;
+        layout.setChoice(s, c);
+        return;
+    }
+    Placement e = layout.edit(s);
+    if (shown.fieldLeft != kKeepDesign)
+        e.left = shown.fieldLeft;
+    e.width = shown.fieldWidth;
+    layout.setEdit(s, e);
+    layout.alignChoiceWithEdit(s);
+}
+
+void showField(WindowLayout &layout, int s)
+{
+    layout.showLabel(s, true);
+    if (field(s).kind == FieldKind::Choice)
+        layout.showChoice(s, true);
+    else
+        layout.showEdit(s, true);
 }
 
 void hideEverything(WindowLayout &layout)
@@ -68,71 +109,21 @@ void showOwnShipPage(Form &form, WindowLayout &layout, Host &host)
     showReadButton(layout);
     layout.showPicture(WindowLayout::image2, true);
     layout.setShipSizeLabelVisible(true);
-    showCaptions(form, {0, 2, 3, 4, 5, 6});
-    // The fields keep their design width 2655 until the first showing, which
-    // narrows the left column and widens the right one; later showings find
-    // the changed width and leave the geometry alone.
-    for (int s : {0, 2, 3, 4, 5, 6}) {
-        Placement e = layout.edit(s);
-        if (e.width == WindowLayout::kFieldWidth) {
-            e.width -= kNarrowing;
-            layout.setEdit(s, e);
-        }
+    // The fields keep their design width until the first showing, which narrows
+    // the left column and widens the right one; later showings find the changed
+    // width and leave the geometry alone.
+    for (int s : slotsOn(1)) {
+        if (layout.edit(s).width == WindowLayout::kFieldWidth)
+            placeAsShown(layout, s);
         layout.alignChoiceWithEdit(s);
     }
-    for (int s = 7; s <= 12; ++s) {
-        Placement e = layout.edit(s);
-        if (e.width == WindowLayout::kFieldWidth) {
-            Placement l = layout.label(s);
-            l.left -= kLabelShift;
-            layout.setLabel(s, l);
-            e.left -= kFieldShift;
-            e.width += kFieldShift;
-            layout.setEdit(s, e);
-        }
-        layout.alignChoiceWithEdit(s);
-    }
-    showCaptions(form, {7, 8, 9, 10, 11, 12});
-    for (int s = 0; s <= 12; ++s) {
-        if (s == slot::vendorNumber)
-            continue;
-        layout.showLabel(s, true);
-        if (s == slot::shipType || s == slot::epfdType)
-            layout.showChoice(s, true);
-        else
-            layout.showEdit(s, true);
-    }
+    showCaptions(form, slotsOn(1));
+    for (int s : slotsOn(1))
+        showField(layout, s);
     if (form.edit(slot::crewCount).maxLength() != 4)
         applyPageOneMasks(form);
     if (form.isEnabled())
         host.moveFocus(FieldKind::Edit, slot::crewCount);
-}
-
-bool inRightColumn(int s)
-{
-    static constexpr int kRight[] = {17, 18, 20, 21, 22, 29, 31, slot::factoryDate, slot::powerOnTime};
-    return std::find(std::begin(kRight), std::end(kRight), s) != std::end(kRight);
-}
-
-bool isFactorySlot(int s) { return field(s).group == Group::Factory; }
-
-// The two main columns of pages 2 and 5: a right-column label moves to 4060 and
-// its field to 5500, 1835 wide; a left-column field to 1500, 2255 wide.
-void placeInPageTwoColumns(WindowLayout &layout, int s)
-{
-    Placement e = layout.edit(s);
-    if (inRightColumn(s)) {
-        Placement l = layout.label(s);
-        l.left = 4060;
-        layout.setLabel(s, l);
-        e.left = 5500;
-        e.width = 1835;
-    } else {
-        e.left = 1500;
-        e.width = 2255;
-    }
-    layout.setEdit(s, e);
-    layout.alignChoiceWithEdit(s);
 }
 
 void showSystemPage(Form &form, WindowLayout &layout, Host &host)
@@ -140,41 +131,26 @@ void showSystemPage(Form &form, WindowLayout &layout, Host &host)
     layout.setWindowHeight(WindowLayout::kPageHeight);
     layout.showButton(1, true);
     showReadButton(layout);
-    for (int s = 15; s <= 31; ++s) {
-        if (isFactorySlot(s))
-            continue;
-        layout.showChoice(s, true);
-        layout.showLabel(s, true);
-        placeInPageTwoColumns(layout, s);
+    for (int s : slotsOn(2)) {
+        placeAsShown(layout, s);
+        showField(layout, s);
     }
-    for (int s : {13, 14, 32, 33, 34}) {
-        Placement c = layout.choice(s);
-        c.left = 7980;
-        layout.setChoice(s, c);
-        Placement l = layout.label(s);
-        l.left = 7980;
-        layout.setLabel(s, l);
-        layout.showLabel(s, true);
-        layout.showChoice(s, true);
-    }
-    showCaptions(form, {13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 26, 27, 28, 29, 30, 31, 32, 33, 34});
+    showCaptions(form, slotsOn(2));
     showButtonAt(layout, 1, 7980);
     if (form.isEnabled())
         host.moveFocus(FieldKind::Choice, slot::channel1);
 }
 
 // The factory page of the installer's edition: the four factory edit fields in
-// two rows of page 2's columns, in the order of their Enter walk, and the factory
-// write button where page 2 has its write button.
+// two rows of page 2's columns, and the factory write button where page 2 has
+// its write button.
 void showFactoryPage(Form &form, WindowLayout &layout, Host &host)
 {
     layout.setWindowHeight(WindowLayout::kPageHeight);
-    constexpr int kFactorySlots[] = {slot::vendorNumber, slot::factoryDate, slot::machineNumber, slot::powerOnTime};
-    for (int s : kFactorySlots) {
-        placeInPageTwoColumns(layout, s);
+    for (int s : slotsOn(5)) {
+        placeAsShown(layout, s);
         form.setCaption(s, str(field(s).caption));
-        layout.showLabel(s, true);
-        layout.showEdit(s, true);
+        showField(layout, s);
     }
     showButtonAt(layout, kFactoryButton, 7980);
     if (form.isEnabled())

@@ -15,38 +15,61 @@ constexpr Column kLeft{120, 1320, 120};
 constexpr Column kRight{4080, 5520, 120};
 constexpr Column kThird{8400, 8400, -240};
 
-struct DesignRow {
-    int slot;
-    const Column *column;
-    int top; // design field top
-};
+const Column &designColumn(DesignColumn column)
+{
+    switch (column) {
+    case DesignColumn::Left: return kLeft;
+    case DesignColumn::Right: return kRight;
+    case DesignColumn::Third: return kThird;
+    }
+    return kLeft;
+}
 
-// Every slot's design place. Pages 1, 2 and 5 share the two main columns, each
-// slot standing on one page only.
-constexpr DesignRow kDesign[] = {
+using enum DesignColumn;
+
+constexpr DesignPlace kDesign[] = {
     // page 1
-    {slot::mmsi, &kLeft, 720},        {slot::shipName, &kRight, 720},
-    {slot::callSign, &kLeft, 1320},   {slot::antennaA, &kRight, 1320},
-    {slot::imoNumber, &kLeft, 1920},  {slot::antennaB, &kRight, 1920},
-    {slot::shipType, &kLeft, 2520},   {slot::antennaC, &kRight, 2520},
-    {slot::draught, &kLeft, 3120},    {slot::antennaD, &kRight, 3120},
-    {slot::crewCount, &kLeft, 3720},  {slot::epfdType, &kRight, 3720},
+    {slot::mmsi, 1, Left, 720},        {slot::shipName, 1, Right, 720},
+    {slot::callSign, 1, Left, 1320},   {slot::antennaA, 1, Right, 1320},
+    {slot::imoNumber, 1, Left, 1920},  {slot::antennaB, 1, Right, 1920},
+    {slot::shipType, 1, Left, 2520},   {slot::antennaC, 1, Right, 2520},
+    {slot::draught, 1, Left, 3120},    {slot::antennaD, 1, Right, 3120},
+    {slot::crewCount, 1, Left, 3720},  {slot::epfdType, 1, Right, 3720},
     // page 2
-    {slot::alarmRange, &kLeft, 720},       {slot::alarmVolume, &kRight, 720},
-    {slot::soundPromptRange, &kLeft, 1320}, {slot::promptVolume, &kRight, 1320},
-    {slot::lightPrompt, &kLeft, 1920},     {slot::vhfTalk, &kRight, 1920},
-    {slot::approachDisplay, &kLeft, 2520}, {slot::dataOutput, &kRight, 2520},
-    {slot::arrivalRange, &kLeft, 3120},    {slot::alarm16, &kRight, 3120},
-    {slot::keyBrightness, &kLeft, 3720},   {slot::lcdMode, &kRight, 3720},
-    {slot::aisTransmit, &kLeft, 4320},     {slot::autoRange, &kRight, 4320},
-    {slot::gpsOutput, &kThird, 960},       {slot::customMessage, &kThird, 1680},
-    {slot::autoVhfOff, &kThird, 2400},     {slot::channel1, &kThird, 3120},
-    {slot::channel2, &kThird, 3840},
+    {slot::alarmRange, 2, Left, 720},       {slot::alarmVolume, 2, Right, 720},
+    {slot::soundPromptRange, 2, Left, 1320}, {slot::promptVolume, 2, Right, 1320},
+    {slot::lightPrompt, 2, Left, 1920},     {slot::vhfTalk, 2, Right, 1920},
+    {slot::approachDisplay, 2, Left, 2520}, {slot::dataOutput, 2, Right, 2520},
+    {slot::arrivalRange, 2, Left, 3120},    {slot::alarm16, 2, Right, 3120},
+    {slot::keyBrightness, 2, Left, 3720},   {slot::lcdMode, 2, Right, 3720},
+    {slot::aisTransmit, 2, Left, 4320},     {slot::autoRange, 2, Right, 4320},
+    {slot::gpsOutput, 2, Third, 960},       {slot::customMessage, 2, Third, 1680},
+    {slot::autoVhfOff, 2, Third, 2400},     {slot::channel1, 2, Third, 3120},
+    {slot::channel2, 2, Third, 3840},
     // page 5, the installer's edition only
-    {slot::vendorNumber, &kLeft, 720},     {slot::factoryDate, &kRight, 720},
-    {slot::machineNumber, &kLeft, 1320},   {slot::powerOnTime, &kRight, 1320},
+    {slot::vendorNumber, 5, Left, 720},     {slot::factoryDate, 5, Right, 720},
+    {slot::machineNumber, 5, Left, 1320},   {slot::powerOnTime, 5, Right, 1320},
 };
 static_assert(std::size(kDesign) == kSlotCount);
+
+// The columns as their pages show them. Page 1 narrows its left column and moves
+// its right one left and wider; pages 2 and 5 set their own two main columns;
+// page 2's third column holds choice lists and labels at one left edge.
+struct PageColumn {
+    int page;
+    DesignColumn column;
+    ShownColumn shown;
+};
+constexpr PageColumn kShownColumns[] = {
+    {1, Left, {kKeepDesign, kKeepDesign, 2295}},
+    {1, Right, {3720, 5070, 3105}},
+    {2, Left, {kKeepDesign, 1500, 2255}},
+    {2, Right, {4060, 5500, 1835}},
+    {2, Third, {7980, 7980, kKeepDesign}},
+    {5, Left, {kKeepDesign, 1500, 2255}},
+    {5, Right, {4060, 5500, 1835}},
+};
+constexpr ShownColumn kAsDesigned{kKeepDesign, kKeepDesign, kKeepDesign};
 
 constexpr int kButtonTop = 4320;
 constexpr int kButtonWidth = 1800;
@@ -56,11 +79,12 @@ constexpr int kButtonLeft = 6600;
 
 WindowLayout::WindowLayout(Edition edition, QObject *parent) : QObject(parent), edition_(edition)
 {
-    for (const DesignRow &row : kDesign) {
+    for (const DesignPlace &row : kDesign) {
         const auto i = std::size_t(row.slot);
-        edits_[i] = {false, row.column->fieldLeft, row.top, kFieldWidth, kFieldHeight};
+        const Column &column = designColumn(row.column);
+        edits_[i] = {false, column.fieldLeft, row.top, kFieldWidth, kFieldHeight};
         // The choice lists have no place of their own: the load puts each on its edit field.
-        labels_[i] = {false, row.column->labelLeft, row.top + row.column->labelOffset, 0, 0};
+        labels_[i] = {false, column.labelLeft, row.top + column.labelOffset, 0, 0};
     }
     for (Placement &b : buttons_)
         b = {false, kButtonLeft, kButtonTop, kButtonWidth, 0};
@@ -73,6 +97,24 @@ WindowLayout::WindowLayout(Edition edition, QObject *parent) : QObject(parent), 
     // data with the console's buttons at the right.
     consoleFrames_[0] = {false, 120, kConsoleTop, 3600, 2880};
     consoleFrames_[1] = {false, 3840, kConsoleTop, 7140, 2880};
+}
+
+const DesignPlace &designPlace(int slot)
+{
+    for (const DesignPlace &row : kDesign)
+        if (row.slot == slot)
+            return row;
+    return kDesign[0];
+}
+
+bool isOnPage(int slot, int page) { return designPlace(slot).page == page; }
+
+const ShownColumn &shownColumn(int page, DesignColumn column)
+{
+    for (const PageColumn &c : kShownColumns)
+        if (c.page == page && c.column == column)
+            return c.shown;
+    return kAsDesigned;
 }
 
 template <typename T>

@@ -20,6 +20,31 @@ struct Placement {
     bool operator==(const Placement &) const = default;
 };
 
+// The window's design table: every slot's page, column and row. Pages 1, 2 and 5
+// share the two main columns, each slot standing on one page only; page 2 has a
+// third column at the right.
+enum class DesignColumn { Left, Right, Third };
+
+struct DesignPlace {
+    int slot;
+    int page;
+    DesignColumn column;
+    int top; // design field top, in twips
+};
+
+const DesignPlace &designPlace(int slot);
+bool isOnPage(int slot, int page);
+
+// Where a page shows a column once it is laid out: label left, field left and
+// field width in twips; kKeepDesign leaves the design value.
+constexpr int kKeepDesign = -1;
+struct ShownColumn {
+    int labelLeft;
+    int fieldLeft;
+    int fieldWidth;
+};
+const ShownColumn &shownColumn(int page, DesignColumn column);
+
 // Which window runs: the simplified edition shows the own-ship and system pages
 // with their write buttons and the menu "档案调用" only; the installer's edition
 // adds the read button, the factory page (page 5) and the menus "窗口调整" and
