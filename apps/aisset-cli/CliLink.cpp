@@ -14,12 +14,12 @@ CliLink::CliLink(const QString &port, Form &form, Host &host, SentenceBuilder bu
     // A device path stands in for port 1.
     auto line = isNumber ? std::make_unique<QtSerialLine>()
                          : std::make_unique<QtSerialLine>([port](int) { return port; });
-    settings_.save(u"VARID"_qs, u"CONTENT"_qs, u"Commport"_qs, isNumber ? QString::number(number) : u"1"_qs);
+    PortChoice::storePort(settings_, isNumber ? QString::number(number) : u"1"_qs);
     line_ = line.get();
     LinkSession::Options options;
     options.line = std::move(line);
     session_ = std::make_unique<LinkSession>(
-        form, host, settings_, [&form, &host](const QString &reply) { return FP(form, host, reply); },
+        form, host, settings_, standardDecoder(form, host),
         std::move(build), std::move(options));
 }
 

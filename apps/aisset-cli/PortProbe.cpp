@@ -26,7 +26,7 @@ FindOutcome probePort(const QString &device, qint64 timeoutMs)
         answered.finish();
     });
     answered.finishOn(&session.line(), &SerialLine::connectionLost);
-    session.transactions().command2Click(3); // the window's read: sends the read request
+    session.transactions().startRead(); // the window's read: sends the read request
     answered.run(timeoutMs);
     link.abandon();
     if (result >= 0)

@@ -53,7 +53,7 @@ int runRead(const CliArgs &args, CliContext &)
     });
     ended.finishOn(&session.line(), &SerialLine::connectionLost);
 
-    session.transactions().command2Click(3);
+    session.transactions().startRead();
     if (!ended.run(qint64(args.timeoutSeconds * 1000)) || result < 0) {
         printError(session.line().isOpen() ? QStringLiteral("no reply within %1 s").arg(args.timeoutSeconds)
                                            : form.connectionStatus());

@@ -19,16 +19,6 @@
 namespace aisset::cli {
 
 namespace {
-int writeIndex(Group group)
-{
-    switch (group) {
-    case Group::OwnShip: return 0;
-    case Group::System: return 1;
-    case Group::Factory: return 2;
-    }
-    return 0;
-}
-
 // Runs the read-back of the write just acknowledged; NoReply when the unit does
 // not answer within the timeout.
 WriteVerifier::Result verifyWrite(LinkSession &session, const Form &form, Host &host, qint64 timeoutMs)
@@ -86,7 +76,7 @@ int runWrite(const CliArgs &args, CliContext &context)
     acknowledgement.finishOn(&session.line(), &SerialLine::connectionLost);
 
     // The confirmation is answered with Yes; the write sends once and returns.
-    session.transactions().command2Click(writeIndex(*group));
+    session.transactions().startWrite(*group);
     if (!built.ok()) {
         printError(host.messages.value(0) + u' ' + str(field(built.failedSlot).name));
         return Refused;

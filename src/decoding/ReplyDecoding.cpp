@@ -53,6 +53,11 @@ int finish(Form &form, int result)
 
 } // namespace
 
+std::function<int(const QString &line)> standardDecoder(Form &form, Host &host)
+{
+    return [&form, &host](const QString &line) { return FP(form, host, line); };
+}
+
 int FP(Form &form, Host &host, const QString &line)
 {
     form.setTransactionStatus(QStringLiteral("拆分数据中。。。"));

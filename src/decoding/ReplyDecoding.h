@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace aisset {
 
 class Form;
@@ -16,5 +18,9 @@ class Host;
 // an entry; the later fields then stay blank and no trace line follows. The
 // window is disabled while it runs and enabled again on both ways out.
 int FP(Form &form, Host &host, const QString &line);
+
+// The decoder a device link calls for each parameter line it receives: FP on the
+// given form. The counterpart of LinkSession::standardBuilder.
+std::function<int(const QString &line)> standardDecoder(Form &form, Host &host);
 
 } // namespace aisset

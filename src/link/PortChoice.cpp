@@ -4,13 +4,14 @@
 #include "Primitives.h"
 #include "SerialLine.h"
 #include "SettingStore.h"
+#include "StoreNames.h"
 
 #include <cmath>
 
 namespace aisset {
 
 namespace {
-const QString kApp = QStringLiteral("VARID");
+const QString kApp = storeName::application.toString();
 const QString kLineSettings = QStringLiteral("38400,n,8,1");
 constexpr int kHighestPort = 99;
 
@@ -66,7 +67,7 @@ QString PortChoice::outcome() const
 void PortChoice::openAtStartup()
 {
     setCurrent(0); // does nothing more: the window is not shown yet
-    const QString stored = store_.read(kApp, QStringLiteral("content"), QStringLiteral("commport"), QStringLiteral("0"));
+    const QString stored = store_.read(kApp, storeName::bookkeeping.toString(), storeName::commPort.toString(), QStringLiteral("0"));
     QString portText;
     if (stored.isEmpty() || stored == u"0") {
         portText = QStringLiteral("1");
@@ -100,7 +101,14 @@ void PortChoice::select(int listPosition)
     form_.setConnectionStatus(status(port, QStringLiteral(" "), outcome()));
     // A port that exists is the user's choice even when it refused to open now.
     if (opened_ != SerialLine::OpenError::NoSuchPort)
-        store_.save(kApp, QStringLiteral("CONTENT"), QStringLiteral("Commport"), port);
+        storePort(store_, port);
+}
+
+void PortChoice::storePort(SettingStore &store, const QString &port)
+{
+    // Saved under the section name in capitals, as the port choice has always
+    // written it; a new store file then names the section so.
+    store.save(kApp, storeName::bookkeeping.toString().toUpper(), storeName::commPort.toString(), port);
 }
 
 void PortChoice::onConnectionLost()

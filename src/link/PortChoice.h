@@ -31,6 +31,9 @@ public:
     static QStringList entries();
     int currentIndex() const { return current_; }
 
+    // Keeps a port number as the one to open at the next start.
+    static void storePort(SettingStore &store, const QString &port);
+
     // Fills the choice and opens the stored port (port 1 when none is stored).
     // Nothing is stored.
     void openAtStartup();

@@ -7,6 +7,7 @@
 #include "Transmitter.h"
 #include "Waiting.h"
 
+#include <algorithm>
 #include <array>
 
 namespace aisset {
@@ -50,14 +51,15 @@ QString Transactions::readRequest() { return frameCode(QStringLiteral("CVRSE"), 
 void Transactions::command2Click(int index)
 {
     if (index >= 0 && index < int(kWrites.size()))
-        write(index);
+        startWrite(kWrites[std::size_t(index)].group);
     else if (index == kReadIndex)
-        read();
+        startRead();
 }
 
-void Transactions::write(int index)
+void Transactions::startWrite(Group group)
 {
-    const WriteKind &kind = kWrites[std::size_t(index)];
+    const WriteKind &kind = *std::find_if(kWrites.begin(), kWrites.end(),
+                                          [group](const WriteKind &w) { return w.group == group; });
     bool &acknowledged = state_.ackFlag(kind.pending);
     // Every way out leaves the flags cleared and the window enabled.
     const auto end = [&] {
@@ -116,7 +118,7 @@ void Transactions::send(const QString &sentence, short pending)
     acknowledgementWait_.start();
 }
 
-void Transactions::read()
+void Transactions::startRead()
 {
     acknowledgementWait_.stop();
     form_.setReceiveLog({});

@@ -37,7 +37,11 @@ public:
     Transactions(LinkState &state, Form &form, Host &host, Transmitter &transmitter, SentenceBuilder build,
                  Wait wait = {});
 
+    // A click on one of the window's four transaction buttons: 0-2 start the
+    // write of the own-ship, system or factory page, 3 the read.
     void command2Click(int index);
+    void startWrite(Group group);
+    void startRead();
 
     // "不循环设置": a write sends once and does not wait.
     bool noRepeat() const { return noRepeat_; }
@@ -51,8 +55,6 @@ public:
     void setAcknowledgementWaitMs(int ms) { acknowledgementWait_.setInterval(ms); }
 
 private:
-    void write(int index);
-    void read();
     void send(const QString &sentence, short pending);
 
     LinkState &state_;

@@ -11,7 +11,7 @@ namespace aisset {
 MainCore::MainCore(Host &host, Services services)
     : host_(host), store_(services.store), settings_(store_), records_(store_), profileRecords_(store_),
       layout_(services.edition), link_(form_, host, settings_,
-            [this](const QString &line) { return FP(form_, host_, line); },
+            standardDecoder(form_, host_),
             LinkSession::standardBuilder(form_, host, &records_), std::move(services.link)),
       rules_(form_, layout_, host,
              {[this](int index) { writeButtonClicked(index); }, [this] { ShowShipSize(form_); }}),

@@ -16,7 +16,7 @@ WriteVerifier::WriteVerifier(LinkSession &link, const Form &form, Host &host, QO
     connect(&link_.line(), &SerialLine::connectionLost, this, &WriteVerifier::giveUp);
     connect(&link_.receivePath(), &ReceivePath::verifyReplyHandled, this,
             [this](const QString &reply, int, bool readEnded) { replyHandled(reply, readEnded); });
-    link_.receivePath().setVerifyDecoder([this](const QString &line) { return FP(copy_, host_, line); });
+    link_.receivePath().setVerifyDecoder(standardDecoder(copy_, host_));
 }
 
 // The decoding needs the window's choice entries and masks; the values it

@@ -1,5 +1,6 @@
 // The one place where the platforms differ: where the current user's store lives.
 #include "StoreBackend.h"
+#include "StoreNames.h"
 
 #include <QStandardPaths>
 
@@ -63,7 +64,7 @@ public:
         QDir().mkpath(folder);
         return folder + u"/store.lock"_s;
     }
-    QString location() const override { return kBranch + u"VARID"_s; }
+    QString location() const override { return kBranch + storeName::application; }
 
 private:
     static inline const QString kBranch = u"HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\"_s;

@@ -2,6 +2,7 @@
 
 #include "FieldTable.h"
 #include "Normalise.h"
+#include "StoreNames.h"
 
 #include <QSet>
 
@@ -14,12 +15,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kApplication = u"VARID"_s;
-const QString kContent = u"content"_s;
-const QString kNames = u"fname"_s;
-const QString kCount = u"nn"_s;
-const QString kCommPort = u"Commport"_s;
-const QString kSkin = u"skin"_s;
+const QString kApplication = storeName::application.toString();
+const QString kContent = storeName::bookkeeping.toString();
+const QString kNames = storeName::recordNames.toString();
+const QString kCount = storeName::recordCount.toString();
+const QString kCommPort = storeName::commPort.toString();
+const QString kSkin = storeName::skin.toString();
 const QString kAbsent = u"0"_s; // default of every bookkeeping key
 
 // The count as the 16-bit number it is handled as; text that is no such number
