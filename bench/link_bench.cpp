@@ -8,15 +8,15 @@
 // The pseudo-terminal moves bytes at once, so the round trips show the
 // program's own delay alone (details only). Prints the details, then a table
 // row ("| ...") for the processor time, which bench/run-all.sh gathers.
-#include "Form.h"
-#include "Host.h"
-#include "LinkSession.h"
-#include "Normalise.h"
-#include "Primitives.h"
-#include "QtSerialLine.h"
-#include "ReplyDecoding.h"
-#include "SettingStore.h"
-#include "Waiting.h"
+#include "model/Form.h"
+#include "model/Host.h"
+#include "link/LinkSession.h"
+#include "model/Normalise.h"
+#include "encoding/Primitives.h"
+#include "link/QtSerialLine.h"
+#include "decoding/ReplyDecoding.h"
+#include "link/SettingStore.h"
+#include "link/Waiting.h"
 
 #include <QCoreApplication>
 #include <QProcess>

@@ -3,7 +3,7 @@
 // translation loaded, one Chinese label in the same default font; it reports its
 // first paint the way `aisset --measure-startup` does, and without that option
 // it stays open for a look at its memory.
-#include "ChineseLocale.h"
+#include "ui/widgets/ChineseLocale.h"
 #include "StartupClock.h"
 
 #include <QApplication>

@@ -6,16 +6,16 @@
 // the runs interleaved. Prints Markdown tables.
 //
 // usage: store_bench [--ops N] [--runs N] [--cli-runs N] [--sizes 100,1000,...]
-#include "FieldTable.h"
-#include "FileBackend.h"
-#include "Form.h"
-#include "MainWindow.h"
-#include "Normalise.h"
-#include "ProfileRecords.h"
-#include "ProfileStore.h"
-#include "QtSerialLine.h"
-#include "RecordSaver.h"
-#include "RecordsWindow.h"
+#include "model/FieldTable.h"
+#include "store/FileBackend.h"
+#include "model/Form.h"
+#include "ui/widgets/MainWindow.h"
+#include "model/Normalise.h"
+#include "store/ProfileRecords.h"
+#include "store/ProfileStore.h"
+#include "link/QtSerialLine.h"
+#include "store/RecordSaver.h"
+#include "ui/widgets/RecordsWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -2,7 +2,7 @@
 // values the unit accepts but a ship should not carry. Warnings never refuse.
 #include "Commands.h"
 
-#include "Form.h"
+#include "model/Form.h"
 #include "FormJson.h"
 #include "Output.h"
 

@@ -1,9 +1,9 @@
 #include "Commands.h"
 
 #include "Output.h"
-#include "ProfileRecords.h"
-#include "ProfileStore.h"
-#include "RecordSaver.h"
+#include "store/ProfileRecords.h"
+#include "store/ProfileStore.h"
+#include "store/RecordSaver.h"
 
 namespace aisset::cli {
 

@@ -1,9 +1,9 @@
 #include "CliLink.h"
 
-#include "Form.h"
-#include "PortNames.h"
-#include "QtSerialLine.h"
-#include "ReplyDecoding.h"
+#include "model/Form.h"
+#include "link/PortNames.h"
+#include "link/QtSerialLine.h"
+#include "decoding/ReplyDecoding.h"
 
 namespace aisset::cli {
 

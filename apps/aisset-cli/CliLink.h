@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LinkSession.h"
-#include "SettingStore.h"
+#include "link/LinkSession.h"
+#include "link/SettingStore.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BuildResult.h"
+#include "encoding/BuildResult.h"
 #include "CliArgs.h"
-#include "FieldTable.h"
+#include "model/FieldTable.h"
 
 #include <QString>
 

@@ -4,12 +4,12 @@
 #include "Commands.h"
 
 #include "CliHost.h"
-#include "Form.h"
+#include "model/Form.h"
 #include "FormJson.h"
-#include "Gbk.h"
-#include "Normalise.h"
+#include "encoding/Gbk.h"
+#include "model/Normalise.h"
 #include "Output.h"
-#include "ReplyDecoding.h"
+#include "decoding/ReplyDecoding.h"
 
 #include <QJsonArray>
 

@@ -2,12 +2,12 @@
 // form on standard input with the same builders as the window.
 #include "Commands.h"
 
-#include "Builders.h"
+#include "encoding/Builders.h"
 #include "CliHost.h"
-#include "Form.h"
+#include "model/Form.h"
 #include "FormJson.h"
-#include "Gbk.h"
-#include "Normalise.h"
+#include "encoding/Gbk.h"
+#include "model/Normalise.h"
 #include "Output.h"
 
 #include <QJsonArray>

@@ -1,12 +1,12 @@
 #include "FormJson.h"
 
-#include "FieldInput.h"
-#include "FieldLimits.h"
-#include "FieldTable.h"
-#include "Form.h"
-#include "Normalise.h"
+#include "model/FieldInput.h"
+#include "validation/FieldLimits.h"
+#include "model/FieldTable.h"
+#include "model/Form.h"
+#include "model/Normalise.h"
 #include "Output.h"
-#include "StandardsChecks.h"
+#include "validation/StandardsChecks.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

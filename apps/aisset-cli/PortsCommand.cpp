@@ -5,7 +5,7 @@
 #include "Commands.h"
 
 #include "Output.h"
-#include "PortNames.h"
+#include "link/PortNames.h"
 #include "PortProbe.h"
 #include "PortReport.h"
 

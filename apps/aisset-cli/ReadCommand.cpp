@@ -5,12 +5,12 @@
 
 #include "CliHost.h"
 #include "CliLink.h"
-#include "FieldTable.h"
-#include "Form.h"
+#include "model/FieldTable.h"
+#include "model/Form.h"
 #include "FormJson.h"
-#include "Normalise.h"
+#include "model/Normalise.h"
 #include "Output.h"
-#include "Waiting.h"
+#include "link/Waiting.h"
 
 #include <QJsonArray>
 

@@ -1,6 +1,6 @@
 #include "RecordFile.h"
 
-#include "FieldTable.h"
+#include "model/FieldTable.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

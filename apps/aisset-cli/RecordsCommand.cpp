@@ -3,7 +3,7 @@
 #include "Commands.h"
 
 #include "Output.h"
-#include "ProfileRecords.h"
+#include "store/ProfileRecords.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

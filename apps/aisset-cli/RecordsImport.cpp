@@ -5,15 +5,15 @@
 // store's lock, and the new names are registered in one batch.
 #include "Commands.h"
 
-#include "FieldInput.h"
-#include "FieldLimits.h"
-#include "Form.h"
-#include "Normalise.h"
+#include "model/FieldInput.h"
+#include "validation/FieldLimits.h"
+#include "model/Form.h"
+#include "model/Normalise.h"
 #include "Output.h"
-#include "ProfileRecords.h"
-#include "ProfileStore.h"
+#include "store/ProfileRecords.h"
+#include "store/ProfileStore.h"
 #include "RecordFile.h"
-#include "RecordSaver.h"
+#include "store/RecordSaver.h"
 
 #include <QFile>
 

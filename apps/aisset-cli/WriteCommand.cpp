@@ -7,12 +7,12 @@
 
 #include "CliHost.h"
 #include "CliLink.h"
-#include "Form.h"
+#include "model/Form.h"
 #include "FormJson.h"
-#include "Normalise.h"
+#include "model/Normalise.h"
 #include "Output.h"
-#include "Waiting.h"
-#include "WriteVerifier.h"
+#include "link/Waiting.h"
+#include "ui/core/WriteVerifier.h"
 
 #include <QJsonArray>
 

@@ -1,6 +1,6 @@
 #include "PositionStream.h"
 
-#include "Primitives.h"
+#include "encoding/Primitives.h"
 
 namespace aisset::sim {
 

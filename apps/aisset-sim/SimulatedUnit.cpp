@@ -1,7 +1,7 @@
 #include "SimulatedUnit.h"
 
-#include "Gbk.h"
-#include "Primitives.h"
+#include "encoding/Gbk.h"
+#include "encoding/Primitives.h"
 
 namespace aisset::sim {
 

@@ -1,11 +1,11 @@
 // The setting tool's window: starts once per user, then shows the main window.
-#include "ChineseLocale.h"
-#include "MainWindow.h"
-#include "ProfileStore.h"
+#include "ui/widgets/ChineseLocale.h"
+#include "ui/widgets/MainWindow.h"
+#include "store/ProfileStore.h"
 #include "ProgramOptions.h"
-#include "Startup.h"
+#include "startup/Startup.h"
 #include "StartupClock.h"
-#include "WindowStartupPlatform.h"
+#include "ui/widgets/WindowStartupPlatform.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "DecodeContext.h"
+#include "decoding/DecodeContext.h"
 
-#include "Form.h"
-#include "Host.h"
+#include "model/Form.h"
+#include "model/Host.h"
 
 #include <QStringView>
 

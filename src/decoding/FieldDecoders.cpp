@@ -1,8 +1,8 @@
-#include "FieldDecoders.h"
+#include "decoding/FieldDecoders.h"
 
-#include "DecodeContext.h"
-#include "Primitives.h"
-#include "TextCode.h"
+#include "decoding/DecodeContext.h"
+#include "encoding/Primitives.h"
+#include "decoding/TextCode.h"
 
 #include <cmath>
 

@@ -1,13 +1,13 @@
-#include "ReplyDecoding.h"
+#include "decoding/ReplyDecoding.h"
 
-#include "DecodeContext.h"
-#include "FieldDecoders.h"
-#include "FieldTable.h"
-#include "Form.h"
-#include "Normalise.h"
-#include "ReplyLayout.h"
-#include "ShipSize.h"
-#include "StatusFields.h"
+#include "decoding/DecodeContext.h"
+#include "decoding/FieldDecoders.h"
+#include "model/FieldTable.h"
+#include "model/Form.h"
+#include "model/Normalise.h"
+#include "decoding/ReplyLayout.h"
+#include "decoding/ShipSize.h"
+#include "decoding/StatusFields.h"
 
 namespace aisset {
 

@@ -1,6 +1,6 @@
-#include "ReplyLayout.h"
+#include "decoding/ReplyLayout.h"
 
-#include "FieldTable.h"
+#include "model/FieldTable.h"
 
 namespace aisset {
 

@@ -1,9 +1,9 @@
-#include "ShipSize.h"
+#include "decoding/ShipSize.h"
 
-#include "CharacterChecks.h"
-#include "FieldTable.h"
-#include "Form.h"
-#include "Primitives.h"
+#include "validation/CharacterChecks.h"
+#include "model/FieldTable.h"
+#include "model/Form.h"
+#include "encoding/Primitives.h"
 
 namespace aisset {
 

@@ -1,8 +1,8 @@
-#include "StatusBits.h"
+#include "decoding/StatusBits.h"
 
-#include "Form.h"
-#include "PackedSettings.h"
-#include "Primitives.h"
+#include "model/Form.h"
+#include "model/PackedSettings.h"
+#include "encoding/Primitives.h"
 
 #include <QStringList>
 

@@ -1,11 +1,11 @@
-#include "StatusFields.h"
+#include "decoding/StatusFields.h"
 
-#include "DecodeContext.h"
-#include "FieldTable.h"
-#include "Form.h"
-#include "PackedSettings.h"
-#include "Primitives.h"
-#include "StatusBits.h"
+#include "decoding/DecodeContext.h"
+#include "model/FieldTable.h"
+#include "model/Form.h"
+#include "model/PackedSettings.h"
+#include "encoding/Primitives.h"
+#include "decoding/StatusBits.h"
 
 namespace aisset {
 

@@ -1,7 +1,7 @@
-#include "TextCode.h"
+#include "decoding/TextCode.h"
 
-#include "Gbk.h"
-#include "Primitives.h"
+#include "encoding/Gbk.h"
+#include "encoding/Primitives.h"
 
 namespace aisset {
 

@@ -1,12 +1,12 @@
-#include "WriteComparison.h"
+#include "decoding/WriteComparison.h"
 
-#include "FieldTable.h"
-#include "PackedSettings.h"
-#include "Primitives.h"
-#include "ReplyLayout.h"
-#include "SentenceLayout.h"
-#include "StatusBits.h"
-#include "TextCode.h"
+#include "model/FieldTable.h"
+#include "model/PackedSettings.h"
+#include "encoding/Primitives.h"
+#include "decoding/ReplyLayout.h"
+#include "encoding/SentenceLayout.h"
+#include "decoding/StatusBits.h"
+#include "decoding/TextCode.h"
 
 namespace aisset {
 

@@ -1,10 +1,10 @@
-#include "BuildSupport.h"
+#include "encoding/BuildSupport.h"
 
-#include "ChoiceList.h"
-#include "Form.h"
-#include "Host.h"
-#include "Normalise.h"
-#include "Primitives.h"
+#include "model/ChoiceList.h"
+#include "model/Form.h"
+#include "model/Host.h"
+#include "model/Normalise.h"
+#include "encoding/Primitives.h"
 
 #include <QDate>
 

@@ -1,8 +1,8 @@
-#include "Builders.h"
+#include "encoding/Builders.h"
 
-#include "FactorySentence.h"
-#include "OwnShipSentence.h"
-#include "SystemSentence.h"
+#include "encoding/FactorySentence.h"
+#include "encoding/OwnShipSentence.h"
+#include "encoding/SystemSentence.h"
 
 namespace aisset {
 

@@ -1,11 +1,11 @@
-#include "FactorySentence.h"
+#include "encoding/FactorySentence.h"
 
-#include "BuildSupport.h"
-#include "Form.h"
-#include "Host.h"
-#include "Primitives.h"
-#include "RecordSink.h"
-#include "SentenceLayout.h"
+#include "encoding/BuildSupport.h"
+#include "model/Form.h"
+#include "model/Host.h"
+#include "encoding/Primitives.h"
+#include "model/RecordSink.h"
+#include "encoding/SentenceLayout.h"
 
 namespace aisset {
 

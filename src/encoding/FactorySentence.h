@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BuildResult.h"
+#include "encoding/BuildResult.h"
 
 namespace aisset {
 

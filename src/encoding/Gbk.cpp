@@ -1,4 +1,4 @@
-#include "Gbk.h"
+#include "encoding/Gbk.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

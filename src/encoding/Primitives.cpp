@@ -1,6 +1,6 @@
-#include "Primitives.h"
+#include "encoding/Primitives.h"
 
-#include "Gbk.h"
+#include "encoding/Gbk.h"
 
 #include <QByteArray>
 

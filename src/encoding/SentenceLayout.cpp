@@ -1,4 +1,4 @@
-#include "SentenceLayout.h"
+#include "encoding/SentenceLayout.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "SettingsPacking.h"
+#include "encoding/SettingsPacking.h"
 
-#include "ChoiceTables.h"
-#include "PackedSettings.h"
-#include "Primitives.h"
+#include "model/ChoiceTables.h"
+#include "model/PackedSettings.h"
+#include "encoding/Primitives.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,15 +1,15 @@
-#include "SystemSentence.h"
+#include "encoding/SystemSentence.h"
 
-#include "BuildSupport.h"
-#include "ChoiceList.h"
-#include "Form.h"
-#include "Host.h"
-#include "Normalise.h"
-#include "PackedSettings.h"
-#include "Primitives.h"
-#include "RecordSink.h"
-#include "SettingsPacking.h"
-#include "SentenceLayout.h"
+#include "encoding/BuildSupport.h"
+#include "model/ChoiceList.h"
+#include "model/Form.h"
+#include "model/Host.h"
+#include "model/Normalise.h"
+#include "model/PackedSettings.h"
+#include "encoding/Primitives.h"
+#include "model/RecordSink.h"
+#include "encoding/SettingsPacking.h"
+#include "encoding/SentenceLayout.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "Console.h"
+#include "link/Console.h"
 
-#include "Form.h"
-#include "Transmitter.h"
+#include "model/Form.h"
+#include "link/Transmitter.h"
 
 namespace aisset {
 

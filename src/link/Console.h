@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReplyDecoder.h"
+#include "link/ReplyDecoder.h"
 
 namespace aisset {
 

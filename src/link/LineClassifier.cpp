@@ -1,4 +1,4 @@
-#include "LineClassifier.h"
+#include "link/LineClassifier.h"
 
 namespace aisset {
 

@@ -1,7 +1,7 @@
-#include "LinkSession.h"
+#include "link/LinkSession.h"
 
-#include "Builders.h"
-#include "QtSerialLine.h"
+#include "encoding/Builders.h"
+#include "link/QtSerialLine.h"
 
 namespace aisset {
 

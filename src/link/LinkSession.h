@@ -1,13 +1,13 @@
 #pragma once
 
-#include "Console.h"
-#include "LinkState.h"
-#include "PortChoice.h"
-#include "ReceivePath.h"
-#include "ReplyDecoder.h"
-#include "SerialLine.h"
-#include "Transactions.h"
-#include "Transmitter.h"
+#include "link/Console.h"
+#include "link/LinkState.h"
+#include "link/PortChoice.h"
+#include "link/ReceivePath.h"
+#include "link/ReplyDecoder.h"
+#include "link/SerialLine.h"
+#include "link/Transactions.h"
+#include "link/Transmitter.h"
 
 #include <QObject>
 

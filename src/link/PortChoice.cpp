@@ -1,10 +1,10 @@
-#include "PortChoice.h"
+#include "link/PortChoice.h"
 
-#include "Form.h"
-#include "Primitives.h"
-#include "SerialLine.h"
-#include "SettingStore.h"
-#include "StoreNames.h"
+#include "model/Form.h"
+#include "encoding/Primitives.h"
+#include "link/SerialLine.h"
+#include "link/SettingStore.h"
+#include "model/StoreNames.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // The one place where port numbers meet the platform's device names.
-#include "PortNames.h"
+#include "link/PortNames.h"
 
 #include <QFile>
 #include <QFileInfo>

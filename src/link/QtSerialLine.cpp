@@ -1,6 +1,6 @@
-#include "QtSerialLine.h"
+#include "link/QtSerialLine.h"
 
-#include "PortNames.h"
+#include "link/PortNames.h"
 
 #include <QStringList>
 #include <QTimer>

@@ -1,11 +1,11 @@
-#include "ReceivePath.h"
+#include "link/ReceivePath.h"
 
-#include "Form.h"
-#include "Host.h"
-#include "LineClassifier.h"
-#include "LinkState.h"
-#include "SerialLine.h"
-#include "Transmitter.h"
+#include "model/Form.h"
+#include "model/Host.h"
+#include "link/LineClassifier.h"
+#include "link/LinkState.h"
+#include "link/SerialLine.h"
+#include "link/Transmitter.h"
 
 #include <QScopedValueRollback>
 

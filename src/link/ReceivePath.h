@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Gbk.h"
-#include "ReplyDecoder.h"
+#include "encoding/Gbk.h"
+#include "link/ReplyDecoder.h"
 
 #include <QObject>
 #include <QTimer>

@@ -1,11 +1,11 @@
-#include "Transactions.h"
+#include "link/Transactions.h"
 
-#include "Form.h"
-#include "Host.h"
-#include "LinkState.h"
-#include "Primitives.h"
-#include "Transmitter.h"
-#include "Waiting.h"
+#include "model/Form.h"
+#include "model/Host.h"
+#include "link/LinkState.h"
+#include "encoding/Primitives.h"
+#include "link/Transmitter.h"
+#include "link/Waiting.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BuildResult.h"
-#include "FieldTable.h"
+#include "encoding/BuildResult.h"
+#include "model/FieldTable.h"
 
 #include <QTimer>
 

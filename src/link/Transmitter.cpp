@@ -1,7 +1,7 @@
-#include "Transmitter.h"
+#include "link/Transmitter.h"
 
-#include "Gbk.h"
-#include "SerialLine.h"
+#include "encoding/Gbk.h"
+#include "link/SerialLine.h"
 
 #include <QEventLoop>
 #include <QTimer>

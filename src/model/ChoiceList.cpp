@@ -1,4 +1,4 @@
-#include "ChoiceList.h"
+#include "model/ChoiceList.h"
 
 namespace aisset {
 

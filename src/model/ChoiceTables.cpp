@@ -1,6 +1,6 @@
-#include "ChoiceTables.h"
+#include "model/ChoiceTables.h"
 
-#include "FieldTable.h"
+#include "model/FieldTable.h"
 
 #include <array>
 

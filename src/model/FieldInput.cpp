@@ -1,7 +1,7 @@
-#include "FieldInput.h"
+#include "model/FieldInput.h"
 
-#include "Form.h"
-#include "Normalise.h"
+#include "model/Form.h"
+#include "model/Normalise.h"
 
 namespace aisset {
 

@@ -1,4 +1,4 @@
-#include "FieldTable.h"
+#include "model/FieldTable.h"
 
 namespace aisset {
 

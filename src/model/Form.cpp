@@ -1,4 +1,4 @@
-#include "Form.h"
+#include "model/Form.h"
 
 namespace aisset {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ChoiceList.h"
-#include "FieldTable.h"
-#include "MaskedField.h"
+#include "model/ChoiceList.h"
+#include "model/FieldTable.h"
+#include "model/MaskedField.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "MaskedField.h"
+#include "model/MaskedField.h"
 
 #include <algorithm>
 

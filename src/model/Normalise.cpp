@@ -1,8 +1,8 @@
-#include "Normalise.h"
+#include "model/Normalise.h"
 
-#include "ChoiceTables.h"
-#include "FieldTable.h"
-#include "Form.h"
+#include "model/ChoiceTables.h"
+#include "model/FieldTable.h"
+#include "model/Form.h"
 
 namespace aisset {
 

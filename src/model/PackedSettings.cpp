@@ -1,4 +1,4 @@
-#include "PackedSettings.h"
+#include "model/PackedSettings.h"
 
 namespace aisset {
 

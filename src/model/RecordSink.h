@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SaveResult.h"
+#include "model/SaveResult.h"
 
 namespace aisset {
 

@@ -1,4 +1,4 @@
-#include "DesktopPlatform.h"
+#include "startup/DesktopPlatform.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StartupPlatform.h"
+#include "startup/StartupPlatform.h"
 
 #include <QLockFile>
 

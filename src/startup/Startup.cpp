@@ -1,6 +1,6 @@
-#include "Startup.h"
+#include "startup/Startup.h"
 
-#include "StartupPlatform.h"
+#include "startup/StartupPlatform.h"
 
 namespace aisset {
 

@@ -1,6 +1,6 @@
 // The one place where the platforms differ: where the current user's store lives.
-#include "StoreBackend.h"
-#include "StoreNames.h"
+#include "store/StoreBackend.h"
+#include "model/StoreNames.h"
 
 #include <QStandardPaths>
 

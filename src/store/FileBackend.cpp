@@ -1,7 +1,7 @@
-#include "FileBackend.h"
+#include "store/FileBackend.h"
 
-#include "SectionFile.h"
-#include "StoreBackend.h"
+#include "store/SectionFile.h"
+#include "store/StoreBackend.h"
 
 #include <QDir>
 #include <QFile>

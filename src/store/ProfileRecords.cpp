@@ -1,8 +1,8 @@
-#include "ProfileRecords.h"
+#include "store/ProfileRecords.h"
 
-#include "FieldTable.h"
-#include "Normalise.h"
-#include "StoreNames.h"
+#include "model/FieldTable.h"
+#include "model/Normalise.h"
+#include "model/StoreNames.h"
 
 #include <QSet>
 

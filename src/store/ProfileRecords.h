@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProfileStore.h"
+#include "store/ProfileStore.h"
 
 #include <QString>
 #include <QStringList>

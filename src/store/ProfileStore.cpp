@@ -1,7 +1,7 @@
-#include "ProfileStore.h"
+#include "store/ProfileStore.h"
 
-#include "StoreBackend.h"
-#include "StoreLock.h"
+#include "store/StoreBackend.h"
+#include "store/StoreLock.h"
 
 #include <chrono>
 

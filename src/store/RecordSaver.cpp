@@ -1,7 +1,7 @@
-#include "RecordSaver.h"
+#include "store/RecordSaver.h"
 
-#include "Form.h"
-#include "Normalise.h"
+#include "model/Form.h"
+#include "model/Normalise.h"
 
 namespace aisset {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FieldTable.h"
-#include "ProfileRecords.h"
-#include "RecordSink.h"
+#include "model/FieldTable.h"
+#include "store/ProfileRecords.h"
+#include "model/RecordSink.h"
 
 namespace aisset {
 

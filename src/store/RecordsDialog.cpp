@@ -1,10 +1,10 @@
-#include "RecordsDialog.h"
+#include "store/RecordsDialog.h"
 
-#include "FieldTable.h"
-#include "Form.h"
-#include "Host.h"
-#include "Normalise.h"
-#include "ProfileRecords.h"
+#include "model/FieldTable.h"
+#include "model/Form.h"
+#include "model/Host.h"
+#include "model/Normalise.h"
+#include "store/ProfileRecords.h"
 
 namespace aisset {
 

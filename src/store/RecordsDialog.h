@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ProfileRecords.h"
-#include "SaveResult.h"
+#include "store/ProfileRecords.h"
+#include "model/SaveResult.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "SectionFile.h"
+#include "store/SectionFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "StoreLock.h"
+#include "store/StoreLock.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>

@@ -1,4 +1,4 @@
-#include "CharacterChecks.h"
+#include "validation/CharacterChecks.h"
 
 namespace aisset {
 

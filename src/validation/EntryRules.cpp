@@ -1,13 +1,12 @@
-#include "EntryRules.h"
+#include "validation/EntryRules.h"
 
-#include "CharacterChecks.h"
-#include "FieldLimits.h"
-#include "FieldTable.h"
-#include "Form.h"
-#include "Host.h"
-#include "Normalise.h"
-#include "Primitives.h"
-#include "WindowLayout.h"
+#include "validation/CharacterChecks.h"
+#include "validation/FieldLimits.h"
+#include "model/FieldTable.h"
+#include "model/Form.h"
+#include "model/Host.h"
+#include "model/Normalise.h"
+#include "encoding/Primitives.h"
 
 #include <algorithm>
 #include <cmath>
@@ -98,8 +97,8 @@ QString wholeNumber(const QString &text) { return NumStr(std::trunc(NumVal(text)
 
 } // namespace
 
-EntryRules::EntryRules(Form &form, const WindowLayout &layout, Host &host, Hooks hooks)
-    : form_(form), layout_(layout), host_(host), hooks_(std::move(hooks))
+EntryRules::EntryRules(Form &form, const EntryWindow &window, Host &host, Hooks hooks)
+    : form_(form), window_(window), host_(host), hooks_(std::move(hooks))
 {
 }
 
@@ -118,7 +117,7 @@ void EntryRules::Combo1_GotFocus(int slot)
 void EntryRules::text1_KeyDown(int slot, int key)
 {
     if (key == kKeyEnter) {
-        if (walk(kEditWalk, slot, host_) || !layout_.isFullEdition())
+        if (walk(kEditWalk, slot, host_) || !window_.isFullEdition())
             return;
         if (!walk(kFactoryWalk, slot, host_))
             startWriteIfShown(writeButtonOnEnter(kEditWriteOnEnter, slot));
@@ -136,7 +135,7 @@ void EntryRules::Combo1_KeyDown(int slot, int key)
 
 void EntryRules::startWriteIfShown(int button)
 {
-    if (button >= 0 && layout_.button(button).visible && hooks_.startWrite)
+    if (button >= 0 && window_.isButtonShown(button) && hooks_.startWrite)
         hooks_.startWrite(button);
 }
 
@@ -168,7 +167,7 @@ void EntryRules::text1_LostFocus(int slot)
         return;
     (void)form_.setEditText(slot, getUCase(form_.editText(slot)));
     form_.setMirror(slot, ccg(form_.editText(slot)));
-    const int page = layout_.selectedPage();
+    const int page = window_.selectedPage();
     if (isSixBitField(slot) && (page == kOwnShipPage || page == kFactoryPage)) {
         filterSixBit(slot);
         return;

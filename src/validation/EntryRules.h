@@ -9,11 +9,20 @@ namespace aisset {
 
 class Form;
 class Host;
-class WindowLayout;
 
 // Key codes the field handlers react to.
 constexpr int kKeyEnter = 13;
 constexpr int kKeyDecimal = 110; // the decimal-point key of the numeric keypad
+
+// What the entry rules read of the window's arrangement: the edition, the page
+// on screen and which buttons are shown. The window core's layout provides it.
+class EntryWindow {
+public:
+    virtual ~EntryWindow() = default;
+    virtual bool isFullEdition() const = 0;
+    virtual int selectedPage() const = 0;
+    virtual bool isButtonShown(int index) const = 0;
+};
 
 // The entry rules of the main window's fields, run from the fields' focus and key
 // events. They tidy what the user typed and walk the focus through a page; they
@@ -28,7 +37,7 @@ public:
         std::function<void()> showShipSize;
     };
 
-    EntryRules(Form &form, const WindowLayout &layout, Host &host, Hooks hooks);
+    EntryRules(Form &form, const EntryWindow &window, Host &host, Hooks hooks);
 
     void text1_GotFocus(int slot);
     void text1_KeyDown(int slot, int key);
@@ -43,9 +52,8 @@ private:
     void limitWholeMetres(int slot, const QString &clean, double limit);
     void startWriteIfShown(int button);
 
-
     Form &form_;
-    const WindowLayout &layout_;
+    const EntryWindow &window_;
     Host &host_;
     Hooks hooks_;
 };

@@ -1,8 +1,8 @@
-#include "FieldLimits.h"
+#include "validation/FieldLimits.h"
 
-#include "BuildSupport.h"
-#include "CharacterChecks.h"
-#include "FieldTable.h"
+#include "encoding/BuildSupport.h"
+#include "validation/CharacterChecks.h"
+#include "model/FieldTable.h"
 
 #include <QChar>
 #include <QList>

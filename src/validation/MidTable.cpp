@@ -1,4 +1,4 @@
-#include "MidTable.h"
+#include "validation/MidTable.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,9 +1,9 @@
-#include "StandardsChecks.h"
+#include "validation/StandardsChecks.h"
 
-#include "FieldTable.h"
-#include "Form.h"
-#include "MidTable.h"
-#include "Normalise.h"
+#include "model/FieldTable.h"
+#include "model/Form.h"
+#include "validation/MidTable.h"
+#include "model/Normalise.h"
 
 #include <algorithm>
 

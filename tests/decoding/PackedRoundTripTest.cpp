@@ -1,13 +1,13 @@
-#include "ChoiceTables.h"
-#include "FieldTable.h"
+#include "model/ChoiceTables.h"
+#include "model/FieldTable.h"
 #include "FormFixture.h"
-#include "PackedSettings.h"
-#include "Primitives.h"
-#include "ReplyDecoding.h"
+#include "model/PackedSettings.h"
+#include "encoding/Primitives.h"
+#include "decoding/ReplyDecoding.h"
 #include "ReplyLineBuilder.h"
 #include "ScriptedHost.h"
-#include "SentenceLayout.h"
-#include "SystemSentence.h"
+#include "encoding/SentenceLayout.h"
+#include "encoding/SystemSentence.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "FieldTable.h"
-#include "Form.h"
+#include "model/FieldTable.h"
+#include "model/Form.h"
 #include "FormFixture.h"
-#include "Gbk.h"
-#include "ShipSize.h"
-#include "StatusBits.h"
-#include "TextCode.h"
+#include "encoding/Gbk.h"
+#include "decoding/ShipSize.h"
+#include "decoding/StatusBits.h"
+#include "decoding/TextCode.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "FieldTable.h"
+#include "model/FieldTable.h"
 #include "FormFixture.h"
-#include "ReplyDecoding.h"
+#include "decoding/ReplyDecoding.h"
 #include "ReplyLineBuilder.h"
 #include "ScriptedHost.h"
 

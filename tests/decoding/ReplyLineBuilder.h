@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FieldTable.h"
-#include "Primitives.h"
+#include "model/FieldTable.h"
+#include "encoding/Primitives.h"
 
 #include <QString>
 

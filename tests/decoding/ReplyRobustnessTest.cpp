@@ -1,5 +1,5 @@
 #include "FormFixture.h"
-#include "ReplyDecoding.h"
+#include "decoding/ReplyDecoding.h"
 #include "ReplyLineBuilder.h"
 #include "ScriptedHost.h"
 

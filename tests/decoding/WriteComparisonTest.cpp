@@ -1,7 +1,7 @@
-#include "FieldTable.h"
-#include "Primitives.h"
+#include "model/FieldTable.h"
+#include "encoding/Primitives.h"
 #include "ReplyLineBuilder.h"
-#include "WriteComparison.h"
+#include "decoding/WriteComparison.h"
 
 #include <gtest/gtest.h>
 

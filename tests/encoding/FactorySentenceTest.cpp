@@ -1,5 +1,5 @@
-#include "FactorySentence.h"
-#include "FieldInput.h"
+#include "encoding/FactorySentence.h"
+#include "model/FieldInput.h"
 #include "FormFixture.h"
 #include "ScriptedHost.h"
 #include "SentenceTesting.h"

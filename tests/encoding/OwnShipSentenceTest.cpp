@@ -1,7 +1,7 @@
 #include "FormFixture.h"
-#include "Gbk.h"
-#include "OwnShipSentence.h"
-#include "Primitives.h"
+#include "encoding/Gbk.h"
+#include "encoding/OwnShipSentence.h"
+#include "encoding/Primitives.h"
 #include "ScriptedHost.h"
 #include "SentenceTesting.h"
 

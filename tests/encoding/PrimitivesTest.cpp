@@ -1,5 +1,5 @@
-#include "Gbk.h"
-#include "Primitives.h"
+#include "encoding/Gbk.h"
+#include "encoding/Primitives.h"
 
 #include <gtest/gtest.h>
 

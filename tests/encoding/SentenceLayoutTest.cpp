@@ -1,5 +1,5 @@
-#include "FieldTable.h"
-#include "SentenceLayout.h"
+#include "model/FieldTable.h"
+#include "encoding/SentenceLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 // Helpers shared by the sentence builder tests.
 
-#include "BuildResult.h"
-#include "Form.h"
-#include "RecordSink.h"
+#include "encoding/BuildResult.h"
+#include "model/Form.h"
+#include "model/RecordSink.h"
 #include "ScriptedHost.h"
 
 #include <gtest/gtest.h>

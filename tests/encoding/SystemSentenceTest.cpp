@@ -1,9 +1,9 @@
-#include "FieldInput.h"
+#include "model/FieldInput.h"
 #include "FormFixture.h"
-#include "Primitives.h"
+#include "encoding/Primitives.h"
 #include "ScriptedHost.h"
 #include "SentenceTesting.h"
-#include "SystemSentence.h"
+#include "encoding/SystemSentence.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Writes and typing of arbitrary texts into masked fields: the text must keep
 // one character per mask position with every literal in place.
 #include "FuzzInput.h"
-#include "MaskedField.h"
+#include "model/MaskedField.h"
 
 #include <cstdlib>
 

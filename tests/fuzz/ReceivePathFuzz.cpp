@@ -8,10 +8,10 @@
 // replies).
 #include "FakeSerialLine.h"
 #include "FormFixture.h"
-#include "LinkSession.h"
-#include "ReplyDecoding.h"
+#include "link/LinkSession.h"
+#include "decoding/ReplyDecoding.h"
 #include "ScriptedHost.h"
-#include "SettingStore.h"
+#include "link/SettingStore.h"
 
 #include <QCoreApplication>
 

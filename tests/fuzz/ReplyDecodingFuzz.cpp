@@ -3,10 +3,10 @@
 // decoded twice gives the same form and the same trace. A decoded reply is what
 // an installer writes back after changing a field: each group then builds a
 // sentence, or is refused naming a field.
-#include "Builders.h"
+#include "encoding/Builders.h"
 #include "FormFixture.h"
 #include "FuzzInput.h"
-#include "ReplyDecoding.h"
+#include "decoding/ReplyDecoding.h"
 #include "ScriptedHost.h"
 
 #include <algorithm>

@@ -6,13 +6,13 @@
 // Parsed from bytes alone, any file is written back byte for byte.
 // The sections live in memory as the bytes of their files: a disk and its
 // flushes would take most of each run.
-#include "FieldInput.h"
+#include "model/FieldInput.h"
 #include "FormFixture.h"
-#include "ProfileRecords.h"
-#include "ProfileStore.h"
-#include "RecordSaver.h"
-#include "SectionFile.h"
-#include "StoreBackend.h"
+#include "store/ProfileRecords.h"
+#include "store/ProfileStore.h"
+#include "store/RecordSaver.h"
+#include "store/SectionFile.h"
+#include "store/StoreBackend.h"
 
 #include <QDir>
 #include <QHash>

@@ -2,7 +2,7 @@
 // folder that is missing or cannot be made, a record count at its top, a list of
 // 100,000 names. The tool starts, saves what it can, never throws away a record
 // that was there, and keeps working with the unit.
-#include "FileBackend.h"
+#include "store/FileBackend.h"
 #include "SaveTesting.h"
 #include "Tool.h"
 #include "UnitOnPty.h"

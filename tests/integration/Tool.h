@@ -1,12 +1,12 @@
 #pragma once
 
-#include "FieldInput.h"
-#include "MainCore.h"
-#include "ProfileRecords.h"
-#include "ProfileStore.h"
-#include "QtSerialLine.h"
+#include "model/FieldInput.h"
+#include "ui/core/MainCore.h"
+#include "store/ProfileRecords.h"
+#include "store/ProfileStore.h"
+#include "link/QtSerialLine.h"
 #include "ScriptedHost.h"
-#include "Waiting.h"
+#include "link/Waiting.h"
 
 #include <QElapsedTimer>
 

@@ -2,9 +2,9 @@
 
 #include "FakeSerialLine.h"
 #include "FormFixture.h"
-#include "LinkSession.h"
+#include "link/LinkSession.h"
 #include "ScriptedHost.h"
-#include "SettingStore.h"
+#include "link/SettingStore.h"
 
 #include <deque>
 #include <map>

@@ -1,15 +1,15 @@
 // The link against the virtual unit over a real pseudo-terminal: sentences
 // built from the form go out through QSerialPort, the unit's answers come back
 // through the receive path and the reply decoding.
-#include "FieldInput.h"
+#include "model/FieldInput.h"
 #include "FormFixture.h"
-#include "LinkSession.h"
-#include "QtSerialLine.h"
-#include "ReplyDecoding.h"
+#include "link/LinkSession.h"
+#include "link/QtSerialLine.h"
+#include "decoding/ReplyDecoding.h"
 #include "ScriptedHost.h"
-#include "SettingStore.h"
+#include "link/SettingStore.h"
 #include "VirtualUnit.h"
-#include "Waiting.h"
+#include "link/Waiting.h"
 
 #include <QTemporaryDir>
 

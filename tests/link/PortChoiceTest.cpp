@@ -1,6 +1,6 @@
 #include "LinkHarness.h"
-#include "PortNames.h"
-#include "Waiting.h"
+#include "link/PortNames.h"
+#include "link/Waiting.h"
 
 #include <QFile>
 #include <QTemporaryDir>

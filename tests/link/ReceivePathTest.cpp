@@ -1,5 +1,5 @@
-#include "Gbk.h"
-#include "LineClassifier.h"
+#include "encoding/Gbk.h"
+#include "link/LineClassifier.h"
 #include "LinkHarness.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "LinkHarness.h"
-#include "Transactions.h"
-#include "Waiting.h"
+#include "link/Transactions.h"
+#include "link/Waiting.h"
 
 #include <gtest/gtest.h>
 

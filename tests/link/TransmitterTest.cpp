@@ -1,6 +1,6 @@
-#include "Gbk.h"
+#include "encoding/Gbk.h"
 #include "LinkHarness.h"
-#include "Waiting.h"
+#include "link/Waiting.h"
 
 #include <QElapsedTimer>
 

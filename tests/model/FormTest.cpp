@@ -1,8 +1,8 @@
-#include "ChoiceTables.h"
-#include "FieldTable.h"
+#include "model/ChoiceTables.h"
+#include "model/FieldTable.h"
 #include "FormFixture.h"
 #include "StartSelections.h"
-#include "Normalise.h"
+#include "model/Normalise.h"
 
 #include <gtest/gtest.h>
 

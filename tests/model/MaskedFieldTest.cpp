@@ -1,5 +1,5 @@
-#include "MaskedField.h"
-#include "ChoiceList.h"
+#include "model/MaskedField.h"
+#include "model/ChoiceList.h"
 
 #include <gtest/gtest.h>
 

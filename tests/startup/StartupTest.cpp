@@ -1,6 +1,6 @@
-#include "DesktopPlatform.h"
-#include "Startup.h"
-#include "StartupPlatform.h"
+#include "startup/DesktopPlatform.h"
+#include "startup/Startup.h"
+#include "startup/StartupPlatform.h"
 
 #include <QDir>
 #include <QFile>

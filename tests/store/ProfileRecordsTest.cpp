@@ -1,5 +1,5 @@
-#include "FieldTable.h"
-#include "ProfileRecords.h"
+#include "model/FieldTable.h"
+#include "store/ProfileRecords.h"
 #include "StoreFixture.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "FileBackend.h"
-#include "ProfileStore.h"
+#include "store/FileBackend.h"
+#include "store/ProfileStore.h"
 #include "StoreFixture.h"
 
 #include <QDir>

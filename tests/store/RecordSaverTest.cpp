@@ -1,8 +1,8 @@
-#include "FieldTable.h"
-#include "Form.h"
-#include "Normalise.h"
-#include "ProfileRecords.h"
-#include "RecordSaver.h"
+#include "model/FieldTable.h"
+#include "model/Form.h"
+#include "model/Normalise.h"
+#include "store/ProfileRecords.h"
+#include "store/RecordSaver.h"
 #include "StoreFixture.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "FieldInput.h"
+#include "model/FieldInput.h"
 #include "FormFixture.h"
-#include "ProfileRecords.h"
-#include "RecordSaver.h"
-#include "RecordsDialog.h"
+#include "store/ProfileRecords.h"
+#include "store/RecordSaver.h"
+#include "store/RecordsDialog.h"
 #include "ScriptedHost.h"
 #include "StoreFixture.h"
 

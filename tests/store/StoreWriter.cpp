@@ -7,9 +7,9 @@
 //        store_writer <store root> endless <first MMSI>
 //          saves the own-ship and system pages of one new ship after another until
 //          it is killed, printing each ship's MMSI once both pages are saved
-#include "Form.h"
-#include "Normalise.h"
-#include "RecordSaver.h"
+#include "model/Form.h"
+#include "model/Normalise.h"
+#include "store/RecordSaver.h"
 
 #include <QCoreApplication>
 #include <QString>

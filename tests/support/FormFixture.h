@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FieldInput.h"
-#include "Form.h"
-#include "Normalise.h"
+#include "model/FieldInput.h"
+#include "model/Form.h"
+#include "model/Normalise.h"
 
 #include <QString>
 

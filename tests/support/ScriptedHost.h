@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Host.h"
+#include "model/Host.h"
 
 #include <QStringList>
 

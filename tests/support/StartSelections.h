@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldTable.h"
+#include "model/FieldTable.h"
 
 #include <utility>
 

@@ -1,11 +1,11 @@
-#include "EntryRules.h"
-#include "FieldLimits.h"
-#include "FieldTable.h"
-#include "Form.h"
-#include "Normalise.h"
-#include "Pages.h"
+#include "validation/EntryRules.h"
+#include "validation/FieldLimits.h"
+#include "model/FieldTable.h"
+#include "model/Form.h"
+#include "model/Normalise.h"
+#include "ui/core/Pages.h"
 #include "ScriptedHost.h"
-#include "WindowLayout.h"
+#include "ui/core/WindowLayout.h"
 
 #include <gtest/gtest.h>
 

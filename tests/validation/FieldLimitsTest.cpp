@@ -1,5 +1,5 @@
-#include "FieldLimits.h"
-#include "FieldTable.h"
+#include "validation/FieldLimits.h"
+#include "model/FieldTable.h"
 
 #include <gtest/gtest.h>
 

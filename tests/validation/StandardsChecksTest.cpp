@@ -1,8 +1,8 @@
-#include "FieldInput.h"
-#include "FieldTable.h"
-#include "Form.h"
-#include "Normalise.h"
-#include "StandardsChecks.h"
+#include "model/FieldInput.h"
+#include "model/FieldTable.h"
+#include "model/Form.h"
+#include "model/Normalise.h"
+#include "validation/StandardsChecks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,112 @@
+#include "ui/core/MainCore.h"
+
+#include "model/Host.h"
+#include "model/Normalise.h"
+#include "ui/core/Pages.h"
+#include "decoding/ReplyDecoding.h"
+#include "decoding/ShipSize.h"
+
+namespace aisset {
+
+MainCore::MainCore(Host &host, Services services)
+    : host_(host), store_(services.store), settings_(store_), records_(store_), profileRecords_(store_),
+      layout_(services.edition), link_(form_, host, settings_,
+            standardDecoder(form_, host_),
+            LinkSession::standardBuilder(form_, host, &records_), std::move(services.link)),
+      rules_(form_, layout_, host,
+             {[this](int index) { writeButtonClicked(index); }, [this] { ShowShipSize(form_); }}),
+      recordsDialog_(profileRecords_, services.sysDir),
+      menu_(form_, layout_, link_.transactions(), profileRecords_, services.sysDir),
+      verifier_(link_, form_, host)
+{
+    // The installer's edition reads every acknowledged write back once its
+    // success box is closed; the window keeps what the installer typed, so a
+    // write that did not take is repeated with one press.
+    if (layout_.isFullEdition()) {
+        QObject::connect(&link_.receivePath(), &ReceivePath::acknowledged, &verifier_,
+                         [this] { verifier_.start(kVerifyTimeoutMs); });
+        QObject::connect(&verifier_, &WriteVerifier::finished, &verifier_,
+                         [this](const WriteVerifier::Result &result) { showVerification(result); });
+    }
+}
+
+void MainCore::showVerification(const WriteVerifier::Result &result)
+{
+    switch (result.outcome) {
+    case WriteVerifier::Outcome::Agree:
+        form_.setTransactionStatus(QStringLiteral("校验通过"));
+        break;
+    case WriteVerifier::Outcome::Differ:
+        form_.setTransactionStatus(QStringLiteral("设备参数与写入不符"));
+        host_.showWarning(WriteVerifier::describe(result.differences));
+        break;
+    case WriteVerifier::Outcome::NoReply:
+        form_.setTransactionStatus(QStringLiteral("校验未完成:设备无应答"));
+        break;
+    }
+}
+
+// Every choice list starts on its edit field's place; the pages move it along
+// with the edit field from then on. (The pictures and the hidden status labels
+// start at their design places.)
+void MainCore::placeChoiceLists()
+{
+    for (int s = 0; s < kSlotCount; ++s) {
+        Placement choice = layout_.choice(s);
+        choice.left = layout_.edit(s).left;
+        choice.top = layout_.edit(s).top;
+        choice.width = layout_.edit(s).width;
+        layout_.setChoice(s, choice);
+    }
+}
+
+void MainCore::formLoad(const std::function<void()> &showWindow, const AfterFirstPaint &afterFirstPaint)
+{
+    LinkState &state = link_.state();
+    state.idleTicks = 0;
+    state.recvBuffer.clear();
+    layout_.setSelectedPage(1); // the tab strip starts on its first tab
+    layout_.setStatusLabelsVisible(false);
+    for (int f = 0; f < WindowLayout::kConsoleFrameCount; ++f)
+        layout_.showConsoleFrame(f, false);
+    placeChoiceLists();
+    state.pendingGroup = LinkState::None;
+    const auto openPort = [this] { link_.ports().openAtStartup(); };
+    if (afterFirstPaint)
+        afterFirstPaint(openPort);
+    else
+        openPort();
+    applyStartState(form_);
+    ShowPage(form_, layout_, host_, 1);
+    if (showWindow)
+        showWindow();
+    form_.setVisible(true);
+    host_.moveFocus(FieldKind::Edit, slot::mmsi);
+}
+
+void MainCore::tabClicked(int page) { Tab1_Click(form_, layout_, host_, page); }
+
+void MainCore::writeButtonClicked(int index) { link_.transactions().command2Click(index); }
+
+void MainCore::portChosen(int listPosition) { link_.ports().select(listPosition); }
+
+void MainCore::loadSelectedRecord() { loadRecord(&RecordsDialog::loadSelected); }
+
+void MainCore::recordDoubleClicked() { loadRecord(&RecordsDialog::doubleClick); }
+
+void MainCore::loadRecord(void (RecordsDialog::*load)(Form &, Host &))
+{
+    const bool loads = recordsDialog_.selected() >= 0;
+    (recordsDialog_.*load)(form_, host_);
+    if (loads)
+        ShowShipSize(form_);
+}
+
+void MainCore::formUnload()
+{
+    if (link_.line().isOpen())
+        link_.line().close();
+    recordsDialog_.close();
+}
+
+} // namespace aisset

@@ -1,0 +1,199 @@
+#include "ui/core/WindowLayout.h"
+
+namespace aisset {
+
+namespace {
+
+// The design columns: label left, field left, and where the label stands
+// relative to its field (120 lower beside it, or 240 higher above it).
+struct Column {
+    int labelLeft;
+    int fieldLeft;
+    int labelOffset;
+};
+constexpr Column kLeft{120, 1320, 120};
+constexpr Column kRight{4080, 5520, 120};
+constexpr Column kThird{8400, 8400, -240};
+
+const Column &designColumn(DesignColumn column)
+{
+    switch (column) {
+    case DesignColumn::Left: return kLeft;
+    case DesignColumn::Right: return kRight;
+    case DesignColumn::Third: return kThird;
+    }
+    return kLeft;
+}
+
+using enum DesignColumn;
+
+constexpr DesignPlace kDesign[] = {
+    // page 1
+    {slot::mmsi, 1, Left, 720},        {slot::shipName, 1, Right, 720},
+    {slot::callSign, 1, Left, 1320},   {slot::antennaA, 1, Right, 1320},
+    {slot::imoNumber, 1, Left, 1920},  {slot::antennaB, 1, Right, 1920},
+    {slot::shipType, 1, Left, 2520},   {slot::antennaC, 1, Right, 2520},
+    {slot::draught, 1, Left, 3120},    {slot::antennaD, 1, Right, 3120},
+    {slot::crewCount, 1, Left, 3720},  {slot::epfdType, 1, Right, 3720},
+    // page 2
+    {slot::alarmRange, 2, Left, 720},       {slot::alarmVolume, 2, Right, 720},
+    {slot::soundPromptRange, 2, Left, 1320}, {slot::promptVolume, 2, Right, 1320},
+    {slot::lightPrompt, 2, Left, 1920},     {slot::vhfTalk, 2, Right, 1920},
+    {slot::approachDisplay, 2, Left, 2520}, {slot::dataOutput, 2, Right, 2520},
+    {slot::arrivalRange, 2, Left, 3120},    {slot::alarm16, 2, Right, 3120},
+    {slot::keyBrightness, 2, Left, 3720},   {slot::lcdMode, 2, Right, 3720},
+    {slot::aisTransmit, 2, Left, 4320},     {slot::autoRange, 2, Right, 4320},
+    {slot::gpsOutput, 2, Third, 960},       {slot::customMessage, 2, Third, 1680},
+    {slot::autoVhfOff, 2, Third, 2400},     {slot::channel1, 2, Third, 3120},
+    {slot::channel2, 2, Third, 3840},
+    // page 5, the installer's edition only
+    {slot::vendorNumber, 5, Left, 720},     {slot::factoryDate, 5, Right, 720},
+    {slot::machineNumber, 5, Left, 1320},   {slot::powerOnTime, 5, Right, 1320},
+};
+static_assert(std::size(kDesign) == kSlotCount);
+
+// The columns as their pages show them. Page 1 narrows its left column and moves
+// its right one left and wider; pages 2 and 5 set their own two main columns;
+// page 2's third column holds choice lists and labels at one left edge.
+struct PageColumn {
+    int page;
+    DesignColumn column;
+    ShownColumn shown;
+};
+constexpr PageColumn kShownColumns[] = {
+    {1, Left, {kKeepDesign, kKeepDesign, 2295}},
+    {1, Right, {3720, 5070, 3105}},
+    {2, Left, {kKeepDesign, 1500, 2255}},
+    {2, Right, {4060, 5500, 1835}},
+    {2, Third, {7980, 7980, kKeepDesign}},
+    {5, Left, {kKeepDesign, 1500, 2255}},
+    {5, Right, {4060, 5500, 1835}},
+};
+constexpr ShownColumn kAsDesigned{kKeepDesign, kKeepDesign, kKeepDesign};
+
+constexpr int kButtonTop = 4320;
+constexpr int kButtonWidth = 1800;
+constexpr int kButtonLeft = 6600;
+
+} // namespace
+
+WindowLayout::WindowLayout(Edition edition, QObject *parent) : QObject(parent), edition_(edition)
+{
+    for (const DesignPlace &row : kDesign) {
+        const auto i = std::size_t(row.slot);
+        const Column &column = designColumn(row.column);
+        edits_[i] = {false, column.fieldLeft, row.top, kFieldWidth, kFieldHeight};
+        // The choice lists have no place of their own: the load puts each on its edit field.
+        labels_[i] = {false, column.labelLeft, row.top + column.labelOffset, 0, 0};
+    }
+    for (Placement &b : buttons_)
+        b = {false, kButtonLeft, kButtonTop, kButtonWidth, 0};
+    pictures_[image2] = {false, 8280, 720, 2520, 2880};
+    pictures_[IMAGE3] = {false, 120, 480, 10800, 5580};
+    // The two pictures of pages 3 and 4 fill their frame IMAGE3.
+    pictures_[Image4] = {false, 0, 0, 10800, 5580};
+    pictures_[Image5] = {false, 0, 0, 10800, 5580};
+    // The console below the pages: the sent commands at the left, the received
+    // data with the console's buttons at the right.
+    consoleFrames_[0] = {false, 120, kConsoleTop, 3600, 2880};
+    consoleFrames_[1] = {false, 3840, kConsoleTop, 7140, 2880};
+}
+
+const DesignPlace &designPlace(int slot)
+{
+    for (const DesignPlace &row : kDesign)
+        if (row.slot == slot)
+            return row;
+    return kDesign[0];
+}
+
+bool isOnPage(int slot, int page) { return designPlace(slot).page == page; }
+
+const ShownColumn &shownColumn(int page, DesignColumn column)
+{
+    for (const PageColumn &c : kShownColumns)
+        if (c.page == page && c.column == column)
+            return c.shown;
+    return kAsDesigned;
+}
+
+template <typename T>
+void WindowLayout::update(T &member, const T &value, Element element, int index)
+{
+    if (member == value)
+        return;
+    member = value;
+    emit changed(element, index);
+}
+
+void WindowLayout::setSelectedPage(int page) { update(page_, page, Element::Page, 0); }
+void WindowLayout::setWindowHeight(int twips) { update(height_, twips, Element::WindowHeight, 0); }
+void WindowLayout::setWindowTop(int twips) { update(top_, twips, Element::WindowTop, 0); }
+
+void WindowLayout::setEdit(int slot, const Placement &p)
+{
+    update(edits_.at(std::size_t(slot)), p, Element::Edit, slot);
+}
+
+void WindowLayout::setChoice(int slot, const Placement &p)
+{
+    update(choices_.at(std::size_t(slot)), p, Element::Choice, slot);
+}
+
+void WindowLayout::setLabel(int slot, const Placement &p)
+{
+    update(labels_.at(std::size_t(slot)), p, Element::Label, slot);
+}
+
+void WindowLayout::setButton(int index, const Placement &p)
+{
+    update(buttons_.at(std::size_t(index)), p, Element::Button, index);
+}
+
+void WindowLayout::setPicture(int index, const Placement &p)
+{
+    update(pictures_.at(std::size_t(index)), p, Element::Picture, index);
+}
+
+void WindowLayout::setConsoleFrame(int index, const Placement &p)
+{
+    update(consoleFrames_.at(std::size_t(index)), p, Element::ConsoleFrame, index);
+}
+
+void WindowLayout::setShipSizeLabelVisible(bool visible)
+{
+    update(shipSizeVisible_, visible, Element::ShipSizeLabel, 0);
+}
+
+void WindowLayout::setStatusLabelsVisible(bool visible)
+{
+    update(statusLabelsVisible_, visible, Element::StatusLabels, 0);
+}
+
+namespace {
+Placement shown(Placement p, bool visible)
+{
+    p.visible = visible;
+    return p;
+}
+} // namespace
+
+void WindowLayout::showEdit(int slot, bool visible) { setEdit(slot, shown(edit(slot), visible)); }
+void WindowLayout::showChoice(int slot, bool visible) { setChoice(slot, shown(choice(slot), visible)); }
+void WindowLayout::showLabel(int slot, bool visible) { setLabel(slot, shown(label(slot), visible)); }
+void WindowLayout::showButton(int index, bool visible) { setButton(index, shown(button(index), visible)); }
+void WindowLayout::showPicture(int index, bool visible) { setPicture(index, shown(picture(index), visible)); }
+void WindowLayout::showConsoleFrame(int index, bool visible)
+{
+    setConsoleFrame(index, shown(consoleFrame(index), visible));
+}
+
+void WindowLayout::alignChoiceWithEdit(int slot)
+{
+    Placement c = choice(slot);
+    c.left = edit(slot).left;
+    c.width = edit(slot).width;
+    setChoice(slot, c);
+}
+
+} // namespace aisset

@@ -1,0 +1,89 @@
+#include "ui/core/WriteVerifier.h"
+
+#include "model/FieldTable.h"
+#include "link/LinkSession.h"
+#include "decoding/ReplyDecoding.h"
+
+#include <QStringList>
+
+namespace aisset {
+
+WriteVerifier::WriteVerifier(LinkSession &link, const Form &form, Host &host, QObject *parent)
+    : QObject(parent), link_(link), form_(form), host_(host)
+{
+    deadline_.setSingleShot(true);
+    connect(&deadline_, &QTimer::timeout, this, &WriteVerifier::giveUp);
+    connect(&link_.line(), &SerialLine::connectionLost, this, &WriteVerifier::giveUp);
+    connect(&link_.receivePath(), &ReceivePath::verifyReplyHandled, this,
+            [this](const QString &reply, int, bool readEnded) { replyHandled(reply, readEnded); });
+    link_.receivePath().setVerifyDecoder(standardDecoder(copy_, host_));
+}
+
+// The decoding needs the window's choice entries and masks; the values it
+// blanks and fills itself.
+void WriteVerifier::copyForm()
+{
+    for (int s = 0; s < kSlotCount; ++s) {
+        copy_.setChoiceEntries(s, form_.choice(s).entries());
+        copy_.setEditMask(s, form_.edit(s).mask(), form_.edit(s).maxLength());
+    }
+}
+
+bool WriteVerifier::start(int timeoutMs)
+{
+    LinkState &state = link_.state();
+    if (state.sentWrite.isEmpty())
+        return false;
+    written_ = state.sentWrite;
+    copyForm();
+    state.pendingGroup = LinkState::Verify;
+    state.readRequest = Transactions::readRequest();
+    state.readRetries = 0;
+    running_ = true;
+    deadline_.start(timeoutMs);
+    link_.transmitter().sendCommand(state.readRequest);
+    return true;
+}
+
+void WriteVerifier::replyHandled(const QString &reply, bool readEnded)
+{
+    if (!running_ || !readEnded)
+        return;
+    running_ = false;
+    deadline_.stop();
+    Result result;
+    result.differences = compareWrite(written_, reply);
+    result.outcome = result.differences.isEmpty() ? Outcome::Agree : Outcome::Differ;
+    emit finished(result);
+}
+
+void WriteVerifier::giveUp()
+{
+    if (!running_)
+        return;
+    running_ = false;
+    deadline_.stop();
+    LinkState &state = link_.state();
+    if (state.pendingGroup != LinkState::Verify)
+        return; // another transaction has the line now
+    state.pendingGroup = LinkState::None;
+    state.readRequest.clear();
+    state.readRetries = 0;
+    emit finished({});
+}
+
+QString WriteVerifier::describe(const QList<FieldDifference> &differences)
+{
+    QStringList lines{QStringLiteral("设备参数与写入不符")};
+    for (const FieldDifference &d : differences) {
+        QString caption = str(field(d.slot).caption);
+        if (caption.endsWith(u':'))
+            caption.chop(1);
+        // The blanks that fill a text to its width carry nothing to read.
+        lines.append(QStringLiteral("%1  写入: %2  设备: %3")
+                         .arg(caption, d.written.trimmed(), d.unit.trimmed()));
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace aisset

@@ -1,0 +1,302 @@
+#include "ui/widgets/MainWindow.h"
+
+#include "ui/widgets/ChoiceBox.h"
+#include "ui/widgets/ConsoleWidgets.h"
+#include "ui/widgets/FirstPaint.h"
+#include "ui/widgets/MaskedEdit.h"
+#include "ui/widgets/MenuActions.h"
+#include "ui/widgets/PageWidgets.h"
+#include "ui/core/Pages.h"
+#include "ui/widgets/PortBox.h"
+#include "link/PortChoice.h"
+#include "ui/widgets/RecordsWindow.h"
+#include "ui/widgets/Skin.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <algorithm>
+
+// The window's pictures and skin live in the resources of this static library.
+static void initUiResources() { Q_INIT_RESOURCE(resources); }
+
+namespace aisset::ui {
+
+namespace {
+
+// The simplified edition says so in its title.
+const QString kFullTitle = QStringLiteral("CorvelAIS船舶避碰系统(参数设置)");
+const QString kSimplifiedMark = QStringLiteral("(简)");
+
+// The window heights of the layout count the title bar and the frame; the Qt
+// window's own height starts below them.
+constexpr int kFrameTwips = 450;
+constexpr int kTabStripMargin = 60;
+constexpr int kPortChoiceWidth = 1500;
+constexpr int kStatusLabelLefts[2] = {120, 4080};
+constexpr int kStatusLabelOffset = 100; // below the status bar's top
+
+} // namespace
+
+MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::Options link, Edition edition,
+                       QWidget *parent)
+    : QMainWindow(parent), core_(*this, {store, std::move(link), sysDir, edition}), twips_(Twips::forScreen())
+{
+    initUiResources();
+    setObjectName(QStringLiteral("main1"));
+    setWindowTitle(edition == Edition::Full ? kFullTitle : kFullTitle + kSimplifiedMark);
+    setWindowIcon(QIcon(QStringLiteral(":/aisset.svg")));
+    // The start skin before any child exists: a child made under a styled window
+    // takes the style as it is made, while styling a finished window restyles
+    // every child again (and has every choice list build its popup for it).
+    (void)applySkin(*this, core_.menu().startSkin());
+
+    auto *area = new QWidget(this);
+    area->setObjectName(QStringLiteral("PageArea"));
+    setCentralWidget(area);
+    createTabs(area); // first, so that the fields stand on top of it
+    pages_ = std::make_unique<PageWidgets>(core_, area, twips_);
+    console_ = std::make_unique<ConsoleWidgets>(core_, area, twips_);
+    area->installEventFilter(this); // the tab strip follows the area's size
+    createStatusBar();
+    createPortChoice();
+    createMenus();
+    bindCore();
+    applyWindowHeight();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createTabs(QWidget *area)
+{
+    tabs_ = new QTabWidget(area);
+    tabs_->setObjectName(QStringLiteral("Tab1"));
+    for (int page = 0; page < core_.layout().pageCount(); ++page) {
+        const PageTab &tab = pageTabs().at(std::size_t(page));
+        const int index = tabs_->addTab(new QWidget, QString::fromUtf16(tab.caption));
+        tabs_->tabBar()->setTabData(index, QString::fromUtf16(tab.key));
+    }
+
+    // A click runs the tab handler, also on the tab already selected; a change
+    // of tab by keyboard comes as a change of the current tab only.
+    connect(tabs_->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index >= 0)
+            core_.tabClicked(index + 1);
+    });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!followingCore_ && index + 1 != core_.layout().selectedPage())
+            core_.tabClicked(index + 1);
+    });
+}
+
+// The port choice stands at the window's bottom, at the right of the status bar,
+// after the check box "格开", on which no operation depends.
+void MainWindow::createPortChoice()
+{
+    auto *check = new QCheckBox(QStringLiteral("格开"), this);
+    check->setObjectName(QStringLiteral("Check1"));
+    statusBar()->addPermanentWidget(check);
+    auto *label = new QLabel(QStringLiteral("通讯口:"), this);
+    label->setObjectName(QStringLiteral("SkinLabel7"));
+    portChoice_ = new PortBox(this);
+    portChoice_->setObjectName(QStringLiteral("Combo2"));
+    portChoice_->addItems(PortChoice::entries());
+    portChoice_->setFixedWidth(twips_.px(kPortChoiceWidth));
+    statusBar()->addPermanentWidget(label);
+    statusBar()->addPermanentWidget(portChoice_);
+    // Any entry the user chooses runs the choice, the current one too: choosing
+    // it again reopens a port that was lost.
+    connect(portChoice_, &QComboBox::activated, this, [this](int index) {
+        if (!followingCore_)
+            core_.portChosen(index);
+    });
+    connect(&core_.link().ports(), &PortChoice::currentIndexChanged, this, [this](int index) {
+        followingCore_ = true;
+        portChoice_->setCurrentIndex(index);
+        followingCore_ = false;
+    });
+}
+
+void MainWindow::createStatusBar()
+{
+    statusBar()->setObjectName(QStringLiteral("SBar1"));
+    for (int i = 0; i < 2; ++i) {
+        statusPanels_[i] = new QLabel(this);
+        statusPanels_[i]->setObjectName(QStringLiteral("SBar1_Panel%1").arg(i + 1));
+        statusBar()->addWidget(statusPanels_[i], 1);
+        statusLabels_[i] = new QLabel(this);
+        statusLabels_[i]->setObjectName(QStringLiteral("SkinLabel2_%1").arg(i));
+        statusLabels_[i]->hide();
+    }
+}
+
+void MainWindow::createMenus()
+{
+    records_ = std::make_unique<RecordsWindow>(core_, *this, twips_);
+    openRecords_ = [this] { records_->openModal(); };
+    menus_ = std::make_unique<MenuActions>(core_.menu(), *menuBar(), [this] {
+        if (openRecords_)
+            openRecords_();
+    });
+    core_.menu().setScreenHeight([this] { return screenHeightTwips(); });
+    connect(&core_.menu(), &WindowMenu::skinChosen, this, [this](const QString &path) { (void)applySkin(*this, path); });
+}
+
+void MainWindow::bindCore()
+{
+    Form &form = core_.form();
+    connect(&form, &Form::enabledChanged, this, &MainWindow::followEnabledState);
+    connect(&form, &Form::statusChanged, this, &MainWindow::showStatus);
+    connect(&core_.layout(), &WindowLayout::changed, this, [this](WindowLayout::Element element, int) {
+        using enum WindowLayout::Element;
+        if (element == WindowHeight) {
+            applyWindowHeight();
+        } else if (element == WindowTop) {
+            applyWindowTop();
+        } else if (element == ConsoleFrame) {
+            placeTabs();
+        } else if (element == Page) {
+            followingCore_ = true;
+            tabs_->setCurrentIndex(core_.layout().selectedPage() - 1);
+            followingCore_ = false;
+        } else if (element == StatusLabels) {
+            for (QLabel *label : statusLabels_)
+                label->setVisible(core_.layout().statusLabelsVisible());
+        }
+    });
+}
+
+void MainWindow::applyWindowHeight()
+{
+    setFixedSize(twips_.px(WindowLayout::kWindowWidth), twips_.px(core_.layout().windowHeight() - kFrameTwips));
+    // The status labels stand on the status bar, wherever the height put it.
+    const int top = height() - statusBar()->sizeHint().height() + twips_.px(kStatusLabelOffset);
+    for (int i = 0; i < 2; ++i) {
+        statusLabels_[i]->move(twips_.px(kStatusLabelLefts[i]), top);
+        statusLabels_[i]->raise();
+    }
+}
+
+void MainWindow::applyWindowTop() { move(x(), twips_.px(core_.layout().windowTop())); }
+
+// The tab strip fills the area; in the debug mode it ends above the console.
+void MainWindow::placeTabs()
+{
+    const QWidget *area = centralWidget();
+    const int margin = twips_.px(kTabStripMargin);
+    int bottom = area->height() - margin;
+    const Placement &console = core_.layout().consoleFrame(0);
+    if (console.visible)
+        bottom = std::min(bottom, twips_.px(console.top - kTabStripMargin));
+    tabs_->setGeometry(margin, 0, area->width() - 2 * margin, bottom);
+}
+
+int MainWindow::screenHeightTwips() const
+{
+    const QScreen *shown = screen();
+    return shown ? twips_.twips(shown->geometry().height()) : 0;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        placeTabs();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Form_Unload: the port closes and the records dialog unloads; the application
+// ends with its last window.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    core_.formUnload();
+    records_->hide();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::showStatus()
+{
+    const QString texts[2] = {core_.form().connectionStatus(), core_.form().transactionPanel()};
+    for (int i = 0; i < 2; ++i) {
+        statusPanels_[i]->setText(texts[i]);
+        statusLabels_[i]->setText(texts[i]);
+        statusLabels_[i]->adjustSize();
+    }
+}
+
+// Disabling the window takes the input focus from its field; when the window
+// is enabled again the field gets it back, as after a switch to another window
+// and back: no entering of the field, no entry rule.
+void MainWindow::followEnabledState(bool enabled)
+{
+    if (!enabled) {
+        focusBeforeDisable_ = QApplication::focusWidget();
+        setEnabled(false);
+        return;
+    }
+    setEnabled(true);
+    QWidget *field = focusBeforeDisable_.data();
+    focusBeforeDisable_.clear();
+    if (field && field->window() == this && !QApplication::focusWidget() && field->isVisible())
+        field->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void MainWindow::load()
+{
+    core_.formLoad([this] { show(); },
+                   [this](std::function<void()> step) { runAfterFirstPaint(*this, std::move(step)); });
+}
+
+void MainWindow::showMessage(const QString &text, const QString &title)
+{
+    showBox(QMessageBox::Information, text, title);
+}
+
+void MainWindow::showWarning(const QString &text, const QString &title)
+{
+    showBox(QMessageBox::Warning, text, title);
+}
+
+void MainWindow::showBox(QMessageBox::Icon icon, const QString &text, const QString &title)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, this);
+    box.setEnabled(true); // a running procedure may hold the window disabled
+    box.exec();
+}
+
+bool MainWindow::askYesNo(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, this);
+    box.setEnabled(true);
+    return box.exec() != QMessageBox::No;
+}
+
+void MainWindow::processEvents() { QCoreApplication::processEvents(); }
+
+void MainWindow::moveFocus(FieldKind kind, int slot)
+{
+    QWidget *target = pages_->edit(slot);
+    FieldEntry *entry = pages_->edit(slot);
+    if (kind == FieldKind::Choice) {
+        target = pages_->choice(slot);
+        entry = pages_->choice(slot);
+    }
+    // A field that is not shown, or a window that is not, takes no focus; the
+    // field that has it already is not entered again.
+    if (!target->isVisible() || !target->isEnabled() || target->hasFocus())
+        return;
+    if (expectedEntry_ && expectedEntry_ != entry)
+        expectedEntry_->cancelEntry(); // its focus never came: a later one is no entering
+    entry->expectEntry();
+    expectedEntry_ = entry;
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace aisset::ui

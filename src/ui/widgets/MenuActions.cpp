@@ -1,0 +1,54 @@
+#include "ui/widgets/MenuActions.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace aisset::ui {
+
+MenuActions::MenuActions(WindowMenu &menu, QMenuBar &bar, std::function<void()> openRecords) : menu_(menu)
+{
+    std::array<QMenu *, 3> menus{};
+    for (std::size_t m = 0; m < menus.size(); ++m) {
+        const WindowMenu::TopMenu &top = WindowMenu::topMenus()[m];
+        menus[m] = bar.addMenu(top.caption);
+        menus[m]->setObjectName(top.name);
+        menus[m]->menuAction()->setVisible(menu.isMenuShown(int(m)));
+    }
+    // A skin file may come or go while the window runs.
+    QObject::connect(menus[WindowMenu::Skins], &QMenu::aboutToShow, &lifetime_, [this] {
+        for (int item = WindowMenu::SkinFirst; item < WindowMenu::kItemCount; ++item)
+            actions_.at(std::size_t(item))->setEnabled(menu_.isEnabled(item));
+    });
+    for (int item = 0; item < WindowMenu::kItemCount; ++item) {
+        const WindowMenu::Entry &entry = WindowMenu::entry(item);
+        QAction *action = menus.at(std::size_t(entry.menu))->addAction(entry.caption);
+        action->setObjectName(entry.name);
+        action->setCheckable(entry.checkable);
+        action->setEnabled(menu.isEnabled(item));
+        actions_[std::size_t(item)] = action;
+        showChecked(item);
+        if (item == WindowMenu::LoadShip) {
+            QObject::connect(action, &QAction::triggered, &bar, [openRecords] {
+                if (openRecords)
+                    openRecords();
+            });
+        } else {
+            // Qt has already flipped the mark of a checkable action; the core's
+            // mark replaces it once the core has acted.
+            QObject::connect(action, &QAction::triggered, &lifetime_, [this, item] {
+                menu_.trigger(item);
+                showChecked(item);
+            });
+        }
+    }
+    QObject::connect(&menu_, &WindowMenu::checkedChanged, &lifetime_, [this](int item) { showChecked(item); });
+}
+
+void MenuActions::showChecked(int item)
+{
+    QAction *action = actions_.at(std::size_t(item));
+    if (action->isCheckable())
+        action->setChecked(menu_.isChecked(item));
+}
+
+} // namespace aisset::ui

@@ -1,0 +1,178 @@
+#include "ui/widgets/PageWidgets.h"
+
+#include "ui/widgets/ChoiceBox.h"
+#include "ui/core/MainCore.h"
+#include "ui/widgets/MaskedEdit.h"
+#include "ui/widgets/SvgPicture.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace aisset::ui {
+
+namespace {
+
+const char16_t *const kButtonCaptions[WindowLayout::kButtonCount] = {
+    u"本船资料写入", u"系统资料写入", u"出厂资料写入", u"读取设备资料"};
+
+// Large enough to read the prompts and digits well, small enough that the
+// prompt "_" is not cut off at the bottom of a field of the design height
+// (14 and 13 pixels at 96 dpi; points scale with the screen like the twips).
+constexpr double kEditFontPoints = 10.5;
+constexpr double kShipNameFontPoints = 9.75; // the longest field, a size smaller
+
+// The Enter walks of the two pages, as the Tab key's order too.
+constexpr int kOwnShipOrder[] = {5, 7, 2, 6, 3, 4, 0, 8, 9, 10, 11, 12};
+constexpr int kSystemOrder[] = {13, 14, 15, 16, 17, 18, 26, 19, 20, 21, 22, 27, 28, 29, 30, 31, 32, 33, 34};
+
+SvgPicture *svgPicture(const QString &resource, const QString &name, QWidget *parent)
+{
+    auto *picture = new SvgPicture(resource, parent);
+    picture->setObjectName(name);
+    return picture;
+}
+
+void placeWidget(QWidget *w, const Placement &p, const Twips &twips)
+{
+    const int width = p.width > 0 ? twips.px(p.width) : w->sizeHint().width();
+    const int height = p.height > 0 ? twips.px(p.height) : w->sizeHint().height();
+    w->setGeometry(twips.px(p.left), twips.px(p.top), width, height);
+    w->setVisible(p.visible);
+}
+
+} // namespace
+
+PageWidgets::PageWidgets(MainCore &core, QWidget *area, const Twips &twips) : core_(core), twips_(twips)
+{
+    createPictures(area);
+    createFields(area);
+    createButtons(area);
+    bindForm();
+    setTabOrder();
+    placeAll();
+}
+
+void PageWidgets::createFields(QWidget *area)
+{
+    Form &form = core_.form();
+    EntryRules &rules = core_.rules();
+    QFont editFont = area->font();
+    for (int s = 0; s < kSlotCount; ++s) {
+        auto *label = new QLabel(area);
+        label->setObjectName(QStringLiteral("SkinLabel1_%1").arg(s));
+        labels_[std::size_t(s)] = label;
+
+        auto *edit = new MaskedEdit(form, s, area);
+        editFont.setPointSizeF(s == slot::shipName ? kShipNameFontPoints : kEditFontPoints);
+        edit->setFont(editFont);
+        QObject::connect(edit, &MaskedEdit::entered, area, [&rules](int i) { rules.text1_GotFocus(i); });
+        QObject::connect(edit, &MaskedEdit::left, area, [&rules](int i) { rules.text1_LostFocus(i); });
+        QObject::connect(edit, &MaskedEdit::keyDown, area, [&rules](int i, int key) { rules.text1_KeyDown(i, key); });
+        edits_[std::size_t(s)] = edit;
+
+        auto *choice = new ChoiceBox(form, s, area);
+        QObject::connect(choice, &ChoiceBox::entered, area, [&rules](int i) { rules.Combo1_GotFocus(i); });
+        QObject::connect(choice, &ChoiceBox::keyDown, area,
+                         [&rules](int i, int key) { rules.Combo1_KeyDown(i, key); });
+        choices_[std::size_t(s)] = choice;
+    }
+    shipSize_ = new QLabel(area);
+    shipSize_->setObjectName(QStringLiteral("Label2_3"));
+}
+
+void PageWidgets::createButtons(QWidget *area)
+{
+    for (int b = 0; b < WindowLayout::kButtonCount; ++b) {
+        auto *button = new QPushButton(QString::fromUtf16(kButtonCaptions[b]), area);
+        button->setObjectName(QStringLiteral("Command2_%1").arg(b));
+        button->setAutoDefault(false);
+        QObject::connect(button, &QPushButton::clicked, area, [this, b] { core_.writeButtonClicked(b); });
+        buttons_[std::size_t(b)] = button;
+    }
+}
+
+void PageWidgets::createPictures(QWidget *area)
+{
+    auto *image2 = new QWidget(area);
+    image2->setObjectName(QStringLiteral("image2"));
+    auto *image1 = svgPicture(QStringLiteral(":/ship_antenna.svg"), QStringLiteral("Image1"), image2);
+    image1->setGeometry(twips_.rect(0, 0, core_.layout().picture(WindowLayout::image2).width,
+                                    core_.layout().picture(WindowLayout::image2).height));
+    auto *image3 = new QWidget(area);
+    image3->setObjectName(QStringLiteral("IMAGE3"));
+    pictures_[WindowLayout::image2] = image2;
+    pictures_[WindowLayout::IMAGE3] = image3;
+    pictures_[WindowLayout::Image4] = svgPicture(QStringLiteral(":/instructions.svg"), QStringLiteral("Image4"), image3);
+    pictures_[WindowLayout::Image5] = svgPicture(QStringLiteral(":/connection.svg"), QStringLiteral("Image5"), image3);
+}
+
+void PageWidgets::bindForm()
+{
+    Form &form = core_.form();
+    QObject::connect(&form, &Form::captionChanged, shipSize_, [this, &form](int s) {
+        QLabel *label = labels_.at(std::size_t(s));
+        label->setText(form.caption(s));
+        place(WindowLayout::Element::Label, s); // as wide as its caption
+    });
+    QObject::connect(&form, &Form::shipSizeChanged, shipSize_, [this, &form] {
+        shipSize_->setText(form.shipSizeText());
+        place(WindowLayout::Element::ShipSizeLabel, 0);
+    });
+    QObject::connect(&core_.layout(), &WindowLayout::changed, shipSize_,
+                     [this](WindowLayout::Element element, int index) { place(element, index); });
+}
+
+void PageWidgets::setTabOrder() const
+{
+    auto chain = [this](const auto &order, QWidget *last) {
+        QWidget *previous = nullptr;
+        for (int s : order) {
+            QWidget *w = field(s).kind == FieldKind::Edit ? static_cast<QWidget *>(edits_[std::size_t(s)])
+                                                          : static_cast<QWidget *>(choices_[std::size_t(s)]);
+            if (previous)
+                QWidget::setTabOrder(previous, w);
+            previous = w;
+        }
+        QWidget::setTabOrder(previous, last);
+    };
+    chain(kOwnShipOrder, buttons_[0]);
+    chain(kSystemOrder, buttons_[1]);
+}
+
+void PageWidgets::place(WindowLayout::Element element, int index)
+{
+    const WindowLayout &layout = core_.layout();
+    using enum WindowLayout::Element;
+    switch (element) {
+    case Edit: placeWidget(edits_.at(std::size_t(index)), layout.edit(index), twips_); break;
+    case Choice: placeWidget(choices_.at(std::size_t(index)), layout.choice(index), twips_); break;
+    case Label: placeWidget(labels_.at(std::size_t(index)), layout.label(index), twips_); break;
+    case Button: placeWidget(buttons_.at(std::size_t(index)), layout.button(index), twips_); break;
+    case Picture: placeWidget(pictures_.at(std::size_t(index)), layout.picture(index), twips_); break;
+    case ShipSizeLabel: {
+        const Placement &picture = layout.picture(WindowLayout::image2);
+        // Under the ship picture.
+        placeWidget(shipSize_,
+                    {layout.shipSizeLabelVisible(), picture.left, picture.top + picture.height + 90, 0, 0}, twips_);
+        break;
+    }
+    default: break; // the window itself handles the rest
+    }
+}
+
+void PageWidgets::placeAll()
+{
+    using enum WindowLayout::Element;
+    for (int s = 0; s < kSlotCount; ++s) {
+        place(Edit, s);
+        place(Choice, s);
+        place(Label, s);
+    }
+    for (int b = 0; b < WindowLayout::kButtonCount; ++b)
+        place(Button, b);
+    for (int p = 0; p < WindowLayout::kPictureCount; ++p)
+        place(Picture, p);
+    place(ShipSizeLabel, 0);
+}
+
+} // namespace aisset::ui

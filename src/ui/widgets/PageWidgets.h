@@ -1,0 +1,54 @@
+#pragma once
+
+#include "model/FieldTable.h"
+#include "ui/widgets/Twips.h"
+#include "ui/core/WindowLayout.h"
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace aisset {
+class MainCore;
+}
+
+namespace aisset::ui {
+
+class ChoiceBox;
+class MaskedEdit;
+
+// The widgets of the pages: per field slot a caption label, an edit field and a
+// choice list, the write buttons, the pictures and the ship-size label. They
+// stand where the core's window layout puts them and send their events to the
+// core's entry rules and procedures.
+class PageWidgets {
+public:
+    PageWidgets(MainCore &core, QWidget *area, const Twips &twips);
+
+    MaskedEdit *edit(int slot) const { return edits_.at(std::size_t(slot)); }
+    ChoiceBox *choice(int slot) const { return choices_.at(std::size_t(slot)); }
+
+    // Puts one element where the layout says (all of them for placeAll).
+    void place(WindowLayout::Element element, int index);
+    void placeAll();
+
+private:
+    void createFields(QWidget *area);
+    void createButtons(QWidget *area);
+    void createPictures(QWidget *area);
+    void bindForm();
+    void setTabOrder() const;
+
+    MainCore &core_;
+    const Twips &twips_;
+    std::array<QLabel *, kSlotCount> labels_{};
+    std::array<MaskedEdit *, kSlotCount> edits_{};
+    std::array<ChoiceBox *, kSlotCount> choices_{};
+    std::array<QPushButton *, WindowLayout::kButtonCount> buttons_{};
+    std::array<QWidget *, WindowLayout::kPictureCount> pictures_{};
+    QLabel *shipSize_ = nullptr;
+};
+
+} // namespace aisset::ui

@@ -1,0 +1,125 @@
+#include "ui/widgets/RecordsWindow.h"
+
+#include "ui/core/MainCore.h"
+#include "ui/widgets/RecordNamesModel.h"
+#include "ui/widgets/Skin.h"
+
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QWindow>
+
+namespace aisset::ui {
+
+namespace {
+constexpr int kClientWidth = 3285, kClientHeight = 3990;
+
+int selectedRow(const QListView &list)
+{
+    const QModelIndexList selected = list.selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+} // namespace
+
+RecordsWindow::RecordsWindow(MainCore &core, QWidget &mainWindow, const Twips &twips)
+    : core_(core), mainWindow_(mainWindow), twips_(twips)
+{
+    setObjectName(QStringLiteral("dunote"));
+    setWindowTitle(QStringLiteral("读取以往录入数据"));
+    setWindowModality(Qt::ApplicationModal);
+    setFixedSize(twips_.px(kClientWidth), twips_.px(kClientHeight));
+    createControls();
+}
+
+void RecordsWindow::createControls()
+{
+    auto *label = new QLabel(QStringLiteral("MMSI:"), this);
+    label->setObjectName(QStringLiteral("SkinLabel1"));
+    label->setGeometry(twips_.rect(120, 120, 2175, 255));
+
+    // A view over the names, not a widget item per ship: the store may list
+    // 100,000 ships, and every entry is one line of the same height.
+    entries_ = new RecordNamesModel(this);
+    list_ = new QListView(this);
+    list_->setObjectName(QStringLiteral("List1"));
+    list_->setGeometry(twips_.rect(120, 360, 3015, 2940));
+    list_->setModel(entries_);
+    list_->setUniformItemSizes(true);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    auto *clear = new QPushButton(QStringLiteral("清空注册数据"), this);
+    clear->setObjectName(QStringLiteral("Command2"));
+    clear->setGeometry(twips_.rect(120, 3480, 1335, 375));
+    auto *load = new QPushButton(QStringLiteral("开始载入数据"), this);
+    load->setObjectName(QStringLiteral("Command1"));
+    load->setGeometry(twips_.rect(1800, 3480, 1335, 375));
+    for (QPushButton *button : {clear, load})
+        button->setAutoDefault(false);
+
+    RecordsDialog &dialog = core_.recordsDialog();
+    // The selected entry, not the current one: the list makes its first entry
+    // current when it takes the focus, which selects nothing.
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, &dialog] {
+        if (!followingCore_)
+            dialog.select(selectedRow(*list_));
+    });
+    connect(list_, &QListView::doubleClicked, this, [this] {
+        core_.recordDoubleClicked();
+        followCore();
+    });
+    connect(load, &QPushButton::clicked, this, [this] {
+        core_.loadSelectedRecord();
+        followCore();
+    });
+    connect(clear, &QPushButton::clicked, this, [this, &dialog] {
+        (void)dialog.clearList(); // the dialog unloads either way
+        followCore();
+    });
+}
+
+void RecordsWindow::openModal()
+{
+    RecordsDialog &dialog = core_.recordsDialog();
+    const bool loading = !dialog.isLoaded();
+    dialog.open();
+    if (loading) {
+        // A freshly loaded dialog wears only the skin it reads from the store.
+        setStyleSheet(QString());
+        if (!dialog.skinPath().isEmpty())
+            (void)applySkin(*this, dialog.skinPath());
+    }
+    showEntries();
+    // Centred over the main window, and kept above it by the window manager.
+    winId();
+    if (QWindow *own = windowHandle())
+        own->setTransientParent(mainWindow_.windowHandle());
+    QRect client = rect();
+    client.moveCenter(mainWindow_.geometry().center());
+    setGeometry(client);
+    exec();
+}
+
+void RecordsWindow::showEntries()
+{
+    const RecordsDialog &dialog = core_.recordsDialog();
+    followingCore_ = true;
+    entries_->setNames(dialog.entries()); // shares the names' text
+    if (dialog.selected() >= 0)
+        list_->setCurrentIndex(entries_->index(dialog.selected()));
+    followingCore_ = false;
+}
+
+// The core hid or unloaded the dialog: the modal display ends.
+void RecordsWindow::followCore()
+{
+    if (!core_.recordsDialog().isVisible())
+        done(QDialog::Accepted);
+}
+
+void RecordsWindow::reject()
+{
+    core_.recordsDialog().close();
+    QDialog::reject();
+}
+
+} // namespace aisset::ui

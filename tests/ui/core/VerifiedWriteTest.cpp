@@ -1,0 +1,117 @@
+// The read-back after a write, in the core of the window, against the virtual
+// unit: what the installer's edition shows, and that the read-back leaves the
+// form alone.
+#include "model/FieldTable.h"
+#include "ui/core/MainCore.h"
+#include "store/ProfileStore.h"
+#include "link/QtSerialLine.h"
+#include "ScriptedHost.h"
+#include "VirtualUnit.h"
+#include "link/Waiting.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace aisset;
+
+namespace {
+
+// The loaded core of a window whose every port number names the virtual unit.
+struct Core {
+    Core(const QStringList &faults, Edition edition) : unit(faults)
+    {
+        const QString device = unit.path();
+        core = std::make_unique<MainCore>(
+            host, MainCore::Services{store, {std::make_unique<QtSerialLine>([device](int) { return device; }), {}},
+                                     {}, edition});
+        core->formLoad();
+    }
+
+    // A ship typed into page 1 as the installer types it.
+    void typeShip()
+    {
+        Form &form = core->form();
+        const std::pair<int, const char16_t *> texts[] = {
+            {slot::mmsi, u"412345678"}, {slot::callSign, u"BXYZ9__"}, {slot::draught, u"_8.5米"},
+            {slot::crewCount, u"25__"}, {slot::antennaA, u"100米"},    {slot::antennaB, u"20_米"},
+            {slot::antennaC, u"5_米"},   {slot::antennaD, u"7_米"},     {slot::shipName, u"HAI XING 7"},
+        };
+        for (const auto &[s, text] : texts)
+            ASSERT_TRUE(form.setEditText(s, QString::fromUtf16(text))) << s;
+        ASSERT_TRUE(form.selectChoiceText(slot::shipType, u"70(货船)"_qs));
+    }
+
+    // Writes page 1 and lets the unit answer until the read-back has ended; in
+    // the simplified edition, until a while after the acknowledgement.
+    void writeOwnShip(Edition edition)
+    {
+        EventWait done;
+        if (edition == Edition::Full)
+            done.finishOn(&core->verifier(), &WriteVerifier::finished);
+        else
+            done.finishOn(&core->link().receivePath(), &ReceivePath::acknowledged);
+        core->writeButtonClicked(0);
+        done.run(5000);
+        if (edition == Edition::Simplified)
+            runEventLoopFor(300);
+    }
+
+    QTemporaryDir dir;
+    ProfileStore store{dir.path()};
+    test::ScriptedHost host;
+    test::VirtualUnit unit;
+    std::unique_ptr<MainCore> core;
+};
+
+TEST(VerifiedWrite, TheInstallersEditionReadsEveryAcknowledgedWriteBack)
+{
+    struct Case {
+        const char *name;
+        QStringList faults;
+        Edition edition;
+        QString status;          // panel 2 at the end
+        QStringList messages;    // the boxes shown
+        int readRequests;        // read requests the unit received
+    };
+    const QString differences = u"设备参数与写入不符\n船员人数  写入: 0025  设备: 0000\n呼号  写入: BXYZ9  设备: \n"
+                                u"船型  写入: 70  设备: 90\n吃水深度  写入: 085  设备: 000\n"
+                                u"MMSI  写入: 412345678  设备: 000000000\n船名  写入: HAI XING 7  设备: \n"
+                                u"天线方位A  写入: 100  设备: 000\n天线方位B  写入: 020  设备: 000\n"
+                                u"天线方位C  写入: 05  设备: 00\n天线方位D  写入: 07  设备: 00"_qs;
+    const Case cases[] = {
+        {"agrees", {}, Edition::Full, u"校验通过"_qs, {u"本船资料设置成功"_qs}, 1},
+        {"stale", {u"--stale"_qs, u"ownship"_qs}, Edition::Full, u"设备参数与写入不符"_qs,
+         {u"本船资料设置成功"_qs, differences}, 1},
+        // A reply the decoding cannot fill is asked for again twice, as a read
+        // does; the last one is compared.
+        {"corrupt reply", {u"--corrupt-reply"_qs}, Edition::Full, u"设备参数与写入不符"_qs,
+         {u"本船资料设置成功"_qs, u"设备参数与写入不符\n船型  写入: 70  设备: 99"_qs}, 3},
+        {"no reply", {u"--hangup-after"_qs, u"1"_qs}, Edition::Full, u"校验未完成:设备无应答"_qs,
+         {u"本船资料设置成功"_qs}, 1},
+        {"simplified", {}, Edition::Simplified, u"设置成功"_qs, {u"本船资料设置成功"_qs}, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Core core(c.faults, c.edition);
+        ASSERT_FALSE(core.unit.path().isEmpty());
+        core.typeShip();
+        core.writeOwnShip(c.edition);
+        const Form &form = core.core->form();
+        EXPECT_EQ(form.transactionStatus(), c.status);
+        EXPECT_EQ(core.host.messages, c.messages);
+        EXPECT_EQ(core.unit.log().filter(u"< $CVRSE"_qs).size(), c.readRequests);
+        // The window keeps what was typed and logs nothing of the read-back.
+        EXPECT_EQ(form.editText(slot::mmsi), u"412345678"_qs);
+        EXPECT_EQ(form.editText(slot::draught), u"_8.5米"_qs);
+        EXPECT_EQ(form.choiceText(slot::shipType), u"70(货船)"_qs);
+        EXPECT_EQ(form.receiveLog(), u"!CVACK\r\n"_qs);
+        EXPECT_TRUE(form.replyLog().isEmpty());
+        EXPECT_EQ(form.sentCommands().size(), 1); // the sentence's display line
+        EXPECT_TRUE(form.isEnabled());
+    }
+}
+
+} // namespace

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "ui/widgets/ChineseLocale.h"
+#include "ui/widgets/ChoiceBox.h"
+#include "ui/widgets/MainWindow.h"
+#include "ui/widgets/MaskedEdit.h"
+#include "store/ProfileStore.h"
+#include "link/QtSerialLine.h"
+#include "startup/Startup.h"
+#include "ui/widgets/WindowStartupPlatform.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace aisset::test {
+
+// SysDir in a folder with the runtime files deployed, as start-up leaves it.
+inline QString deployedSysDir(const QString &folder)
+{
+    ui::WindowStartupPlatform platform(folder);
+    const QString sysDir = GetSysDir(platform);
+    DeployRuntimeFiles(platform, sysDir);
+    return sysDir;
+}
+
+// The main window as it starts, on a clean store and a machine without serial
+// ports, shown and active so that it takes the keyboard focus.
+class WindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { ui::useChineseLocale(*QCoreApplication::instance()); }
+
+    void SetUp() override { startWindow(QString()); }
+
+    // Starts the window with every port number naming portDevice (none when empty).
+    void startWindow(const QString &portDevice, Edition edition = Edition::Simplified)
+    {
+        window = std::make_unique<ui::MainWindow>(
+            store, sysDir,
+            LinkSession::Options{std::make_unique<QtSerialLine>([portDevice](int) { return portDevice; }), {}},
+            edition);
+        window->load();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        // The port opens once the window has been painted.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !form().connectionStatus().isEmpty(); }));
+    }
+
+    template <typename W>
+    W *find(const QString &name) const
+    {
+        W *w = window->findChild<W *>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    ui::MaskedEdit *edit(int slot) const { return find<ui::MaskedEdit>(QStringLiteral("text1_%1").arg(slot)); }
+    ui::ChoiceBox *choice(int slot) const { return find<ui::ChoiceBox>(QStringLiteral("Combo1_%1").arg(slot)); }
+    QWidget *focused() const { return QApplication::focusWidget(); }
+    Form &form() const { return window->core().form(); }
+
+    // Moves the focus to a field as the user does, with the Tab key's reason.
+    void enter(QWidget *field) const
+    {
+        field->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+    }
+
+    QTemporaryDir storeDir;
+    ProfileStore store{storeDir.path()};
+    QTemporaryDir sysDirFolder;
+    QString sysDir = deployedSysDir(sysDirFolder.path());
+    std::unique_ptr<ui::MainWindow> window;
+};
+
+} // namespace aisset::test
