@@ -18,22 +18,21 @@ done
 scripts/deps.sh clang libclang-rt-14-dev help2man xvfb openbox xdotool
 export QT_QPA_PLATFORM=offscreen
 
+# The builds are the presets of CMakePresets.json.
 build_and_test() {
-  local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja "$@"
-  cmake --build "$dir"
-  ctest --test-dir "$dir" --output-on-failure --timeout 300 -j2
+  cmake --preset "$1"
+  cmake --build --preset "$1"
+  ctest --preset "$1"
 }
 
 echo "== build and test"
-build_and_test build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAISSET_WERROR=ON
+build_and_test default
 $quick && exit 0
 
 echo "== build and test with sanitizers"
 # The window's tests run too (offscreen), and leaks are reported: the whole
 # suite, Qt's objects included, frees what it allocates.
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-  build_and_test build-asan -DCMAKE_BUILD_TYPE=Debug -DAISSET_SANITIZE=ON -DAISSET_BUILD_GUI=ON
+build_and_test asan
 
 echo "== fuzz"
 scripts/fuzz.sh 15

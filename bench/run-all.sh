@@ -9,8 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-bench
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" --target link_bench store_bench decode_bench aisset aisset-sim aisset-cli startup_floor >/dev/null
+cmake --preset bench >/dev/null
+cmake --build --preset bench >/dev/null
 # Debian's own interpreter, the one its python3-serial belongs to.
 python=/usr/bin/python3
 "$python" -c 'import serial' 2>/dev/null || scripts/deps.sh python3 python3-serial >&2

@@ -6,9 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DAISSET_FUZZ=ON -DAISSET_SANITIZE=ON -DAISSET_BUILD_GUI=OFF -DBUILD_TESTING=OFF
-cmake --build build-fuzz --target aisset_fuzzers
+cmake --preset fuzz
+cmake --build --preset fuzz
 
 # A small quarantine keeps memory flat over a long run, and no allocation
 # stacks are recorded: the targets allocate on every call, and recording took
