@@ -1,8 +1,8 @@
 // Decoding one valid parameter line of the unit into a start-state form.
+#include "decoding/ReplyDecoding.h"
 #include "model/Form.h"
 #include "model/Host.h"
 #include "model/Normalise.h"
-#include "decoding/ReplyDecoding.h"
 
 #include <benchmark/benchmark.h>
 

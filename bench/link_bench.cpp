@@ -8,15 +8,15 @@
 // The pseudo-terminal moves bytes at once, so the round trips show the
 // program's own delay alone (details only). Prints the details, then a table
 // row ("| ...") for the processor time, which bench/run-all.sh gathers.
-#include "model/Form.h"
-#include "model/Host.h"
-#include "link/LinkSession.h"
-#include "model/Normalise.h"
-#include "encoding/Primitives.h"
-#include "link/QtSerialLine.h"
 #include "decoding/ReplyDecoding.h"
+#include "encoding/Primitives.h"
+#include "link/LinkSession.h"
+#include "link/QtSerialLine.h"
 #include "link/SettingStore.h"
 #include "link/Waiting.h"
+#include "model/Form.h"
+#include "model/Host.h"
+#include "model/Normalise.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -60,7 +60,10 @@ double percentile(std::vector<double> values, double p)
     return values[std::size_t(p * double(values.size() - 1))];
 }
 
-double msSince(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
+double msSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
 
 // The virtual unit program with the given options, for as long as it lives.
 class Unit {
@@ -151,8 +154,8 @@ Times readRoundTrips(Link &link)
 // for on a paced line is measured by bench/paced_link.py.
 void printRoundTrip(const char *what, const Times &t)
 {
-    std::printf("%s, %d rounds over the pseudo-terminal: median %.2f ms, p95 %.2f ms, max %.2f ms\n", what,
-                kRounds, percentile(t.ms, 0.5), percentile(t.ms, 0.95), percentile(t.ms, 1.0));
+    std::printf("%s, %d rounds over the pseudo-terminal: median %.2f ms, p95 %.2f ms, max %.2f ms\n", what, kRounds,
+                percentile(t.ms, 0.5), percentile(t.ms, 0.95), percentile(t.ms, 1.0));
 }
 
 } // namespace
@@ -161,8 +164,8 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     // The own-ship sentence of a complete page: 65 characters of body.
-    const QString sentence =
-        frameCode(QStringLiteral("CVUIS"), QStringLiteral("0025BXYZ9  70085412345678009123456HAI XING 7          10002005051"));
+    const QString sentence = frameCode(
+        QStringLiteral("CVUIS"), QStringLiteral("0025BXYZ9  70085412345678009123456HAI XING 7          10002005051"));
 
     Unit unit({});
     Link link(unit.device(), sentence);

@@ -3,8 +3,8 @@
 // translation loaded, one Chinese label in the same default font; it reports its
 // first paint the way `aisset --measure-startup` does, and without that option
 // it stays open for a look at its memory.
-#include "ui/widgets/ChineseLocale.h"
 #include "StartupClock.h"
+#include "ui/widgets/ChineseLocale.h"
 
 #include <QApplication>
 #include <QLabel>

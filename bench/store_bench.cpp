@@ -6,15 +6,15 @@
 // the runs interleaved. Prints Markdown tables.
 //
 // usage: store_bench [--ops N] [--runs N] [--cli-runs N] [--sizes 100,1000,...]
+#include "link/QtSerialLine.h"
 #include "model/FieldTable.h"
-#include "store/FileBackend.h"
 #include "model/Form.h"
-#include "ui/widgets/MainWindow.h"
 #include "model/Normalise.h"
+#include "store/FileBackend.h"
 #include "store/ProfileRecords.h"
 #include "store/ProfileStore.h"
-#include "link/QtSerialLine.h"
 #include "store/RecordSaver.h"
+#include "ui/widgets/MainWindow.h"
 #include "ui/widgets/RecordsWindow.h"
 
 #include <QApplication>
@@ -51,11 +51,18 @@ void fillForm(Form &form)
 {
     applyStartState(form);
     const std::pair<int, const char16_t *> texts[] = {
-        {slot::crewCount, u"12__"}, {slot::callSign, u"BXYZ9__"}, {slot::draught, u"_8.5米"},
-        {slot::imoNumber, u"009123456"}, {slot::shipName, u"HAI XING 7__________"},
-        {slot::antennaA, u"100米"}, {slot::antennaB, u"_20米"}, {slot::antennaC, u"_5米"},
-        {slot::antennaD, u"_5米"}, {slot::factoryDate, u"09年08月17日"},
-        {slot::machineNumber, u"123456789"}, {slot::powerOnTime, u"0100"},
+        {slot::crewCount, u"12__"},
+        {slot::callSign, u"BXYZ9__"},
+        {slot::draught, u"_8.5米"},
+        {slot::imoNumber, u"009123456"},
+        {slot::shipName, u"HAI XING 7__________"},
+        {slot::antennaA, u"100米"},
+        {slot::antennaB, u"_20米"},
+        {slot::antennaC, u"_5米"},
+        {slot::antennaD, u"_5米"},
+        {slot::factoryDate, u"09年08月17日"},
+        {slot::machineNumber, u"123456789"},
+        {slot::powerOnTime, u"0100"},
         {slot::vendorNumber, u"AB12"},
     };
     for (const auto &[s, text] : texts)
@@ -78,7 +85,7 @@ void fillStore(const QString &root, int ships)
     fillForm(form);
     QByteArray section;
     for (const FieldInfo &f : fieldTable()) {
-        const QString value = f.slot == slot::mmsi ? u"%1"_s
+        const QString value = f.slot == slot::mmsi        ? u"%1"_s
                               : f.kind == FieldKind::Edit ? form.editText(f.slot)
                                                           : form.choiceText(f.slot);
         section += (str(f.profileKey).toCaseFolded() + u'=' + value + u'\n').toUtf8();
@@ -88,7 +95,8 @@ void fillStore(const QString &root, int ships)
         names.append(mmsiOf(i));
         if (i == 0)
             QDir().mkpath(QFileInfo(sectionFilePath(root, u"VARID"_s, names.constLast())).path());
-        writeFile(sectionFilePath(root, u"VARID"_s, names.constLast()), QByteArray(section).replace("%1", names.constLast().toLatin1()));
+        writeFile(sectionFilePath(root, u"VARID"_s, names.constLast()),
+                  QByteArray(section).replace("%1", names.constLast().toLatin1()));
     }
     const int count = std::min(ships, int(RecordList::kTopCount));
     writeFile(sectionFilePath(root, u"VARID"_s, u"content"_s),
@@ -193,7 +201,10 @@ private:
     std::unique_ptr<ui::MainWindow> window_;
 };
 
-QString cell(const Figures &f) { return u"%1 / %2 / %3"_s.arg(f.p50, 0, 'f', 2).arg(f.p99, 0, 'f', 2).arg(f.max, 0, 'f', 2); }
+QString cell(const Figures &f)
+{
+    return u"%1 / %2 / %3"_s.arg(f.p50, 0, 'f', 2).arg(f.p99, 0, 'f', 2).arg(f.max, 0, 'f', 2);
+}
 
 // `aisset-cli encode ownship`, start to exit, in milliseconds.
 double encodeOnce(const QString &root, const QString &mmsi)
@@ -202,8 +213,9 @@ double encodeOnce(const QString &root, const QString &mmsi)
     QElapsedTimer clock;
     clock.start();
     cli.start(QStringLiteral(AISSET_CLI_PATH), {u"encode"_s, u"ownship"_s, u"--store"_s, root});
-    cli.write(R"({"crewCount":"25","callSign":"BXYZ9","shipType":"70","draught":"8.5","mmsi":")" + mmsi.toLatin1()
-              + R"(","imoNumber":"009123456","shipName":"HAI XING 7","antennaA":"100","antennaB":"20","antennaC":"5","antennaD":"5","epfdType":"1"})");
+    cli.write(
+        R"({"crewCount":"25","callSign":"BXYZ9","shipType":"70","draught":"8.5","mmsi":")" + mmsi.toLatin1() +
+        R"(","imoNumber":"009123456","shipName":"HAI XING 7","antennaA":"100","antennaB":"20","antennaC":"5","antennaD":"5","epfdType":"1"})");
     cli.closeWriteChannel();
     if (!cli.waitForFinished(30000) || cli.exitCode() != 0)
         fail("aisset-cli encode failed");
@@ -257,8 +269,8 @@ int main(int argc, char **argv)
             QStringList cells;
             for (const Figures &f : figures[operation][ships])
                 cells.append(cell(f));
-            std::printf("| %s | %s | %s |\n", qPrintable(operation), qPrintable(QLocale(QLocale::English).toString(ships)),
-                        qPrintable(cells.join(u" | ")));
+            std::printf("| %s | %s | %s |\n", qPrintable(operation),
+                        qPrintable(QLocale(QLocale::English).toString(ships)), qPrintable(cells.join(u" | ")));
         }
 
     // The command line, smallest against largest store, one run of each in turn.
@@ -267,18 +279,19 @@ int main(int argc, char **argv)
     for (int run = 0; run < cliRuns; ++run)
         for (const bool newShip : {true, false})
             for (const int ships : {small, large}) {
-                const QString mmsi = newShip ? mmsiOf(ships + 100'000 + run)
-                                             : mmsiOf(QRandomGenerator::global()->bounded(ships));
+                const QString mmsi =
+                    newShip ? mmsiOf(ships + 100'000 + run) : mmsiOf(QRandomGenerator::global()->bounded(ships));
                 cli[{newShip, ships}].push_back(encodeOnce(roots[ships], mmsi));
             }
     std::printf("\n| aisset-cli encode, start to exit | %s ships: median / max, ms | %s ships | ratio of medians |\n"
                 "|---|---|---|---|\n",
-                qPrintable(QLocale(QLocale::English).toString(small)), qPrintable(QLocale(QLocale::English).toString(large)));
+                qPrintable(QLocale(QLocale::English).toString(small)),
+                qPrintable(QLocale(QLocale::English).toString(large)));
     for (const bool newShip : {true, false}) {
         const Figures a = figuresOf(cli[{newShip, small}]);
         const Figures b = figuresOf(cli[{newShip, large}]);
-        std::printf("| %s (%d runs each) | %.1f / %.1f | %.1f / %.1f | %.2f |\n", newShip ? "new ship" : "existing ship",
-                    cliRuns, a.p50, a.max, b.p50, b.max, b.p50 / a.p50);
+        std::printf("| %s (%d runs each) | %.1f / %.1f | %.1f / %.1f | %.2f |\n",
+                    newShip ? "new ship" : "existing ship", cliRuns, a.p50, a.max, b.p50, b.max, b.p50 / a.p50);
     }
     return 0;
 }

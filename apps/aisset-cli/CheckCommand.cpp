@@ -2,9 +2,9 @@
 // values the unit accepts but a ship should not carry. Warnings never refuse.
 #include "Commands.h"
 
-#include "model/Form.h"
 #include "FormJson.h"
 #include "Output.h"
+#include "model/Form.h"
 
 namespace aisset::cli {
 
@@ -24,7 +24,8 @@ int runCheck(const CliArgs &args, CliContext &)
     }
     QString text;
     for (const QJsonValue &w : warnings)
-        text += w[u"field"_qs].toString() + u": "_qs + w[u"code"_qs].toString() + u": "_qs + w[u"message"_qs].toString() + u'\n';
+        text += w[u"field"_qs].toString() + u": "_qs + w[u"code"_qs].toString() + u": "_qs +
+                w[u"message"_qs].toString() + u'\n';
     writeStdout(text.toUtf8());
     return Success;
 }

@@ -10,7 +10,7 @@ namespace aisset::cli {
 
 namespace {
 
-constexpr int kPortCount = 16;         // the window's "Com1" ... "Com16"
+constexpr int kPortCount = 16;        // the window's "Com1" ... "Com16"
 constexpr double kLongestWait = 3600; // seconds; beyond it a wait is a mistake
 
 const QString kProgram = QStringLiteral("aisset-cli");

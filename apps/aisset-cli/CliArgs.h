@@ -44,8 +44,8 @@ struct CliArgs {
     const CommandSpec *command = nullptr;
     QStringList words; // positional words after the command
     bool json = false;
-    QString port;      // --port: a port number 1-16 or a device path
-    QString storeDir;  // --store: the profile store's folder
+    QString port;     // --port: a port number 1-16 or a device path
+    QString storeDir; // --store: the profile store's folder
     double timeoutSeconds = 5;
 
     // Any option of the command by its key: whether it was given, its value.
@@ -69,6 +69,14 @@ QString helpText(const CommandSpec *command);
 // Exit codes shared by every command. StoreError: the sentence was built (and
 // printed or sent), but its values could not be saved in the profile store.
 // SeveralUnits: more than one port answered "ports --find" as the unit.
-enum Exit : int { Success = 0, Refused = 1, UsageError = 2, LinkError = 3, Differs = 4, StoreError = 5, SeveralUnits = 6 };
+enum Exit : int {
+    Success = 0,
+    Refused = 1,
+    UsageError = 2,
+    LinkError = 3,
+    Differs = 4,
+    StoreError = 5,
+    SeveralUnits = 6
+};
 
 } // namespace aisset::cli

@@ -1,9 +1,9 @@
 #include "CliLink.h"
 
-#include "model/Form.h"
+#include "decoding/ReplyDecoding.h"
 #include "link/PortNames.h"
 #include "link/QtSerialLine.h"
-#include "decoding/ReplyDecoding.h"
+#include "model/Form.h"
 
 namespace aisset::cli {
 
@@ -12,15 +12,14 @@ CliLink::CliLink(const QString &port, Form &form, Host &host, SentenceBuilder bu
     bool isNumber = false;
     const int number = port.toInt(&isNumber);
     // A device path stands in for port 1.
-    auto line = isNumber ? std::make_unique<QtSerialLine>()
-                         : std::make_unique<QtSerialLine>([port](int) { return port; });
+    auto line =
+        isNumber ? std::make_unique<QtSerialLine>() : std::make_unique<QtSerialLine>([port](int) { return port; });
     PortChoice::storePort(settings_, isNumber ? QString::number(number) : u"1"_qs);
     line_ = line.get();
     LinkSession::Options options;
     options.line = std::move(line);
-    session_ = std::make_unique<LinkSession>(
-        form, host, settings_, standardDecoder(form, host),
-        std::move(build), std::move(options));
+    session_ = std::make_unique<LinkSession>(form, host, settings_, standardDecoder(form, host), std::move(build),
+                                             std::move(options));
 }
 
 CliLink::~CliLink() = default;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "encoding/BuildResult.h"
 #include "CliArgs.h"
+#include "encoding/BuildResult.h"
 #include "model/FieldTable.h"
 
 #include <QString>

@@ -4,12 +4,12 @@
 #include "Commands.h"
 
 #include "CliHost.h"
-#include "model/Form.h"
 #include "FormJson.h"
-#include "encoding/Gbk.h"
-#include "model/Normalise.h"
 #include "Output.h"
 #include "decoding/ReplyDecoding.h"
+#include "encoding/Gbk.h"
+#include "model/Form.h"
+#include "model/Normalise.h"
 
 #include <QJsonArray>
 

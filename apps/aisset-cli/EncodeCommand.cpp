@@ -2,13 +2,13 @@
 // form on standard input with the same builders as the window.
 #include "Commands.h"
 
-#include "encoding/Builders.h"
 #include "CliHost.h"
-#include "model/Form.h"
 #include "FormJson.h"
-#include "encoding/Gbk.h"
-#include "model/Normalise.h"
 #include "Output.h"
+#include "encoding/Builders.h"
+#include "encoding/Gbk.h"
+#include "model/Form.h"
+#include "model/Normalise.h"
 
 #include <QJsonArray>
 

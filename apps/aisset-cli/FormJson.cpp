@@ -1,11 +1,11 @@
 #include "FormJson.h"
 
+#include "Output.h"
 #include "model/FieldInput.h"
-#include "validation/FieldLimits.h"
 #include "model/FieldTable.h"
 #include "model/Form.h"
 #include "model/Normalise.h"
-#include "Output.h"
+#include "validation/FieldLimits.h"
 #include "validation/StandardsChecks.h"
 
 #include <QJsonArray>
@@ -32,8 +32,8 @@ std::optional<QString> fillForm(Form &form, const QJsonObject &values)
         // Checked before any field takes it, so that nothing is built, saved or sent.
         if (const std::optional<char32_t> c = firstCharacterFieldCannotHold(*s, value))
             return QStringLiteral("field \"%1\" cannot hold the character %2").arg(it.key(), describeCharacter(*c));
-        const bool taken = field(*s).kind == FieldKind::Choice ? selectChoiceValue(form, *s, value)
-                                                               : enterValue(form, *s, value);
+        const bool taken =
+            field(*s).kind == FieldKind::Choice ? selectChoiceValue(form, *s, value) : enterValue(form, *s, value);
         if (!taken)
             return QStringLiteral("field \"%1\" does not take \"%2\"").arg(it.key(), shownValue(value));
     }

@@ -2,10 +2,10 @@
 
 #include "CliHost.h"
 #include "CliLink.h"
+#include "link/Waiting.h"
 #include "model/FieldTable.h"
 #include "model/Form.h"
 #include "model/Normalise.h"
-#include "link/Waiting.h"
 
 namespace aisset::cli {
 

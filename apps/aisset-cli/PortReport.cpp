@@ -14,7 +14,10 @@ namespace {
 // service's device rules claim as braille displays.
 constexpr UsbId kCh34xAdapters[] = {{0x1a86, 0x7523}, {0x1a86, 0x7522}, {0x1a86, 0x5523}};
 
-bool isCh34x(const UsbId &id) { return std::find(std::begin(kCh34xAdapters), std::end(kCh34xAdapters), id) != std::end(kCh34xAdapters); }
+bool isCh34x(const UsbId &id)
+{
+    return std::find(std::begin(kCh34xAdapters), std::end(kCh34xAdapters), id) != std::end(kCh34xAdapters);
+}
 
 const QString kBrailleAdvice = QStringLiteral(
     "without a braille display, remove the service (sudo apt remove brltty) and plug the adapter in again");
@@ -78,10 +81,12 @@ QStringList portHints(const PortReport &port, const SystemFacts &facts)
                                 "sudo adduser $USER %1, then log in again")
                      .arg(port.access.group);
     if (port.heldBy)
-        hints << QStringLiteral("process %1 holds the port: end it or close the port in it").arg(processText(*port.heldBy));
+        hints << QStringLiteral("process %1 holds the port: end it or close the port in it")
+                     .arg(processText(*port.heldBy));
     if (port.usb && isCh34x(*port.usb) && (facts.brailleServiceRunning || facts.brailleServiceInstalled))
         hints << QStringLiteral("a braille-display service (brltty) is installed; it takes CH340/CH341 adapters "
-                                "and the serial device vanishes; ") + kBrailleAdvice;
+                                "and the serial device vanishes; ") +
+                     kBrailleAdvice;
     if (port.device.contains(u"ttyACM") && facts.modemManagerRunning)
         hints << QStringLiteral("a modem manager (ModemManager) is running; it probes ACM devices when they appear "
                                 "and may hold the port or send it AT commands for a while: stop it "
@@ -91,9 +96,8 @@ QStringList portHints(const PortReport &port, const SystemFacts &facts)
 
 QStringList systemHints(const QList<PortReport> &ports, const SystemFacts &facts)
 {
-    const bool adapterListed = std::any_of(ports.cbegin(), ports.cend(), [](const PortReport &p) {
-        return p.usb && isCh34x(*p.usb);
-    });
+    const bool adapterListed =
+        std::any_of(ports.cbegin(), ports.cend(), [](const PortReport &p) { return p.usb && isCh34x(*p.usb); });
     const bool adapterPlugged = std::any_of(facts.usbDevices.cbegin(), facts.usbDevices.cend(), isCh34x);
     if (!adapterPlugged || adapterListed)
         return {};

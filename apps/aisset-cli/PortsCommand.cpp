@@ -5,9 +5,9 @@
 #include "Commands.h"
 
 #include "Output.h"
-#include "link/PortNames.h"
 #include "PortProbe.h"
 #include "PortReport.h"
+#include "link/PortNames.h"
 
 #include <QDeadlineTimer>
 #include <QJsonArray>

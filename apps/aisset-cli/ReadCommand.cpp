@@ -5,12 +5,12 @@
 
 #include "CliHost.h"
 #include "CliLink.h"
-#include "model/FieldTable.h"
-#include "model/Form.h"
 #include "FormJson.h"
-#include "model/Normalise.h"
 #include "Output.h"
 #include "link/Waiting.h"
+#include "model/FieldTable.h"
+#include "model/Form.h"
+#include "model/Normalise.h"
 
 #include <QJsonArray>
 

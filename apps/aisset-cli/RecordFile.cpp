@@ -119,8 +119,9 @@ std::optional<QString> readCsv(const QByteArray &bytes, QList<ReadRecord> &out)
         if (row.size() == 1 && row[0].isEmpty())
             continue; // a blank line
         if (row.size() != header.size()) {
-            out.append({{row.value(0), {}},
-                        QStringLiteral("row %1 has %2 cells, the header %3").arg(r + 1).arg(row.size()).arg(header.size())});
+            out.append(
+                {{row.value(0), {}},
+                 QStringLiteral("row %1 has %2 cells, the header %3").arg(r + 1).arg(row.size()).arg(header.size())});
             continue;
         }
         QList<std::pair<QString, QString>> values;

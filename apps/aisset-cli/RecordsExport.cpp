@@ -3,8 +3,8 @@
 #include "Commands.h"
 
 #include "Output.h"
-#include "store/ProfileRecords.h"
 #include "RecordFile.h"
+#include "store/ProfileRecords.h"
 
 #include <QSaveFile>
 

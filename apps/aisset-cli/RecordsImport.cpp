@@ -5,15 +5,15 @@
 // store's lock, and the new names are registered in one batch.
 #include "Commands.h"
 
+#include "Output.h"
+#include "RecordFile.h"
 #include "model/FieldInput.h"
-#include "validation/FieldLimits.h"
 #include "model/Form.h"
 #include "model/Normalise.h"
-#include "Output.h"
 #include "store/ProfileRecords.h"
 #include "store/ProfileStore.h"
-#include "RecordFile.h"
 #include "store/RecordSaver.h"
+#include "validation/FieldLimits.h"
 
 #include <QFile>
 
@@ -39,10 +39,10 @@ QString takeAsTheWindowSaves(ShipRecord &ship)
         const FieldInfo &f = field(slot);
         if (const std::optional<char32_t> c = firstCharacterFieldCannotHold(slot, value))
             return QStringLiteral("field \"%1\" cannot hold the character %2").arg(str(f.name), describeCharacter(*c));
-        const bool held = f.kind == FieldKind::Choice
-                              ? form.selectChoiceText(slot, value) || selectChoiceValue(form, slot, value)
-                              : (form.setEditText(slot, value) && form.editText(slot) == value) ||
-                                    enterValue(form, slot, value);
+        const bool held =
+            f.kind == FieldKind::Choice
+                ? form.selectChoiceText(slot, value) || selectChoiceValue(form, slot, value)
+                : (form.setEditText(slot, value) && form.editText(slot) == value) || enterValue(form, slot, value);
         if (!held)
             return QStringLiteral("field \"%1\" cannot hold \"%2\"").arg(str(f.name), shownValue(value));
         form.setMirror(slot::mmsi, ccg(form.editText(slot::mmsi)));
@@ -56,9 +56,9 @@ QString takeAsTheWindowSaves(ShipRecord &ship)
 // What the merge does with one ship.
 struct ShipMerge {
     bool isNew = false;
-    KeyValues writes;      // by the store's key names
-    QStringList changed;   // field names written over or added to an existing ship
-    QStringList kept;      // field names whose stored value differs and stays
+    KeyValues writes;    // by the store's key names
+    QStringList changed; // field names written over or added to an existing ship
+    QStringList kept;    // field names whose stored value differs and stays
 };
 
 ShipMerge plan(const ShipRecord &ship, const QStringList &stored, bool listed, bool replace)
@@ -109,7 +109,7 @@ int runRecordsImport(const CliArgs &args, CliContext &context)
     for (ReadRecord &r : records) {
         if (r.refusal.isEmpty())
             r.refusal = names.contains(r.ship.name) ? QStringLiteral("the file has it more than once")
-                                                     : takeAsTheWindowSaves(r.ship);
+                                                    : takeAsTheWindowSaves(r.ship);
         names << r.ship.name;
         if (r.refusal.isEmpty()) {
             ships << r.ship;
@@ -129,8 +129,8 @@ int runRecordsImport(const CliArgs &args, CliContext &context)
         QStringList newNames;
         QList<std::pair<QString, KeyValues>> writes;
         for (const ShipRecord &ship : ships) {
-            const ShipMerge m = plan(ship, profile.readRecord(ship.name), listed.contains(ship.name),
-                                     args.isSet(u"replace"_qs));
+            const ShipMerge m =
+                plan(ship, profile.readRecord(ship.name), listed.contains(ship.name), args.isSet(u"replace"_qs));
             if (m.isNew) {
                 report += QStringLiteral("added %1\n").arg(ship.name);
                 ++added;
@@ -154,12 +154,15 @@ int runRecordsImport(const CliArgs &args, CliContext &context)
         return result;
     });
     if (!merged) {
-        printError(QStringLiteral("nothing imported: the profile store %1 is locked by another program or cannot be locked")
-                       .arg(context.store().location()));
+        printError(
+            QStringLiteral("nothing imported: the profile store %1 is locked by another program or cannot be locked")
+                .arg(context.store().location()));
         return StoreError;
     }
-    writeStdout((report + QStringLiteral("added %1, changed %2, kept %3, refused %4\n")
-                              .arg(added).arg(changed).arg(kept).arg(refused)).toUtf8());
+    writeStdout(
+        (report +
+         QStringLiteral("added %1, changed %2, kept %3, refused %4\n").arg(added).arg(changed).arg(kept).arg(refused))
+            .toUtf8());
     if (refused > 0)
         return Refused;
     if (saved == SaveResult::Failed) {

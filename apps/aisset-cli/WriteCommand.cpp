@@ -7,11 +7,11 @@
 
 #include "CliHost.h"
 #include "CliLink.h"
-#include "model/Form.h"
 #include "FormJson.h"
-#include "model/Normalise.h"
 #include "Output.h"
 #include "link/Waiting.h"
+#include "model/Form.h"
+#include "model/Normalise.h"
 #include "ui/core/WriteVerifier.h"
 
 #include <QJsonArray>
@@ -39,7 +39,8 @@ QJsonArray differencesJson(const QList<FieldDifference> &differences)
 {
     QJsonArray out;
     for (const FieldDifference &d : differences)
-        out.append(QJsonObject{{u"field"_qs, str(field(d.slot).name)}, {u"written"_qs, d.written}, {u"unit"_qs, d.unit}});
+        out.append(
+            QJsonObject{{u"field"_qs, str(field(d.slot).name)}, {u"written"_qs, d.written}, {u"unit"_qs, d.unit}});
     return out;
 }
 
@@ -62,8 +63,7 @@ int runWrite(const CliArgs &args, CliContext &context)
     CliHost host;
     BuildResult built;
     const SentenceBuilder standard = LinkSession::standardBuilder(form, host, context.records());
-    CliLink link(args.port.isEmpty() ? u"1"_qs : args.port, form, host,
-                 [&](Group g) { return built = standard(g); });
+    CliLink link(args.port.isEmpty() ? u"1"_qs : args.port, form, host, [&](Group g) { return built = standard(g); });
     if (const QString error = link.open(); !error.isEmpty()) {
         printError(error);
         return LinkError;
@@ -71,8 +71,10 @@ int runWrite(const CliArgs &args, CliContext &context)
     LinkSession &session = link.session();
     bool acknowledged = false;
     EventWait acknowledgement;
-    QObject::connect(&session.receivePath(), &ReceivePath::acknowledged, &session,
-                     [&] { acknowledged = true; acknowledgement.finish(); });
+    QObject::connect(&session.receivePath(), &ReceivePath::acknowledged, &session, [&] {
+        acknowledged = true;
+        acknowledgement.finish();
+    });
     acknowledgement.finishOn(&session.line(), &SerialLine::connectionLost);
 
     // The confirmation is answered with Yes; the write sends once and returns.
@@ -108,9 +110,8 @@ int runWrite(const CliArgs &args, CliContext &context)
             writeStdout(differencesText(verification.differences).toUtf8());
     }
     if (!acknowledged) {
-        printError(session.line().isOpen()
-                       ? QStringLiteral("no acknowledgement within %1 s").arg(args.timeoutSeconds)
-                       : form.connectionStatus());
+        printError(session.line().isOpen() ? QStringLiteral("no acknowledgement within %1 s").arg(args.timeoutSeconds)
+                                           : form.connectionStatus());
         return context.afterSaving(built, LinkError);
     }
     if (verifying && verification.outcome == Outcome::NoReply) {

@@ -79,8 +79,8 @@ bool PacedOutput::deliverDue(WireClock::time_point now)
 {
     if (wire_.isEmpty())
         return true;
-    const qsizetype due = byteTime_.count() == 0 ? wire_.size()
-                                                 : std::min<qsizetype>(wire_.size(), (now - wireStart_) / byteTime_);
+    const qsizetype due =
+        byteTime_.count() == 0 ? wire_.size() : std::min<qsizetype>(wire_.size(), (now - wireStart_) / byteTime_);
     if (due == 0)
         return false;
     const QByteArray bytes = wire_.left(due);
@@ -104,8 +104,9 @@ bool PacedOutput::putNextOnWire()
 {
     Source source = lineSource_;
     if (source == Source::None)
-        source = !answers_.isEmpty() ? Source::Answer : (!stream_.isEmpty() && !hangUpPending_) ? Source::Stream
-                                                                                               : Source::None;
+        source = !answers_.isEmpty()                       ? Source::Answer
+                 : (!stream_.isEmpty() && !hangUpPending_) ? Source::Stream
+                                                           : Source::None;
     QByteArray &from = source == Source::Answer ? answers_ : stream_;
     if (source == Source::None || from.isEmpty())
         return false;

@@ -52,9 +52,9 @@ private:
     Source lineSource_ = Source::None; // whose line is half sent
     QByteArray wire_;                  // on the wire, not handed on yet
     bool wireIsAnswer_ = false;
-    WireClock::time_point wireStart_;  // the first byte of wire_ started then
-    WireClock::time_point free_;       // the last byte handed on ended then
-    QByteArray answerLine_;            // the answer line handed on so far
+    WireClock::time_point wireStart_; // the first byte of wire_ started then
+    WireClock::time_point free_;      // the last byte handed on ended then
+    QByteArray answerLine_;           // the answer line handed on so far
     bool hangUpPending_ = false;
     QTimer timer_;
 };

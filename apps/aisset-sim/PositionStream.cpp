@@ -21,7 +21,8 @@ QByteArray PositionStream::sentence(int n)
                              .arg(hundredths / 6000 % 60, 2, 10, QLatin1Char('0'))
                              .arg(hundredths / 100 % 60, 2, 10, QLatin1Char('0'))
                              .arg(hundredths % 100, 2, 10, QLatin1Char('0'));
-    const QString body = QStringLiteral("GPRMC,") + time + QStringLiteral(",A,3113.0521,N,12129.3047,E,0.05,211.3,101226,,,A");
+    const QString body =
+        QStringLiteral("GPRMC,") + time + QStringLiteral(",A,3113.0521,N,12129.3047,E,0.05,211.3,101226,,,A");
     return (u'$' + body + u'*' + checksum(body) + QStringLiteral("\r\n")).toLatin1();
 }
 

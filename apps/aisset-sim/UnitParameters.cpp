@@ -20,15 +20,23 @@ int sixBitValue(QChar c)
 QChar armoured(int value) { return QChar(value < 40 ? value + 48 : value + 56); }
 
 UnitParameters::UnitParameters()
-    : factory_(QStringLiteral("090817000012345" "0120" "AB12   ")),
-      ownShip_(QStringLiteral("0000") + QString(7, u' ') + QStringLiteral("90" "000" "000000000" "000000000") +
-               QString(20, u' ') + QStringLiteral("000000" "00" "00" "1")),
-      channels_(QStringLiteral("20872088")), soundPromptRange_(QStringLiteral("05")),
-      alarmRange_(QStringLiteral("05")),
+    : factory_(QStringLiteral("090817000012345"
+                              "0120"
+                              "AB12   ")),
+      ownShip_(QStringLiteral("0000") + QString(7, u' ') +
+               QStringLiteral("90"
+                              "000"
+                              "000000000"
+                              "000000000") +
+               QString(20, u' ') +
+               QStringLiteral("000000"
+                              "00"
+                              "00"
+                              "1")),
+      channels_(QStringLiteral("20872088")), soundPromptRange_(QStringLiteral("05")), alarmRange_(QStringLiteral("05")),
       // The settings the window starts with, packed: 001101 011011 001101 100010.
       statusBits_(0b001101'011011'001101'100010)
-{
-}
+{}
 
 bool UnitParameters::apply(const QString &address, const QString &body)
 {
@@ -58,8 +66,8 @@ QString UnitParameters::parameterLine(bool corruptShipType) const
     for (int shift = 18; shift >= 0; shift -= 6)
         status += armoured(int((statusBits_ >> shift) & 0x3f));
     // The reply carries the alarm range before the sound-prompt range.
-    const QString fields = QStringLiteral("CVSET,") + factory_ + ownShip + channels_ + alarmRange_ +
-                           soundPromptRange_ + status;
+    const QString fields =
+        QStringLiteral("CVSET,") + factory_ + ownShip + channels_ + alarmRange_ + soundPromptRange_ + status;
     return u'!' + fields + u'*' + checksum(fields) + QStringLiteral("\r\n");
 }
 

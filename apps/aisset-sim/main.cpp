@@ -1,9 +1,9 @@
 // aisset-sim: a virtual unit on a pseudo-terminal, for installers without
 // hardware, for training and for tests. It prints the device it serves on the
 // first line of standard output; point the tool's port at that device.
-#include "ProgramOptions.h"
 #include "PacedLine.h"
 #include "PositionStream.h"
+#include "ProgramOptions.h"
 #include "PseudoTerminal.h"
 #include "SimulatedUnit.h"
 
@@ -71,7 +71,8 @@ QString logLine(const Settings &settings, const QString &text)
 // Parses the command line; an exit code when the program should end at once.
 std::optional<int> parse(const QStringList &arguments, Settings &out)
 {
-    aisset::ProgramOptions options(QStringLiteral("aisset-sim"), QStringLiteral("A virtual unit on a pseudo-terminal."));
+    aisset::ProgramOptions options(QStringLiteral("aisset-sim"),
+                                   QStringLiteral("A virtual unit on a pseudo-terminal."));
     QCommandLineParser &parser = options.parser();
     const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never answer."));
     const QCommandLineOption delay(QStringLiteral("ack-delay"), QStringLiteral("Pause before every answer."),
@@ -87,9 +88,10 @@ std::optional<int> parse(const QStringList &arguments, Settings &out)
     const QCommandLineOption hangup(QStringLiteral("hangup-after"),
                                     QStringLiteral("Hang up in the middle of the answer after N answers."),
                                     QStringLiteral("n"));
-    const QCommandLineOption stale(QStringLiteral("stale"),
-                                   QStringLiteral("Acknowledge writes of GROUP (ownship, system, factory) but keep the old values."),
-                                   QStringLiteral("group"));
+    const QCommandLineOption stale(
+        QStringLiteral("stale"),
+        QStringLiteral("Acknowledge writes of GROUP (ownship, system, factory) but keep the old values."),
+        QStringLiteral("group"));
     const QCommandLineOption pathFile(QStringLiteral("path-file"), QStringLiteral("Write the device path to a file."),
                                       QStringLiteral("file"));
     const QCommandLineOption link(QStringLiteral("link"), QStringLiteral("Create a symlink to the device."),
@@ -127,10 +129,9 @@ std::optional<int> parse(const QStringList &arguments, Settings &out)
     if (parser.isSet(hangup) && !number(hangup, f.hangupAfter, 0, 1000000))
         return options.usageError(QStringLiteral("--hangup-after needs a number of answers"));
     if (parser.isSet(stale)) {
-        static const QMap<QString, QString> kAddresses{
-            {QStringLiteral("ownship"), QStringLiteral("CVUIS")},
-            {QStringLiteral("system"), QStringLiteral("CVSYS")},
-            {QStringLiteral("factory"), QStringLiteral("CVEFS")}};
+        static const QMap<QString, QString> kAddresses{{QStringLiteral("ownship"), QStringLiteral("CVUIS")},
+                                                       {QStringLiteral("system"), QStringLiteral("CVSYS")},
+                                                       {QStringLiteral("factory"), QStringLiteral("CVEFS")}};
         f.staleAddress = kAddresses.value(parser.value(stale));
         if (f.staleAddress.isEmpty())
             return options.usageError(QStringLiteral("--stale takes ownship, system or factory"));

@@ -1,10 +1,10 @@
 // The setting tool's window: starts once per user, then shows the main window.
+#include "ProgramOptions.h"
+#include "StartupClock.h"
+#include "startup/Startup.h"
+#include "store/ProfileStore.h"
 #include "ui/widgets/ChineseLocale.h"
 #include "ui/widgets/MainWindow.h"
-#include "store/ProfileStore.h"
-#include "ProgramOptions.h"
-#include "startup/Startup.h"
-#include "StartupClock.h"
 #include "ui/widgets/WindowStartupPlatform.h"
 
 #include <QApplication>
@@ -22,9 +22,10 @@ struct WindowOptions {
 // lets them pass without listing them in the help.
 void allowQtOptions(QCommandLineParser &parser)
 {
-    const char16_t *const withValue[] = {u"platform", u"platformpluginpath", u"platformtheme", u"plugin",
-                                         u"qmljsdebugger", u"qwindowgeometry", u"qwindowicon", u"qwindowtitle",
-                                         u"session", u"display", u"geometry", u"style", u"stylesheet"};
+    const char16_t *const withValue[] = {
+        u"platform",    u"platformpluginpath", u"platformtheme", u"plugin",  u"qmljsdebugger", u"qwindowgeometry",
+        u"qwindowicon", u"qwindowtitle",       u"session",       u"display", u"geometry",      u"style",
+        u"stylesheet"};
     const char16_t *const flags[] = {u"reverse", u"widgetcount", u"nograb", u"dograb", u"sync"};
     const auto add = [&](const char16_t *name, const QString &valueName) {
         QCommandLineOption option(QString::fromUtf16(name), QString(), valueName);
@@ -49,9 +50,9 @@ std::optional<int> parseOptions(int argc, char **argv, WindowOptions &out)
     const QCommandLineOption measure(QStringLiteral("measure-startup"),
                                      QStringLiteral("Print the time from start to the first painted window."));
     parser.addOption(measure);
-    const QCommandLineOption full(QStringLiteral("full"),
-                                  QStringLiteral("Start the installer's edition: read button, factory page, every menu, "
-                                                 "each write read back and compared."));
+    const QCommandLineOption full(
+        QStringLiteral("full"), QStringLiteral("Start the installer's edition: read button, factory page, every menu, "
+                                               "each write read back and compared."));
     parser.addOption(full);
     allowQtOptions(parser);
     if (const std::optional<int> done = options.parse(aisset::argumentsOf(argc, argv)))
@@ -80,8 +81,8 @@ int main(int argc, char **argv)
     std::unique_ptr<aisset::ui::MainWindow> window;
     QString sysDir;
     const bool started = aisset::Main(platform, sysDir, [&] {
-        window = std::make_unique<aisset::ui::MainWindow>(store, sysDir, aisset::LinkSession::Options{},
-                                                          options.edition);
+        window =
+            std::make_unique<aisset::ui::MainWindow>(store, sysDir, aisset::LinkSession::Options{}, options.edition);
         if (options.measureStartup)
             clock.watch(window.get());
         window->load();

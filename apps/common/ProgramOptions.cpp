@@ -47,8 +47,8 @@ QString ProgramOptions::helpText() const
     // Qt names the program by its first argument as invoked (a path), or by a
     // placeholder when no application object exists yet.
     QString text = parser_.helpText();
-    const QString invoked = QCoreApplication::instance() ? QCoreApplication::arguments().value(0)
-                                                         : QStringLiteral("<executable_name>");
+    const QString invoked =
+        QCoreApplication::instance() ? QCoreApplication::arguments().value(0) : QStringLiteral("<executable_name>");
     if (const qsizetype at = text.indexOf(invoked); at >= 0 && !invoked.isEmpty())
         text.replace(at, invoked.size(), program_);
     return text;

@@ -1,8 +1,8 @@
 #include "decoding/FieldDecoders.h"
 
 #include "decoding/DecodeContext.h"
-#include "encoding/Primitives.h"
 #include "decoding/TextCode.h"
+#include "encoding/Primitives.h"
 
 #include <cmath>
 
@@ -45,8 +45,7 @@ void text(DecodeContext &context, int slot, const QString &cut)
 void draught(DecodeContext &context, int slot, const QString &cut)
 {
     const double tenths = NumVal(cut);
-    const QString metresText =
-        tenths == 0 ? QStringLiteral("00.0") : Allc(QString::number(tenths / 10, 'f', 1), 4);
+    const QString metresText = tenths == 0 ? QStringLiteral("00.0") : Allc(QString::number(tenths / 10, 'f', 1), 4);
     context.addCut(cut);
     context.addValue(metresText);
     context.putEdit(slot, metresText + u'米');

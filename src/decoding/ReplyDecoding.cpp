@@ -2,12 +2,12 @@
 
 #include "decoding/DecodeContext.h"
 #include "decoding/FieldDecoders.h"
-#include "model/FieldTable.h"
-#include "model/Form.h"
-#include "model/Normalise.h"
 #include "decoding/ReplyLayout.h"
 #include "decoding/ShipSize.h"
 #include "decoding/StatusFields.h"
+#include "model/FieldTable.h"
+#include "model/Form.h"
+#include "model/Normalise.h"
 
 namespace aisset {
 

@@ -1,9 +1,9 @@
 #include "decoding/ShipSize.h"
 
-#include "validation/CharacterChecks.h"
+#include "encoding/Primitives.h"
 #include "model/FieldTable.h"
 #include "model/Form.h"
-#include "encoding/Primitives.h"
+#include "validation/CharacterChecks.h"
 
 namespace aisset {
 
@@ -17,8 +17,8 @@ void ShowShipSize(Form &form)
 {
     const double length = antennaMetres(form, slot::antennaA) + antennaMetres(form, slot::antennaB);
     const double width = antennaMetres(form, slot::antennaC) + antennaMetres(form, slot::antennaD);
-    form.setShipSizeText(QStringLiteral("船长:") + NumStr(length) + QStringLiteral("米   船宽:") + NumStr(width)
-                         + u'米');
+    form.setShipSizeText(QStringLiteral("船长:") + NumStr(length) + QStringLiteral("米   船宽:") + NumStr(width) +
+                         u'米');
 }
 
 } // namespace aisset

@@ -1,8 +1,8 @@
 #include "decoding/StatusBits.h"
 
+#include "encoding/Primitives.h"
 #include "model/Form.h"
 #include "model/PackedSettings.h"
-#include "encoding/Primitives.h"
 
 #include <QStringList>
 

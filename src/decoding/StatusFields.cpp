@@ -1,11 +1,11 @@
 #include "decoding/StatusFields.h"
 
 #include "decoding/DecodeContext.h"
+#include "decoding/StatusBits.h"
+#include "encoding/Primitives.h"
 #include "model/FieldTable.h"
 #include "model/Form.h"
 #include "model/PackedSettings.h"
-#include "encoding/Primitives.h"
-#include "decoding/StatusBits.h"
 
 namespace aisset {
 
@@ -42,9 +42,7 @@ void select(DecodeContext &context, const PackedSetting &setting, qint64 n)
     const int s = setting.slot;
     switch (setting.value) {
     case PackedValue::Position:
-    case PackedValue::LightOn:
-        context.selectPosition(s, n);
-        break;
+    case PackedValue::LightOn: context.selectPosition(s, n); break;
     case PackedValue::Steps:
         if (n == 0)
             context.selectPosition(s, 0);

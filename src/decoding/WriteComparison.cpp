@@ -1,22 +1,19 @@
 #include "decoding/WriteComparison.h"
 
-#include "model/FieldTable.h"
-#include "model/PackedSettings.h"
-#include "encoding/Primitives.h"
 #include "decoding/ReplyLayout.h"
-#include "encoding/SentenceLayout.h"
 #include "decoding/StatusBits.h"
 #include "decoding/TextCode.h"
+#include "encoding/Primitives.h"
+#include "encoding/SentenceLayout.h"
+#include "model/FieldTable.h"
+#include "model/PackedSettings.h"
 
 namespace aisset {
 
 namespace {
 
 // A field as the unit keeps it: a text field read through the text code.
-QString unitForm(int slot, const QString &cut)
-{
-    return field(slot).wire == WireForm::BlankFilled ? B8TO6(cut) : cut;
-}
+QString unitForm(int slot, const QString &cut) { return field(slot).wire == WireForm::BlankFilled ? B8TO6(cut) : cut; }
 
 // The 24 bits of the packed characters as written: six-bit ASCII.
 QString writtenStatusBits(const QString &packed)

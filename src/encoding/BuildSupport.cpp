@@ -1,10 +1,10 @@
 #include "encoding/BuildSupport.h"
 
+#include "encoding/Primitives.h"
 #include "model/ChoiceList.h"
 #include "model/Form.h"
 #include "model/Host.h"
 #include "model/Normalise.h"
-#include "encoding/Primitives.h"
 
 #include <QDate>
 
@@ -44,9 +44,8 @@ bool upperCaseCopyFits(Form &form, int slot, int maxLength)
     form.setMirror(slot, copy.toUpper());
     // Typing and leaving a field never leaves a control character in it, but a
     // unit's reply decoded into the form can.
-    const bool holdsControl = std::any_of(copy.cbegin(), copy.cend(), [](QChar c) {
-        return isControlCharacter(c.unicode());
-    });
+    const bool holdsControl =
+        std::any_of(copy.cbegin(), copy.cend(), [](QChar c) { return isControlCharacter(c.unicode()); });
     return !holdsControl && form.mirror(slot).size() <= maxLength;
 }
 

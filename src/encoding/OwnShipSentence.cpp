@@ -1,11 +1,11 @@
 #include "encoding/OwnShipSentence.h"
 
 #include "encoding/BuildSupport.h"
+#include "encoding/Primitives.h"
+#include "encoding/SentenceLayout.h"
 #include "model/Form.h"
 #include "model/Host.h"
-#include "encoding/Primitives.h"
 #include "model/RecordSink.h"
-#include "encoding/SentenceLayout.h"
 
 namespace aisset {
 

@@ -16,8 +16,8 @@ QString btoascT(const QString &text);
 QString asctobT(const QString &hex);
 
 int32_t A16to10(const QString &hex);
-QString A10to16(int64_t value);   // 0 gives the empty text
-QString A10TO2(int64_t value);    // values below 1 give "0"
+QString A10to16(int64_t value); // 0 gives the empty text
+QString A10TO2(int64_t value);  // values below 1 give "0"
 int64_t A2TO10(const QString &binary);
 QString A2TO16(const QString &binary);
 QString A16TO2(const QString &hex);

@@ -1,8 +1,8 @@
 #include "encoding/SettingsPacking.h"
 
+#include "encoding/Primitives.h"
 #include "model/ChoiceTables.h"
 #include "model/PackedSettings.h"
-#include "encoding/Primitives.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,15 +1,15 @@
 #include "encoding/SystemSentence.h"
 
 #include "encoding/BuildSupport.h"
+#include "encoding/Primitives.h"
+#include "encoding/SentenceLayout.h"
+#include "encoding/SettingsPacking.h"
 #include "model/ChoiceList.h"
 #include "model/Form.h"
 #include "model/Host.h"
 #include "model/Normalise.h"
 #include "model/PackedSettings.h"
-#include "encoding/Primitives.h"
 #include "model/RecordSink.h"
-#include "encoding/SettingsPacking.h"
-#include "encoding/SentenceLayout.h"
 
 #include <QStringList>
 
@@ -70,10 +70,7 @@ QString settingsList(const Form &form)
 // ---- Sentence ------------------------------------------------------------
 
 // A system choice field passes with an entry selected whose text is not empty.
-bool hasEntry(const Form &form, int s)
-{
-    return form.choice(s).position() >= 0 && !form.choiceText(s).isEmpty();
-}
+bool hasEntry(const Form &form, int s) { return form.choice(s).position() >= 0 && !form.choiceText(s).isEmpty(); }
 
 } // namespace
 

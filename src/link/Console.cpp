@@ -1,14 +1,13 @@
 #include "link/Console.h"
 
-#include "model/Form.h"
 #include "link/Transmitter.h"
+#include "model/Form.h"
 
 namespace aisset {
 
 Console::Console(Form &form, Transmitter &transmitter, ReplyDecoder decoder)
     : form_(form), transmitter_(transmitter), decoder_(std::move(decoder))
-{
-}
+{}
 
 void Console::click(int button)
 {

@@ -14,12 +14,11 @@ std::unique_ptr<SerialLine> orQtLine(std::unique_ptr<SerialLine> line)
 
 LinkSession::LinkSession(Form &form, Host &host, SettingStore &store, ReplyDecoder decoder, SentenceBuilder build,
                          Options options, QObject *parent)
-    : QObject(parent), line_(orQtLine(std::move(options.line))), transmitter_(*line_),
-      ports_(*line_, form, store), receive_(*line_, state_, form, host, transmitter_, decoder),
+    : QObject(parent), line_(orQtLine(std::move(options.line))), transmitter_(*line_), ports_(*line_, form, store),
+      receive_(*line_, state_, form, host, transmitter_, decoder),
       transactions_(state_, form, host, transmitter_, std::move(build), std::move(options.wait)),
       console_(form, transmitter_, std::move(decoder))
-{
-}
+{}
 
 LinkSession::~LinkSession() { line_->close(); }
 

@@ -12,8 +12,8 @@ struct LinkState {
     // and the window's fields, logs and status stay as they are.
     enum Pending : short { None = 0, OwnShipWrite = 1, SystemWrite = 2, FactoryWrite = 3, Read = 4, Verify = 5 };
 
-    QString recvBuffer;   // received text not yet taken as a line
-    int idleTicks = 0;    // poll ticks in a row that found no complete line
+    QString recvBuffer; // received text not yet taken as a line
+    int idleTicks = 0;  // poll ticks in a row that found no complete line
     short pendingGroup = None;
     bool ackOwnShip = false;
     bool ackSystem = false;

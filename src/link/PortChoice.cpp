@@ -1,9 +1,9 @@
 #include "link/PortChoice.h"
 
-#include "model/Form.h"
 #include "encoding/Primitives.h"
 #include "link/SerialLine.h"
 #include "link/SettingStore.h"
+#include "model/Form.h"
 #include "model/StoreNames.h"
 
 #include <cmath>
@@ -67,7 +67,8 @@ QString PortChoice::outcome() const
 void PortChoice::openAtStartup()
 {
     setCurrent(0); // does nothing more: the window is not shown yet
-    const QString stored = store_.read(kApp, storeName::bookkeeping.toString(), storeName::commPort.toString(), QStringLiteral("0"));
+    const QString stored =
+        store_.read(kApp, storeName::bookkeeping.toString(), storeName::commPort.toString(), QStringLiteral("0"));
     QString portText;
     if (stored.isEmpty() || stored == u"0") {
         portText = QStringLiteral("1");

@@ -1,11 +1,11 @@
 #include "link/ReceivePath.h"
 
-#include "model/Form.h"
-#include "model/Host.h"
 #include "link/LineClassifier.h"
 #include "link/LinkState.h"
 #include "link/SerialLine.h"
 #include "link/Transmitter.h"
+#include "model/Form.h"
+#include "model/Host.h"
 
 #include <QScopedValueRollback>
 

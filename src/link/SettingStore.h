@@ -10,8 +10,7 @@ namespace aisset {
 class SettingStore {
 public:
     virtual ~SettingStore() = default;
-    virtual QString read(const QString &app, const QString &section, const QString &key,
-                         const QString &fallback) = 0;
+    virtual QString read(const QString &app, const QString &section, const QString &key, const QString &fallback) = 0;
     virtual void save(const QString &app, const QString &section, const QString &key, const QString &value) = 0;
 };
 

@@ -1,11 +1,11 @@
 #include "link/Transactions.h"
 
-#include "model/Form.h"
-#include "model/Host.h"
-#include "link/LinkState.h"
 #include "encoding/Primitives.h"
+#include "link/LinkState.h"
 #include "link/Transmitter.h"
 #include "link/Waiting.h"
+#include "model/Form.h"
+#include "model/Host.h"
 
 #include <algorithm>
 #include <array>
@@ -31,8 +31,8 @@ constexpr int kReadIndex = 3;
 
 } // namespace
 
-Transactions::Transactions(LinkState &state, Form &form, Host &host, Transmitter &transmitter,
-                           SentenceBuilder build, Wait wait)
+Transactions::Transactions(LinkState &state, Form &form, Host &host, Transmitter &transmitter, SentenceBuilder build,
+                           Wait wait)
     : state_(state), form_(form), host_(host), transmitter_(transmitter), build_(std::move(build)),
       wait_(wait ? std::move(wait) : Wait(waitSeconds))
 {
@@ -58,8 +58,8 @@ void Transactions::command2Click(int index)
 
 void Transactions::startWrite(Group group)
 {
-    const WriteKind &kind = *std::find_if(kWrites.begin(), kWrites.end(),
-                                          [group](const WriteKind &w) { return w.group == group; });
+    const WriteKind &kind =
+        *std::find_if(kWrites.begin(), kWrites.end(), [group](const WriteKind &w) { return w.group == group; });
     bool &acknowledged = state_.ackFlag(kind.pending);
     // Every way out leaves the flags cleared and the window enabled.
     const auto end = [&] {

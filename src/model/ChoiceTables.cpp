@@ -80,18 +80,36 @@ QStringList numbered(const QString &first, int from, int to, const QString &suff
 }
 
 struct Lists {
-    QStringList shipType = fromLiterals({
-        u"20(飞翼船)", u"30(渔船)", u"31(拖带船)", u"32(拖带船:超200M长或25M宽)", u"33(拖带船:水下作业)",
-        u"34(拖带船:潜水)", u"35(拖带船:军事)", u"36(游艇)", u"37(游船)", u"40(高速船舶)",
-        u"41(高速船舶:危险运输)", u"50(领港船)", u"51(搜救船)", u"52(拖船)", u"53(港口供应船)",
-        u"54(防污船舶)", u"55(执法船)", u"58(医药运输船)", u"60(渡船)", u"61(渡船:危险运输)",
-        u"70(货船)", u"71(货船:危险运输)", u"80(油船)", u"81(油船:危险运输)", u"90(其它类型船)"});
-    QStringList epfd = fromLiterals({u"0(未定义)", u"1(GPS)", u"2(GLONASS)", u"3(GPS/GLONASS)",
-                                     u"4(罗兰 C)", u"5(Chayka)", u"6(导航系统", u"7(观测)"});
-    QStringList distance = fromLiterals({u"关闭", u"0.1海里", u"0.2海里", u"0.3海里", u"0.4海里",
-                                         u"0.5海里", u"0.6海里", u"0.7海里", u"0.8海里", u"0.9海里",
-                                         u"1.0海里", u"2.0海里", u"3.0海里", u"4.0海里", u"5.0海里",
-                                         u"6.0海里"});
+    QStringList shipType = fromLiterals({u"20(飞翼船)",
+                                         u"30(渔船)",
+                                         u"31(拖带船)",
+                                         u"32(拖带船:超200M长或25M宽)",
+                                         u"33(拖带船:水下作业)",
+                                         u"34(拖带船:潜水)",
+                                         u"35(拖带船:军事)",
+                                         u"36(游艇)",
+                                         u"37(游船)",
+                                         u"40(高速船舶)",
+                                         u"41(高速船舶:危险运输)",
+                                         u"50(领港船)",
+                                         u"51(搜救船)",
+                                         u"52(拖船)",
+                                         u"53(港口供应船)",
+                                         u"54(防污船舶)",
+                                         u"55(执法船)",
+                                         u"58(医药运输船)",
+                                         u"60(渡船)",
+                                         u"61(渡船:危险运输)",
+                                         u"70(货船)",
+                                         u"71(货船:危险运输)",
+                                         u"80(油船)",
+                                         u"81(油船:危险运输)",
+                                         u"90(其它类型船)"});
+    QStringList epfd = fromLiterals({u"0(未定义)", u"1(GPS)", u"2(GLONASS)", u"3(GPS/GLONASS)", u"4(罗兰 C)",
+                                     u"5(Chayka)", u"6(导航系统", u"7(观测)"});
+    QStringList distance =
+        fromLiterals({u"关闭", u"0.1海里", u"0.2海里", u"0.3海里", u"0.4海里", u"0.5海里", u"0.6海里", u"0.7海里",
+                      u"0.8海里", u"0.9海里", u"1.0海里", u"2.0海里", u"3.0海里", u"4.0海里", u"5.0海里", u"6.0海里"});
     QStringList onOff = fromLiterals({u"开", u"关"});
     QStringList offOn = fromLiterals({u"关", u"开"});
     QStringList volume = numbered(QStringLiteral("关闭"), 1, 7);
@@ -153,17 +171,17 @@ const QStringList &choiceEntries(int s)
 int startPosition(int s)
 {
     switch (s) {
-    case slot::epfdType: return 1;          // "1(GPS)"
-    case slot::channel1: return 143;        // "2087(161.9750)MHz"
-    case slot::channel2: return 144;        // "2088(162.0250)MHz"
+    case slot::epfdType: return 1;   // "1(GPS)"
+    case slot::channel1: return 143; // "2087(161.9750)MHz"
+    case slot::channel2: return 144; // "2088(162.0250)MHz"
     case slot::soundPromptRange:
-    case slot::alarmRange: return 5;        // "0.5海里"
-    case slot::promptVolume: return 2;      // "2"
-    case slot::alarmVolume: return 3;       // "3"
-    case slot::keyBrightness: return 2;     // "2"
-    case slot::vhfTalk: return 1;           // "关"
-    case slot::dataOutput: return 2;        // "GPS"
-    case slot::arrivalRange: return 5;      // "5海里"
+    case slot::alarmRange: return 5;    // "0.5海里"
+    case slot::promptVolume: return 2;  // "2"
+    case slot::alarmVolume: return 3;   // "3"
+    case slot::keyBrightness: return 2; // "2"
+    case slot::vhfTalk: return 1;       // "关"
+    case slot::dataOutput: return 2;    // "GPS"
+    case slot::arrivalRange: return 5;  // "5海里"
     case slot::lightPrompt:
     case slot::lcdMode:
     case slot::approachDisplay:
@@ -173,7 +191,7 @@ int startPosition(int s)
     case slot::gpsOutput:
     case slot::customMessage:
     case slot::autoVhfOff: return 0;
-    default: return -1;                     // the ship type starts unselected
+    default: return -1; // the ship type starts unselected
     }
 }
 

@@ -83,8 +83,7 @@ bool MaskedField::typeInto(const QString &mask, QString &text, int &caret, QChar
     const QString run = text.mid(runStart, lit - runStart);
     QString typed = run;
     typed.remove(kPrompt);
-    const bool numericRun = std::all_of(mask.begin() + runStart, mask.begin() + lit,
-                                        [](QChar m) { return m == u'#'; });
+    const bool numericRun = std::all_of(mask.begin() + runStart, mask.begin() + lit, [](QChar m) { return m == u'#'; });
     if (numericRun && !typed.isEmpty() && run.startsWith(typed))
         text.replace(runStart, run.size(), QString(run.size() - typed.size(), kPrompt) + typed);
     caret = int(lit) + 1;

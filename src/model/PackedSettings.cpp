@@ -45,8 +45,8 @@ constexpr std::array<PackedTraceLabel, kPackedSettingCount> kLabels{{
 }};
 
 constexpr std::array<int, kPackedSettingCount - 1> kSwitchLineOrder{
-    slot::customMessage,   slot::autoRange, slot::aisTransmit, slot::arrivalRange, slot::dataOutput,
-    slot::approachDisplay, slot::alarm16,   slot::lightPrompt, slot::alarmVolume,  slot::vhfTalk,
+    slot::customMessage,   slot::autoRange, slot::aisTransmit,  slot::arrivalRange, slot::dataOutput,
+    slot::approachDisplay, slot::alarm16,   slot::lightPrompt,  slot::alarmVolume,  slot::vhfTalk,
     slot::keyBrightness,   slot::lcdMode,   slot::promptVolume, slot::autoVhfOff,
 };
 

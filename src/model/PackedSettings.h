@@ -30,7 +30,7 @@ enum class PackedValue {
 
 struct PackedSetting {
     int slot;
-    int item;     // place in the settings list the write builds ("," between items)
+    int item; // place in the settings list the write builds ("," between items)
     PackedItem carries;
     int firstBit; // 1-based, the most significant bit first
     int width;
@@ -52,11 +52,11 @@ constexpr int kUnpackedItem = 6;
 
 struct PackedTraceLabel {
     int slot;
-    const char16_t *writeLabel;   // before the item in the write's second trace line
-    const char16_t *readLabel;    // before the run in the reply's labelled lines
-    bool readBinaryLine;          // shown in the reply's line of binary runs
-    bool readCutList;             // the decimal value goes into the reply's cut list
-    bool readValueComma;          // the decimal value is followed by "," in the value list
+    const char16_t *writeLabel; // before the item in the write's second trace line
+    const char16_t *readLabel;  // before the run in the reply's labelled lines
+    bool readBinaryLine;        // shown in the reply's line of binary runs
+    bool readCutList;           // the decimal value goes into the reply's cut list
+    bool readValueComma;        // the decimal value is followed by "," in the value list
 };
 
 // In settings-list order, as packedSettings().

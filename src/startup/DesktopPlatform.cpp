@@ -27,9 +27,8 @@ bool DesktopPlatform::anotherInstanceRunning()
 
 QString DesktopPlatform::systemDirectory()
 {
-    const QString dir = dataDir_.isEmpty()
-                            ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
-                            : dataDir_;
+    const QString dir =
+        dataDir_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) : dataDir_;
     QDir().mkpath(dir);
     return QDir::toNativeSeparators(dir);
 }

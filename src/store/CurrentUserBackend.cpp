@@ -1,6 +1,6 @@
 // The one place where the platforms differ: where the current user's store lives.
-#include "store/StoreBackend.h"
 #include "model/StoreNames.h"
+#include "store/StoreBackend.h"
 
 #include <QStandardPaths>
 
@@ -35,8 +35,7 @@ public:
         return values;
     }
 
-    bool write(const QString &application, const QString &section,
-               const QList<KeyChange> &changes) override
+    bool write(const QString &application, const QString &section, const QList<KeyChange> &changes) override
     {
         QSettings settings = open(application, section);
         for (const KeyChange &change : changes) {
@@ -59,8 +58,7 @@ public:
     // The registry has no file to lock: the lock lives in the user's data folder.
     QString lockPath() const override
     {
-        const QString folder =
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/aisset"_s;
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/aisset"_s;
         QDir().mkpath(folder);
         return folder + u"/store.lock"_s;
     }
@@ -77,18 +75,14 @@ private:
 
 } // namespace
 
-std::unique_ptr<StoreBackend> makeCurrentUserBackend()
-{
-    return std::make_unique<RegistryBackend>();
-}
+std::unique_ptr<StoreBackend> makeCurrentUserBackend() { return std::make_unique<RegistryBackend>(); }
 
 #else
 
 std::unique_ptr<StoreBackend> makeCurrentUserBackend()
 {
     // XDG_CONFIG_HOME (or ~/.config) on Linux, ~/Library/Preferences on macOS.
-    return makeFileBackend(
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/aisset"_s);
+    return makeFileBackend(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/aisset"_s);
 }
 
 #endif

@@ -26,8 +26,7 @@ public:
     QList<std::optional<QString>> read(const QString &application, const QString &section,
                                        const QStringList &keys) const override
     {
-        const std::optional<SectionFile> stored =
-            SectionFile::load(sectionFilePath(rootDir_, application, section));
+        const std::optional<SectionFile> stored = SectionFile::load(sectionFilePath(rootDir_, application, section));
         QList<std::optional<QString>> values(keys.size());
         if (!stored)
             return values;
@@ -60,8 +59,7 @@ public:
         return true;
     }
 
-    bool write(const QString &application, const QString &section,
-               const QList<KeyChange> &changes) override
+    bool write(const QString &application, const QString &section, const QList<KeyChange> &changes) override
     {
         const QString path = sectionFilePath(rootDir_, application, section);
         std::optional<SectionFile> file = SectionFile::load(path);
@@ -99,15 +97,11 @@ private:
 
 } // namespace
 
-QString sectionFilePath(const QString &rootDir, const QString &application,
-                        const QString &section)
+QString sectionFilePath(const QString &rootDir, const QString &application, const QString &section)
 {
     return rootDir + u'/' + fileName(application) + u'/' + fileName(section) + u".ini"_s;
 }
 
-std::unique_ptr<StoreBackend> makeFileBackend(const QString &rootDir)
-{
-    return std::make_unique<FileBackend>(rootDir);
-}
+std::unique_ptr<StoreBackend> makeFileBackend(const QString &rootDir) { return std::make_unique<FileBackend>(rootDir); }
 
 } // namespace aisset

@@ -11,7 +11,6 @@ namespace aisset {
 // case-folded before they become a file name or a key in a file. File names are
 // the folded names percent-encoded except for ASCII letters, digits, "-" and "_":
 // no name can leave the folder ("/", ".."), hide, or collide with another.
-QString sectionFilePath(const QString &rootDir, const QString &application,
-                        const QString &section);
+QString sectionFilePath(const QString &rootDir, const QString &application, const QString &section);
 
 } // namespace aisset

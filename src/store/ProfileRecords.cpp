@@ -69,7 +69,7 @@ bool holdsName(View part, View name)
 {
     for (qsizetype at = part.indexOf(name); at >= 0; at = part.indexOf(name, at + 1)) {
         const qsizetype end = at + name.size();
-        if ((at == 0 || part[at - 1] == kComma<View>) && (end == part.size() || part[end] == kComma<View>))
+        if ((at == 0 || part[at - 1] == kComma<View>)&&(end == part.size() || part[end] == kComma<View>))
             return true;
     }
     return false;
@@ -143,8 +143,7 @@ ProfileRecords::Listing ProfileRecords::readListing() const
 
 SaveResult ProfileRecords::writeRecordList(const RecordList &list)
 {
-    return store_.saveMany(kApplication, kContent,
-                           {{kNames, list.names}, {kCount, QString::number(list.count)}});
+    return store_.saveMany(kApplication, kContent, {{kNames, list.names}, {kCount, QString::number(list.count)}});
 }
 
 std::optional<ProfileRecords::ListFacts> ProfileRecords::peekList(const QString &name) const
@@ -246,24 +245,15 @@ SaveResult ProfileRecords::saveRecord(const QString &recordName, const KeyValues
     });
 }
 
-QString ProfileRecords::commPort() const
-{
-    return store_.read(kApplication, kContent, kCommPort, kAbsent);
-}
+QString ProfileRecords::commPort() const { return store_.read(kApplication, kContent, kCommPort, kAbsent); }
 
 SaveResult ProfileRecords::saveCommPort(int port)
 {
     return store_.save(kApplication, kContent, kCommPort, QString::number(port));
 }
 
-QString ProfileRecords::skin() const
-{
-    return store_.read(kApplication, kContent, kSkin, kAbsent);
-}
+QString ProfileRecords::skin() const { return store_.read(kApplication, kContent, kSkin, kAbsent); }
 
-SaveResult ProfileRecords::saveSkin(const QString &path)
-{
-    return store_.save(kApplication, kContent, kSkin, path);
-}
+SaveResult ProfileRecords::saveSkin(const QString &path) { return store_.save(kApplication, kContent, kSkin, path); }
 
 } // namespace aisset

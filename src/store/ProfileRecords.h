@@ -17,7 +17,7 @@ namespace aisset {
 struct RecordList {
     static constexpr qint16 kTopCount = 32767;
 
-    QString names;    // empty when nothing is stored
+    QString names; // empty when nothing is stored
     qint16 count = 0;
 
     // The listed names; fewer than the count when the list holds fewer.

@@ -31,8 +31,7 @@ SaveResult ProfileStore::save(const QString &application, const QString &section
     return apply(application, section, {{key, value}});
 }
 
-SaveResult ProfileStore::saveMany(const QString &application, const QString &section,
-                                  const KeyValues &values)
+SaveResult ProfileStore::saveMany(const QString &application, const QString &section, const KeyValues &values)
 {
     QList<KeyChange> changes;
     changes.reserve(values.size());
@@ -41,21 +40,18 @@ SaveResult ProfileStore::saveMany(const QString &application, const QString &sec
     return apply(application, section, std::move(changes));
 }
 
-SaveResult ProfileStore::remove(const QString &application, const QString &section,
-                                const QString &key)
+SaveResult ProfileStore::remove(const QString &application, const QString &section, const QString &key)
 {
     return apply(application, section, {{key, std::nullopt}});
 }
 
-SaveResult ProfileStore::apply(const QString &application, const QString &section,
-                               QList<KeyChange> changes)
+SaveResult ProfileStore::apply(const QString &application, const QString &section, QList<KeyChange> changes)
 {
     changes.removeIf([](const KeyChange &c) { return c.key.isEmpty(); }); // a key needs a name
     if (changes.isEmpty())
         return SaveResult::Saved;
-    return locked([&] {
-        return backend_->write(application, section, changes) ? SaveResult::Saved : SaveResult::Failed;
-    });
+    return locked(
+        [&] { return backend_->write(application, section, changes) ? SaveResult::Saved : SaveResult::Failed; });
 }
 
 SaveResult ProfileStore::locked(const std::function<SaveResult()> &change)
@@ -72,14 +68,14 @@ SaveResult ProfileStore::locked(const std::function<SaveResult()> &change)
     return result;
 }
 
-QString ProfileStore::read(const QString &application, const QString &section,
-                           const QString &key, const QString &defaultValue) const
+QString ProfileStore::read(const QString &application, const QString &section, const QString &key,
+                           const QString &defaultValue) const
 {
     return readMany(application, section, {key}, defaultValue).constFirst();
 }
 
-QStringList ProfileStore::readMany(const QString &application, const QString &section,
-                                   const QStringList &keys, const QString &defaultValue) const
+QStringList ProfileStore::readMany(const QString &application, const QString &section, const QStringList &keys,
+                                   const QString &defaultValue) const
 {
     QStringList values;
     values.reserve(keys.size());
@@ -100,9 +96,6 @@ bool ProfileStore::peek(const QString &application, const QString &section, cons
     return backend_->peek(application, section, keys, use);
 }
 
-QStringList ProfileStore::sections(const QString &application) const
-{
-    return backend_->sections(application);
-}
+QStringList ProfileStore::sections(const QString &application) const { return backend_->sections(application); }
 
 } // namespace aisset

@@ -50,8 +50,7 @@ public:
     // Where the store lives, for messages: a folder or a registry branch.
     QString location() const;
 
-    SaveResult save(const QString &application, const QString &section, const QString &key,
-                    const QString &value);
+    SaveResult save(const QString &application, const QString &section, const QString &key, const QString &value);
     // Saves several keys of one section in one write, in order.
     SaveResult saveMany(const QString &application, const QString &section, const KeyValues &values);
     // Applies changes to one section in one write, in order.
@@ -61,8 +60,8 @@ public:
     QString read(const QString &application, const QString &section, const QString &key,
                  const QString &defaultValue) const;
     // Reads several keys of one section; one value per key, in order.
-    QStringList readMany(const QString &application, const QString &section,
-                         const QStringList &keys, const QString &defaultValue) const;
+    QStringList readMany(const QString &application, const QString &section, const QStringList &keys,
+                         const QString &defaultValue) const;
     // Reads several keys of one section; none for a key that is absent.
     QList<std::optional<QString>> readPresent(const QString &application, const QString &section,
                                               const QStringList &keys) const;
@@ -79,7 +78,6 @@ public:
     SaveResult locked(const std::function<SaveResult()> &change);
 
 private:
-
     std::unique_ptr<StoreBackend> backend_;
     int lockDepth_ = 0;
 };

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/FieldTable.h"
-#include "store/ProfileRecords.h"
 #include "model/RecordSink.h"
+#include "store/ProfileRecords.h"
 
 namespace aisset {
 

@@ -8,10 +8,7 @@
 
 namespace aisset {
 
-RecordsDialog::RecordsDialog(ProfileRecords &records, QString sysDir)
-    : records_(records), sysDir_(std::move(sysDir))
-{
-}
+RecordsDialog::RecordsDialog(ProfileRecords &records, QString sysDir) : records_(records), sysDir_(std::move(sysDir)) {}
 
 void RecordsDialog::open()
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/ProfileRecords.h"
 #include "model/SaveResult.h"
+#include "store/ProfileRecords.h"
 
 #include <QString>
 #include <QStringList>

@@ -11,10 +11,7 @@ namespace aisset {
 
 namespace {
 
-bool needsEscape(QChar c)
-{
-    return c == u'\\' || c == u'=' || c == u'\n' || c == u'\r';
-}
+bool needsEscape(QChar c) { return c == u'\\' || c == u'=' || c == u'\n' || c == u'\r'; }
 
 QByteArray escaped(const QString &text)
 {
@@ -55,10 +52,7 @@ QString unescaped(QByteArrayView raw)
 
 // A line as its key and value are read from it: without the CR another editor
 // may have left before the line end.
-QByteArrayView content(QByteArrayView line)
-{
-    return line.endsWith('\r') ? line.chopped(1) : line;
-}
+QByteArrayView content(QByteArrayView line) { return line.endsWith('\r') ? line.chopped(1) : line; }
 
 // Calls visit with each line of the bytes, split at "\n"; the last is what follows
 // the last line end (empty when the bytes end with one).

@@ -30,8 +30,7 @@ public:
     // (the last line of a key counts), without building the section: false when a
     // value found is not plain ASCII without escapes, whose bytes are not what
     // value() gives.
-    static bool peek(QByteArrayView bytes, const QStringList &keys,
-                     QList<std::optional<QByteArrayView>> &values);
+    static bool peek(QByteArrayView bytes, const QStringList &keys, QList<std::optional<QByteArrayView>> &values);
 
     QByteArray toBytes() const;
     // Replaces the file as a whole, creating its folder as needed: the bytes go to a

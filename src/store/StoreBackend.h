@@ -45,8 +45,7 @@ public:
     // Applies the changes in order, as one write that reaches the disk before it
     // returns; false when it could not. A write that fails leaves the section as
     // it was.
-    virtual bool write(const QString &application, const QString &section,
-                       const QList<KeyChange> &changes) = 0;
+    virtual bool write(const QString &application, const QString &section, const QList<KeyChange> &changes) = 0;
     // The sections of an application, as their names are kept (possibly in
     // another case than they were saved in).
     virtual QStringList sections(const QString &application) const = 0;

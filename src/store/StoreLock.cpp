@@ -24,15 +24,12 @@ constexpr qint64 kLongestPauseMs = 16;
 bool isOldAndEmpty(const QString &path)
 {
     const QFileInfo info(path);
-    return info.exists() && info.size() == 0
-        && info.lastModified().msecsTo(QDateTime::currentDateTime()) > kEmptyStaleAfterMs;
+    return info.exists() && info.size() == 0 &&
+           info.lastModified().msecsTo(QDateTime::currentDateTime()) > kEmptyStaleAfterMs;
 }
 } // namespace
 
-StoreLock::StoreLock(const QString &path) : path_(path), file_(path)
-{
-    file_.setStaleLockTime(kStaleAfter);
-}
+StoreLock::StoreLock(const QString &path) : path_(path), file_(path) { file_.setStaleLockTime(kStaleAfter); }
 
 void StoreLock::removeIfLeftEmpty()
 {

@@ -1,12 +1,12 @@
 #include "validation/EntryRules.h"
 
-#include "validation/CharacterChecks.h"
-#include "validation/FieldLimits.h"
+#include "encoding/Primitives.h"
 #include "model/FieldTable.h"
 #include "model/Form.h"
 #include "model/Host.h"
 #include "model/Normalise.h"
-#include "encoding/Primitives.h"
+#include "validation/CharacterChecks.h"
+#include "validation/FieldLimits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,11 +25,11 @@ struct EnterStep {
 using enum FieldKind;
 
 constexpr EnterStep kEditWalk[] = {
-    {slot::mmsi, Edit, slot::shipName},       {slot::shipName, Edit, slot::callSign},
-    {slot::callSign, Edit, slot::imoNumber},  {slot::imoNumber, Choice, slot::shipType},
-    {slot::draught, Edit, slot::crewCount},   {slot::crewCount, Edit, slot::antennaA},
-    {slot::antennaA, Edit, slot::antennaB},   {slot::antennaB, Edit, slot::antennaC},
-    {slot::antennaC, Edit, slot::antennaD},   {slot::antennaD, Choice, slot::epfdType},
+    {slot::mmsi, Edit, slot::shipName},      {slot::shipName, Edit, slot::callSign},
+    {slot::callSign, Edit, slot::imoNumber}, {slot::imoNumber, Choice, slot::shipType},
+    {slot::draught, Edit, slot::crewCount},  {slot::crewCount, Edit, slot::antennaA},
+    {slot::antennaA, Edit, slot::antennaB},  {slot::antennaB, Edit, slot::antennaC},
+    {slot::antennaC, Edit, slot::antennaD},  {slot::antennaD, Choice, slot::epfdType},
 };
 
 // The factory page, in the installer's edition only.
@@ -99,8 +99,7 @@ QString wholeNumber(const QString &text) { return NumStr(std::trunc(NumVal(text)
 
 EntryRules::EntryRules(Form &form, const EntryWindow &window, Host &host, Hooks hooks)
     : form_(form), window_(window), host_(host), hooks_(std::move(hooks))
-{
-}
+{}
 
 void EntryRules::text1_GotFocus(int slot)
 {
@@ -191,13 +190,9 @@ void EntryRules::text1_LostFocus(int slot)
             rewrite(slot, wholeNumber(v));
         break;
     case slot::antennaA:
-    case slot::antennaB:
-        limitWholeMetres(slot, v, field(slot).limit);
-        break;
+    case slot::antennaB: limitWholeMetres(slot, v, field(slot).limit); break;
     case slot::antennaC:
-    case slot::antennaD:
-        limitWholeMetres(slot, v, field(slot).limit);
-        break;
+    case slot::antennaD: limitWholeMetres(slot, v, field(slot).limit); break;
     default: // MMSI and IMO number keep what was typed
         break;
     }

@@ -1,8 +1,8 @@
 #include "validation/FieldLimits.h"
 
 #include "encoding/BuildSupport.h"
-#include "validation/CharacterChecks.h"
 #include "model/FieldTable.h"
+#include "validation/CharacterChecks.h"
 
 #include <QChar>
 #include <QList>
@@ -22,10 +22,7 @@ bool fitsSixBitAfterUpperCase(char32_t character)
     return !upper.isEmpty() && checkasc(upper) == upper;
 }
 
-bool isSixBitField(int slot)
-{
-    return slot == slot::callSign || slot == slot::shipName || slot == slot::vendorNumber;
-}
+bool isSixBitField(int slot) { return slot == slot::callSign || slot == slot::shipName || slot == slot::vendorNumber; }
 
 std::optional<char32_t> firstCharacterFieldCannotHold(int slot, const QString &value)
 {

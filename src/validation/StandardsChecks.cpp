@@ -2,8 +2,8 @@
 
 #include "model/FieldTable.h"
 #include "model/Form.h"
-#include "validation/MidTable.h"
 #include "model/Normalise.h"
+#include "validation/MidTable.h"
 
 #include <algorithm>
 
@@ -26,9 +26,15 @@ QString stationKind(const QString &mmsi)
         const char16_t *prefix;
         const char16_t *kind;
     } kinds[] = {
-        {u"00", u"海岸电台"},        {u"0", u"船舶群组"},          {u"111", u"搜救飞机"},
-        {u"8", u"手持电台"},         {u"970", u"AIS搜救应答器(AIS-SART)"}, {u"972", u"人员落水示位设备(MOB)"},
-        {u"974", u"应急示位标(EPIRB-AIS)"}, {u"98", u"母船附属船艇"},    {u"99", u"助航设备(AtoN)"},
+        {u"00", u"海岸电台"},
+        {u"0", u"船舶群组"},
+        {u"111", u"搜救飞机"},
+        {u"8", u"手持电台"},
+        {u"970", u"AIS搜救应答器(AIS-SART)"},
+        {u"972", u"人员落水示位设备(MOB)"},
+        {u"974", u"应急示位标(EPIRB-AIS)"},
+        {u"98", u"母船附属船艇"},
+        {u"99", u"助航设备(AtoN)"},
     };
     for (const auto &k : kinds)
         if (mmsi.startsWith(QString::fromUtf16(k.prefix)))

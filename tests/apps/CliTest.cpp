@@ -27,7 +27,8 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral(AISSET_CLI_PATH), args + QStringList{QStringLiteral("--store"), store.value_or(home.path())});
+        p.start(QStringLiteral(AISSET_CLI_PATH),
+                args + QStringList{QStringLiteral("--store"), store.value_or(home.path())});
         p.write(input);
         p.closeWriteChannel();
         EXPECT_TRUE(p.waitForFinished(20000));
@@ -85,12 +86,17 @@ TEST_F(Cli, ValuesTheWindowCannotHoldAreRefusedBeforeAnythingIsSavedOrSent)
         QByteArray form;
         QString error;
     } cases[] = {
-        {R"j({"mmsi":"412345678","shipName":"X\r\n$CVUIS,ZZ"})j", u"field \"shipName\" cannot hold the character U+000D"_qs},
-        {R"j({"mmsi":"412345678","shipName":"海星七号"})j", u"field \"shipName\" cannot hold the character \"海\" (U+6D77)"_qs},
+        {R"j({"mmsi":"412345678","shipName":"X\r\n$CVUIS,ZZ"})j",
+         u"field \"shipName\" cannot hold the character U+000D"_qs},
+        {R"j({"mmsi":"412345678","shipName":"海星七号"})j",
+         u"field \"shipName\" cannot hold the character \"海\" (U+6D77)"_qs},
         {R"j({"mmsi":"412345678","shipName":"A\u0000B"})j", u"field \"shipName\" cannot hold the character U+0000"_qs},
-        {R"j({"mmsi":"412345678","callSign":"BX~9"})j", u"field \"callSign\" cannot hold the character \"~\" (U+007E)"_qs},
-        {R"j({"mmsi":"412345678","vendorNumber":"编号"})j", u"field \"vendorNumber\" cannot hold the character \"编\" (U+7F16)"_qs},
-        {R"j({"mmsi":"412345678","shipType":"70\u001b[2J"})j", u"field \"shipType\" cannot hold the character U+001B"_qs},
+        {R"j({"mmsi":"412345678","callSign":"BX~9"})j",
+         u"field \"callSign\" cannot hold the character \"~\" (U+007E)"_qs},
+        {R"j({"mmsi":"412345678","vendorNumber":"编号"})j",
+         u"field \"vendorNumber\" cannot hold the character \"编\" (U+7F16)"_qs},
+        {R"j({"mmsi":"412345678","shipType":"70\u001b[2J"})j",
+         u"field \"shipType\" cannot hold the character U+001B"_qs},
         {R"j({"mmsi":"4123\t45678"})j", u"field \"mmsi\" cannot hold the character U+0009"_qs},
     };
     for (const auto &c : cases) {
@@ -109,8 +115,9 @@ TEST_F(Cli, ValuesTheWindowCannotHoldAreRefusedBeforeAnythingIsSavedOrSent)
 
 TEST_F(Cli, LowerCaseLettersAreUpperCasedNotRefused)
 {
-    const Outcome r = run({QStringLiteral("encode"), QStringLiteral("factory")},
-                          R"j({"factoryDate":"090817","machineNumber":"12345","powerOnTime":"120","vendorNumber":"ab12"})j");
+    const Outcome r =
+        run({QStringLiteral("encode"), QStringLiteral("factory")},
+            R"j({"factoryDate":"090817","machineNumber":"12345","powerOnTime":"120","vendorNumber":"ab12"})j");
     EXPECT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(r.out, QByteArray("$CVEFS,0908170000123450120AB12   *7C\r\n"));
 }
@@ -174,7 +181,8 @@ TEST_F(Cli, CheckAndEncodeWarnButNeverRefuse)
     EXPECT_EQ(codes(r.out), expected);
     r = run({QStringLiteral("check")}, doubtful);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(QString::fromUtf8(r.out).startsWith(u"mmsi: mid-unknown: MMSI的前三位200不是国际电联分配的海上识别数字(MID)\n"_qs));
+    EXPECT_TRUE(QString::fromUtf8(r.out).startsWith(
+        u"mmsi: mid-unknown: MMSI的前三位200不是国际电联分配的海上识别数字(MID)\n"_qs));
 
     r = run({QStringLiteral("encode"), QStringLiteral("ownship"), QStringLiteral("--json")}, doubtful);
     EXPECT_EQ(r.exitCode, 0) << r.err.constData();

@@ -97,20 +97,26 @@ TEST(CommandLine, PortAndTimeoutValues)
         QStringList args;
         int exitCode;
     } cases[] = {
-        {{u"--timeout"_qs, u"nan"_qs}, 2},     {{u"--timeout"_qs, u"inf"_qs}, 2},
-        {{u"--timeout"_qs, u"1e308"_qs}, 2},   {{u"--timeout"_qs, u"0"_qs}, 2},
-        {{u"--timeout"_qs, u"-1"_qs}, 2},      {{u"--timeout"_qs, u"3600.5"_qs}, 2},
-        {{u"--timeout"_qs, u"5s"_qs}, 2},      {{u"--timeout"_qs, u""_qs}, 2},
-        {{u"--port"_qs, u"0"_qs}, 2},          {{u"--port"_qs, u""_qs}, 2},
-        {{u"--port"_qs, u" "_qs}, 2},          {{u"--port"_qs, u"17"_qs}, 2},
+        {{u"--timeout"_qs, u"nan"_qs}, 2},
+        {{u"--timeout"_qs, u"inf"_qs}, 2},
+        {{u"--timeout"_qs, u"1e308"_qs}, 2},
+        {{u"--timeout"_qs, u"0"_qs}, 2},
+        {{u"--timeout"_qs, u"-1"_qs}, 2},
+        {{u"--timeout"_qs, u"3600.5"_qs}, 2},
+        {{u"--timeout"_qs, u"5s"_qs}, 2},
+        {{u"--timeout"_qs, u""_qs}, 2},
+        {{u"--port"_qs, u"0"_qs}, 2},
+        {{u"--port"_qs, u""_qs}, 2},
+        {{u"--port"_qs, u" "_qs}, 2},
+        {{u"--port"_qs, u"17"_qs}, 2},
         {{u"--port"_qs, u"-1"_qs}, 2},
         {{u"--timeout"_qs, u"3600"_qs, u"--port"_qs, u"16"_qs}, 3},
         {{u"--timeout"_qs, u"0.001"_qs, u"--port"_qs, u"/nonexistent/tty"_qs}, 3},
     };
     QTemporaryDir home;
     for (const auto &c : cases) {
-        const Outcome r = runWithoutDisplay(kCli, QStringList{u"read"_qs} << c.args << u"--store"_qs << home.path(),
-                                        home.path());
+        const Outcome r =
+            runWithoutDisplay(kCli, QStringList{u"read"_qs} << c.args << u"--store"_qs << home.path(), home.path());
         EXPECT_EQ(r.exitCode, c.exitCode) << c.args.join(u' ').toStdString() << "\n" << r.err.toStdString();
         if (c.exitCode == 2) {
             EXPECT_TRUE(r.err.contains(c.args[0] + u" takes"_qs)) << r.err.toStdString();

@@ -66,10 +66,11 @@ TEST_F(RecordsTransfer, ExportImportIntoAnEmptyStoreAndExportAgainGivesTheSameFi
 
         const Outcome imported = run(u"empty-"_qs + format, {u"records"_qs, u"import"_qs, path});
         EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
-        EXPECT_EQ(imported.out, QByteArray("added 412345678\nadded 413000001\nadded 2, changed 0, kept 0, refused 0\n"));
+        EXPECT_EQ(imported.out,
+                  QByteArray("added 412345678\nadded 413000001\nadded 2, changed 0, kept 0, refused 0\n"));
 
-        const Outcome again = run(u"empty-"_qs + format, {u"records"_qs, u"export"_qs, u"--format"_qs, format,
-                                                          u"-o"_qs, file(u"again."_qs + format)});
+        const Outcome again = run(u"empty-"_qs + format, {u"records"_qs, u"export"_qs, u"--format"_qs, format, u"-o"_qs,
+                                                          file(u"again."_qs + format)});
         EXPECT_EQ(again.exitCode, 0);
         QFile f(file(u"again."_qs + format));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -77,9 +78,9 @@ TEST_F(RecordsTransfer, ExportImportIntoAnEmptyStoreAndExportAgainGivesTheSameFi
     }
     // What was exported is what the store holds, under the field names.
     const QString json = QString::fromUtf8(run(u"empty-json"_qs, {u"records"_qs, u"export"_qs}).out);
-    for (const QString &text : {u"\"shipType\": \"70(货船)\""_qs, u"\"draught\": \"_8.5米\""_qs,
-                                u"\"lightPrompt\": \"关\""_qs, u"\"shipName\": \"HAI, \\\"XING\\\" 7"_qs,
-                                u"\"vendorNumber\": \"AB12\""_qs})
+    for (const QString &text :
+         {u"\"shipType\": \"70(货船)\""_qs, u"\"draught\": \"_8.5米\""_qs, u"\"lightPrompt\": \"关\""_qs,
+          u"\"shipName\": \"HAI, \\\"XING\\\" 7"_qs, u"\"vendorNumber\": \"AB12\""_qs})
         EXPECT_TRUE(json.contains(text)) << text.toStdString();
     EXPECT_EQ(run(u"empty-csv"_qs, {u"records"_qs}).out, QByteArray("412345678\n413000001\n"));
 }
@@ -107,18 +108,17 @@ TEST_F(RecordsTransfer, AnExistingShipKeepsItsValuesUnlessReplaced)
 // exit code says that some were refused.
 TEST_F(RecordsTransfer, RefusedRecordsAreNamedAndTheRestImported)
 {
-    const QString path = file(u"ships.csv"_qs,
-        "record,mmsi,shipName,shipType,draught\r\n"
-        "412000001,412000001,GOOD,70(货船),_8.5米\r\n"
-        "412000002,,海星,,\r\n"
-        "412000003,412000009,,,\r\n"
-        "412000004,,,99(未知),\r\n"
-        "412000005,,,,8.5\r\n"
-        "412000008,,,,abc\r\n"
-        "41200000X,,,,\r\n"
-        "412000006,,\"A\nB\",,\r\n"
-        "412000001,,,,\r\n"
-        "412000007,,\r\n");
+    const QString path = file(u"ships.csv"_qs, "record,mmsi,shipName,shipType,draught\r\n"
+                                               "412000001,412000001,GOOD,70(货船),_8.5米\r\n"
+                                               "412000002,,海星,,\r\n"
+                                               "412000003,412000009,,,\r\n"
+                                               "412000004,,,99(未知),\r\n"
+                                               "412000005,,,,8.5\r\n"
+                                               "412000008,,,,abc\r\n"
+                                               "41200000X,,,,\r\n"
+                                               "412000006,,\"A\nB\",,\r\n"
+                                               "412000001,,,,\r\n"
+                                               "412000007,,\r\n");
     const Outcome r = run(u"store"_qs, {u"records"_qs, u"import"_qs, path});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, QByteArray("added 412000001\nadded 412000005\nadded 2, changed 0, kept 0, refused 8\n"));

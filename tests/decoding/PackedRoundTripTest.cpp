@@ -1,13 +1,13 @@
-#include "model/ChoiceTables.h"
-#include "model/FieldTable.h"
 #include "FormFixture.h"
-#include "model/PackedSettings.h"
-#include "encoding/Primitives.h"
-#include "decoding/ReplyDecoding.h"
 #include "ReplyLineBuilder.h"
 #include "ScriptedHost.h"
+#include "decoding/ReplyDecoding.h"
+#include "encoding/Primitives.h"
 #include "encoding/SentenceLayout.h"
 #include "encoding/SystemSentence.h"
+#include "model/ChoiceTables.h"
+#include "model/FieldTable.h"
+#include "model/PackedSettings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "model/FieldTable.h"
-#include "model/Form.h"
 #include "FormFixture.h"
-#include "encoding/Gbk.h"
 #include "decoding/ShipSize.h"
 #include "decoding/StatusBits.h"
 #include "decoding/TextCode.h"
+#include "encoding/Gbk.h"
+#include "model/FieldTable.h"
+#include "model/Form.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ TEST(TextCode, CodesFrom95OnMoveDown64)
 {
     const std::pair<QString, QString> cases[] = {
         {u"ABp`"_qs, u"AB0 "_qs},
-        {u"^"_qs, u"^"_qs},          // 94 stays: the limit is 95
+        {u"^"_qs, u"^"_qs},            // 94 stays: the limit is 95
         {u"_"_qs, QString(QChar(31))}, // 95 moves
         {u"a"_qs, u"!"_qs},
         {u"y"_qs, u"9"_qs},
@@ -38,16 +38,13 @@ TEST(StatusBits, ArmouredCharactersGiveSixDigitsEach)
 {
     const QString zeros18(18, u'0');
     const std::pair<QString, QString> cases[] = {
-        {u"0000"_qs, QString(24, u'0')},
-        {u"w000"_qs, u"111111"_qs + zeros18},
-        {u"1000"_qs, u"000001"_qs + zeros18},
-        {u"W000"_qs, u"100111"_qs + zeros18}, // 39, the last below the limit
-        {u"X000"_qs, u"100000"_qs + zeros18}, // 88 is already shifted by 56
-        {u"`000"_qs, u"101000"_qs + zeros18}, // 40
-        {u"/000"_qs, u"000000"_qs + zeros18}, // below "0": a value below 1
-        {u"x000"_qs, u"1000000"_qs + zeros18}, // 64: seven digits
-        {QString(), QString(24, u'0')},
-        {u"\x01\x02\x03\x04"_qs, QString(24, u'0')},
+        {u"0000"_qs, QString(24, u'0')},       {u"w000"_qs, u"111111"_qs + zeros18},
+        {u"1000"_qs, u"000001"_qs + zeros18},  {u"W000"_qs, u"100111"_qs + zeros18}, // 39, the last below the limit
+        {u"X000"_qs, u"100000"_qs + zeros18},                                        // 88 is already shifted by 56
+        {u"`000"_qs, u"101000"_qs + zeros18},                                        // 40
+        {u"/000"_qs, u"000000"_qs + zeros18},                                        // below "0": a value below 1
+        {u"x000"_qs, u"1000000"_qs + zeros18},                                       // 64: seven digits
+        {QString(), QString(24, u'0')},        {u"\x01\x02\x03\x04"_qs, QString(24, u'0')},
     };
     for (const auto &[in, bits] : cases) {
         Form form;
@@ -77,11 +74,11 @@ TEST(StatusBits, RunsLieAtTheirBitPositions)
     const QString bits = u"abcdefghijklmnopqrstuvwx"_qs;
     const StatusRunTexts runs = cutStatusRuns(bits);
     const std::pair<int, QString> expected[] = {
-        {slot::customMessage, u"a"_qs}, {slot::autoVhfOff, u"b"_qs},     {slot::autoRange, u"c"_qs},
-        {slot::aisTransmit, u"d"_qs},   {slot::arrivalRange, u"efgh"_qs}, {slot::dataOutput, u"ij"_qs},
-        {slot::alarm16, u"k"_qs},       {slot::approachDisplay, u"l"_qs}, {slot::lightPrompt, u"m"_qs},
-        {slot::alarmVolume, u"nop"_qs}, {slot::gpsOutput, u"q"_qs},       {slot::vhfTalk, u"r"_qs},
-        {slot::keyBrightness, u"st"_qs}, {slot::lcdMode, u"u"_qs},        {slot::promptVolume, u"vwx"_qs},
+        {slot::customMessage, u"a"_qs},  {slot::autoVhfOff, u"b"_qs},      {slot::autoRange, u"c"_qs},
+        {slot::aisTransmit, u"d"_qs},    {slot::arrivalRange, u"efgh"_qs}, {slot::dataOutput, u"ij"_qs},
+        {slot::alarm16, u"k"_qs},        {slot::approachDisplay, u"l"_qs}, {slot::lightPrompt, u"m"_qs},
+        {slot::alarmVolume, u"nop"_qs},  {slot::gpsOutput, u"q"_qs},       {slot::vhfTalk, u"r"_qs},
+        {slot::keyBrightness, u"st"_qs}, {slot::lcdMode, u"u"_qs},         {slot::promptVolume, u"vwx"_qs},
     };
     for (const auto &[s, run] : expected)
         EXPECT_EQ(runs[std::size_t(s)], run) << str(field(s).name).toStdString();

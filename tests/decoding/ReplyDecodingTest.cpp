@@ -1,8 +1,8 @@
-#include "model/FieldTable.h"
-#include "FormFixture.h"
 #include "decoding/ReplyDecoding.h"
+#include "FormFixture.h"
 #include "ReplyLineBuilder.h"
 #include "ScriptedHost.h"
+#include "model/FieldTable.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +14,18 @@ namespace {
 
 // The fields in the order the parameter line carries them, packed settings last.
 const int kReplyOrder[] = {
-    slot::factoryDate, slot::machineNumber, slot::powerOnTime, slot::vendorNumber, slot::crewCount,
-    slot::callSign,    slot::shipType,      slot::draught,     slot::mmsi,         slot::imoNumber,
-    slot::shipName,    slot::antennaA,      slot::antennaB,    slot::antennaC,     slot::antennaD,
-    slot::epfdType,    slot::channel1,      slot::channel2,    slot::alarmRange,   slot::soundPromptRange,
-    slot::lightPrompt, slot::promptVolume,  slot::alarmVolume, slot::keyBrightness, slot::lcdMode,
-    slot::vhfTalk,     slot::dataOutput,    slot::arrivalRange, slot::approachDisplay, slot::alarm16,
-    slot::aisTransmit, slot::autoRange,     slot::gpsOutput,   slot::customMessage, slot::autoVhfOff,
+    slot::factoryDate,   slot::machineNumber,    slot::powerOnTime,
+    slot::vendorNumber,  slot::crewCount,        slot::callSign,
+    slot::shipType,      slot::draught,          slot::mmsi,
+    slot::imoNumber,     slot::shipName,         slot::antennaA,
+    slot::antennaB,      slot::antennaC,         slot::antennaD,
+    slot::epfdType,      slot::channel1,         slot::channel2,
+    slot::alarmRange,    slot::soundPromptRange, slot::lightPrompt,
+    slot::promptVolume,  slot::alarmVolume,      slot::keyBrightness,
+    slot::lcdMode,       slot::vhfTalk,          slot::dataOutput,
+    slot::arrivalRange,  slot::approachDisplay,  slot::alarm16,
+    slot::aisTransmit,   slot::autoRange,        slot::gpsOutput,
+    slot::customMessage, slot::autoVhfOff,
 };
 
 // What a decoding leaves in the form and the window's state, one text per line for
@@ -29,7 +34,8 @@ std::string snapshot(const Form &form)
 {
     QStringList out;
     for (const FieldInfo &f : fieldTable())
-        out.append(str(f.name) + u'=' + (f.kind == FieldKind::Choice ? form.choiceText(f.slot) : form.editText(f.slot)));
+        out.append(str(f.name) + u'=' +
+                   (f.kind == FieldKind::Choice ? form.choiceText(f.slot) : form.editText(f.slot)));
     out.append(u"status="_qs + form.transactionStatus());
     out.append(u"enabled="_qs + (form.isEnabled() ? u"yes"_qs : u"no"_qs));
     return (out + form.sentCommands()).join(u'\n').toStdString();
@@ -61,24 +67,41 @@ TEST_F(Decode, ValidLineFillsEveryFieldAndWritesTheWholeTrace)
     ASSERT_EQ(decode(line.text()), 0);
 
     const std::map<int, QString> expected{
-        {slot::factoryDate, u"09年08月17日"_qs}, {slot::machineNumber, u"123456789"_qs},
-        {slot::powerOnTime, u"0150"_qs},         {slot::vendorNumber, u"ZL01   "_qs},
-        {slot::crewCount, u"0025"_qs},           {slot::callSign, u"BXYZ9  "_qs},
-        {slot::shipType, u"70(货船)"_qs},        {slot::draught, u"08.5米"_qs},
-        {slot::mmsi, u"412345678"_qs},           {slot::imoNumber, u"009123456"_qs},
+        {slot::factoryDate, u"09年08月17日"_qs},
+        {slot::machineNumber, u"123456789"_qs},
+        {slot::powerOnTime, u"0150"_qs},
+        {slot::vendorNumber, u"ZL01   "_qs},
+        {slot::crewCount, u"0025"_qs},
+        {slot::callSign, u"BXYZ9  "_qs},
+        {slot::shipType, u"70(货船)"_qs},
+        {slot::draught, u"08.5米"_qs},
+        {slot::mmsi, u"412345678"_qs},
+        {slot::imoNumber, u"009123456"_qs},
         {slot::shipName, u"HAI XING 7          "_qs},
-        {slot::antennaA, u"100米"_qs},           {slot::antennaB, u"020米"_qs},
-        {slot::antennaC, u"05米"_qs},            {slot::antennaD, u"07米"_qs},
-        {slot::epfdType, u"3(GPS/GLONASS)"_qs},  {slot::channel1, u"1088(157.4250)MHz"_qs},
-        {slot::channel2, u"2288(162.0125)MHz"_qs}, {slot::alarmRange, u"3.0海里"_qs},
-        {slot::soundPromptRange, u"0.3海里"_qs}, {slot::lightPrompt, u"关"_qs},
-        {slot::promptVolume, u"5"_qs},           {slot::alarmVolume, u"1"_qs},
-        {slot::keyBrightness, u"3"_qs},          {slot::lcdMode, u"负显"_qs},
-        {slot::vhfTalk, u"开"_qs},               {slot::dataOutput, u"AIS"_qs},
-        {slot::arrivalRange, u"3海里"_qs},       {slot::approachDisplay, u"开"_qs},
-        {slot::alarm16, u"关"_qs},               {slot::aisTransmit, u"开"_qs},
-        {slot::autoRange, u"开"_qs},             {slot::gpsOutput, u"RMC"_qs},
-        {slot::customMessage, u"开"_qs},         {slot::autoVhfOff, u"关"_qs},
+        {slot::antennaA, u"100米"_qs},
+        {slot::antennaB, u"020米"_qs},
+        {slot::antennaC, u"05米"_qs},
+        {slot::antennaD, u"07米"_qs},
+        {slot::epfdType, u"3(GPS/GLONASS)"_qs},
+        {slot::channel1, u"1088(157.4250)MHz"_qs},
+        {slot::channel2, u"2288(162.0125)MHz"_qs},
+        {slot::alarmRange, u"3.0海里"_qs},
+        {slot::soundPromptRange, u"0.3海里"_qs},
+        {slot::lightPrompt, u"关"_qs},
+        {slot::promptVolume, u"5"_qs},
+        {slot::alarmVolume, u"1"_qs},
+        {slot::keyBrightness, u"3"_qs},
+        {slot::lcdMode, u"负显"_qs},
+        {slot::vhfTalk, u"开"_qs},
+        {slot::dataOutput, u"AIS"_qs},
+        {slot::arrivalRange, u"3海里"_qs},
+        {slot::approachDisplay, u"开"_qs},
+        {slot::alarm16, u"关"_qs},
+        {slot::aisTransmit, u"开"_qs},
+        {slot::autoRange, u"开"_qs},
+        {slot::gpsOutput, u"RMC"_qs},
+        {slot::customMessage, u"开"_qs},
+        {slot::autoVhfOff, u"关"_qs},
     };
     for (const auto &[s, text] : expected)
         EXPECT_EQ(shown(s), text) << str(field(s).name).toStdString();
@@ -140,8 +163,8 @@ TEST_F(Decode, FieldCodesShowTheirEntriesAndValues)
         test::ScriptedHost h;
         test::ReplyLine l;
         EXPECT_EQ(FP(fresh.form, h, l.with(c.slot, c.cut).text()), 0) << c.cut.toStdString();
-        const QString text = field(c.slot).kind == FieldKind::Choice ? fresh.form.choiceText(c.slot)
-                                                                      : fresh.form.editText(c.slot);
+        const QString text =
+            field(c.slot).kind == FieldKind::Choice ? fresh.form.choiceText(c.slot) : fresh.form.editText(c.slot);
         EXPECT_EQ(text, c.shows) << str(field(c.slot).name).toStdString() << " " << c.cut.toStdString();
     }
 }
@@ -253,20 +276,36 @@ TEST_F(Decode, StatusBitsSelectTheirEntries)
     };
     const Case cases[] = {
         {u"0000"_qs,
-         {{slot::promptVolume, u"关闭"_qs}, {slot::alarmVolume, u"关闭"_qs}, {slot::keyBrightness, u"关闭"_qs},
-          {slot::arrivalRange, u"关闭"_qs}, {slot::approachDisplay, u"开"_qs}, {slot::alarm16, u"开"_qs},
-          {slot::aisTransmit, u"开"_qs}, {slot::autoRange, u"开"_qs}, {slot::lcdMode, u"正显"_qs},
-          {slot::vhfTalk, u"开"_qs}, {slot::lightPrompt, u"开"_qs}, {slot::autoVhfOff, u"开"_qs},
-          {slot::dataOutput, u"关"_qs}, {slot::gpsOutput, u"RMC,GSV,GSA"_qs}, {slot::customMessage, u"关"_qs}}},
+         {{slot::promptVolume, u"关闭"_qs},
+          {slot::alarmVolume, u"关闭"_qs},
+          {slot::keyBrightness, u"关闭"_qs},
+          {slot::arrivalRange, u"关闭"_qs},
+          {slot::approachDisplay, u"开"_qs},
+          {slot::alarm16, u"开"_qs},
+          {slot::aisTransmit, u"开"_qs},
+          {slot::autoRange, u"开"_qs},
+          {slot::lcdMode, u"正显"_qs},
+          {slot::vhfTalk, u"开"_qs},
+          {slot::lightPrompt, u"开"_qs},
+          {slot::autoVhfOff, u"开"_qs},
+          {slot::dataOutput, u"关"_qs},
+          {slot::gpsOutput, u"RMC,GSV,GSA"_qs},
+          {slot::customMessage, u"关"_qs}}},
         // Bits 5-8 set: arrival distance 15.
         {u"3h00"_qs, {{slot::arrivalRange, u"15海里"_qs}, {slot::dataOutput, u"关"_qs}}},
         // All 24 bits set.
         {u"wwww"_qs,
-         {{slot::promptVolume, u"7"_qs}, {slot::alarmVolume, u"7"_qs}, {slot::keyBrightness, u"3"_qs},
-          {slot::dataOutput, u"全部"_qs}, {slot::approachDisplay, u"关"_qs}, {slot::lcdMode, u"负显"_qs}}},
+         {{slot::promptVolume, u"7"_qs},
+          {slot::alarmVolume, u"7"_qs},
+          {slot::keyBrightness, u"3"_qs},
+          {slot::dataOutput, u"全部"_qs},
+          {slot::approachDisplay, u"关"_qs},
+          {slot::lcdMode, u"负显"_qs}}},
         // "x" is 64: seven digits, so the last character's runs move one place right.
         {u"x00w"_qs,
-         {{slot::customMessage, u"开"_qs}, {slot::keyBrightness, u"1"_qs}, {slot::lcdMode, u"负显"_qs},
+         {{slot::customMessage, u"开"_qs},
+          {slot::keyBrightness, u"1"_qs},
+          {slot::lcdMode, u"负显"_qs},
           {slot::promptVolume, u"7"_qs}}},
     };
     for (const Case &c : cases) {

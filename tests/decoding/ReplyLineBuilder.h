@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/FieldTable.h"
 #include "encoding/Primitives.h"
+#include "model/FieldTable.h"
 
 #include <QString>
 
@@ -21,13 +21,13 @@ struct ReplyLine {
     static const std::map<int, Place> &layout()
     {
         static const std::map<int, Place> places{
-            {slot::factoryDate, {8, 6}},       {slot::machineNumber, {14, 9}}, {slot::powerOnTime, {23, 4}},
-            {slot::vendorNumber, {27, 7}},     {slot::crewCount, {34, 4}},     {slot::callSign, {38, 7}},
-            {slot::shipType, {45, 2}},         {slot::draught, {47, 3}},       {slot::mmsi, {50, 9}},
-            {slot::imoNumber, {59, 9}},        {slot::shipName, {68, 20}},     {slot::antennaA, {88, 3}},
-            {slot::antennaB, {91, 3}},         {slot::antennaC, {94, 2}},      {slot::antennaD, {96, 2}},
-            {slot::epfdType, {98, 1}},         {slot::channel1, {99, 4}},      {slot::channel2, {103, 4}},
-            {slot::alarmRange, {107, 2}},      {slot::soundPromptRange, {109, 2}},
+            {slot::factoryDate, {8, 6}},   {slot::machineNumber, {14, 9}},     {slot::powerOnTime, {23, 4}},
+            {slot::vendorNumber, {27, 7}}, {slot::crewCount, {34, 4}},         {slot::callSign, {38, 7}},
+            {slot::shipType, {45, 2}},     {slot::draught, {47, 3}},           {slot::mmsi, {50, 9}},
+            {slot::imoNumber, {59, 9}},    {slot::shipName, {68, 20}},         {slot::antennaA, {88, 3}},
+            {slot::antennaB, {91, 3}},     {slot::antennaC, {94, 2}},          {slot::antennaD, {96, 2}},
+            {slot::epfdType, {98, 1}},     {slot::channel1, {99, 4}},          {slot::channel2, {103, 4}},
+            {slot::alarmRange, {107, 2}},  {slot::soundPromptRange, {109, 2}},
         };
         return places;
     }
@@ -36,16 +36,25 @@ struct ReplyLine {
     // "q" for "1", "y" for "9", "w" for "7"), and status characters "hnVu" that set
     // every packed switch away from its start selection.
     std::map<int, QString> fields{
-        {slot::factoryDate, u"090817"_qs},  {slot::machineNumber, u"123456789"_qs},
-        {slot::powerOnTime, u"0150"_qs},    {slot::vendorNumber, u"ZLpq```"_qs},
-        {slot::crewCount, u"0025"_qs},      {slot::callSign, u"BXYZy``"_qs},
-        {slot::shipType, u"70"_qs},         {slot::draught, u"085"_qs},
-        {slot::mmsi, u"412345678"_qs},      {slot::imoNumber, u"009123456"_qs},
+        {slot::factoryDate, u"090817"_qs},
+        {slot::machineNumber, u"123456789"_qs},
+        {slot::powerOnTime, u"0150"_qs},
+        {slot::vendorNumber, u"ZLpq```"_qs},
+        {slot::crewCount, u"0025"_qs},
+        {slot::callSign, u"BXYZy``"_qs},
+        {slot::shipType, u"70"_qs},
+        {slot::draught, u"085"_qs},
+        {slot::mmsi, u"412345678"_qs},
+        {slot::imoNumber, u"009123456"_qs},
         {slot::shipName, u"HAI`XING`w``````````"_qs},
-        {slot::antennaA, u"100"_qs},        {slot::antennaB, u"020"_qs},
-        {slot::antennaC, u"05"_qs},         {slot::antennaD, u"07"_qs},
-        {slot::epfdType, u"3"_qs},          {slot::channel1, u"1088"_qs},
-        {slot::channel2, u"2288"_qs},       {slot::alarmRange, u"12"_qs},
+        {slot::antennaA, u"100"_qs},
+        {slot::antennaB, u"020"_qs},
+        {slot::antennaC, u"05"_qs},
+        {slot::antennaD, u"07"_qs},
+        {slot::epfdType, u"3"_qs},
+        {slot::channel1, u"1088"_qs},
+        {slot::channel2, u"2288"_qs},
+        {slot::alarmRange, u"12"_qs},
         {slot::soundPromptRange, u"03"_qs},
     };
     QString status = u"hnVu"_qs;

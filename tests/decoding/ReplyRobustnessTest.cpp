@@ -1,7 +1,7 @@
 #include "FormFixture.h"
-#include "decoding/ReplyDecoding.h"
 #include "ReplyLineBuilder.h"
 #include "ScriptedHost.h"
+#include "decoding/ReplyDecoding.h"
 
 #include <gtest/gtest.h>
 
@@ -13,20 +13,16 @@ namespace {
 
 // Characters that have tripped decoders before: controls, the replacement
 // character, Chinese, lone and paired surrogates, the armouring limits.
-const char16_t kAwkward[] = {0x0000, 0x0001, 0x000D, 0x000A, 0x001F, 0x007F, 0x0080, 0x00FF, 0xFFFD, 0xFFFF,
-                             0xD800, 0xDC00, 0xD83D, 0xDE00, u'海', u'米', u'年', u'_', u'`', u'w', u'x', u'X'};
+const char16_t kAwkward[] = {0x0000, 0x0001, 0x000D, 0x000A, 0x001F, 0x007F, 0x0080, 0x00FF, 0xFFFD, 0xFFFF, 0xD800,
+                             0xDC00, 0xD83D, 0xDE00, u'海',  u'米',  u'年',  u'_',   u'`',   u'w',   u'x',   u'X'};
 
 QChar randomChar(std::mt19937 &rng)
 {
     switch (std::uniform_int_distribution<int>(0, 3)(rng)) {
-    case 0:
-        return QChar(char16_t(std::uniform_int_distribution<int>(0x20, 0x7E)(rng)));
-    case 1:
-        return QChar(kAwkward[std::uniform_int_distribution<std::size_t>(0, std::size(kAwkward) - 1)(rng)]);
-    case 2:
-        return QChar(char16_t(std::uniform_int_distribution<int>(0, 0xFFFF)(rng)));
-    default:
-        return QChar(char16_t(std::uniform_int_distribution<int>(0, 0xFF)(rng)));
+    case 0: return QChar(char16_t(std::uniform_int_distribution<int>(0x20, 0x7E)(rng)));
+    case 1: return QChar(kAwkward[std::uniform_int_distribution<std::size_t>(0, std::size(kAwkward) - 1)(rng)]);
+    case 2: return QChar(char16_t(std::uniform_int_distribution<int>(0, 0xFFFF)(rng)));
+    default: return QChar(char16_t(std::uniform_int_distribution<int>(0, 0xFF)(rng)));
     }
 }
 

@@ -1,7 +1,7 @@
-#include "model/FieldTable.h"
-#include "encoding/Primitives.h"
-#include "ReplyLineBuilder.h"
 #include "decoding/WriteComparison.h"
+#include "ReplyLineBuilder.h"
+#include "encoding/Primitives.h"
+#include "model/FieldTable.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +12,13 @@ namespace {
 // Write sentences carrying what the builder's default parameter line holds: its
 // texts in the text code ("BXYZy``" is the call sign "BXYZ9  "), its status
 // characters "hnVu" (armoured 48, 54, 38, 61) as the six-bit characters "06&=".
-const QString kOwnShipBody = u"0025BXYZ9  70085412345678009123456HAI XING 7          100020050" "73"_qs;
-const QString kSystemBody = u"108822880312" "06&="_qs;
+const QString kOwnShipBody = u"0025BXYZ9  70085412345678009123456HAI XING 7          100020050"
+                             "73"_qs;
+const QString kSystemBody = u"108822880312"
+                            "06&="_qs;
 const QString kFactoryBody = u"0908171234567890150ZL01   "_qs;
 
-QString sentence(const char16_t *address, const QString &body)
-{
-    return frameCode(QString::fromUtf16(address), body);
-}
+QString sentence(const char16_t *address, const QString &body) { return frameCode(QString::fromUtf16(address), body); }
 
 TEST(CompareWrite, ComparesEachFieldInTheUnitsOwnForm)
 {
@@ -37,15 +36,23 @@ TEST(CompareWrite, ComparesEachFieldInTheUnitsOwnForm)
         {"own-ship agrees", sentence(u"CVUIS", kOwnShipBody), line, {}},
         {"system agrees", sentence(u"CVSYS", kSystemBody), line, {}},
         {"factory agrees", sentence(u"CVEFS", kFactoryBody), line, {}},
-        {"texts and digits differ", sentence(u"CVUIS", otherDraughtAndCall), line,
+        {"texts and digits differ",
+         sentence(u"CVUIS", otherDraughtAndCall),
+         line,
          {{slot::callSign, u"BXYZ8  "_qs, u"BXYZ9  "_qs}, {slot::draught, u"086"_qs, u"085"_qs}}},
         // The last character's three low bits are the prompt volume: 4 written, 5 held.
-        {"a packed setting differs", sentence(u"CVSYS", kSystemBody.left(15) + u'<'), line,
+        {"a packed setting differs",
+         sentence(u"CVSYS", kSystemBody.left(15) + u'<'),
+         line,
          {{slot::promptVolume, u"4"_qs, u"5"_qs}}},
-        {"the channels differ", sentence(u"CVSYS", u"2087"_qs + kSystemBody.mid(4)), line,
+        {"the channels differ",
+         sentence(u"CVSYS", u"2087"_qs + kSystemBody.mid(4)),
+         line,
          {{slot::channel1, u"2087"_qs, u"1088"_qs}}},
         // A line cut short holds nothing past its end.
-        {"a short line", sentence(u"CVEFS", kFactoryBody), line.left(30),
+        {"a short line",
+         sentence(u"CVEFS", kFactoryBody),
+         line.left(30),
          {{slot::vendorNumber, u"ZL01   "_qs, u"ZL01"_qs}}},
         {"no write sentence", frameCode(u"CVRSE"_qs, {}), line, {}},
     };

@@ -1,8 +1,8 @@
 #include "encoding/FactorySentence.h"
-#include "model/FieldInput.h"
 #include "FormFixture.h"
 #include "ScriptedHost.h"
 #include "SentenceTesting.h"
+#include "model/FieldInput.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,9 @@ TEST_F(FactorySentence, WorkedExampleGivesTheSentenceWithChecksum7C)
     fill({});
     f.form.setEnabled(false);
     const BuildResult r = build();
-    const QString body = u"090817000012345" u"0120" u"AB12   "_qs;
+    const QString body = u"090817000012345"
+                         u"0120"
+                         u"AB12   "_qs;
     ASSERT_EQ(body.size(), 26);
     EXPECT_EQ(r.sentence, u"$CVEFS,"_qs + body + u"*7C\r\n"_qs);
     EXPECT_EQ(f.form.sentCommands(), QStringList{u"$CVEFS,"_qs + body + u"*7CChr(13)Chr(10)"_qs});
@@ -71,18 +73,17 @@ TEST_P(FactoryValues, AreWrittenAtTheirWidths)
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, FactoryValues,
-    testing::Values(PassCase{"leap day 2008", {{slot::factoryDate, u"08年02月29日"_qs}}, u"0802290000123450120AB12   "},
-                    PassCase{"leap day 2000", {{slot::factoryDate, u"000229"_qs}}, u"0002290000123450120AB12   "},
-                    PassCase{"digits only date", {{slot::factoryDate, u"991231"_qs}}, u"9912310000123450120AB12   "},
-                    PassCase{"nine digit machine number", {{slot::machineNumber, u"123456789"_qs}},
-                             u"0908171234567890120AB12   "},
-                    PassCase{"seven character vendor", {{slot::vendorNumber, u"ABCDEFG"_qs}},
-                             u"0908170000123450120ABCDEFG"},
-                    PassCase{"lower case vendor", {{slot::vendorNumber, u"ab12"_qs}}, u"0908170000123450120AB12   "},
-                    PassCase{"empty time and vendor", {{slot::powerOnTime, u""_qs}, {slot::vendorNumber, u""_qs}},
-                             u"0908170000123450000       "},
-                    PassCase{"surrounding blanks", {{slot::machineNumber, u" 12345 "_qs}},
-                             u"0908170000123450120AB12   "}),
+    testing::Values(
+        PassCase{"leap day 2008", {{slot::factoryDate, u"08年02月29日"_qs}}, u"0802290000123450120AB12   "},
+        PassCase{"leap day 2000", {{slot::factoryDate, u"000229"_qs}}, u"0002290000123450120AB12   "},
+        PassCase{"digits only date", {{slot::factoryDate, u"991231"_qs}}, u"9912310000123450120AB12   "},
+        PassCase{"nine digit machine number", {{slot::machineNumber, u"123456789"_qs}}, u"0908171234567890120AB12   "},
+        PassCase{"seven character vendor", {{slot::vendorNumber, u"ABCDEFG"_qs}}, u"0908170000123450120ABCDEFG"},
+        PassCase{"lower case vendor", {{slot::vendorNumber, u"ab12"_qs}}, u"0908170000123450120AB12   "},
+        PassCase{"empty time and vendor",
+                 {{slot::powerOnTime, u""_qs}, {slot::vendorNumber, u""_qs}},
+                 u"0908170000123450000       "},
+        PassCase{"surrounding blanks", {{slot::machineNumber, u" 12345 "_qs}}, u"0908170000123450120AB12   "}),
     test::ByWhat());
 
 struct FailCase {
@@ -103,23 +104,23 @@ TEST_P(FactoryChecks, RefuseOnceWithFocusOnTheLastFailingField)
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, FactoryChecks,
-    testing::Values(FailCase{"29 February 2009", {{slot::factoryDate, u"09年02月29日"_qs}}, slot::factoryDate},
-                    FailCase{"month 13", {{slot::factoryDate, u"091317"_qs}}, slot::factoryDate},
-                    FailCase{"day 0", {{slot::factoryDate, u"090800"_qs}}, slot::factoryDate},
-                    FailCase{"prompt left in date", {{slot::factoryDate, u"09年08月1_日"_qs}}, slot::factoryDate},
-                    FailCase{"untouched date", {{slot::factoryDate, u"__年__月__日"_qs}}, slot::factoryDate},
-                    FailCase{"seven digit date", {{slot::factoryDate, u"0908170"_qs}}, slot::factoryDate},
-                    FailCase{"date with a sign", {{slot::factoryDate, u"+90817"_qs}}, slot::factoryDate},
-                    FailCase{"empty machine number", {{slot::machineNumber, u""_qs}}, slot::machineNumber},
-                    FailCase{"ten digit machine number", {{slot::machineNumber, u"1234567890"_qs}},
-                             slot::machineNumber},
-                    FailCase{"letters in machine number", {{slot::machineNumber, u"12A45"_qs}}, slot::machineNumber},
-                    FailCase{"five digit power on time", {{slot::powerOnTime, u"12345"_qs}}, slot::powerOnTime},
-                    FailCase{"letters in power on time", {{slot::powerOnTime, u"12h"_qs}}, slot::powerOnTime},
-                    FailCase{"line end in the vendor number", {{slot::vendorNumber, u"AB\r\n12"_qs}}, slot::vendorNumber},
-                    FailCase{"eight character vendor", {{slot::vendorNumber, u"ABCDEFGH"_qs}}, slot::vendorNumber},
-                    FailCase{"vendor and date", {{slot::vendorNumber, u"ABCDEFGH"_qs}, {slot::factoryDate, u""_qs}},
-                             slot::factoryDate}),
+    testing::Values(
+        FailCase{"29 February 2009", {{slot::factoryDate, u"09年02月29日"_qs}}, slot::factoryDate},
+        FailCase{"month 13", {{slot::factoryDate, u"091317"_qs}}, slot::factoryDate},
+        FailCase{"day 0", {{slot::factoryDate, u"090800"_qs}}, slot::factoryDate},
+        FailCase{"prompt left in date", {{slot::factoryDate, u"09年08月1_日"_qs}}, slot::factoryDate},
+        FailCase{"untouched date", {{slot::factoryDate, u"__年__月__日"_qs}}, slot::factoryDate},
+        FailCase{"seven digit date", {{slot::factoryDate, u"0908170"_qs}}, slot::factoryDate},
+        FailCase{"date with a sign", {{slot::factoryDate, u"+90817"_qs}}, slot::factoryDate},
+        FailCase{"empty machine number", {{slot::machineNumber, u""_qs}}, slot::machineNumber},
+        FailCase{"ten digit machine number", {{slot::machineNumber, u"1234567890"_qs}}, slot::machineNumber},
+        FailCase{"letters in machine number", {{slot::machineNumber, u"12A45"_qs}}, slot::machineNumber},
+        FailCase{"five digit power on time", {{slot::powerOnTime, u"12345"_qs}}, slot::powerOnTime},
+        FailCase{"letters in power on time", {{slot::powerOnTime, u"12h"_qs}}, slot::powerOnTime},
+        FailCase{"line end in the vendor number", {{slot::vendorNumber, u"AB\r\n12"_qs}}, slot::vendorNumber},
+        FailCase{"eight character vendor", {{slot::vendorNumber, u"ABCDEFGH"_qs}}, slot::vendorNumber},
+        FailCase{
+            "vendor and date", {{slot::vendorNumber, u"ABCDEFGH"_qs}, {slot::factoryDate, u""_qs}}, slot::factoryDate}),
     test::ByWhat());
 
 } // namespace

@@ -1,9 +1,9 @@
-#include "FormFixture.h"
-#include "encoding/Gbk.h"
 #include "encoding/OwnShipSentence.h"
-#include "encoding/Primitives.h"
+#include "FormFixture.h"
 #include "ScriptedHost.h"
 #include "SentenceTesting.h"
+#include "encoding/Gbk.h"
+#include "encoding/Primitives.h"
 
 #include <gtest/gtest.h>
 
@@ -18,10 +18,10 @@ using Values = std::map<int, QString>;
 // The worked example: a complete, valid own-ship page.
 Values workedExample()
 {
-    return {{slot::crewCount, u"25"_qs},  {slot::callSign, u"BXYZ9"_qs},  {slot::shipType, u"70"_qs},
-            {slot::draught, u"8.5"_qs},   {slot::mmsi, u"412345678"_qs}, {slot::imoNumber, u"009123456"_qs},
-            {slot::shipName, u"HAI XING 7"_qs}, {slot::antennaA, u"100"_qs}, {slot::antennaB, u"20"_qs},
-            {slot::antennaC, u"5"_qs},    {slot::antennaD, u"5"_qs},     {slot::epfdType, u"1"_qs}};
+    return {{slot::crewCount, u"25"_qs},        {slot::callSign, u"BXYZ9"_qs}, {slot::shipType, u"70"_qs},
+            {slot::draught, u"8.5"_qs},         {slot::mmsi, u"412345678"_qs}, {slot::imoNumber, u"009123456"_qs},
+            {slot::shipName, u"HAI XING 7"_qs}, {slot::antennaA, u"100"_qs},   {slot::antennaB, u"20"_qs},
+            {slot::antennaC, u"5"_qs},          {slot::antennaD, u"5"_qs},     {slot::epfdType, u"1"_qs}};
 }
 
 class OwnShip : public testing::Test {
@@ -80,7 +80,8 @@ TEST_F(OwnShip, ChineseShipNameTravelsAsGbkBytesAndIsCheckedInCharacters)
     unsigned char sum = 0;
     for (char b : checked)
         sum ^= static_cast<unsigned char>(b);
-    EXPECT_EQ(r.sentence.mid(r.sentence.indexOf(u'*') + 1, 2), QString::number(sum, 16).toUpper().rightJustified(2, u'0'));
+    EXPECT_EQ(r.sentence.mid(r.sentence.indexOf(u'*') + 1, 2),
+              QString::number(sum, 16).toUpper().rightJustified(2, u'0'));
     EXPECT_EQ(checked.size(), 6 + 65 + 3); // address and comma, body, a second byte for each Chinese character
 }
 
@@ -135,21 +136,21 @@ TEST_P(OwnShipChecks, RefusesOnceWithFocusOnTheLastFailingField)
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, OwnShipChecks,
-    testing::Values(FailCase{"untouched draught", {{slot::draught, u""_qs}}, slot::draught},
-                    FailCase{"draught 25.6", {{slot::draught, u"25.6"_qs}}, slot::draught},
-                    FailCase{"8-digit MMSI", {{slot::mmsi, u"41234567"_qs}}, slot::mmsi},
-                    FailCase{"8-digit IMO", {{slot::imoNumber, u"12345678"_qs}}, slot::imoNumber},
-                    FailCase{"antenna A 512", {{slot::antennaA, u"512"_qs}}, slot::antennaA},
-                    FailCase{"antenna C 64", {{slot::antennaC, u"64"_qs}}, slot::antennaC},
-                    FailCase{"antenna D 99", {{slot::antennaD, u"99"_qs}}, slot::antennaD},
-                    FailCase{"no ship type", {{slot::shipType, u""_qs}}, slot::shipType},
-                    FailCase{"no device", {{slot::epfdType, u""_qs}}, slot::epfdType},
-                    FailCase{"line end in the ship name", {{slot::shipName, u"X\r\n$CVUIS,ZZ"_qs}}, slot::shipName},
-                    FailCase{"NUL in the call sign", {{slot::callSign, QString::fromUtf16(u"BX\0YZ", 5)}}, slot::callSign},
-                    FailCase{"lone LF in the ship name", {{slot::shipName, u"HAI\nXING"_qs}}, slot::shipName},
-                    FailCase{"draught and MMSI", {{slot::draught, u""_qs}, {slot::mmsi, u"1234"_qs}}, slot::mmsi},
-                    FailCase{"ship type and device", {{slot::shipType, u""_qs}, {slot::epfdType, u""_qs}},
-                             slot::epfdType}),
+    testing::Values(
+        FailCase{"untouched draught", {{slot::draught, u""_qs}}, slot::draught},
+        FailCase{"draught 25.6", {{slot::draught, u"25.6"_qs}}, slot::draught},
+        FailCase{"8-digit MMSI", {{slot::mmsi, u"41234567"_qs}}, slot::mmsi},
+        FailCase{"8-digit IMO", {{slot::imoNumber, u"12345678"_qs}}, slot::imoNumber},
+        FailCase{"antenna A 512", {{slot::antennaA, u"512"_qs}}, slot::antennaA},
+        FailCase{"antenna C 64", {{slot::antennaC, u"64"_qs}}, slot::antennaC},
+        FailCase{"antenna D 99", {{slot::antennaD, u"99"_qs}}, slot::antennaD},
+        FailCase{"no ship type", {{slot::shipType, u""_qs}}, slot::shipType},
+        FailCase{"no device", {{slot::epfdType, u""_qs}}, slot::epfdType},
+        FailCase{"line end in the ship name", {{slot::shipName, u"X\r\n$CVUIS,ZZ"_qs}}, slot::shipName},
+        FailCase{"NUL in the call sign", {{slot::callSign, QString::fromUtf16(u"BX\0YZ", 5)}}, slot::callSign},
+        FailCase{"lone LF in the ship name", {{slot::shipName, u"HAI\nXING"_qs}}, slot::shipName},
+        FailCase{"draught and MMSI", {{slot::draught, u""_qs}, {slot::mmsi, u"1234"_qs}}, slot::mmsi},
+        FailCase{"ship type and device", {{slot::shipType, u""_qs}, {slot::epfdType, u""_qs}}, slot::epfdType}),
     test::ByWhat());
 
 struct PassCase {

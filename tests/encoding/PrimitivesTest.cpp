@@ -1,5 +1,5 @@
-#include "encoding/Gbk.h"
 #include "encoding/Primitives.h"
+#include "encoding/Gbk.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ TEST(SixBit, CodesAndCharacters)
 {
     EXPECT_EQ(A8T6(s(u"000000")), s(u"01000000"));
     EXPECT_EQ(A8T6(s(u"101100")), s(u"00101100"));
-    const std::pair<int, char16_t> rows[] = {{0, u'@'}, {1, u'A'}, {26, u'Z'}, {31, u'_'}, {32, u' '},
+    const std::pair<int, char16_t> rows[] = {{0, u'@'},  {1, u'A'},  {26, u'Z'}, {31, u'_'}, {32, u' '},
                                              {36, u'$'}, {42, u'*'}, {44, u','}, {48, u'0'}, {63, u'?'}};
     for (const auto &[v, c] : rows)
         EXPECT_EQ(sixBitChar(v), QChar(c)) << v;
@@ -61,8 +61,8 @@ TEST(Text, HexFormRoundTrips)
 TEST(Checksum, IsTheExclusiveOrOfTheBytes)
 {
     const std::pair<const char16_t *, const char16_t *> rows[] = {
-        {u"abc", u"60"}, {u"CVUIS,", u"76"}, {u"CVSYS,", u"60"}, {u"CVEFS,", u"69"},
-        {u"CVRSE,", u"7D"}, {u"A", u"41"}, {u"", u""}};
+        {u"abc", u"60"},    {u"CVUIS,", u"76"}, {u"CVSYS,", u"60"}, {u"CVEFS,", u"69"},
+        {u"CVRSE,", u"7D"}, {u"A", u"41"},      {u"", u""}};
     for (const auto &[text, sum] : rows) {
         EXPECT_EQ(checksum(s(text)), s(sum)) << s(text).toStdString();
         EXPECT_EQ(a16All(btoascT(s(text))), s(sum));
@@ -102,9 +102,13 @@ TEST(Gbk, StreamDecoderJoinsSplitPairsAndSurvivesBadBytes)
 {
     GbkStreamDecoder decoder;
     QString text = decoder.decode(QByteArray("A\xba", 2));
-    text += decoder.decode(QByteArray("\xa3" "B", 2));
+    text += decoder.decode(QByteArray("\xa3"
+                                      "B",
+                                      2));
     EXPECT_EQ(text, s(u"A海B"));
-    const QString bad = decoder.decode(QByteArray("\xff\xff\x80" "C", 4));
+    const QString bad = decoder.decode(QByteArray("\xff\xff\x80"
+                                                  "C",
+                                                  4));
     EXPECT_TRUE(bad.endsWith(u'C'));
     EXPECT_EQ(toGbk(s(u"A海")), QByteArray("A\xba\xa3"));
 }

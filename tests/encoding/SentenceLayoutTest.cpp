@@ -1,5 +1,5 @@
-#include "model/FieldTable.h"
 #include "encoding/SentenceLayout.h"
+#include "model/FieldTable.h"
 
 #include <gtest/gtest.h>
 
@@ -36,8 +36,7 @@ TEST(SentenceLayout, EveryWireFieldHasOnePlaceInItsGroup)
             EXPECT_TRUE(places.insert({f.group, f.wireOrder}).second) << "slot " << f.slot;
         }
     }
-    EXPECT_EQ(wireFields(Group::OwnShip).size() + wireFields(Group::System).size() +
-                  wireFields(Group::Factory).size(),
+    EXPECT_EQ(wireFields(Group::OwnShip).size() + wireFields(Group::System).size() + wireFields(Group::Factory).size(),
               places.size());
 }
 

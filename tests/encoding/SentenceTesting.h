@@ -2,10 +2,10 @@
 
 // Helpers shared by the sentence builder tests.
 
+#include "ScriptedHost.h"
 #include "encoding/BuildResult.h"
 #include "model/Form.h"
 #include "model/RecordSink.h"
-#include "ScriptedHost.h"
 
 #include <gtest/gtest.h>
 

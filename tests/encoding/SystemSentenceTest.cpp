@@ -1,9 +1,9 @@
-#include "model/FieldInput.h"
+#include "encoding/SystemSentence.h"
 #include "FormFixture.h"
-#include "encoding/Primitives.h"
 #include "ScriptedHost.h"
 #include "SentenceTesting.h"
-#include "encoding/SystemSentence.h"
+#include "encoding/Primitives.h"
+#include "model/FieldInput.h"
 
 #include <gtest/gtest.h>
 
@@ -80,7 +80,7 @@ TEST_F(SystemSentence, StartSelectionsGiveTheWorkedExampleWithItsTrace)
     EXPECT_EQ(f.form.sentCommands(), expectedTrace);
     EXPECT_EQ(sink.system, 1);
     EXPECT_TRUE(host.messages.isEmpty());
-    EXPECT_FALSE(f.form.isEnabled()); // the caller enables the window after sending
+    EXPECT_FALSE(f.form.isEnabled());    // the caller enables the window after sending
     EXPECT_GE(host.eventPasses, 14 + 2); // once per checked field and per channel
 }
 
@@ -134,8 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PackCase{slot::autoRange, u"开", 3, u"0"}, PackCase{slot::gpsOutput, u"RMC", 17, u"1"},
                     PackCase{slot::customMessage, u"开", 1, u"1"}, PackCase{slot::autoVhfOff, u"关", 2, u"1"}),
     [](const testing::TestParamInfo<PackCase> &caseInfo) {
-        return QString::fromUtf16(field(caseInfo.param.slot).name).toStdString() + '_' +
-               std::to_string(caseInfo.index);
+        return QString::fromUtf16(field(caseInfo.param.slot).name).toStdString() + '_' + std::to_string(caseInfo.index);
     });
 
 // Packed characters that mean something elsewhere in a sentence are sent as they
@@ -162,7 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
         FramingCase{"asterisk",
                     {{slot::customMessage, u"开"_qs}, {slot::aisTransmit, u"开"_qs}, {slot::arrivalRange, u"8海里"_qs}},
                     u"*KM\""},
-        FramingCase{"dollar", {{slot::customMessage, u"开"_qs}, {slot::autoRange, u"开"_qs}, {slot::arrivalRange, u"关闭"_qs}},
+        FramingCase{"dollar",
+                    {{slot::customMessage, u"开"_qs}, {slot::autoRange, u"开"_qs}, {slot::arrivalRange, u"关闭"_qs}},
                     u"$KM\""},
         FramingCase{"exclamation",
                     {{slot::customMessage, u"开"_qs}, {slot::autoRange, u"开"_qs}, {slot::aisTransmit, u"开"_qs}},
@@ -232,8 +232,7 @@ INSTANTIATE_TEST_SUITE_P(
         // An unknown data output packs to no bits: the field is two bits short.
         ListCase{"unmatched text", u"2,3,2,正显,关,xyz,00,5,0,0,0,1,0,0,0,0", u"000011010111001101100010", u"CWM\""},
         // A prompt volume of 9 keeps its four digits; the 25th bit is not sent.
-        ListCase{"too wide number", u"9,3,2,正显,关,GPS,00,5,0,0,0,1,0,0,0,0", u"0011010110110011011001001",
-                 u"M[M$"},
+        ListCase{"too wide number", u"9,3,2,正显,关,GPS,00,5,0,0,0,1,0,0,0,0", u"0011010110110011011001001", u"M[M$"},
         // Only the number items give bits for an empty list.
         ListCase{"empty list", u"", u"000000000000000000000000", u"@@@@"}),
     test::ByWhat());

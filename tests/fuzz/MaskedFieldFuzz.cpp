@@ -8,8 +8,8 @@
 using aisset::MaskedField;
 
 namespace {
-const char16_t *const kMasks[] = {u"####", u"CCCCCCC", u"##.#米", u"#########", u"CCCCCCCCCCCCCCCCCCCC",
-                                  u"###米", u"##米", u""};
+const char16_t *const kMasks[] = {u"####",  u"CCCCCCC", u"##.#米", u"#########", u"CCCCCCCCCCCCCCCCCCCC",
+                                  u"###米", u"##米",    u""};
 
 void checkShape(const MaskedField &f)
 {

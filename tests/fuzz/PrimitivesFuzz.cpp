@@ -1,8 +1,8 @@
 // Every coding primitive and character check on arbitrary text: no crash, no
 // sanitizer report, and the invariants that callers rely on.
-#include "validation/CharacterChecks.h"
 #include "FuzzInput.h"
 #include "encoding/Primitives.h"
+#include "validation/CharacterChecks.h"
 
 #include <cstdlib>
 

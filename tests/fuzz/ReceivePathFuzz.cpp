@@ -8,9 +8,9 @@
 // replies).
 #include "FakeSerialLine.h"
 #include "FormFixture.h"
-#include "link/LinkSession.h"
-#include "decoding/ReplyDecoding.h"
 #include "ScriptedHost.h"
+#include "decoding/ReplyDecoding.h"
+#include "link/LinkSession.h"
 #include "link/SettingStore.h"
 
 #include <QCoreApplication>

@@ -3,11 +3,11 @@
 // decoded twice gives the same form and the same trace. A decoded reply is what
 // an installer writes back after changing a field: each group then builds a
 // sentence, or is refused naming a field.
-#include "encoding/Builders.h"
 #include "FormFixture.h"
 #include "FuzzInput.h"
-#include "decoding/ReplyDecoding.h"
 #include "ScriptedHost.h"
+#include "decoding/ReplyDecoding.h"
+#include "encoding/Builders.h"
 
 #include <algorithm>
 #include <cstdlib>

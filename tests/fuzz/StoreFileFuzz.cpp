@@ -6,8 +6,8 @@
 // Parsed from bytes alone, any file is written back byte for byte.
 // The sections live in memory as the bytes of their files: a disk and its
 // flushes would take most of each run.
-#include "model/FieldInput.h"
 #include "FormFixture.h"
+#include "model/FieldInput.h"
 #include "store/ProfileRecords.h"
 #include "store/ProfileStore.h"
 #include "store/RecordSaver.h"
@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The store's lock file is flushed to disk on every save: on a memory file
     // system, where there is one, that costs nothing.
     static QTemporaryDir lockDir(QDir(u"/dev/shm"_qs).exists() ? u"/dev/shm/aisset-fuzz-XXXXXX"_qs
-                                                                : QDir::tempPath() + u"/aisset-fuzz-XXXXXX"_qs);
+                                                               : QDir::tempPath() + u"/aisset-fuzz-XXXXXX"_qs);
 
     // Whatever the bytes, a file read and written again is the same file.
     const QByteArrayView bytes(data, size);

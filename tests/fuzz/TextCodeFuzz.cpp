@@ -1,11 +1,11 @@
 // The two decoding primitives on arbitrary text: the text code (B8TO6) and the
 // unpacking of the status characters (A6T8). No crash, no sanitizer report,
 // and the properties the decoding relies on.
-#include "model/Form.h"
 #include "FuzzInput.h"
-#include "model/PackedSettings.h"
 #include "decoding/StatusBits.h"
 #include "decoding/TextCode.h"
+#include "model/Form.h"
+#include "model/PackedSettings.h"
 
 #include <cstdlib>
 

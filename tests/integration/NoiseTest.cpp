@@ -29,8 +29,8 @@ protected:
     // flow-control bytes, which the terminal keeps.
     void sendAndTake(const QByteArray &bytes)
     {
-        const qsizetype expected = tool.form().receiveLog().size() + bytes.size() - bytes.count('\x11') -
-                                   bytes.count('\x13');
+        const qsizetype expected =
+            tool.form().receiveLog().size() + bytes.size() - bytes.count('\x11') - bytes.count('\x13');
         unit.send(bytes);
         ASSERT_TRUE(waitUntil([&] { return tool.form().receiveLog().size() >= expected; }, 5000));
         runEventLoopFor(3 * ReceivePath::kPollPeriodMs); // a few poll ticks
@@ -108,7 +108,8 @@ TEST_F(Noise, FlowControlBytesInsideLinesAreTakenByTheTerminal)
     // XOFF and XON inside the acknowledgement: the terminal keeps both, the tool
     // sees the plain line.
     tool.fillOwnShip(u"412345678"_qs);
-    answerNextWith("!CV\x13" "ACK\x11\r\n");
+    answerNextWith("!CV\x13"
+                   "ACK\x11\r\n");
     ASSERT_TRUE(tool.write(0));
     EXPECT_EQ(tool.form().receiveLog(), u"!CVACK\r\n"_qs);
 

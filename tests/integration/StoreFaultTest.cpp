@@ -2,10 +2,10 @@
 // folder that is missing or cannot be made, a record count at its top, a list of
 // 100,000 names. The tool starts, saves what it can, never throws away a record
 // that was there, and keeps working with the unit.
-#include "store/FileBackend.h"
 #include "SaveTesting.h"
 #include "Tool.h"
 #include "UnitOnPty.h"
+#include "store/FileBackend.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -70,10 +70,11 @@ TEST_F(StoreFaults, CorruptFilesKeepWhatCanBeReadAndTheSaveAddsToIt)
 {
     // The bookkeeping file holds binary noise around its lines; the old ship's
     // file has noise and a system key.
-    writeFile(sectionFile(u"content"_qs),
-              QByteArray(1, '\0') + "\xff\xfe garbage\n=no key\nfname=412345678,414000000\n\x80\x81=\xc3\n"
-                                     "nn=2\ncommport=1\nno separator\n");
-    writeFile(sectionFile(kOld), "\xff\xfe\x01\n\xe9\x9f\xb3=\nais\xe9\xa2\x91\xe9\x81\x93" "1=1088(157.3750)MHz\n");
+    writeFile(sectionFile(u"content"_qs), QByteArray(1, '\0') +
+                                              "\xff\xfe garbage\n=no key\nfname=412345678,414000000\n\x80\x81=\xc3\n"
+                                              "nn=2\ncommport=1\nno separator\n");
+    writeFile(sectionFile(kOld), "\xff\xfe\x01\n\xe9\x9f\xb3=\nais\xe9\xa2\x91\xe9\x81\x93"
+                                 "1=1088(157.3750)MHz\n");
     Tool &t = startTool();
     EXPECT_EQ(t.recordNames(), (QStringList{kOld, u"414000000"_qs}));
 
@@ -146,7 +147,8 @@ private:
             entries << it.next();
         for (const QString &e : entries) {
             const bool isDir = QFileInfo(e).isDir();
-            QFile::setPermissions(e, (isDir ? dirMode : fileMode) | (writable ? QFile::WriteOwner : QFile::Permissions()));
+            QFile::setPermissions(e,
+                                  (isDir ? dirMode : fileMode) | (writable ? QFile::WriteOwner : QFile::Permissions()));
         }
     }
     QString top_;
@@ -156,7 +158,8 @@ TEST_F(StoreFaults, AReadOnlyStoreIsReadAndLeftAsItWas)
 {
     {
         ProfileStore seed(root());
-        expectSaved(seed.saveMany(kApp, u"content"_qs, {{u"fname"_qs, kOld}, {u"nn"_qs, u"1"_qs}, {u"Commport"_qs, u"1"_qs}}));
+        expectSaved(
+            seed.saveMany(kApp, u"content"_qs, {{u"fname"_qs, kOld}, {u"nn"_qs, u"1"_qs}, {u"Commport"_qs, u"1"_qs}}));
         expectSaved(seed.saveMany(kApp, kOld, {{u"MMSI"_qs, kOld}}));
     }
     const QByteArray content = readFile(sectionFile(u"content"_qs));

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "ScriptedHost.h"
+#include "link/QtSerialLine.h"
+#include "link/Waiting.h"
 #include "model/FieldInput.h"
-#include "ui/core/MainCore.h"
 #include "store/ProfileRecords.h"
 #include "store/ProfileStore.h"
-#include "link/QtSerialLine.h"
-#include "ScriptedHost.h"
-#include "link/Waiting.h"
+#include "ui/core/MainCore.h"
 
 #include <QElapsedTimer>
 
@@ -37,10 +37,11 @@ inline bool waitUntil(const std::function<bool()> &condition, qint64 timeoutMs =
 class Tool {
 public:
     explicit Tool(const QString &storeRoot)
-        : store(storeRoot), core(host, {store, {std::make_unique<QtSerialLine>([d = device_](int) { return *d; }),
-                                                [](int) { runEventLoopFor(100); }}})
-    {
-    }
+        : store(storeRoot),
+          core(host, {store, {std::make_unique<QtSerialLine>([d = device_](int) { return *d; }), [](int) {
+                                  runEventLoopFor(100);
+                              }}})
+    {}
 
     // The window's load sequence with the ports on the given device.
     void start(const QString &device)
@@ -61,14 +62,21 @@ public:
 
     void fillOwnShip(const QString &mmsi)
     {
-        const std::pair<int, QString> values[] = {
-            {slot::crewCount, u"25"_qs},  {slot::callSign, u"BXYZ9"_qs},       {slot::shipType, u"70"_qs},
-            {slot::draught, u"8.5"_qs},   {slot::mmsi, mmsi},                  {slot::imoNumber, u"009123456"_qs},
-            {slot::shipName, u"HAI XING 7"_qs}, {slot::antennaA, u"100"_qs},  {slot::antennaB, u"20"_qs},
-            {slot::antennaC, u"5"_qs},    {slot::antennaD, u"7"_qs},           {slot::epfdType, u"3"_qs}};
+        const std::pair<int, QString> values[] = {{slot::crewCount, u"25"_qs},
+                                                  {slot::callSign, u"BXYZ9"_qs},
+                                                  {slot::shipType, u"70"_qs},
+                                                  {slot::draught, u"8.5"_qs},
+                                                  {slot::mmsi, mmsi},
+                                                  {slot::imoNumber, u"009123456"_qs},
+                                                  {slot::shipName, u"HAI XING 7"_qs},
+                                                  {slot::antennaA, u"100"_qs},
+                                                  {slot::antennaB, u"20"_qs},
+                                                  {slot::antennaC, u"5"_qs},
+                                                  {slot::antennaD, u"7"_qs},
+                                                  {slot::epfdType, u"3"_qs}};
         for (const auto &[s, v] : values) {
-            const bool taken = field(s).kind == FieldKind::Choice ? selectChoiceValue(form(), s, v)
-                                                                   : enterValue(form(), s, v);
+            const bool taken =
+                field(s).kind == FieldKind::Choice ? selectChoiceValue(form(), s, v) : enterValue(form(), s, v);
             ASSERT_TRUE(taken) << s;
         }
     }
@@ -86,11 +94,10 @@ public:
     {
         EventWait ended;
         const QObject scope; // the connection ends with this call
-        QObject::connect(&link().receivePath(), &ReceivePath::replyHandled, &scope,
-                         [&ended](int, bool readEnded) {
-                             if (readEnded)
-                                 ended.finish();
-                         });
+        QObject::connect(&link().receivePath(), &ReceivePath::replyHandled, &scope, [&ended](int, bool readEnded) {
+            if (readEnded)
+                ended.finish();
+        });
         core.writeButtonClicked(3);
         return ended.run(timeoutMs);
     }

@@ -65,25 +65,49 @@ TEST(CliOverPty, EveryGroupWrittenComesBackFromTheUnit)
         "gpsOutput":"RMC","customMessage":"开","autoVhfOff":"关"})j";
     const QByteArray factory = R"j({"mmsi":"412345678","factoryDate":"090817","machineNumber":"12345",
         "powerOnTime":"120","vendorNumber":"ab12"})j";
-    for (const auto &[group, form] : {std::pair{u"ownship"_qs, kOwnShip}, {u"system"_qs, system}, {u"factory"_qs, factory}}) {
+    for (const auto &[group, form] :
+         {std::pair{u"ownship"_qs, kOwnShip}, {u"system"_qs, system}, {u"factory"_qs, factory}}) {
         const CliRun w = cli({u"write"_qs, group, u"--port"_qs, unit.path()}, form);
         EXPECT_EQ(w.exitCode, 0) << group.toStdString() << ": " << w.err.toStdString();
     }
     const CliRun readRun = cli({u"read"_qs, u"--port"_qs, unit.path(), u"--json"_qs});
     ASSERT_EQ(readRun.exitCode, 0) << readRun.err.toStdString();
     const QJsonObject fields = readRun.json().value(u"fields"_qs).toObject();
-    const std::pair<const char16_t *, const char16_t *> expected[] = {
-        {u"crewCount", u"0025"}, {u"callSign", u"BXYZ9  "}, {u"shipType", u"70(货船)"}, {u"draught", u"08.5米"},
-        {u"mmsi", u"412345678"}, {u"imoNumber", u"000000000"}, {u"shipName", u"HAI XING 7          "},
-        {u"antennaA", u"100米"}, {u"antennaB", u"020米"}, {u"antennaC", u"05米"}, {u"antennaD", u"07米"},
-        {u"epfdType", u"1(GPS)"}, {u"channel1", u"1088(157.4250)MHz"}, {u"channel2", u"2287(161.9675)MHz"},
-        {u"soundPromptRange", u"1.0海里"}, {u"lightPrompt", u"关"}, {u"promptVolume", u"7"},
-        {u"alarmVolume", u"关闭"}, {u"keyBrightness", u"3"}, {u"lcdMode", u"负显"}, {u"vhfTalk", u"开"},
-        {u"dataOutput", u"全部"}, {u"alarmRange", u"6.0海里"}, {u"arrivalRange", u"15海里"},
-        {u"approachDisplay", u"开"}, {u"alarm16", u"开"}, {u"aisTransmit", u"开"}, {u"autoRange", u"开"},
-        {u"gpsOutput", u"RMC"}, {u"customMessage", u"开"}, {u"autoVhfOff", u"关"},
-        {u"factoryDate", u"09年08月17日"}, {u"machineNumber", u"000012345"}, {u"powerOnTime", u"0120"},
-        {u"vendorNumber", u"AB12   "}};
+    const std::pair<const char16_t *, const char16_t *> expected[] = {{u"crewCount", u"0025"},
+                                                                      {u"callSign", u"BXYZ9  "},
+                                                                      {u"shipType", u"70(货船)"},
+                                                                      {u"draught", u"08.5米"},
+                                                                      {u"mmsi", u"412345678"},
+                                                                      {u"imoNumber", u"000000000"},
+                                                                      {u"shipName", u"HAI XING 7          "},
+                                                                      {u"antennaA", u"100米"},
+                                                                      {u"antennaB", u"020米"},
+                                                                      {u"antennaC", u"05米"},
+                                                                      {u"antennaD", u"07米"},
+                                                                      {u"epfdType", u"1(GPS)"},
+                                                                      {u"channel1", u"1088(157.4250)MHz"},
+                                                                      {u"channel2", u"2287(161.9675)MHz"},
+                                                                      {u"soundPromptRange", u"1.0海里"},
+                                                                      {u"lightPrompt", u"关"},
+                                                                      {u"promptVolume", u"7"},
+                                                                      {u"alarmVolume", u"关闭"},
+                                                                      {u"keyBrightness", u"3"},
+                                                                      {u"lcdMode", u"负显"},
+                                                                      {u"vhfTalk", u"开"},
+                                                                      {u"dataOutput", u"全部"},
+                                                                      {u"alarmRange", u"6.0海里"},
+                                                                      {u"arrivalRange", u"15海里"},
+                                                                      {u"approachDisplay", u"开"},
+                                                                      {u"alarm16", u"开"},
+                                                                      {u"aisTransmit", u"开"},
+                                                                      {u"autoRange", u"开"},
+                                                                      {u"gpsOutput", u"RMC"},
+                                                                      {u"customMessage", u"开"},
+                                                                      {u"autoVhfOff", u"关"},
+                                                                      {u"factoryDate", u"09年08月17日"},
+                                                                      {u"machineNumber", u"000012345"},
+                                                                      {u"powerOnTime", u"0120"},
+                                                                      {u"vendorNumber", u"AB12   "}};
     for (const auto &[name, text] : expected)
         EXPECT_EQ(fields.value(QString::fromUtf16(name)).toString(), QString::fromUtf16(text))
             << QString::fromUtf16(name).toStdString();
@@ -161,17 +185,17 @@ TEST(CliOverPty, AVerifiedWriteToAStaleUnitNamesEachDifference)
 {
     aisset::test::VirtualUnit unit({u"--stale"_qs, u"ownship"_qs});
     ASSERT_FALSE(unit.path().isEmpty());
-    const CliRun json = cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path(), u"--verify"_qs, u"--json"_qs}, kOwnShip);
+    const CliRun json =
+        cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path(), u"--verify"_qs, u"--json"_qs}, kOwnShip);
     ASSERT_EQ(json.exitCode, 4) << json.err.toStdString();
     // The unit still holds its blank ship of type 90 with a GPS source.
     QStringList written;
     for (const QJsonValue &d : json.json().value(u"differences"_qs).toArray())
         written << d[u"field"_qs].toString() + u'=' + d[u"written"_qs].toString() + u'/' + d[u"unit"_qs].toString();
-    EXPECT_EQ(written, (QStringList{u"crewCount=0025/0000"_qs, u"callSign=BXYZ9  /       "_qs,
-                                    u"shipType=70/90"_qs, u"draught=085/000"_qs, u"mmsi=412345678/000000000"_qs,
-                                    u"shipName=HAI XING 7          /                    "_qs,
-                                    u"antennaA=100/000"_qs, u"antennaB=020/000"_qs, u"antennaC=05/00"_qs,
-                                    u"antennaD=07/00"_qs}));
+    EXPECT_EQ(written, (QStringList{u"crewCount=0025/0000"_qs, u"callSign=BXYZ9  /       "_qs, u"shipType=70/90"_qs,
+                                    u"draught=085/000"_qs, u"mmsi=412345678/000000000"_qs,
+                                    u"shipName=HAI XING 7          /                    "_qs, u"antennaA=100/000"_qs,
+                                    u"antennaB=020/000"_qs, u"antennaC=05/00"_qs, u"antennaD=07/00"_qs}));
 
     const CliRun text = cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path(), u"--verify"_qs}, kOwnShip);
     EXPECT_EQ(text.exitCode, 4);
@@ -203,7 +227,8 @@ TEST(CliOverPty, ReadPrintsTheUnitsControlCharactersEscaped)
     port.close();
     const CliRun readRun = cli({u"read"_qs, u"--port"_qs, unit.path()});
     EXPECT_EQ(readRun.exitCode, 0) << readRun.err.toStdString();
-    EXPECT_TRUE(readRun.out.contains(u"shipName: \\x1B[2J\\x07ING 7"_qs)) << readRun.out.toStdString() << unit.log().join(u"\n"_qs).toStdString();
+    EXPECT_TRUE(readRun.out.contains(u"shipName: \\x1B[2J\\x07ING 7"_qs))
+        << readRun.out.toStdString() << unit.log().join(u"\n"_qs).toStdString();
     EXPECT_FALSE(readRun.out.contains(QChar(0x1b))) << unit.log().join(u"\n"_qs).toStdString();
 }
 

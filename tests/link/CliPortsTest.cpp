@@ -60,8 +60,9 @@ void setMmsi(const QString &device, const QByteArray &mmsi)
     QProcess p;
     p.start(QStringLiteral(AISSET_CLI_PATH),
             {u"write"_qs, u"ownship"_qs, u"--port"_qs, device, u"--store"_qs, store.path()});
-    p.write(R"({"crewCount":"25","callSign":"BXYZ9","shipType":"70","draught":"8.5","mmsi":")" + mmsi +
-            R"(","shipName":"HAI XING 7","antennaA":"100","antennaB":"20","antennaC":"5","antennaD":"7","epfdType":"1"})");
+    p.write(
+        R"({"crewCount":"25","callSign":"BXYZ9","shipType":"70","draught":"8.5","mmsi":")" + mmsi +
+        R"(","shipName":"HAI XING 7","antennaA":"100","antennaB":"20","antennaC":"5","antennaD":"7","epfdType":"1"})");
     p.closeWriteChannel();
     ASSERT_TRUE(p.waitForFinished(10000));
     ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();

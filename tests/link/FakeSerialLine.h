@@ -16,12 +16,12 @@ namespace aisset::test {
 // says so. Output drains at once unless drainMs is set.
 class FakeSerialLine : public SerialLine {
 public:
-    QStringList calls;                  // every operation, in order
-    QSet<int> existing{1, 2, 3, 4, 5};  // ports that open
-    QSet<int> busy;                     // ports that exist but fail to open
+    QStringList calls;                 // every operation, in order
+    QSet<int> existing{1, 2, 3, 4, 5}; // ports that open
+    QSet<int> busy;                    // ports that exist but fail to open
     QList<QByteArray> written;
-    QByteArray input;                   // received, not read yet
-    int drainMs = -1;                   // >= 0: output leaves the queue after this long
+    QByteArray input;                                // received, not read yet
+    int drainMs = -1;                                // >= 0: output leaves the queue after this long
     std::function<void(const QByteArray &)> onWrite; // the unit's side
 
     void setPortNumber(int number) override
@@ -31,7 +31,10 @@ public:
     }
     int portNumber() const override { return number_; }
     void setSettings(const QString &settings) override { calls << QStringLiteral("settings ") + settings; }
-    void setXonXoff(bool on) override { calls << (on ? QStringLiteral("xon/xoff") : QStringLiteral("no flow control")); }
+    void setXonXoff(bool on) override
+    {
+        calls << (on ? QStringLiteral("xon/xoff") : QStringLiteral("no flow control"));
+    }
 
     OpenError open() override
     {

@@ -2,8 +2,8 @@
 
 #include "FakeSerialLine.h"
 #include "FormFixture.h"
-#include "link/LinkSession.h"
 #include "ScriptedHost.h"
+#include "link/LinkSession.h"
 #include "link/SettingStore.h"
 
 #include <deque>
@@ -79,11 +79,10 @@ public:
 
 private:
     explicit LinkHarness(std::unique_ptr<FakeSerialLine> fake)
-        : line(*fake),
-          session(f.form, host, store, [this](const QString &l) { return decode(l); },
-                  [this](Group g) { return build(g); }, {std::move(fake), [this](int) { wait(); }})
-    {
-    }
+        : line(*fake), session(
+                           f.form, host, store, [this](const QString &l) { return decode(l); },
+                           [this](Group g) { return build(g); }, {std::move(fake), [this](int) { wait(); }})
+    {}
     int decode(const QString &l)
     {
         decodedLines << l;

@@ -1,15 +1,15 @@
 // The link against the virtual unit over a real pseudo-terminal: sentences
 // built from the form go out through QSerialPort, the unit's answers come back
 // through the receive path and the reply decoding.
-#include "model/FieldInput.h"
 #include "FormFixture.h"
+#include "ScriptedHost.h"
+#include "VirtualUnit.h"
+#include "decoding/ReplyDecoding.h"
 #include "link/LinkSession.h"
 #include "link/QtSerialLine.h"
-#include "decoding/ReplyDecoding.h"
-#include "ScriptedHost.h"
 #include "link/SettingStore.h"
-#include "VirtualUnit.h"
 #include "link/Waiting.h"
+#include "model/FieldInput.h"
 
 #include <QTemporaryDir>
 
@@ -35,10 +35,9 @@ protected:
         options.line = std::make_unique<QtSerialLine>([device](int) { return device; });
         // The repeating mode waits a tenth of a second instead of a second.
         options.wait = [](int) { runEventLoopFor(100); };
-        session = std::make_unique<LinkSession>(form(), host, store,
-                                                [this](const QString &line) { return FP(form(), host, line); },
-                                                LinkSession::standardBuilder(form(), host, nullptr),
-                                                std::move(options));
+        session = std::make_unique<LinkSession>(
+            form(), host, store, [this](const QString &line) { return FP(form(), host, line); },
+            LinkSession::standardBuilder(form(), host, nullptr), std::move(options));
         session->ports().openAtStartup();
         ASSERT_TRUE(session->line().isOpen());
         ASSERT_EQ(form().connectionStatus(), u"通讯口1  连接"_qs);
@@ -47,14 +46,14 @@ protected:
     void fillOwnShip()
     {
         const std::pair<int, const char16_t *> values[] = {
-            {slot::crewCount, u"25"},   {slot::callSign, u"BXYZ9"},   {slot::shipType, u"70"},
-            {slot::draught, u"8.5"},    {slot::mmsi, u"412345678"},   {slot::imoNumber, u"009123456"},
-            {slot::shipName, u"HAI XING 7"}, {slot::antennaA, u"100"}, {slot::antennaB, u"20"},
-            {slot::antennaC, u"5"},     {slot::antennaD, u"7"},       {slot::epfdType, u"3"}};
+            {slot::crewCount, u"25"},        {slot::callSign, u"BXYZ9"}, {slot::shipType, u"70"},
+            {slot::draught, u"8.5"},         {slot::mmsi, u"412345678"}, {slot::imoNumber, u"009123456"},
+            {slot::shipName, u"HAI XING 7"}, {slot::antennaA, u"100"},   {slot::antennaB, u"20"},
+            {slot::antennaC, u"5"},          {slot::antennaD, u"7"},     {slot::epfdType, u"3"}};
         for (const auto &[s, v] : values) {
             const QString value = QString::fromUtf16(v);
-            const bool taken = field(s).kind == FieldKind::Choice ? selectChoiceValue(form(), s, value)
-                                                                   : enterValue(form(), s, value);
+            const bool taken =
+                field(s).kind == FieldKind::Choice ? selectChoiceValue(form(), s, value) : enterValue(form(), s, value);
             ASSERT_TRUE(taken) << s;
         }
     }
@@ -72,11 +71,10 @@ protected:
     {
         EventWait ended;
         const QObject scope; // the connection ends with this call, before `ended` goes
-        QObject::connect(&session->receivePath(), &ReceivePath::replyHandled, &scope,
-                         [&ended](int, bool readEnded) {
-                             if (readEnded)
-                                 ended.finish();
-                         });
+        QObject::connect(&session->receivePath(), &ReceivePath::replyHandled, &scope, [&ended](int, bool readEnded) {
+            if (readEnded)
+                ended.finish();
+        });
         session->transactions().command2Click(3);
         return ended.run(timeoutMs);
     }
@@ -112,10 +110,10 @@ TEST_F(OverPty, WrittenValuesComeBackThroughARead)
     for (int s = 0; s < kSlotCount; ++s)
         EXPECT_EQ(form().choiceText(s), choicesBefore[s]) << str(field(s).name).toStdString();
     const std::pair<int, const char16_t *> edits[] = {
-        {slot::crewCount, u"0025"},      {slot::callSign, u"BXYZ9  "},    {slot::draught, u"08.5米"},
-        {slot::mmsi, u"412345678"},      {slot::imoNumber, u"009123456"},
-        {slot::shipName, u"HAI XING 7          "}, {slot::antennaA, u"100米"}, {slot::antennaB, u"020米"},
-        {slot::antennaC, u"05米"},       {slot::antennaD, u"07米"}};
+        {slot::crewCount, u"0025"}, {slot::callSign, u"BXYZ9  "},    {slot::draught, u"08.5米"},
+        {slot::mmsi, u"412345678"}, {slot::imoNumber, u"009123456"}, {slot::shipName, u"HAI XING 7          "},
+        {slot::antennaA, u"100米"}, {slot::antennaB, u"020米"},      {slot::antennaC, u"05米"},
+        {slot::antennaD, u"07米"}};
     for (const auto &[s, text] : edits)
         EXPECT_EQ(form().editText(s), QString::fromUtf16(text)) << str(field(s).name).toStdString();
     EXPECT_EQ(form().editText(slot::machineNumber), u"000012345"_qs);

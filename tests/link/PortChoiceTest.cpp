@@ -11,8 +11,8 @@ using namespace aisset;
 
 namespace {
 
-const QStringList kOpeningSteps{u"settings 38400,n,8,1"_qs, u"discard input"_qs, u"xon/xoff"_qs,
-                                u"discard output"_qs, u"open"_qs};
+const QStringList kOpeningSteps{u"settings 38400,n,8,1"_qs, u"discard input"_qs, u"xon/xoff"_qs, u"discard output"_qs,
+                                u"open"_qs};
 
 struct StartupCase {
     const char16_t *stored; // nullptr: nothing stored
@@ -47,9 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
                     StartupCase{u"", 1, 0, u"通讯口1  连接"}, StartupCase{u"3", 3, 2, u"通讯口3  连接"},
                     StartupCase{u"16", 16, 15, u"通讯口16  连接"},
                     // Not a number: its leading value opens, the text is shown as read.
-                    StartupCase{u"3x", 3, 2, u"通讯口3x  连接"},
-                    StartupCase{u"7", 7, 6, u"通讯口7  无效"}, StartupCase{u"17", 17, 0, u"通讯口17  无效"},
-                    StartupCase{u"abc", 0, 0, u"通讯口abc  无效"}));
+                    StartupCase{u"3x", 3, 2, u"通讯口3x  连接"}, StartupCase{u"7", 7, 6, u"通讯口7  无效"},
+                    StartupCase{u"17", 17, 0, u"通讯口17  无效"}, StartupCase{u"abc", 0, 0, u"通讯口abc  无效"}));
 
 class PortSelection : public testing::Test {
 protected:
@@ -140,7 +139,7 @@ TEST_F(PortSelection, ChoosingTheLostPortAgainReopensIt)
 TEST(PortNames, UsbAdaptersComeFirstThenModemsThenTheRestInNumericOrder)
 {
     const QStringList found{u"/dev/ttyS1"_qs, u"/dev/ttyUSB10"_qs, u"/dev/ttyACM0"_qs, u"/dev/ttyUSB2"_qs,
-                            u"/dev/ttyS0"_qs, u"/dev/ttyS10"_qs, u"/dev/ttyS2"_qs};
+                            u"/dev/ttyS0"_qs, u"/dev/ttyS10"_qs,   u"/dev/ttyS2"_qs};
     EXPECT_EQ(orderSerialDevices(found),
               (QStringList{u"/dev/ttyUSB2"_qs, u"/dev/ttyUSB10"_qs, u"/dev/ttyACM0"_qs, u"/dev/ttyS0"_qs,
                            u"/dev/ttyS1"_qs, u"/dev/ttyS2"_qs, u"/dev/ttyS10"_qs}));

@@ -1,6 +1,6 @@
+#include "LinkHarness.h"
 #include "encoding/Gbk.h"
 #include "link/LineClassifier.h"
-#include "LinkHarness.h"
 
 #include <QCoreApplication>
 
@@ -38,21 +38,21 @@ TEST_P(Classify, RecognisesTheLineByItsStartThenBySearching)
     EXPECT_EQ(r.reply, QString::fromLatin1(c.handedOn));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Classify,
-    testing::Values(ClassifyCase{"!CVACK\r\n", ClassifiedLine::Acknowledgement, ""},
-                    ClassifyCase{"$ZLOUT\r\n", ClassifiedLine::Acknowledgement, ""},
-                    ClassifyCase{"!CVSET,123\r\n", ClassifiedLine::Reply, "!CVSET,123\r\n"},
-                    // The start decides before the search: an acknowledgement carrying "CVSET".
-                    ClassifyCase{"!CVACKCVSET\r\n", ClassifiedLine::Acknowledgement, ""},
-                    ClassifyCase{"xy!CVSET,123\r\n", ClassifiedLine::ShiftedReply, "!CVSET,123\r\n"},
-                    ClassifyCase{"CVSET,9\r\n", ClassifiedLine::ShiftedReply, "!CVSET,9\r\n"},
-                    // A reply beats an acknowledgement further on.
-                    ClassifyCase{"ab CVACK CVSET\r\n", ClassifiedLine::ShiftedReply, "!CVSET\r\n"},
-                    ClassifyCase{"VACK!CVACK\r\n", ClassifiedLine::Acknowledgement, ""},
-                    ClassifyCase{"..ZLOUT\r\n", ClassifiedLine::Acknowledgement, ""},
-                    ClassifyCase{"!cvack\r\n", ClassifiedLine::Ignored, ""},
-                    ClassifyCase{"VACK\r\n", ClassifiedLine::Ignored, ""}));
+INSTANTIATE_TEST_SUITE_P(Table, Classify,
+                         testing::Values(ClassifyCase{"!CVACK\r\n", ClassifiedLine::Acknowledgement, ""},
+                                         ClassifyCase{"$ZLOUT\r\n", ClassifiedLine::Acknowledgement, ""},
+                                         ClassifyCase{"!CVSET,123\r\n", ClassifiedLine::Reply, "!CVSET,123\r\n"},
+                                         // The start decides before the search: an acknowledgement carrying "CVSET".
+                                         ClassifyCase{"!CVACKCVSET\r\n", ClassifiedLine::Acknowledgement, ""},
+                                         ClassifyCase{"xy!CVSET,123\r\n", ClassifiedLine::ShiftedReply,
+                                                      "!CVSET,123\r\n"},
+                                         ClassifyCase{"CVSET,9\r\n", ClassifiedLine::ShiftedReply, "!CVSET,9\r\n"},
+                                         // A reply beats an acknowledgement further on.
+                                         ClassifyCase{"ab CVACK CVSET\r\n", ClassifiedLine::ShiftedReply, "!CVSET\r\n"},
+                                         ClassifyCase{"VACK!CVACK\r\n", ClassifiedLine::Acknowledgement, ""},
+                                         ClassifyCase{"..ZLOUT\r\n", ClassifiedLine::Acknowledgement, ""},
+                                         ClassifyCase{"!cvack\r\n", ClassifiedLine::Ignored, ""},
+                                         ClassifyCase{"VACK\r\n", ClassifiedLine::Ignored, ""}));
 
 TEST_F(Receive, ALoneLineEndIsDroppedAndTheTimerStops)
 {
@@ -243,8 +243,7 @@ TEST_P(Acknowledgement, IsAnnouncedForThePendingWriteOnly)
 INSTANTIATE_TEST_SUITE_P(Table, Acknowledgement,
                          testing::Values(AckCase{1, "!CVACK\r\n", u"本船资料设置成功"},
                                          AckCase{2, "$ZLOUT\r\n", u"系统设置成功"},
-                                         AckCase{3, "xx!CVACK\r\n", u"出厂设置成功"},
-                                         AckCase{0, "!CVACK\r\n", nullptr},
+                                         AckCase{3, "xx!CVACK\r\n", u"出厂设置成功"}, AckCase{0, "!CVACK\r\n", nullptr},
                                          AckCase{4, "!CVACK\r\n", nullptr}));
 
 // While the first acknowledgement's message box is open, further ticks wait;

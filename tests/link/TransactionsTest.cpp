@@ -1,5 +1,5 @@
-#include "LinkHarness.h"
 #include "link/Transactions.h"
+#include "LinkHarness.h"
 #include "link/Waiting.h"
 
 #include <gtest/gtest.h>

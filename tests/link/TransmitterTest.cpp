@@ -1,5 +1,5 @@
-#include "encoding/Gbk.h"
 #include "LinkHarness.h"
+#include "encoding/Gbk.h"
 #include "link/Waiting.h"
 
 #include <QElapsedTimer>

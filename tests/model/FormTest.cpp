@@ -1,7 +1,7 @@
-#include "model/ChoiceTables.h"
-#include "model/FieldTable.h"
 #include "FormFixture.h"
 #include "StartSelections.h"
+#include "model/ChoiceTables.h"
+#include "model/FieldTable.h"
 #include "model/Normalise.h"
 
 #include <gtest/gtest.h>
@@ -28,10 +28,10 @@ TEST(StartState, ChoiceListsStartOnTheirStartEntries)
 
 TEST(StartState, ListsHaveTheirEntryCountsAndTheChannelRuns)
 {
-    const std::pair<int, int> counts[] = {{slot::shipType, 25}, {slot::epfdType, 8}, {slot::channel1, 180},
-                                          {slot::soundPromptRange, 16}, {slot::promptVolume, 8},
-                                          {slot::keyBrightness, 4}, {slot::arrivalRange, 16},
-                                          {slot::dataOutput, 4}, {slot::crewCount, 0}};
+    const std::pair<int, int> counts[] = {
+        {slot::shipType, 25},         {slot::epfdType, 8},     {slot::channel1, 180},
+        {slot::soundPromptRange, 16}, {slot::promptVolume, 8}, {slot::keyBrightness, 4},
+        {slot::arrivalRange, 16},     {slot::dataOutput, 4},   {slot::crewCount, 0}};
     for (const auto &[s, n] : counts)
         EXPECT_EQ(choiceEntries(s).size(), n) << "slot " << s;
     const QStringList &ch = channelEntries();

@@ -32,20 +32,21 @@ TEST_P(MaskedWrite, TakesOrRefusesByTheMaskRule)
     EXPECT_EQ(f.text(), QString::fromUtf16(c.result));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, MaskedWrite,
-    testing::Values(
-        // Full-length texts: literals in place, input positions "_" or taken characters.
-        WriteCase{u"##.#米", u"__._米", true, u"__._米"}, WriteCase{u"##.#米", u"25.5米", true, u"25.5米"},
-        WriteCase{u"##.#米", u"0012米", false, u"__._米"}, // a digit in the "." position
-        WriteCase{u"#########", u"12345678A", false, u"_________"},
-        WriteCase{u"CCCCCCC", u"B 中_x!*", true, u"B 中_x!*"},
-        WriteCase{u"###米", u"____", false, u"___米"}, // "_" where the literal stands
-        WriteCase{u"####", u"", false, u"____"},       // the empty text is refused
-        WriteCase{u"####", u"12345", false, u"____"},  // longer than the mask
-        // Shorter texts are placed as if typed; digits before a typed literal right-align.
-        WriteCase{u"####", u"12", true, u"12__"}, WriteCase{u"##.#米", u"8.5米", true, u"_8.5米"},
-        WriteCase{u"###米", u"20米", true, u"_20米"}, WriteCase{u"###米", u"2x", false, u"___米"}));
+INSTANTIATE_TEST_SUITE_P(Texts, MaskedWrite,
+                         testing::Values(
+                             // Full-length texts: literals in place, input positions "_" or taken characters.
+                             WriteCase{u"##.#米", u"__._米", true, u"__._米"},
+                             WriteCase{u"##.#米", u"25.5米", true, u"25.5米"},
+                             WriteCase{u"##.#米", u"0012米", false, u"__._米"}, // a digit in the "." position
+                             WriteCase{u"#########", u"12345678A", false, u"_________"},
+                             WriteCase{u"CCCCCCC", u"B 中_x!*", true, u"B 中_x!*"},
+                             WriteCase{u"###米", u"____", false, u"___米"}, // "_" where the literal stands
+                             WriteCase{u"####", u"", false, u"____"},       // the empty text is refused
+                             WriteCase{u"####", u"12345", false, u"____"},  // longer than the mask
+                             // Shorter texts are placed as if typed; digits before a typed literal right-align.
+                             WriteCase{u"####", u"12", true, u"12__"}, WriteCase{u"##.#米", u"8.5米", true, u"_8.5米"},
+                             WriteCase{u"###米", u"20米", true, u"_20米"},
+                             WriteCase{u"###米", u"2x", false, u"___米"}));
 
 TEST(MaskedField, WithoutMaskTakesAnyTextUpToItsMaximumLength)
 {

@@ -1,5 +1,5 @@
-#include "startup/DesktopPlatform.h"
 #include "startup/Startup.h"
+#include "startup/DesktopPlatform.h"
 #include "startup/StartupPlatform.h"
 
 #include <QDir>
@@ -37,7 +37,10 @@ public:
     }
     void startDetached(const QString &commandLine) override { registrations.append(commandLine); }
     void showMessage(const QString &text, const QString &title) override { messages.append(title + u'|' + text); }
-    void showProgress(int minimum, int maximum) override { calls.append(u"progress %1-%2"_qs.arg(minimum).arg(maximum)); }
+    void showProgress(int minimum, int maximum) override
+    {
+        calls.append(u"progress %1-%2"_qs.arg(minimum).arg(maximum));
+    }
     void setProgress(int value) override { progress.append(value); }
     void closeProgress() override { calls.append(u"close"_qs); }
 
@@ -54,7 +57,7 @@ QString reg(const QString &name) { return kSysDir + u"Regsvr32 /s "_qs + kSysDir
 
 TEST(Startup, RuntimeFileTableInOrderWithResourceIds)
 {
-    const QStringList names{u"secur32.dll"_qs, u"msvbvm60.dll"_qs, u"stdole2.tlb"_qs, u"mscomctl.ocx"_qs,
+    const QStringList names{u"secur32.dll"_qs,  u"msvbvm60.dll"_qs, u"stdole2.tlb"_qs,  u"mscomctl.ocx"_qs,
                             u"msmask32.ocx"_qs, u"MSCOMM32.OCX"_qs, u"actskn43.ocx"_qs, u"green.skn"_qs};
     for (std::size_t i = 0; i < runtimeFiles().size(); ++i) {
         EXPECT_EQ(QString::fromUtf16(runtimeFiles()[i].name), names[qsizetype(i)]);

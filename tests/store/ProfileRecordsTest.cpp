@@ -1,6 +1,6 @@
-#include "model/FieldTable.h"
 #include "store/ProfileRecords.h"
 #include "StoreFixture.h"
+#include "model/FieldTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,7 +40,7 @@ TEST_F(ProfileRecordsTest, ListsTheFirstCountNames)
         {u"111111111,222222222,333333333"_s, u"2"_s, {u"111111111"_s, u"222222222"_s}},
         {u"111111111"_s, u"3"_s, {u"111111111"_s}},
         {u"111111111,"_s, u"2"_s, {u"111111111"_s, u""_s}},
-        {u"0"_s, u"1"_s, {}},             // "0" stands for the empty list
+        {u"0"_s, u"1"_s, {}}, // "0" stands for the empty list
         {u"111111111"_s, std::nullopt, {}},
         {u"111111111"_s, u"-1"_s, {}},
         {u"111111111"_s, u"40000"_s, {}}, // no 16-bit number
@@ -105,8 +105,7 @@ TEST_F(ProfileRecordsTest, PortAndSkinChoices)
     expectSaved(records_.saveCommPort(5));
     expectSaved(records_.saveSkin(u"/usr/share/aisset/skins/蓝色.skn"_s));
     EXPECT_EQ(store_.read(u"varid"_s, u"content"_s, u"commport"_s, u"0"_s), u"5");
-    EXPECT_EQ(store_.read(u"Varid"_s, u"CONTENT"_s, u"SKIN"_s, u"0"_s),
-              u"/usr/share/aisset/skins/蓝色.skn");
+    EXPECT_EQ(store_.read(u"Varid"_s, u"CONTENT"_s, u"SKIN"_s, u"0"_s), u"/usr/share/aisset/skins/蓝色.skn");
 }
 
 // An older version filed a page saved with an incomplete MMSI under the entered

@@ -1,9 +1,9 @@
-#include "store/FileBackend.h"
 #include "store/ProfileStore.h"
 #include "StoreFixture.h"
+#include "store/FileBackend.h"
 
-#include <QDir>
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
@@ -91,8 +91,8 @@ TEST_F(ProfileStoreTest, NamesCompareWithoutRegardToCase)
 TEST_F(ProfileStoreTest, DistinctNamesStayDistinct)
 {
     const QString names[] = {
-        u"a/b"_s, u"a%2Fb"_s, u"a\\b"_s, u"a//b"_s, u"/a"_s, u"a"_s, u"a."_s, u"a~"_s,
-        u".."_s, u"."_s, u"_________"_s, u"a=b"_s, u"a b"_s, u"船名"_s, u"船名 "_s,
+        u"a/b"_s, u"a%2Fb"_s, u"a\\b"_s,      u"a//b"_s, u"/a"_s,  u"a"_s,    u"a."_s,    u"a~"_s,
+        u".."_s,  u"."_s,     u"_________"_s, u"a=b"_s,  u"a b"_s, u"船名"_s, u"船名 "_s,
     };
     for (const QString &name : names) {
         expectSaved(store_.save(kApp, name, u"k"_s, u"section "_s + name));
@@ -115,11 +115,11 @@ TEST_F(ProfileStoreTest, EverySectionIsOneFileInsideTheRoot)
     expectSaved(store_.save(u"varid"_s, kShip, u"MMSI"_s, kShip));
     expectSaved(store_.save(u"varid"_s, kShip, u"IMO"_s, u"_________"_s));
 
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-              QStringList{u"store"_s});
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{u"store"_s});
     const QStringList expected = {
-        u"varid/%2E%2E%2Fescape.ini"_s, u"varid/%2E%2E.ini"_s, u"varid/%2Fetc%2Fx.ini"_s,
-        u"varid/%E5%86%85%E5%AE%B9.ini"_s, u"varid/412345678.ini"_s, u"varid/_________.ini"_s,
+        u"varid/%2E%2E%2Fescape.ini"_s, u"varid/%2E%2E.ini"_s,
+        u"varid/%2Fetc%2Fx.ini"_s,      u"varid/%E5%86%85%E5%AE%B9.ini"_s,
+        u"varid/412345678.ini"_s,       u"varid/_________.ini"_s,
         u"varid/content.ini"_s,
     };
     EXPECT_EQ(storedFiles(), expected);
@@ -141,7 +141,8 @@ TEST_F(ProfileStoreTest, RemoveDeletesOneKeyOnly)
 
 TEST_F(ProfileStoreTest, ManyKeysAreSavedAndReadInOrder)
 {
-    expectSaved(store_.saveMany(kApp, kShip, {{u"呼号"_s, u"BXYZ9__"_s}, {u"船名"_s, u"HAI XING 7"_s}, {u"呼号"_s, u"BXYZ8__"_s}}));
+    expectSaved(store_.saveMany(kApp, kShip,
+                                {{u"呼号"_s, u"BXYZ9__"_s}, {u"船名"_s, u"HAI XING 7"_s}, {u"呼号"_s, u"BXYZ8__"_s}}));
     EXPECT_EQ(store_.readMany(kApp, kShip, {u"船名"_s, u"absent"_s, u"呼号"_s}, u"-"_s),
               (QStringList{u"HAI XING 7"_s, u"-"_s, u"BXYZ8__"_s}));
 }
@@ -218,7 +219,8 @@ TEST_F(ProfileStoreTest, AHeldLockFailsTheSavingAndAnEmptyOneLeftBehindIsTakenOv
     const auto leaveEmptyLock = [&](int ageMs) {
         QFile empty(lockPath);
         ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(empty.setFileTime(QDateTime::currentDateTime().addMSecs(-ageMs), QFileDevice::FileModificationTime));
+        ASSERT_TRUE(
+            empty.setFileTime(QDateTime::currentDateTime().addMSecs(-ageMs), QFileDevice::FileModificationTime));
     };
     for (const int ageMs : {5000, 0}) {
         SCOPED_TRACE(ageMs);

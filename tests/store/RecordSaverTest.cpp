@@ -1,9 +1,9 @@
+#include "store/RecordSaver.h"
+#include "StoreFixture.h"
 #include "model/FieldTable.h"
 #include "model/Form.h"
 #include "model/Normalise.h"
 #include "store/ProfileRecords.h"
-#include "store/RecordSaver.h"
-#include "StoreFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -58,8 +58,10 @@ TEST_F(RecordSaverTest, FirstOwnShipSaveRegistersTheShipAndFilesItsTwelveKeys)
     EXPECT_EQ(list.count, 1);
     const QStringList saved = disk.readRecord(kFirst);
     const QStringList expected = {
-        u"12__"_s, u""_s, u"BXYZ9__"_s, u"70(货船)"_s, u"_8.5米"_s, kFirst, u"009123456"_s,
-        u"HAI XING 7__________"_s, u"100米"_s, u"_20米"_s, u"_5米"_s, u"_5米"_s, u"1(GPS)"_s,
+        u"12__"_s,   u""_s,      u"BXYZ9__"_s,   u"70(货船)"_s,
+        u"_8.5米"_s, kFirst,     u"009123456"_s, u"HAI XING 7__________"_s,
+        u"100米"_s,  u"_20米"_s, u"_5米"_s,      u"_5米"_s,
+        u"1(GPS)"_s,
     };
     EXPECT_EQ(saved.mid(0, 13), expected);
     // Nothing of the other pages.
@@ -94,8 +96,7 @@ TEST_F(RecordSaverTest, OtherPagesOfTheSameShipJoinItsSection)
     const QStringList saved = disk.readRecord(kFirst);
     for (const FieldInfo &f : fieldTable()) {
         SCOPED_TRACE(f.slot);
-        const QString shown = f.kind == FieldKind::Edit ? form_.editText(f.slot)
-                                                        : form_.choiceText(f.slot);
+        const QString shown = f.kind == FieldKind::Edit ? form_.editText(f.slot) : form_.choiceText(f.slot);
         EXPECT_FALSE(saved[f.slot].isEmpty());
         EXPECT_EQ(saved[f.slot], shown);
     }
@@ -195,9 +196,9 @@ TEST_F(RecordSaverTest, AnIncompleteMmsiFilesItsSectionUnderTheListedName)
 }
 
 struct TopCase {
-    int stored;          // names in the list
-    QString count;       // "nn" as stored
-    QString countAfter;  // "nn" after a new ship
+    int stored;         // names in the list
+    QString count;      // "nn" as stored
+    QString countAfter; // "nn" after a new ship
 };
 
 // The count is 16-bit. It stops at 32,767, and from there on every name in the

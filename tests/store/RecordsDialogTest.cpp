@@ -1,10 +1,10 @@
-#include "model/FieldInput.h"
-#include "FormFixture.h"
-#include "store/ProfileRecords.h"
-#include "store/RecordSaver.h"
 #include "store/RecordsDialog.h"
+#include "FormFixture.h"
 #include "ScriptedHost.h"
 #include "StoreFixture.h"
+#include "model/FieldInput.h"
+#include "store/ProfileRecords.h"
+#include "store/RecordSaver.h"
 
 using namespace aisset;
 
@@ -102,8 +102,8 @@ TEST_F(RecordsDialogTest, EmptyingTheListKeepsTheShipsSections)
 TEST_F(RecordsDialogTest, SkinComesFromTheStoredChoice)
 {
     const std::pair<QString, QString> cases[] = {
-        {QString(), QString()},                   // nothing stored: "0" loads nothing
-        {u"no"_qs, QString()},                    // no skin chosen
+        {QString(), QString()}, // nothing stored: "0" loads nothing
+        {u"no"_qs, QString()},  // no skin chosen
         {u"/skins/Mac.skn"_qs, u"/skins/Mac.skn"_qs},
     };
     for (const auto &[stored, expected] : cases) {

@@ -28,22 +28,21 @@ TEST(SectionFileTest, AChangeKeepsEveryOtherByte)
          [](SectionFile &f) { f.setValue(u"NN"_s, u"3"_s); }, foreign + "no separator\nnn=3\n=x\n"},
         {"a value that is not UTF-8 in another key", "mmsi=41\nimo=\x81\x82\n"_ba,
          [](SectionFile &f) { f.setValue(u"mmsi"_s, u"42"_s); }, "mmsi=42\nimo=\x81\x82\n"_ba},
-        {"new key after a last line without line end", "a=1\r\nb=2",
-         [](SectionFile &f) { f.setValue(u"c"_s, u"3"_s); }, "a=1\r\nb=2\nc=3\n"},
-        {"new key in an empty file", "", [](SectionFile &f) { f.setValue(u"船名"_s, u"海星"_s); },
-         "船名=海星\n"},
-        {"removing the last line keeps the line end before it", "a=1\nb=2",
-         [](SectionFile &f) { f.remove(u"B"_s); }, "a=1\n"},
-        {"removing a key removes every line of it", "k=1\nx\nK=2\nm=3\n",
-         [](SectionFile &f) { f.remove(u"k"_s); }, "x\nm=3\n"},
+        {"new key after a last line without line end", "a=1\r\nb=2", [](SectionFile &f) { f.setValue(u"c"_s, u"3"_s); },
+         "a=1\r\nb=2\nc=3\n"},
+        {"new key in an empty file", "", [](SectionFile &f) { f.setValue(u"船名"_s, u"海星"_s); }, "船名=海星\n"},
+        {"removing the last line keeps the line end before it", "a=1\nb=2", [](SectionFile &f) { f.remove(u"B"_s); },
+         "a=1\n"},
+        {"removing a key removes every line of it", "k=1\nx\nK=2\nm=3\n", [](SectionFile &f) { f.remove(u"k"_s); },
+         "x\nm=3\n"},
         {"appending keeps the bytes before", "fname=1,\x81\n"_ba,
          [](SectionFile &f) { f.appendToValue(u"FNAME"_s, u",2"_s); }, "fname=1,\x81,2\n"_ba},
         {"appending to a line of another editor", "fname=1\r\n",
          [](SectionFile &f) { f.appendToValue(u"fname"_s, u",2"_s); }, "fname=1,2\n"},
-        {"appending after an open escape", "fname=1\\",
-         [](SectionFile &f) { f.appendToValue(u"fname"_s, u"=2"_s); }, "fname=1\\\\\\=2"},
-        {"appending to an absent key", "nn=1\n",
-         [](SectionFile &f) { f.appendToValue(u"fname"_s, u"9"_s); }, "nn=1\nfname=9\n"},
+        {"appending after an open escape", "fname=1\\", [](SectionFile &f) { f.appendToValue(u"fname"_s, u"=2"_s); },
+         "fname=1\\\\\\=2"},
+        {"appending to an absent key", "nn=1\n", [](SectionFile &f) { f.appendToValue(u"fname"_s, u"9"_s); },
+         "nn=1\nfname=9\n"},
         {"escaped names and values", "", [](SectionFile &f) { f.setValue(u"a=b"_s, u"x\\n\r\n="_s); },
          "a\\=b=x\\\\n\\r\\n\\=\n"},
     };
@@ -60,12 +59,8 @@ TEST(SectionFileTest, ValuesAreReadFromWhatever)
     const SectionFile file = SectionFile::fromBytes(
         "\x00\xff garbage\n=no key\nMMSI=412345678\r\nk=first\nk=last\nesc\\=aped=a\\\\b\\nc\ntrailing=\\"_ba);
     const std::pair<const char16_t *, std::optional<QString>> reads[] = {
-        {u"mmsi", u"412345678"_s},
-        {u"K", u"last"_s},
-        {u"esc=aped", u"a\\b\nc"_s},
-        {u"trailing", u"\\"_s},
-        {u"", std::nullopt},
-        {u"absent", std::nullopt},
+        {u"mmsi", u"412345678"_s}, {u"K", u"last"_s},   {u"esc=aped", u"a\\b\nc"_s},
+        {u"trailing", u"\\"_s},    {u"", std::nullopt}, {u"absent", std::nullopt},
     };
     for (const auto &[key, value] : reads)
         EXPECT_EQ(file.value(QString::fromUtf16(key)), value) << QString::fromUtf16(key).toStdString();

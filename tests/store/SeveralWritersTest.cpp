@@ -1,10 +1,10 @@
 // Processes that save into one profile store at the same time, and processes
 // killed while they save: no ship may go missing from the list, no key from a
 // ship's section, and no file may be left half written.
+#include "StoreFixture.h"
 #include "model/FieldTable.h"
 #include "store/ProfileRecords.h"
 #include "store/SectionFile.h"
-#include "StoreFixture.h"
 
 #include <QDirIterator>
 #include <QProcess>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/ProfileStore.h"
 #include "SaveTesting.h"
+#include "store/ProfileStore.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -42,8 +42,8 @@ int main(int argc, char **argv)
     const qint64 first = args[3].toLongLong();
     if (mode == u"endless") {
         for (qint64 mmsi = first;; ++mmsi) {
-            if (savePage(saver, form, mmsi, true) == SaveResult::Failed
-                || savePage(saver, form, mmsi, false) == SaveResult::Failed)
+            if (savePage(saver, form, mmsi, true) == SaveResult::Failed ||
+                savePage(saver, form, mmsi, false) == SaveResult::Failed)
                 return 1;
             std::printf("%lld\n", mmsi);
             std::fflush(stdout);

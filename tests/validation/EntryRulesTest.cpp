@@ -1,11 +1,11 @@
 #include "validation/EntryRules.h"
-#include "validation/FieldLimits.h"
+#include "ScriptedHost.h"
 #include "model/FieldTable.h"
 #include "model/Form.h"
 #include "model/Normalise.h"
 #include "ui/core/Pages.h"
-#include "ScriptedHost.h"
 #include "ui/core/WindowLayout.h"
+#include "validation/FieldLimits.h"
 
 #include <gtest/gtest.h>
 
@@ -52,12 +52,12 @@ protected:
     test::ScriptedHost host;
     std::vector<int> writes;
     QStringList antennaAtShipSize; // antenna A and D texts each time the ship size is shown
-    EntryRules rules{form, layout, host,
-                     {[this](int index) { writes.push_back(index); },
-                      [this] {
-                          antennaAtShipSize << form.editText(slot::antennaA) + u'|'
-                                                   + form.editText(slot::antennaD);
-                      }}};
+    EntryRules rules{
+        form,
+        layout,
+        host,
+        {[this](int index) { writes.push_back(index); },
+         [this] { antennaAtShipSize << form.editText(slot::antennaA) + u'|' + form.editText(slot::antennaD); }}};
 };
 
 TEST_F(EntryRulesTest, DecimalKeyPutsAOneDigitDraughtBeforeThePoint)
@@ -105,13 +105,13 @@ struct LeaveCase {
 TEST_F(EntryRulesTest, LeavingAFieldTidiesAndLimitsItsText)
 {
     const LeaveCase cases[] = {
-        {slot::draught, u"260", u"25.5米"},     // 26.0 is above the limit
-        {slot::draught, u"255", u"25.5米"},     // the limit itself stays
-        {slot::draught, u"085", u"_8.5米"},     // leading zero dropped
-        {slot::crewCount, u"0012", u"12__"},    // whole number, placed as typed
+        {slot::draught, u"260", u"25.5米"},  // 26.0 is above the limit
+        {slot::draught, u"255", u"25.5米"},  // the limit itself stays
+        {slot::draught, u"085", u"_8.5米"},  // leading zero dropped
+        {slot::crewCount, u"0012", u"12__"}, // whole number, placed as typed
         {slot::antennaA, u"600", u"511米"},
         {slot::antennaB, u"511", u"511米"},
-        {slot::antennaB, u"020", u"20_米"},     // whole metres stand at the left
+        {slot::antennaB, u"020", u"20_米"}, // whole metres stand at the left
         {slot::antennaC, u"5", u"5_米"},
         {slot::antennaC, u"63", u"63米"},
         {slot::antennaD, u"64", u"63米"},
@@ -195,8 +195,8 @@ TEST_F(EntryRulesTest, TheShipSizeIsShownWithTheLimitedAntennaValues)
     typeAndLeave(slot::antennaD, QStringLiteral("64"));
     rules.text1_GotFocus(slot::antennaB);
     rules.text1_LostFocus(slot::antennaB); // untouched: shown all the same
-    EXPECT_EQ(antennaAtShipSize, (QStringList{QStringLiteral("511米|__米"), QStringLiteral("511米|63米"),
-                                              QStringLiteral("511米|63米")}));
+    EXPECT_EQ(antennaAtShipSize,
+              (QStringList{QStringLiteral("511米|__米"), QStringLiteral("511米|63米"), QStringLiteral("511米|63米")}));
 }
 
 TEST_F(EntryRulesTest, NothingChangesWhileTheWindowIsDisabledOrHidden)
@@ -267,8 +267,8 @@ TEST_F(EntryRulesTest, EnterWalksThroughTheOwnShipPageAndStartsItsWrite)
 {
     using namespace slot;
     EXPECT_EQ(enterWalk(rules, host, FieldKind::Edit, mmsi),
-              (std::vector<int>{mmsi, shipName, callSign, imoNumber, shipType, draught, crewCount,
-                                antennaA, antennaB, antennaC, antennaD, epfdType}));
+              (std::vector<int>{mmsi, shipName, callSign, imoNumber, shipType, draught, crewCount, antennaA, antennaB,
+                                antennaC, antennaD, epfdType}));
     EXPECT_EQ(host.focus.first, FieldKind::Choice); // ship type and EPFD are choice lists
     EXPECT_EQ(writes, std::vector<int>{0});
 }
@@ -277,10 +277,10 @@ TEST_F(EntryRulesTest, EnterWalksThroughTheSystemPageAndStartsItsWrite)
 {
     using namespace slot;
     Tab1_Click(form, layout, host, 2);
-    EXPECT_EQ(enterWalk(rules, host, FieldKind::Choice, channel1),
-              (std::vector<int>{channel1, channel2, soundPromptRange, lightPrompt, promptVolume,
-                                alarmVolume, alarmRange, keyBrightness, lcdMode, vhfTalk, dataOutput,
-                                arrivalRange, approachDisplay, alarm16}));
+    EXPECT_EQ(
+        enterWalk(rules, host, FieldKind::Choice, channel1),
+        (std::vector<int>{channel1, channel2, soundPromptRange, lightPrompt, promptVolume, alarmVolume, alarmRange,
+                          keyBrightness, lcdMode, vhfTalk, dataOutput, arrivalRange, approachDisplay, alarm16}));
     EXPECT_EQ(writes, std::vector<int>{1});
 }
 

@@ -1,8 +1,8 @@
+#include "validation/StandardsChecks.h"
 #include "model/FieldInput.h"
 #include "model/FieldTable.h"
 #include "model/Form.h"
 #include "model/Normalise.h"
-#include "validation/StandardsChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -18,13 +18,13 @@ TEST(StandardsChecks, MmsiFormAndMaritimeIdentificationDigits)
         QString mmsi;
         QString code; // "" for no warning
     } cases[] = {
-        {u"412345678"_qs, {}},                     // China
-        {u"201000000"_qs, {}},                     // the first MID
-        {u"775999999"_qs, {}},                     // the last MID
-        {u"366123456"_qs, {}},                     // United States
-        {u"550123456"_qs, {}},                     // Timor-Leste, a later allocation
+        {u"412345678"_qs, {}}, // China
+        {u"201000000"_qs, {}}, // the first MID
+        {u"775999999"_qs, {}}, // the last MID
+        {u"366123456"_qs, {}}, // United States
+        {u"550123456"_qs, {}}, // Timor-Leste, a later allocation
         {u"200123456"_qs, u"mid-unknown"_qs},
-        {u"217123456"_qs, u"mid-unknown"_qs},      // a gap between allocations
+        {u"217123456"_qs, u"mid-unknown"_qs}, // a gap between allocations
         {u"415123456"_qs, u"mid-unknown"_qs},
         {u"799123456"_qs, u"mid-unknown"_qs},
         {u"002123456"_qs, u"not-ship-station"_qs}, // coast station
@@ -41,7 +41,8 @@ TEST(StandardsChecks, MmsiFormAndMaritimeIdentificationDigits)
     };
     for (const auto &c : cases)
         EXPECT_EQ(codeOf(checkMmsi(c.mmsi)), c.code) << c.mmsi.toStdString();
-    EXPECT_EQ(checkMmsi(u"970123456"_qs)->message, u"MMSI 970123456是AIS搜救应答器(AIS-SART)的号码,不是船舶电台(船舶电台的MMSI首位为2至7)"_qs);
+    EXPECT_EQ(checkMmsi(u"970123456"_qs)->message,
+              u"MMSI 970123456是AIS搜救应答器(AIS-SART)的号码,不是船舶电台(船舶电台的MMSI首位为2至7)"_qs);
     EXPECT_EQ(checkMmsi(u"200123456"_qs)->message, u"MMSI的前三位200不是国际电联分配的海上识别数字(MID)"_qs);
 }
 
@@ -51,10 +52,15 @@ TEST(StandardsChecks, ImoCheckDigit)
         QString imo;
         QString code;
     } cases[] = {
-        {u"9074729"_qs, {}},   {u"009074729"_qs, {}}, {u"9176187"_qs, {}}, {u"8814275"_qs, {}},
-        {u""_qs, {}},          {u"0"_qs, {}}, // no IMO number: all zeros pass
-        {u"9074728"_qs, u"imo-check-digit"_qs},  {u"009123456"_qs, u"imo-check-digit"_qs},
-        {u"9176178"_qs, u"imo-check-digit"_qs},  // two digits swapped
+        {u"9074729"_qs, {}},
+        {u"009074729"_qs, {}},
+        {u"9176187"_qs, {}},
+        {u"8814275"_qs, {}},
+        {u""_qs, {}},
+        {u"0"_qs, {}}, // no IMO number: all zeros pass
+        {u"9074728"_qs, u"imo-check-digit"_qs},
+        {u"009123456"_qs, u"imo-check-digit"_qs},
+        {u"9176178"_qs, u"imo-check-digit"_qs},   // two digits swapped
         {u"123456789"_qs, u"imo-check-digit"_qs}, // more than seven digits
     };
     for (const auto &c : cases)
@@ -81,8 +87,10 @@ TEST(StandardsChecks, WarningsOfAFormInFieldOrder)
 {
     Form form;
     applyStartState(form);
-    for (const auto &[slot, value] : {std::pair{slot::mmsi, u"200123456"_qs}, {slot::imoNumber, u"9123456"_qs},
-                                      {slot::antennaA, u"0"_qs}, {slot::draught, u"0"_qs}})
+    for (const auto &[slot, value] : {std::pair{slot::mmsi, u"200123456"_qs},
+                                      {slot::imoNumber, u"9123456"_qs},
+                                      {slot::antennaA, u"0"_qs},
+                                      {slot::draught, u"0"_qs}})
         ASSERT_TRUE(enterValue(form, slot, value));
     QStringList codes;
     for (const StandardsWarning &w : standardsWarnings(form))

@@ -1,23 +1,20 @@
 #include "ui/core/MainCore.h"
 
+#include "decoding/ReplyDecoding.h"
+#include "decoding/ShipSize.h"
 #include "model/Host.h"
 #include "model/Normalise.h"
 #include "ui/core/Pages.h"
-#include "decoding/ReplyDecoding.h"
-#include "decoding/ShipSize.h"
 
 namespace aisset {
 
 MainCore::MainCore(Host &host, Services services)
     : host_(host), store_(services.store), settings_(store_), records_(store_), profileRecords_(store_),
-      layout_(services.edition), link_(form_, host, settings_,
-            standardDecoder(form_, host_),
-            LinkSession::standardBuilder(form_, host, &records_), std::move(services.link)),
-      rules_(form_, layout_, host,
-             {[this](int index) { writeButtonClicked(index); }, [this] { ShowShipSize(form_); }}),
+      layout_(services.edition), link_(form_, host, settings_, standardDecoder(form_, host_),
+                                       LinkSession::standardBuilder(form_, host, &records_), std::move(services.link)),
+      rules_(form_, layout_, host, {[this](int index) { writeButtonClicked(index); }, [this] { ShowShipSize(form_); }}),
       recordsDialog_(profileRecords_, services.sysDir),
-      menu_(form_, layout_, link_.transactions(), profileRecords_, services.sysDir),
-      verifier_(link_, form_, host)
+      menu_(form_, layout_, link_.transactions(), profileRecords_, services.sysDir), verifier_(link_, form_, host)
 {
     // The installer's edition reads every acknowledged write back once its
     // success box is closed; the window keeps what the installer typed, so a
@@ -33,16 +30,12 @@ MainCore::MainCore(Host &host, Services services)
 void MainCore::showVerification(const WriteVerifier::Result &result)
 {
     switch (result.outcome) {
-    case WriteVerifier::Outcome::Agree:
-        form_.setTransactionStatus(QStringLiteral("校验通过"));
-        break;
+    case WriteVerifier::Outcome::Agree: form_.setTransactionStatus(QStringLiteral("校验通过")); break;
     case WriteVerifier::Outcome::Differ:
         form_.setTransactionStatus(QStringLiteral("设备参数与写入不符"));
         host_.showWarning(WriteVerifier::describe(result.differences));
         break;
-    case WriteVerifier::Outcome::NoReply:
-        form_.setTransactionStatus(QStringLiteral("校验未完成:设备无应答"));
-        break;
+    case WriteVerifier::Outcome::NoReply: form_.setTransactionStatus(QStringLiteral("校验未完成:设备无应答")); break;
     }
 }
 

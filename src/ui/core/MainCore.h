@@ -1,8 +1,7 @@
 #pragma once
 
-#include "validation/EntryRules.h"
-#include "model/Form.h"
 #include "link/LinkSession.h"
+#include "model/Form.h"
 #include "store/ProfileRecords.h"
 #include "store/RecordSaver.h"
 #include "store/RecordsDialog.h"
@@ -10,6 +9,7 @@
 #include "ui/core/WindowLayout.h"
 #include "ui/core/WindowMenu.h"
 #include "ui/core/WriteVerifier.h"
+#include "validation/EntryRules.h"
 
 #include <functional>
 
@@ -20,8 +20,8 @@ class ProfileStore;
 
 // Everything the main window shows and does, without the window: the form, the
 // page layout, the entry rules of the fields, the device link, the profile
-// store, the menus and the records dialog, wired to each other. The Qt window binds its widgets to this and forwards its events; the
-// tests drive it with a scripted host.
+// store, the menus and the records dialog, wired to each other. The Qt window binds its widgets to this and forwards
+// its events; the tests drive it with a scripted host.
 class MainCore {
 public:
     struct Services {
@@ -58,7 +58,7 @@ public:
     void formLoad(const std::function<void()> &showWindow = {}, const AfterFirstPaint &afterFirstPaint = {});
 
     // Events of the window's controls.
-    void tabClicked(int page);        // Tab1_Click
+    void tabClicked(int page);          // Tab1_Click
     void writeButtonClicked(int index); // Command2_Click
     void portChosen(int listPosition);  // Combo2_Click
 

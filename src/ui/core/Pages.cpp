@@ -199,9 +199,9 @@ void Tab1_Click(Form &form, WindowLayout &layout, Host &host, int page)
     layout.setSelectedPage(page);
     form.setEnabled(false);
     // Whether a page is on screen is read from its first field.
-    const bool alreadyShown = (page == 1 && layout.edit(slot::mmsi).visible)
-                              || (page == 2 && layout.choice(slot::channel1).visible)
-                              || (page == 5 && layout.edit(slot::vendorNumber).visible);
+    const bool alreadyShown = (page == 1 && layout.edit(slot::mmsi).visible) ||
+                              (page == 2 && layout.choice(slot::channel1).visible) ||
+                              (page == 5 && layout.edit(slot::vendorNumber).visible);
     if (alreadyShown) {
         form.setEnabled(true);
         return;

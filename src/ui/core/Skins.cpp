@@ -8,9 +8,9 @@ namespace aisset {
 const std::array<const char16_t *, 13> &skinFileNames()
 {
     static constexpr std::array<const char16_t *, 13> kNames{
-        u"B-studio.skn", u"Chizh.skn", u"Galaxy.skn", u"Green.skn", u"Mac.skn",
-        u"Media.skn", u"Metallic.skn", u"Paper.skn", u"Plasmoid.skn", u"Topsecret.skn",
-        u"Web-II.skn", u"Winaqua.skn", u"Zhelezo.skn"};
+        u"B-studio.skn", u"Chizh.skn",    u"Galaxy.skn", u"Green.skn",    u"Mac.skn",
+        u"Media.skn",    u"Metallic.skn", u"Paper.skn",  u"Plasmoid.skn", u"Topsecret.skn",
+        u"Web-II.skn",   u"Winaqua.skn",  u"Zhelezo.skn"};
     return kNames;
 }
 

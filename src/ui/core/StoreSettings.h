@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/ProfileStore.h"
 #include "link/SettingStore.h"
+#include "store/ProfileStore.h"
 
 namespace aisset {
 

@@ -68,7 +68,7 @@ public:
         StatusLabels,  // SkinLabel2(0) and (1)
         WindowHeight,
         Page,
-        ConsoleFrame,  // Frame1(index): 0 the sent commands, 1 the received data
+        ConsoleFrame, // Frame1(index): 0 the sent commands, 1 the received data
         WindowTop,
     };
     enum Picture : int { image2 = 0, IMAGE3, Image4, Image5 };
@@ -79,7 +79,7 @@ public:
     static constexpr int kPictureHeight = 7485; // pages 3 and 4
     static constexpr int kFieldWidth = 2655;    // design width of every edit field
     static constexpr int kFieldHeight = 375;
-    static constexpr int kWindowWidth = 11100;  // no procedure changes the width
+    static constexpr int kWindowWidth = 11100;   // no procedure changes the width
     static constexpr int kStandardHeight = 6400; // the standard window mode
     static constexpr int kDebugHeight = 9000;    // the debug window mode, with the console
     static constexpr int kConsoleTop = 4800;     // the console frames in the debug mode

@@ -1,9 +1,9 @@
 #include "ui/core/WindowMenu.h"
 
+#include "link/Transactions.h"
 #include "model/Form.h"
 #include "store/ProfileRecords.h"
 #include "ui/core/Skins.h"
-#include "link/Transactions.h"
 #include "ui/core/WindowLayout.h"
 
 namespace aisset {

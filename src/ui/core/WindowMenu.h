@@ -60,8 +60,8 @@ public:
     bool isEnabled(int item) const;
 
     // skinDir is the folder the skin files are looked up in (SysDir).
-    WindowMenu(Form &form, WindowLayout &layout, Transactions &transactions, ProfileRecords &records,
-               QString skinDir, QObject *parent = nullptr);
+    WindowMenu(Form &form, WindowLayout &layout, Transactions &transactions, ProfileRecords &records, QString skinDir,
+               QObject *parent = nullptr);
 
     // The check mark of an entry. "不循环设置" shows the writes' no-repeat
     // option itself, so the menu and the writes cannot disagree.

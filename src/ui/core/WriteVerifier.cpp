@@ -1,8 +1,8 @@
 #include "ui/core/WriteVerifier.h"
 
-#include "model/FieldTable.h"
-#include "link/LinkSession.h"
 #include "decoding/ReplyDecoding.h"
+#include "link/LinkSession.h"
+#include "model/FieldTable.h"
 
 #include <QStringList>
 
@@ -80,8 +80,7 @@ QString WriteVerifier::describe(const QList<FieldDifference> &differences)
         if (caption.endsWith(u':'))
             caption.chop(1);
         // The blanks that fill a text to its width carry nothing to read.
-        lines.append(QStringLiteral("%1  写入: %2  设备: %3")
-                         .arg(caption, d.written.trimmed(), d.unit.trimmed()));
+        lines.append(QStringLiteral("%1  写入: %2  设备: %3").arg(caption, d.written.trimmed(), d.unit.trimmed()));
     }
     return lines.join(u'\n');
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Form.h"
 #include "decoding/WriteComparison.h"
+#include "model/Form.h"
 
 #include <QObject>
 #include <QTimer>

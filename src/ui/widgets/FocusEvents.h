@@ -15,10 +15,8 @@ inline bool isFieldFocusChange(const QFocusEvent *event)
     switch (event->reason()) {
     case Qt::ActiveWindowFocusReason:
     case Qt::PopupFocusReason:
-    case Qt::MenuBarFocusReason:
-        return false;
-    default:
-        return true;
+    case Qt::MenuBarFocusReason: return false;
+    default: return true;
     }
 }
 

@@ -12,8 +12,8 @@ inline int ruleKeyCode(const QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         return kKeyEnter;
-    if ((event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma)
-        && event->modifiers().testFlag(Qt::KeypadModifier))
+    if ((event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma) &&
+        event->modifiers().testFlag(Qt::KeypadModifier))
         return kKeyDecimal;
     return 0;
 }

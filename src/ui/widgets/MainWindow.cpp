@@ -1,14 +1,14 @@
 #include "ui/widgets/MainWindow.h"
 
+#include "link/PortChoice.h"
+#include "ui/core/Pages.h"
 #include "ui/widgets/ChoiceBox.h"
 #include "ui/widgets/ConsoleWidgets.h"
 #include "ui/widgets/FirstPaint.h"
 #include "ui/widgets/MaskedEdit.h"
 #include "ui/widgets/MenuActions.h"
 #include "ui/widgets/PageWidgets.h"
-#include "ui/core/Pages.h"
 #include "ui/widgets/PortBox.h"
-#include "link/PortChoice.h"
 #include "ui/widgets/RecordsWindow.h"
 #include "ui/widgets/Skin.h"
 
@@ -147,7 +147,8 @@ void MainWindow::createMenus()
             openRecords_();
     });
     core_.menu().setScreenHeight([this] { return screenHeightTwips(); });
-    connect(&core_.menu(), &WindowMenu::skinChosen, this, [this](const QString &path) { (void)applySkin(*this, path); });
+    connect(&core_.menu(), &WindowMenu::skinChosen, this,
+            [this](const QString &path) { (void)applySkin(*this, path); });
 }
 
 void MainWindow::bindCore()
@@ -259,10 +260,7 @@ void MainWindow::showMessage(const QString &text, const QString &title)
     showBox(QMessageBox::Information, text, title);
 }
 
-void MainWindow::showWarning(const QString &text, const QString &title)
-{
-    showBox(QMessageBox::Warning, text, title);
-}
+void MainWindow::showWarning(const QString &text, const QString &title) { showBox(QMessageBox::Warning, text, title); }
 
 void MainWindow::showBox(QMessageBox::Icon icon, const QString &text, const QString &title)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Host.h"
 #include "link/LinkSession.h"
+#include "model/Host.h"
 #include "ui/core/MainCore.h"
 #include "ui/widgets/Twips.h"
 
@@ -93,7 +93,7 @@ private:
     std::function<void()> openRecords_;
     QPointer<QWidget> focusBeforeDisable_;
     FieldEntry *expectedEntry_ = nullptr; // the field the core last sent the focus to
-    bool followingCore_ = false; // a widget is being set from the core
+    bool followingCore_ = false;          // a widget is being set from the core
 };
 
 } // namespace aisset::ui

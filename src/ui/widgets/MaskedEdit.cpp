@@ -101,8 +101,8 @@ void MaskedEdit::keyPressEvent(QKeyEvent *event)
         typeText(QGuiApplication::clipboard()->text());
     } else if (event->matches(QKeySequence::SelectAll)) {
         form_.setEditSelection(slot_, 0, int(form_.editText(slot_).size()));
-    } else if (!event->text().isEmpty() && event->text().at(0).isPrint()
-               && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    } else if (!event->text().isEmpty() && event->text().at(0).isPrint() &&
+               !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         typeText(event->text());
     } else {
         event->ignore(); // Enter and the like: nothing for the field to do

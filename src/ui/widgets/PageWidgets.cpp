@@ -1,7 +1,7 @@
 #include "ui/widgets/PageWidgets.h"
 
-#include "ui/widgets/ChoiceBox.h"
 #include "ui/core/MainCore.h"
+#include "ui/widgets/ChoiceBox.h"
 #include "ui/widgets/MaskedEdit.h"
 #include "ui/widgets/SvgPicture.h"
 
@@ -12,8 +12,8 @@ namespace aisset::ui {
 
 namespace {
 
-const char16_t *const kButtonCaptions[WindowLayout::kButtonCount] = {
-    u"本船资料写入", u"系统资料写入", u"出厂资料写入", u"读取设备资料"};
+const char16_t *const kButtonCaptions[WindowLayout::kButtonCount] = {u"本船资料写入", u"系统资料写入", u"出厂资料写入",
+                                                                     u"读取设备资料"};
 
 // Large enough to read the prompts and digits well, small enough that the
 // prompt "_" is not cut off at the bottom of a field of the design height
@@ -72,8 +72,7 @@ void PageWidgets::createFields(QWidget *area)
 
         auto *choice = new ChoiceBox(form, s, area);
         QObject::connect(choice, &ChoiceBox::entered, area, [&rules](int i) { rules.Combo1_GotFocus(i); });
-        QObject::connect(choice, &ChoiceBox::keyDown, area,
-                         [&rules](int i, int key) { rules.Combo1_KeyDown(i, key); });
+        QObject::connect(choice, &ChoiceBox::keyDown, area, [&rules](int i, int key) { rules.Combo1_KeyDown(i, key); });
         choices_[std::size_t(s)] = choice;
     }
     shipSize_ = new QLabel(area);
@@ -102,7 +101,8 @@ void PageWidgets::createPictures(QWidget *area)
     image3->setObjectName(QStringLiteral("IMAGE3"));
     pictures_[WindowLayout::image2] = image2;
     pictures_[WindowLayout::IMAGE3] = image3;
-    pictures_[WindowLayout::Image4] = svgPicture(QStringLiteral(":/instructions.svg"), QStringLiteral("Image4"), image3);
+    pictures_[WindowLayout::Image4] =
+        svgPicture(QStringLiteral(":/instructions.svg"), QStringLiteral("Image4"), image3);
     pictures_[WindowLayout::Image5] = svgPicture(QStringLiteral(":/connection.svg"), QStringLiteral("Image5"), image3);
 }
 
@@ -152,8 +152,8 @@ void PageWidgets::place(WindowLayout::Element element, int index)
     case ShipSizeLabel: {
         const Placement &picture = layout.picture(WindowLayout::image2);
         // Under the ship picture.
-        placeWidget(shipSize_,
-                    {layout.shipSizeLabelVisible(), picture.left, picture.top + picture.height + 90, 0, 0}, twips_);
+        placeWidget(shipSize_, {layout.shipSizeLabelVisible(), picture.left, picture.top + picture.height + 90, 0, 0},
+                    twips_);
         break;
     }
     default: break; // the window itself handles the rest

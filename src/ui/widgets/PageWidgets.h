@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/FieldTable.h"
-#include "ui/widgets/Twips.h"
 #include "ui/core/WindowLayout.h"
+#include "ui/widgets/Twips.h"
 
 #include <array>
 

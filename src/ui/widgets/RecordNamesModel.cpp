@@ -9,10 +9,7 @@ void RecordNamesModel::setNames(const RecordNames &names)
     endResetModel();
 }
 
-int RecordNamesModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(names_.size());
-}
+int RecordNamesModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(names_.size()); }
 
 QVariant RecordNamesModel::data(const QModelIndex &index, int role) const
 {

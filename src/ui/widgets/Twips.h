@@ -23,10 +23,7 @@ public:
 
     int px(int twips) const { return int(std::lround(twips * pixelsPerTwip_)); }
     int twips(int px) const { return int(std::lround(px / pixelsPerTwip_)); }
-    QRect rect(int left, int top, int width, int height) const
-    {
-        return {px(left), px(top), px(width), px(height)};
-    }
+    QRect rect(int left, int top, int width, int height) const { return {px(left), px(top), px(width), px(height)}; }
 
 private:
     double pixelsPerTwip_;

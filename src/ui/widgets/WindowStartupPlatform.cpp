@@ -31,8 +31,8 @@ void WindowStartupPlatform::showMessage(const QString &text, const QString &titl
     const int closeAfter = qEnvironmentVariableIntValue("AISSET_CLOSE_START_MESSAGE_MS", &closeAfterOk);
     if (closeAfterOk) {
         QTimer::singleShot(closeAfter, &box, [&box] {
-            const QString report = QStringLiteral("message box closed: title \"%1\" text \"%2\"\n")
-                                       .arg(box.windowTitle(), box.text());
+            const QString report =
+                QStringLiteral("message box closed: title \"%1\" text \"%2\"\n").arg(box.windowTitle(), box.text());
             std::fputs(report.toLocal8Bit().constData(), stderr);
             box.accept();
         });

@@ -1,9 +1,9 @@
-#include "model/FieldTable.h"
 #include "ui/core/MainCore.h"
-#include "store/ProfileStore.h"
-#include "link/QtSerialLine.h"
 #include "SaveTesting.h"
 #include "ScriptedHost.h"
+#include "link/QtSerialLine.h"
+#include "model/FieldTable.h"
+#include "store/ProfileStore.h"
 
 #include <QTemporaryDir>
 
@@ -29,7 +29,8 @@ TEST(MainCore, LoadingTheWindowGivesTheStartState)
     const Form &form = c.core.form();
     const WindowLayout &layout = c.core.layout();
     bool laidOutWhenShown = false;
-    c.core.formLoad([&] { laidOutWhenShown = layout.edit(slot::mmsi).visible && form.choice(slot::epfdType).position() == 1; });
+    c.core.formLoad(
+        [&] { laidOutWhenShown = layout.edit(slot::mmsi).visible && form.choice(slot::epfdType).position() == 1; });
 
     EXPECT_TRUE(laidOutWhenShown);
     EXPECT_TRUE(form.isVisible());
@@ -61,18 +62,15 @@ TEST(MainCore, AStoredPortIsOpenedAtStart)
         int portNumber;   // 0: no port opened
         int currentIndex; // the list's entry
     } cases[] = {
-        {u"3", 3, 2},
-        {u"99", 99, 0},
-        {u"0.4", 0, 0},
-        {u"100", 0, 0},
-        {u"-5", 0, 0},
-        {u"99999999999", 0, 0}, // beyond any integer
+        {u"3", 3, 2},   {u"99", 99, 0}, {u"0.4", 0, 0},
+        {u"100", 0, 0}, {u"-5", 0, 0},  {u"99999999999", 0, 0}, // beyond any integer
     };
     for (const auto &c : cases) {
         const QString stored = QString::fromUtf16(c.stored);
         SCOPED_TRACE(stored.toStdString());
         Core core;
-        expectSaved(core.store.save(QStringLiteral("VARID"), QStringLiteral("CONTENT"), QStringLiteral("Commport"), stored));
+        expectSaved(
+            core.store.save(QStringLiteral("VARID"), QStringLiteral("CONTENT"), QStringLiteral("Commport"), stored));
         core.core.formLoad();
         EXPECT_EQ(core.core.link().line().portNumber(), c.portNumber);
         EXPECT_EQ(core.core.link().ports().currentIndex(), c.currentIndex);

@@ -1,7 +1,7 @@
-#include "model/FieldTable.h"
-#include "FormFixture.h"
 #include "ui/core/Pages.h"
+#include "FormFixture.h"
 #include "ScriptedHost.h"
+#include "model/FieldTable.h"
 #include "ui/core/WindowLayout.h"
 
 #include <gtest/gtest.h>
@@ -29,8 +29,10 @@ struct FocusLog : test::ScriptedHost {
 struct ChangeCount {
     explicit ChangeCount(WindowLayout &layout)
     {
-        QObject::connect(&layout, &WindowLayout::changed,
-                         [this](WindowLayout::Element e, int) { ++byElement[e]; ++total; });
+        QObject::connect(&layout, &WindowLayout::changed, [this](WindowLayout::Element e, int) {
+            ++byElement[e];
+            ++total;
+        });
     }
     std::map<WindowLayout::Element, int> byElement;
     int total = 0;
@@ -209,8 +211,10 @@ TEST(ShowPage, TheInstallersEditionAddsTheReadButtonAndTheFactoryPage)
     EXPECT_EQ(full.layout.button(2).left, 7980);
     const std::tuple<int, int, int, int, int> places[] = {
         // slot, field left, width, top, label left
-        {slot::vendorNumber, 1500, 2255, 720, 120},  {slot::factoryDate, 5500, 1835, 720, 4060},
-        {slot::machineNumber, 1500, 2255, 1320, 120}, {slot::powerOnTime, 5500, 1835, 1320, 4060},
+        {slot::vendorNumber, 1500, 2255, 720, 120},
+        {slot::factoryDate, 5500, 1835, 720, 4060},
+        {slot::machineNumber, 1500, 2255, 1320, 120},
+        {slot::powerOnTime, 5500, 1835, 1320, 4060},
     };
     for (const auto &[s, left, width, top, labelLeft] : places) {
         EXPECT_EQ(full.layout.edit(s).left, left) << s;

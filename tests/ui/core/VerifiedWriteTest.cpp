@@ -1,13 +1,13 @@
 // The read-back after a write, in the core of the window, against the virtual
 // unit: what the installer's edition shows, and that the read-back leaves the
 // form alone.
-#include "model/FieldTable.h"
-#include "ui/core/MainCore.h"
-#include "store/ProfileStore.h"
-#include "link/QtSerialLine.h"
 #include "ScriptedHost.h"
 #include "VirtualUnit.h"
+#include "link/QtSerialLine.h"
 #include "link/Waiting.h"
+#include "model/FieldTable.h"
+#include "store/ProfileStore.h"
+#include "ui/core/MainCore.h"
 
 #include <QTemporaryDir>
 
@@ -25,8 +25,8 @@ struct Core {
     {
         const QString device = unit.path();
         core = std::make_unique<MainCore>(
-            host, MainCore::Services{store, {std::make_unique<QtSerialLine>([device](int) { return device; }), {}},
-                                     {}, edition});
+            host, MainCore::Services{
+                      store, {std::make_unique<QtSerialLine>([device](int) { return device; }), {}}, {}, edition});
         core->formLoad();
     }
 
@@ -36,8 +36,8 @@ struct Core {
         Form &form = core->form();
         const std::pair<int, const char16_t *> texts[] = {
             {slot::mmsi, u"412345678"}, {slot::callSign, u"BXYZ9__"}, {slot::draught, u"_8.5米"},
-            {slot::crewCount, u"25__"}, {slot::antennaA, u"100米"},    {slot::antennaB, u"20_米"},
-            {slot::antennaC, u"5_米"},   {slot::antennaD, u"7_米"},     {slot::shipName, u"HAI XING 7"},
+            {slot::crewCount, u"25__"}, {slot::antennaA, u"100米"},   {slot::antennaB, u"20_米"},
+            {slot::antennaC, u"5_米"},  {slot::antennaD, u"7_米"},    {slot::shipName, u"HAI XING 7"},
         };
         for (const auto &[s, text] : texts)
             ASSERT_TRUE(form.setEditText(s, QString::fromUtf16(text))) << s;
@@ -72,9 +72,9 @@ TEST(VerifiedWrite, TheInstallersEditionReadsEveryAcknowledgedWriteBack)
         const char *name;
         QStringList faults;
         Edition edition;
-        QString status;          // panel 2 at the end
-        QStringList messages;    // the boxes shown
-        int readRequests;        // read requests the unit received
+        QString status;       // panel 2 at the end
+        QStringList messages; // the boxes shown
+        int readRequests;     // read requests the unit received
     };
     const QString differences = u"设备参数与写入不符\n船员人数  写入: 0025  设备: 0000\n呼号  写入: BXYZ9  设备: \n"
                                 u"船型  写入: 70  设备: 90\n吃水深度  写入: 085  设备: 000\n"
@@ -83,14 +83,26 @@ TEST(VerifiedWrite, TheInstallersEditionReadsEveryAcknowledgedWriteBack)
                                 u"天线方位C  写入: 05  设备: 00\n天线方位D  写入: 07  设备: 00"_qs;
     const Case cases[] = {
         {"agrees", {}, Edition::Full, u"校验通过"_qs, {u"本船资料设置成功"_qs}, 1},
-        {"stale", {u"--stale"_qs, u"ownship"_qs}, Edition::Full, u"设备参数与写入不符"_qs,
-         {u"本船资料设置成功"_qs, differences}, 1},
+        {"stale",
+         {u"--stale"_qs, u"ownship"_qs},
+         Edition::Full,
+         u"设备参数与写入不符"_qs,
+         {u"本船资料设置成功"_qs, differences},
+         1},
         // A reply the decoding cannot fill is asked for again twice, as a read
         // does; the last one is compared.
-        {"corrupt reply", {u"--corrupt-reply"_qs}, Edition::Full, u"设备参数与写入不符"_qs,
-         {u"本船资料设置成功"_qs, u"设备参数与写入不符\n船型  写入: 70  设备: 99"_qs}, 3},
-        {"no reply", {u"--hangup-after"_qs, u"1"_qs}, Edition::Full, u"校验未完成:设备无应答"_qs,
-         {u"本船资料设置成功"_qs}, 1},
+        {"corrupt reply",
+         {u"--corrupt-reply"_qs},
+         Edition::Full,
+         u"设备参数与写入不符"_qs,
+         {u"本船资料设置成功"_qs, u"设备参数与写入不符\n船型  写入: 70  设备: 99"_qs},
+         3},
+        {"no reply",
+         {u"--hangup-after"_qs, u"1"_qs},
+         Edition::Full,
+         u"校验未完成:设备无应答"_qs,
+         {u"本船资料设置成功"_qs},
+         1},
         {"simplified", {}, Edition::Simplified, u"设置成功"_qs, {u"本船资料设置成功"_qs}, 0},
     };
     for (const Case &c : cases) {

@@ -1,9 +1,9 @@
 #include "FakeSerialLine.h"
-#include "ui/core/MainCore.h"
-#include "store/ProfileRecords.h"
-#include "store/ProfileStore.h"
 #include "SaveTesting.h"
 #include "ScriptedHost.h"
+#include "store/ProfileRecords.h"
+#include "store/ProfileStore.h"
+#include "ui/core/MainCore.h"
 #include "ui/core/Skins.h"
 
 #include <QFile>
@@ -70,10 +70,14 @@ TEST(WindowMenu, MenuTreeWithItsStartStates)
         bool checked;
     };
     const Expected expected[] = {
-        {Menu::StandardWindow, u"wt1", u"标准窗口", 0, true}, {Menu::DebugWindow, u"wt2", u"调试窗口", 0, false},
-        {Menu::ShowParameters, u"t3d", u"显示参数", 0, false}, {Menu::NoRepeat, u"jid", u"不循环设置", 0, true},
-        {Menu::LoadShip, u"t1", u"调入船资料", 1, false},      {Menu::NoSkin, u"s2", u"不加载", 2, false},
-        {Menu::SkinFirst, u"s1_0", u"B-studio.skn", 2, false}, {Menu::SkinFirst + 3, u"s1_3", u"Green.skn", 2, false},
+        {Menu::StandardWindow, u"wt1", u"标准窗口", 0, true},
+        {Menu::DebugWindow, u"wt2", u"调试窗口", 0, false},
+        {Menu::ShowParameters, u"t3d", u"显示参数", 0, false},
+        {Menu::NoRepeat, u"jid", u"不循环设置", 0, true},
+        {Menu::LoadShip, u"t1", u"调入船资料", 1, false},
+        {Menu::NoSkin, u"s2", u"不加载", 2, false},
+        {Menu::SkinFirst, u"s1_0", u"B-studio.skn", 2, false},
+        {Menu::SkinFirst + 3, u"s1_3", u"Green.skn", 2, false},
         {Menu::SkinFirst + 12, u"s1_12", u"Zhelezo.skn", 2, false},
     };
     for (const Expected &e : expected) {

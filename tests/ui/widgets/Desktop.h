@@ -30,12 +30,13 @@ public:
     {
         for (const char *tool : {"Xvfb", "openbox", "xdotool"})
             if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-                return QString::fromLatin1(tool) + QStringLiteral(" is not installed (scripts/deps.sh xvfb openbox xdotool)");
+                return QString::fromLatin1(tool) +
+                       QStringLiteral(" is not installed (scripts/deps.sh xvfb openbox xdotool)");
         // Xvfb picks a free display and writes its number to the given descriptor.
-        server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                               QStringLiteral("-screen"), QStringLiteral("0"),
-                                               QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                                               QStringLiteral("tcp")});
+        server_.start(QStringLiteral("Xvfb"),
+                      {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                       QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                       QStringLiteral("tcp")});
         QElapsedTimer clock;
         clock.start();
         while (!server_.canReadLine() && !clock.hasExpired(10000))
@@ -83,8 +84,8 @@ public:
         QElapsedTimer clock;
         clock.start();
         while (!clock.hasExpired(timeoutMs)) {
-            const Result found = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                          QStringLiteral("--name"), title});
+            const Result found =
+                xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), title});
             if (found.ok && !found.out.isEmpty())
                 return found.out.split(u'\n').last();
             QThread::msleep(50);

@@ -58,7 +58,7 @@ protected:
         desktop.key(QStringLiteral("Return"), 5); // ship name, call sign, IMO, ship type, draught
         desktop.type(QStringLiteral("85"));
         desktop.key(QStringLiteral("Return"), 7); // crew, antennas A-D, device, write
-        answerBox();                             // "是否开始设置数据"
+        answerBox();                              // "是否开始设置数据"
     }
 
     // The sentences the unit received (its log lines "< ...").

@@ -1,9 +1,9 @@
 // The installer's edition on screen beside the simplified one, and a verified
 // write against the virtual unit.
-#include "model/FieldTable.h"
 #include "Modal.h"
 #include "VirtualUnit.h"
 #include "WindowFixture.h"
+#include "model/FieldTable.h"
 
 #include <QLabel>
 #include <QMenu>

@@ -1,7 +1,7 @@
-#include "model/FieldTable.h"
 #include "Modal.h"
 #include "StartSelections.h"
 #include "WindowFixture.h"
+#include "model/FieldTable.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -221,9 +221,9 @@ TEST_F(WindowTest, TheKeypadDecimalKeyHelpsWithTheDraught)
 
 TEST_F(WindowTest, EnterWalksThroughTheOwnShipPage)
 {
-    const std::vector<int> walk{slot::mmsi, slot::shipName, slot::callSign, slot::imoNumber, slot::shipType,
-                                slot::draught, slot::crewCount, slot::antennaA, slot::antennaB,
-                                slot::antennaC, slot::antennaD, slot::epfdType};
+    const std::vector<int> walk{slot::mmsi,     slot::shipName, slot::callSign,  slot::imoNumber,
+                                slot::shipType, slot::draught,  slot::crewCount, slot::antennaA,
+                                slot::antennaB, slot::antennaC, slot::antennaD,  slot::epfdType};
     for (std::size_t i = 0; i + 1 < walk.size(); ++i) {
         QTest::keyClick(focused(), Qt::Key_Return);
         const int next = walk[i + 1];
@@ -238,9 +238,10 @@ TEST_F(WindowTest, EnterWalksThroughTheSystemPageFromItsFirstList)
     QTabBar *tabs = find<QTabWidget>(QStringLiteral("Tab1"))->tabBar();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     ASSERT_EQ(focused(), choice(slot::channel1));
-    const int walk[] = {slot::channel2, slot::soundPromptRange, slot::lightPrompt, slot::promptVolume,
-                        slot::alarmVolume, slot::alarmRange, slot::keyBrightness, slot::lcdMode,
-                        slot::vhfTalk, slot::dataOutput, slot::arrivalRange, slot::approachDisplay, slot::alarm16};
+    const int walk[] = {slot::channel2,    slot::soundPromptRange, slot::lightPrompt,   slot::promptVolume,
+                        slot::alarmVolume, slot::alarmRange,       slot::keyBrightness, slot::lcdMode,
+                        slot::vhfTalk,     slot::dataOutput,       slot::arrivalRange,  slot::approachDisplay,
+                        slot::alarm16};
     for (int next : walk) {
         QTest::keyClick(focused(), Qt::Key_Enter, Qt::KeypadModifier);
         ASSERT_EQ(focused(), choice(next)) << "to slot " << next;
@@ -250,7 +251,8 @@ TEST_F(WindowTest, EnterWalksThroughTheSystemPageFromItsFirstList)
 TEST_F(WindowTest, EnterOnTheLastOwnShipFieldOrTheButtonStartsTheWrite)
 {
     const std::pair<const char *, std::function<void()>> triggers[] = {
-        {"Enter", [this] {
+        {"Enter",
+         [this] {
              enter(choice(slot::epfdType));
              QTest::keyClick(choice(slot::epfdType), Qt::Key_Return);
          }},
@@ -332,7 +334,7 @@ TEST_F(WindowTest, AFieldTheCoreSendsTheFocusToAfterAMessageBoxIsEnteredWhenTheF
 {
     struct Case {
         const char *name;
-        int field;             // the field the focus goes back to
+        int field; // the field the focus goes back to
         QString typedAgain;
         QString expected;
         std::function<void()> act; // ends with the message box answered
@@ -466,7 +468,7 @@ TEST_F(WindowTest, TheInstructionsUseTheFieldsWordsAndListTheSignsANameTakes)
         EXPECT_TRUE(shown.contains(caption)) << caption.toStdString();
     }
     EXPECT_TRUE(shown.contains(form().caption(slot::antennaA).chopped(2))); // "天线方位" without "A:"
-    for (char16_t c = 32; c < 95; ++c) { // the six-bit set but the prompt "_"
+    for (char16_t c = 32; c < 95; ++c) {                                    // the six-bit set but the prompt "_"
         if (!QChar(c).isLetterOrNumber() && c != u' ') {
             EXPECT_TRUE(shown.contains(QChar(c))) << char(c);
         }

@@ -1,9 +1,9 @@
 // The menus, the window modes with the console, the skins and the closing of
 // the window, on screen; the console against the virtual unit.
-#include "model/FieldTable.h"
-#include "store/ProfileRecords.h"
 #include "VirtualUnit.h"
 #include "WindowFixture.h"
+#include "model/FieldTable.h"
+#include "store/ProfileRecords.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -63,7 +63,7 @@ TEST_F(MenusTest, DebugModeShowsTheConsoleBelowThePagesAndStandardModeHidesIt)
     const QWidget *area = window->centralWidget();
     const QRect tabs = find<QTabWidget>(u"Tab1"_qs)->geometry();
     const std::pair<const char16_t *, const char16_t *> frames[] = {{u"Frame1_0", u"发出的指令集"},
-                                                                     {u"Frame1_1", u"收到的数据"}};
+                                                                    {u"Frame1_1", u"收到的数据"}};
     for (const auto &[name, title] : frames) {
         auto *frame = find<QGroupBox>(QString::fromUtf16(name));
         EXPECT_TRUE(frame->isVisible());
@@ -146,7 +146,10 @@ protected:
             entries.append(list->item(i)->text());
         return entries;
     }
-    void click(int button) const { QTest::mouseClick(find<QPushButton>(u"Command1_%1"_qs.arg(button)), Qt::LeftButton); }
+    void click(int button) const
+    {
+        QTest::mouseClick(find<QPushButton>(u"Command1_%1"_qs.arg(button)), Qt::LeftButton);
+    }
 
     test::VirtualUnit unit{{}};
 };

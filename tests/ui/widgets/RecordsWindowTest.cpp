@@ -1,13 +1,13 @@
 // The records dialog on screen: opened from the menu, modal over the main
 // window, loading a ship into the window's fields, and its life cycle.
-#include "model/FieldTable.h"
+#include "ui/widgets/RecordsWindow.h"
 #include "FormFixture.h"
 #include "Modal.h"
-#include "store/ProfileRecords.h"
-#include "store/RecordSaver.h"
-#include "ui/widgets/RecordsWindow.h"
 #include "SaveTesting.h"
 #include "WindowFixture.h"
+#include "model/FieldTable.h"
+#include "store/ProfileRecords.h"
+#include "store/RecordSaver.h"
 
 #include <QLabel>
 #include <QListView>
@@ -85,7 +85,7 @@ TEST_F(RecordsWindowTest, OpensModallyOverTheWindowAndLoadsTheChosenShip)
         EXPECT_EQ(dialog.findChild<QLabel *>(u"SkinLabel1"_qs)->text(), u"MMSI:"_qs);
         EXPECT_EQ(listed(dialog), (QStringList{u"412345678"_qs, u"413000001"_qs}));
         const std::pair<const char16_t *, const char16_t *> buttons[] = {{u"Command2", u"清空注册数据"},
-                                                                          {u"Command1", u"开始载入数据"}};
+                                                                         {u"Command1", u"开始载入数据"}};
         for (const auto &[name, caption] : buttons) {
             QPushButton *b = button(dialog, name);
             EXPECT_EQ(b->text(), QString::fromUtf16(caption));
@@ -99,7 +99,7 @@ TEST_F(RecordsWindowTest, OpensModallyOverTheWindowAndLoadsTheChosenShip)
     EXPECT_EQ(edit(slot::draught)->text(), u"12.5米"_qs);
     EXPECT_EQ(edit(slot::shipName)->text(), QString(20, u'_')); // reset before loading
     EXPECT_EQ(choice(slot::shipType)->currentText(), u"70(货船)"_qs);
-    EXPECT_EQ(choice(slot::channel1)->currentIndex(), -1); // no system keys stored
+    EXPECT_EQ(choice(slot::channel1)->currentIndex(), -1);  // no system keys stored
     EXPECT_TRUE(window->core().recordsDialog().isLoaded()); // hidden, not unloaded
 }
 
@@ -151,7 +151,8 @@ TEST_F(RecordsWindowTest, ALoadedShipShowsItsOwnSize)
 {
     saveShip(u"412345678"_qs, u"8.5"_qs, u"30"_qs, {u"50"_qs, u"10"_qs, u"3"_qs, u"4"_qs});
     const std::pair<const char *, std::function<void(ui::RecordsWindow &)>> loads[] = {
-        {"button", [this](ui::RecordsWindow &dialog) {
+        {"button",
+         [this](ui::RecordsWindow &dialog) {
              clickEntry(dialog, 0);
              QTest::mouseClick(button(dialog, u"Command1"), Qt::LeftButton);
          }},
@@ -161,8 +162,10 @@ TEST_F(RecordsWindowTest, ALoadedShipShowsItsOwnSize)
         window->activateWindow(); // back from the dialog
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         // The ship on the page before: 120 m long, 10 m wide.
-        for (const auto &[s, typed] : {std::pair{slot::antennaA, u"100"}, {slot::antennaB, u"20"},
-                                       {slot::antennaC, u"5"}, {slot::antennaD, u"5"}}) {
+        for (const auto &[s, typed] : {std::pair{slot::antennaA, u"100"},
+                                       {slot::antennaB, u"20"},
+                                       {slot::antennaC, u"5"},
+                                       {slot::antennaD, u"5"}}) {
             enter(edit(s));
             QTest::keyClicks(edit(s), QString::fromUtf16(typed));
         }

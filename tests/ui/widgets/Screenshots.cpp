@@ -4,15 +4,15 @@
 // virtual unit; page 1 shows an example ship, typed in and tidied as the user's
 // input is, and the debug mode shows it written to the unit and read back.
 #include "encoding/Builders.h"
-#include "ui/widgets/ChineseLocale.h"
+#include "link/QtSerialLine.h"
 #include "model/FieldInput.h"
 #include "model/Normalise.h"
-#include "ui/widgets/MainWindow.h"
-#include "store/ProfileStore.h"
-#include "link/QtSerialLine.h"
-#include "store/RecordSaver.h"
-#include "ui/widgets/RecordsWindow.h"
 #include "startup/Startup.h"
+#include "store/ProfileStore.h"
+#include "store/RecordSaver.h"
+#include "ui/widgets/ChineseLocale.h"
+#include "ui/widgets/MainWindow.h"
+#include "ui/widgets/RecordsWindow.h"
 #include "ui/widgets/WindowStartupPlatform.h"
 
 #include <QAction>
@@ -48,11 +48,16 @@ void typeShip(MainCore &core, const std::vector<std::pair<int, QString>> &typed,
 void typeExampleShip(MainCore &core)
 {
     typeShip(core,
-             {{slot::mmsi, QStringLiteral("412345678")}, {slot::shipName, QStringLiteral("hai xing 8")},
-              {slot::callSign, QStringLiteral("bz4ab")}, {slot::imoNumber, QStringLiteral("009123456")},
-              {slot::draught, QStringLiteral("085")}, {slot::crewCount, QStringLiteral("18")},
-              {slot::antennaA, QStringLiteral("100")}, {slot::antennaB, QStringLiteral("20")},
-              {slot::antennaC, QStringLiteral("5")}, {slot::antennaD, QStringLiteral("7")}},
+             {{slot::mmsi, QStringLiteral("412345678")},
+              {slot::shipName, QStringLiteral("hai xing 8")},
+              {slot::callSign, QStringLiteral("bz4ab")},
+              {slot::imoNumber, QStringLiteral("009123456")},
+              {slot::draught, QStringLiteral("085")},
+              {slot::crewCount, QStringLiteral("18")},
+              {slot::antennaA, QStringLiteral("100")},
+              {slot::antennaB, QStringLiteral("20")},
+              {slot::antennaC, QStringLiteral("5")},
+              {slot::antennaD, QStringLiteral("7")}},
              QStringLiteral("70"));
 }
 

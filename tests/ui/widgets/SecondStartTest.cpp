@@ -65,7 +65,8 @@ TEST_F(SecondStart, ShowsTheMessageWithABlankTitleAndEndsWhileTheFirstRunsOn)
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
     const QString reported = QString::fromLocal8Bit(second.readAllStandardError());
-    EXPECT_TRUE(reported.contains(QStringLiteral("message box closed: title \" \" text \"本系统已运行中, 不得重复加载!!\"")))
+    EXPECT_TRUE(
+        reported.contains(QStringLiteral("message box closed: title \" \" text \"本系统已运行中, 不得重复加载!!\"")))
         << reported.toStdString();
     EXPECT_EQ(first.state(), QProcess::Running);
 

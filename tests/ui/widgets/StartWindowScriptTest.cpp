@@ -66,17 +66,19 @@ TEST(StartWindowScript, StartsTheVirtualUnitOnlyWithoutAUnitAndStoresNoPort)
 
         QProcess script;
         script.setProcessEnvironment(env);
-        script.start(QStringLiteral(AISSET_SOURCE_DIR "/scripts/start-window.sh"), {QStringLiteral("--measure-startup")});
+        script.start(QStringLiteral(AISSET_SOURCE_DIR "/scripts/start-window.sh"),
+                     {QStringLiteral("--measure-startup")});
         ASSERT_TRUE(script.waitForFinished(30000)) << c.name;
         const QString out = QString::fromLocal8Bit(script.readAllStandardOutput());
         const QString err = QString::fromLocal8Bit(script.readAllStandardError());
         EXPECT_EQ(script.exitCode(), 0) << c.name << "\n" << err.toStdString();
         EXPECT_TRUE(out.contains(QStringLiteral("to the first paint of the window"))) << c.name << out.toStdString();
         EXPECT_EQ(err.contains(QStringLiteral("the virtual unit answers on /dev/pts/")), c.expectUnit)
-            << c.name << "\n" << err.toStdString();
+            << c.name << "\n"
+            << err.toStdString();
         EXPECT_EQ(processesMentioning(home.path()), QStringList()) << c.name << ": the virtual unit still runs";
-        EXPECT_FALSE(storedSettings(home.filePath(QStringLiteral("config"))).contains(QStringLiteral("Commport"),
-                                                                                      Qt::CaseInsensitive))
+        EXPECT_FALSE(storedSettings(home.filePath(QStringLiteral("config")))
+                         .contains(QStringLiteral("Commport"), Qt::CaseInsensitive))
             << c.name;
     }
 }

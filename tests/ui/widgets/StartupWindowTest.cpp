@@ -1,9 +1,9 @@
 // Start-up with the window's platform: the progress window, the skin written
 // into SysDir, and the main window taking its start skin from there.
-#include "ui/widgets/MainWindow.h"
-#include "store/ProfileStore.h"
 #include "link/QtSerialLine.h"
 #include "startup/Startup.h"
+#include "store/ProfileStore.h"
+#include "ui/widgets/MainWindow.h"
 #include "ui/widgets/WindowStartupPlatform.h"
 
 #include <QApplication>

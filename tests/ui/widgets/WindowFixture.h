@@ -1,12 +1,12 @@
 #pragma once
 
+#include "link/QtSerialLine.h"
+#include "startup/Startup.h"
+#include "store/ProfileStore.h"
 #include "ui/widgets/ChineseLocale.h"
 #include "ui/widgets/ChoiceBox.h"
 #include "ui/widgets/MainWindow.h"
 #include "ui/widgets/MaskedEdit.h"
-#include "store/ProfileStore.h"
-#include "link/QtSerialLine.h"
-#include "startup/Startup.h"
 #include "ui/widgets/WindowStartupPlatform.h"
 
 #include <QApplication>
