@@ -37,6 +37,17 @@ struct PackedSetting {
     PackedValue value;
 };
 
+// Where the two directions are not inverses, on purpose, as the unit expects:
+// - the write packs six-bit ASCII characters, the reply sends armoured ones
+//   (different character codes for the same 24 bits);
+// - a switch whose list position is neither 0 nor 1 writes no item, and an item
+//   that gives no bits moves every later bit up; the bits are then zero-filled
+//   or cut to 24 (packSettings);
+// - a number too wide for its run keeps all its digits and pushes the later runs;
+// - a reply character beyond "w" unpacks to seven digits and moves every later
+//   run by one place (unpackStatus);
+// - the light prompt is read back unchecked, before the other settings.
+
 constexpr int kPackedSettingCount = 15;
 constexpr int kPackedBits = 24;
 
