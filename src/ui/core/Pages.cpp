@@ -6,26 +6,18 @@
 #include "model/Normalise.h"
 #include "ui/core/WindowLayout.h"
 
-#include <optional>
 #include <vector>
 
 namespace aisset {
 
 namespace {
 
-constexpr int kHiddenButtonLeft = 6600;
-constexpr int kReadButton = 3;
-constexpr int kFactoryButton = 2;
-// The installer's edition shows the read button on pages 1 and 2 at the same
-// place, on the tab strip's row right of the tabs, where neither page has a field.
-constexpr Placement kReadButtonPlace{true, 9180, 30, 1800, 405};
-
-// The slots a page shows, in slot order; with a column, only that column's.
-std::vector<int> slotsOn(int page, std::optional<DesignColumn> column = std::nullopt)
+// The slots a page shows, in slot order.
+std::vector<int> slotsOn(int page)
 {
     std::vector<int> out;
     for (int s = 0; s < kSlotCount; ++s)
-        if (isOnPage(s, page) && (!column || designPlace(s).column == *column))
+        if (isOnPage(s, page))
             out.push_back(s);
     return out;
 }
@@ -78,7 +70,7 @@ void hideEverything(WindowLayout &layout)
     for (int b = 0; b < WindowLayout::kButtonCount; ++b) {
         Placement p = layout.button(b);
         p.visible = false;
-        p.left = kHiddenButtonLeft;
+        p.left = WindowLayout::kButtonDesignLeft;
         layout.setButton(b, p);
     }
     for (int s = 0; s < kSlotCount; ++s) {
@@ -88,25 +80,23 @@ void hideEverything(WindowLayout &layout)
     }
 }
 
-void showButtonAt(WindowLayout &layout, int index, int left)
+// The page's write button, and the read button where the edition has one.
+void showButtons(WindowLayout &layout, int page)
 {
-    Placement p = layout.button(index);
-    p.visible = true;
-    p.left = left;
-    layout.setButton(index, p);
-}
-
-void showReadButton(WindowLayout &layout)
-{
-    if (layout.isFullEdition())
-        layout.setButton(kReadButton, kReadButtonPlace);
+    if (const PageButton *write = writeButtonOf(page)) {
+        Placement p = layout.button(write->button);
+        p.visible = true;
+        p.left = write->left;
+        layout.setButton(write->button, p);
+    }
+    if (layout.isFullEdition() && showsReadButton(page))
+        layout.setButton(kReadButton, readButtonPlace());
 }
 
 void showOwnShipPage(Form &form, WindowLayout &layout, Host &host)
 {
     layout.setWindowHeight(WindowLayout::kPageHeight);
-    showButtonAt(layout, 0, 8400);
-    showReadButton(layout);
+    showButtons(layout, 1);
     layout.showPicture(WindowLayout::image2, true);
     layout.setShipSizeLabelVisible(true);
     // The fields keep their design width until the first showing, which narrows
@@ -129,14 +119,12 @@ void showOwnShipPage(Form &form, WindowLayout &layout, Host &host)
 void showSystemPage(Form &form, WindowLayout &layout, Host &host)
 {
     layout.setWindowHeight(WindowLayout::kPageHeight);
-    layout.showButton(1, true);
-    showReadButton(layout);
+    showButtons(layout, 2);
     for (int s : slotsOn(2)) {
         placeAsShown(layout, s);
         showField(layout, s);
     }
     showCaptions(form, slotsOn(2));
-    showButtonAt(layout, 1, 7980);
     if (form.isEnabled())
         host.moveFocus(FieldKind::Choice, slot::channel1);
 }
@@ -152,7 +140,7 @@ void showFactoryPage(Form &form, WindowLayout &layout, Host &host)
         form.setCaption(s, str(field(s).caption));
         showField(layout, s);
     }
-    showButtonAt(layout, kFactoryButton, 7980);
+    showButtons(layout, 5);
     if (form.isEnabled())
         host.moveFocus(FieldKind::Edit, slot::vendorNumber);
 }

@@ -88,9 +88,10 @@ constexpr PageColumn kShownColumns[] = {
 };
 constexpr ShownColumn kAsDesigned{kKeepDesign, kKeepDesign, kKeepDesign};
 
+constexpr PageButton kWriteButtons[] = {{1, 0, 8400}, {2, 1, 7980}, {5, 2, 7980}};
+
 constexpr int kButtonTop = 4320;
 constexpr int kButtonWidth = 1800;
-constexpr int kButtonLeft = 6600;
 
 } // namespace
 
@@ -104,7 +105,7 @@ WindowLayout::WindowLayout(Edition edition, QObject *parent) : QObject(parent), 
         labels_[i] = {false, column.labelLeft, row.top + column.labelOffset, 0, 0};
     }
     for (Placement &b : buttons_)
-        b = {false, kButtonLeft, kButtonTop, kButtonWidth, 0};
+        b = {false, kButtonDesignLeft, kButtonTop, kButtonWidth, 0};
     pictures_[image2] = {false, 8280, 720, 2520, 2880};
     pictures_[IMAGE3] = {false, 120, 480, 10800, 5580};
     // The two pictures of pages 3 and 4 fill their frame IMAGE3.
@@ -133,6 +134,17 @@ const ShownColumn &shownColumn(int page, DesignColumn column)
             return c.shown;
     return kAsDesigned;
 }
+
+const PageButton *writeButtonOf(int page)
+{
+    for (const PageButton &b : kWriteButtons)
+        if (b.page == page)
+            return &b;
+    return nullptr;
+}
+
+// On the tab strip's row right of the tabs, where neither page has a field.
+Placement readButtonPlace() { return {true, 9180, 30, 1800, 405}; }
 
 template <typename T>
 void WindowLayout::update(T &member, const T &value, Element element, int index)

@@ -46,6 +46,20 @@ struct ShownColumn {
 };
 const ShownColumn &shownColumn(int page, DesignColumn column);
 
+// The write button a page shows and the left edge it shows it at (the design top
+// and width stay); none for the picture pages.
+struct PageButton {
+    int page;
+    int button;
+    int left;
+};
+const PageButton *writeButtonOf(int page);
+
+// The installer's edition shows the read button on pages 1 and 2 at one place.
+constexpr int kReadButton = 3;
+constexpr bool showsReadButton(int page) { return page == 1 || page == 2; }
+Placement readButtonPlace();
+
 // Which window runs: the simplified edition shows the own-ship and system pages
 // with their write buttons and the menu "档案调用" only; the installer's edition
 // adds the read button, the factory page (page 5) and the menus "窗口调整" and
@@ -75,9 +89,10 @@ public:
     static constexpr int kButtonCount = 4;
     static constexpr int kPictureCount = 4;
     static constexpr int kConsoleFrameCount = 2;
-    static constexpr int kPageHeight = 6400;    // pages 1 and 2
-    static constexpr int kPictureHeight = 7485; // pages 3 and 4
-    static constexpr int kFieldWidth = 2655;    // design width of every edit field
+    static constexpr int kPageHeight = 6400;       // pages 1 and 2
+    static constexpr int kPictureHeight = 7485;    // pages 3 and 4
+    static constexpr int kFieldWidth = 2655;       // design width of every edit field
+    static constexpr int kButtonDesignLeft = 6600; // where every button stands hidden
     static constexpr int kFieldHeight = 375;
     static constexpr int kWindowWidth = 11100;   // no procedure changes the width
     static constexpr int kStandardHeight = 6400; // the standard window mode
