@@ -2,6 +2,7 @@
 
 #include "encoding/Primitives.h"
 #include "model/ChoiceList.h"
+#include "model/ChoiceTables.h"
 #include "model/Form.h"
 #include "model/Host.h"
 #include "model/Normalise.h"
@@ -84,8 +85,6 @@ bool choiceCodeFits(const ChoiceList &choice, double maxValue, bool twoDigits)
     return fits && !choice.text().isEmpty();
 }
 
-const QString kOff = QStringLiteral("关闭");
-
 QString encodeField(const Form &form, const FieldInfo &f)
 {
     const QString copy = form.mirror(f.slot);
@@ -96,8 +95,8 @@ QString encodeField(const Form &form, const FieldInfo &f)
     case WireForm::ValueText: return Allc(valueText(form.choiceText(f.slot)), f.wireWidth);
     case WireForm::ListPosition:
         // A distance step: its list position, 0 for "关闭".
-        return Allc(form.choiceText(f.slot) == kOff ? QStringLiteral("0")
-                                                    : QString::number(form.choice(f.slot).position()),
+        return Allc(form.choiceText(f.slot) == kOffEntry ? QStringLiteral("0")
+                                                         : QString::number(form.choice(f.slot).position()),
                     f.wireWidth);
     case WireForm::Packed: return {};
     }

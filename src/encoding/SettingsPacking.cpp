@@ -11,13 +11,11 @@ namespace aisset {
 
 namespace {
 
-const QString kOff = QStringLiteral("关闭");
-
 // A volume, brightness or distance step: "关闭" is 0, anything else its number
 // rounded half to even; a number too wide for the field keeps all its digits.
 QString numberBits(const QString &item, int width)
 {
-    if (item == kOff)
+    if (item == kOffEntry)
         return QString(width, u'0');
     return Allc(A10TO2(static_cast<int64_t>(std::llrint(NumVal(item)))), width);
 }

@@ -5,6 +5,7 @@
 #include "encoding/SentenceLayout.h"
 #include "encoding/SettingsPacking.h"
 #include "model/ChoiceList.h"
+#include "model/ChoiceTables.h"
 #include "model/Form.h"
 #include "model/Host.h"
 #include "model/Normalise.h"
@@ -16,8 +17,6 @@
 namespace aisset {
 
 namespace {
-
-const QString kOff = QStringLiteral("关闭");
 
 // ---- Settings list -------------------------------------------------------
 
@@ -44,12 +43,13 @@ void appendItem(QStringList &items, const Form &form, const PackedSetting &setti
             appendSwitch(items, form, s);
         break;
     case PackedValue::Miles:
-        items.append(form.choiceText(s) == kOff ? QStringLiteral("00") : QString::number(form.choice(s).position()));
+        items.append(form.choiceText(s) == kOffEntry ? QStringLiteral("00")
+                                                     : QString::number(form.choice(s).position()));
         break;
     case PackedValue::OnIsZero: appendSwitch(items, form, s); break;
     case PackedValue::LightOn: {
         const QString light = form.choiceText(s);
-        items.append(light == kOff || light == u"关" ? QStringLiteral("0") : QStringLiteral("1"));
+        items.append(light == kOffEntry || light == u"关" ? QStringLiteral("0") : QStringLiteral("1"));
         break;
     }
     }

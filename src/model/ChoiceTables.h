@@ -11,6 +11,10 @@ namespace aisset {
 const QStringList &choiceEntries(int slot);
 int startPosition(int slot);
 
+// The entry "关闭" (off) that starts the volume, brightness and distance lists;
+// the writes encode it as 0.
+inline constexpr QStringView kOffEntry = u"关闭";
+
 // The 180 AIS channel entries shared by both channel fields.
 const QStringList &channelEntries();
 
