@@ -1,8 +1,13 @@
 # Man pages built from each program's --help and --version with help2man, when
 # it is installed (scripts/deps.sh help2man); without it the build goes on
-# without them. The programs answer both without a display.
+# without them, unless AISSET_REQUIRE_MAN_PAGES (the Debian package) asks for
+# them. The programs answer both without a display.
 include(GNUInstallDirs)
-find_program(HELP2MAN help2man)
+if(AISSET_REQUIRE_MAN_PAGES)
+  find_program(HELP2MAN help2man REQUIRED)
+else()
+  find_program(HELP2MAN help2man)
+endif()
 
 function(aisset_man_page target summary)
   if(NOT HELP2MAN)
