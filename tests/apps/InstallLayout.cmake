@@ -4,6 +4,7 @@
 # help2man was found, a man page per program made from its help with the
 # sections --help cannot give.
 # Run with -DBUILD_DIR=... -DPREFIX=... -DMAN_PAGES=ON|OFF -DPROGRAMS="a;b".
+cmake_minimum_required(VERSION 3.22) # IN_LIST and today's policies in script mode
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
