@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
 #   1. the normal build (warnings are errors) and its test suite,
-#   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer,
-#   3. each libFuzzer target for a short, fixed time.
+#   2. the Debian package: built (only the three programs, scripts/package.sh),
+#      linted, installed, tried from /usr/bin and purged (scripts/check-package.sh),
+#   3. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer,
+#   4. each libFuzzer target for a short, fixed time.
 # Option: --quick  only step 1.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -28,6 +30,10 @@ build_and_test() {
 echo "== build and test"
 build_and_test default
 $quick && exit 0
+
+echo "== Debian package"
+deb=$(scripts/package.sh)
+scripts/check-package.sh "$deb"
 
 echo "== build and test with sanitizers"
 # The window's tests run too (offscreen), and leaks are reported: the whole

@@ -10,7 +10,6 @@ packages=(
   qt6-svg-dev                           # the window's drawings
   qt6-translations-l10n                 # Chinese texts of Qt's own dialogs
   libgtest-dev                          # unit tests
-  libbenchmark-dev                      # benchmarks in bench/
   "$@"
 )
 

@@ -74,6 +74,9 @@ int main(int argc, char **argv)
         return *done;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("aisset"));
+    // The desktop matches the window to its menu entry (and the entry's icon) by this id.
+    QGuiApplication::setDesktopFileName(options.edition == aisset::Edition::Full ? QStringLiteral("org.aisset.Aisset.Full")
+                                                                                  : QStringLiteral("org.aisset.Aisset"));
     aisset::ui::useChineseLocale(app);
 
     aisset::ui::WindowStartupPlatform platform;

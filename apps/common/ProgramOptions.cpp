@@ -36,7 +36,9 @@ std::optional<int> ProgramOptions::parse(const QStringList &arguments)
         return 0;
     }
     if (parser_.isSet(version_)) {
-        print(stdout, program_ + u' ' + projectVersion() + u'\n');
+        print(stdout, program_ + u' ' + projectVersion() +
+                          QStringLiteral("\nCopyright (C) 2026 the aisset authors.\n"
+                                         "MIT licence: free to use, copy, change and hand on; no warranty.\n"));
         return 0;
     }
     return std::nullopt;

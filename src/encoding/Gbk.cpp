@@ -7,7 +7,29 @@ namespace aisset {
 
 namespace {
 constexpr const char *kCodePage = "GBK";
+
+QStringEncoder gbkEncoder()
+{
+    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
+    requireCodePage(encoder, kCodePage);
+    return encoder;
+}
+
+QStringDecoder gbkDecoder(QStringConverter::Flags flags)
+{
+    QStringDecoder decoder(kCodePage, flags);
+    requireCodePage(decoder, kCodePage);
+    return decoder;
+}
 } // namespace
+
+void requireCodePage(const QStringConverter &converter, const char *name)
+{
+    if (!converter.isValid())
+        qFatal("aisset: Qt cannot convert the code page %s (a Qt built without ICU?); "
+               "text to and from the unit cannot be carried.",
+               name);
+}
 
 QByteArray toGbk(const QString &text)
 {
@@ -16,13 +38,13 @@ QByteArray toGbk(const QString &text)
         ascii = ascii && c.unicode() < 0x80;
     if (ascii)
         return text.toLatin1();
-    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
+    QStringEncoder encoder = gbkEncoder();
     return encoder.encode(text);
 }
 
 QString fromGbk(const QByteArray &bytes)
 {
-    QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
+    QStringDecoder decoder = gbkDecoder(QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
 }
 
@@ -30,7 +52,7 @@ int charCode(QChar c)
 {
     if (c.unicode() < 0x80)
         return c.unicode();
-    thread_local QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
+    thread_local QStringEncoder encoder = gbkEncoder();
     const QByteArray bytes = encoder.encode(QStringView(&c, 1));
     if (bytes.size() == 1)
         return static_cast<unsigned char>(bytes[0]);
@@ -40,7 +62,7 @@ int charCode(QChar c)
 }
 
 struct GbkStreamDecoder::Impl {
-    QStringDecoder decoder{kCodePage};
+    QStringDecoder decoder = gbkDecoder(QStringConverter::Flag::Default);
 };
 
 GbkStreamDecoder::GbkStreamDecoder() : impl_(std::make_unique<Impl>()) {}

@@ -14,15 +14,14 @@ DesktopPlatform::~DesktopPlatform() = default;
 
 bool DesktopPlatform::anotherInstanceRunning()
 {
-    // A lock file whose holder is gone (a crashed instance) counts as stale and is taken over.
-    const QString folder = systemDirectory();
-    instanceLock_ = std::make_unique<QLockFile>(folder + QStringLiteral("/aisset.lock"));
-    instanceLock_->setStaleLockTime(0);
-    if (instanceLock_->tryLock(0))
+    // The instance holds the lock while it runs, for as long as it runs: only a
+    // lock its holder left behind (see LockFile) is taken over.
+    instanceLock_ = std::make_unique<LockFile>(systemDirectory() + QStringLiteral("/aisset.lock"),
+                                               std::chrono::milliseconds::zero());
+    if (instanceLock_->lock(std::chrono::milliseconds::zero()))
         return false;
-    if (instanceLock_->error() == QLockFile::LockFailedError)
-        return true;
-    return false; // a folder we cannot write to must not keep the tool from starting
+    // A folder we cannot write to must not keep the tool from starting.
+    return instanceLock_->error() == QLockFile::LockFailedError;
 }
 
 QString DesktopPlatform::systemDirectory()

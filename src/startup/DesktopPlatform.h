@@ -1,8 +1,7 @@
 #pragma once
 
+#include "lockfile/LockFile.h"
 #include "startup/StartupPlatform.h"
-
-#include <QLockFile>
 
 #include <memory>
 
@@ -29,7 +28,7 @@ public:
 
 private:
     QString dataDir_;
-    std::unique_ptr<QLockFile> instanceLock_;
+    std::unique_ptr<LockFile> instanceLock_;
 };
 
 } // namespace aisset

@@ -52,6 +52,7 @@ TEST(CommandLine, HelpVersionAndMalformedOptions)
     const QString version = QStringLiteral(AISSET_VERSION);
     const Case cases[] = {
         {kCli, {u"--version"_qs}, 0, u"aisset-cli "_qs + version, {}},
+        {kCli, {u"--version"_qs}, 0, u"Copyright (C) 2026 the aisset authors.\nMIT licence"_qs, {}},
         {kCli, {u"--help"_qs}, 0, u"Usage: aisset-cli [options] COMMAND"_qs, {}},
         {kCli, {u"help"_qs}, 0, u"  records [show MMSI | export | import FILE]"_qs, {}},
         {kCli, {u"encode"_qs, u"--help"_qs}, 0, u"Usage: aisset-cli [options] encode ownship|system|factory"_qs, {}},

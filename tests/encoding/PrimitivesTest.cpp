@@ -113,4 +113,31 @@ TEST(Gbk, StreamDecoderJoinsSplitPairsAndSurvivesBadBytes)
     EXPECT_EQ(toGbk(s(u"A海")), QByteArray("A\xba\xa3"));
 }
 
+// What cannot be converted, both ways, as the header says.
+TEST(Gbk, UnconvertibleTextAndBytesBecomeWhatTheHeaderSays)
+{
+    EXPECT_EQ(toGbk(s(u"A\U0001F600B")), QByteArray("A?B"));
+    const struct {
+        const char *bytes;
+        const char16_t *text;
+    } cases[] = {
+        {"A\x81\x7f", u"A\uFFFD\x7f"}, // a lead byte whose second byte cannot end a pair
+        {"A\xa1 B", u"A\uFFFD B"},
+        {"A\x81", u"A"},                 // a lead byte at the very end
+        {"A\xff", u"A\uF8F5"},          // a byte no pair starts with
+        {"\x80", u"\u20AC"},            // code page 936's euro sign
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(fromGbk(QByteArray(c.bytes)), s(c.text)) << c.bytes;
+}
+
+// A code page Qt cannot convert stops the program with a message naming it,
+// instead of carrying every text as empty bytes.
+TEST(GbkDeathTest, AnUnknownCodePageStopsWithItsName)
+{
+    const QStringEncoder unknown("NO-SUCH-CODE-PAGE");
+    EXPECT_DEATH(requireCodePage(unknown, "NO-SUCH-CODE-PAGE"), "cannot convert the code page NO-SUCH-CODE-PAGE");
+    requireCodePage(QStringEncoder("GBK"), "GBK"); // and a known one passes
+}
+
 } // namespace

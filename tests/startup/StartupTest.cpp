@@ -1,6 +1,7 @@
 #include "startup/Startup.h"
 #include "startup/DesktopPlatform.h"
 #include "startup/StartupPlatform.h"
+#include "LeftLockFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -137,6 +138,34 @@ TEST(DesktopPlatform, OneInstanceHoldsTheLockUntilItEnds)
     }
     Desktop third(dir.path());
     EXPECT_FALSE(third.anotherInstanceRunning());
+}
+
+// A lock file that names no instance (a start killed while creating it, or
+// garbage) is taken over once a second old, so one leftover file cannot keep
+// the window from ever starting; a fresh one may be an instance starting at the
+// same moment and keeps this one out.
+TEST(DesktopPlatform, ALockNamingNoInstanceIsTakenOverOnceASecondOld)
+{
+    for (const test::NamelessLock &left : test::kNamelessLocks) {
+        for (const int ageMs : {1500, 0}) {
+            SCOPED_TRACE(::testing::Message() << left.what << ", " << ageMs << " ms old");
+            QTemporaryDir dir;
+            test::leaveLockFile(dir.filePath(u"aisset.lock"_qs), left.content, ageMs);
+            Desktop start(dir.path());
+            EXPECT_EQ(start.anotherInstanceRunning(), ageMs == 0);
+        }
+    }
+}
+
+// An instance that runs long keeps the lock: its age alone never lets a second start in.
+TEST(DesktopPlatform, ALongRunningInstanceKeepsTheSecondStartOut)
+{
+    QTemporaryDir dir;
+    Desktop first(dir.path());
+    ASSERT_FALSE(first.anotherInstanceRunning());
+    test::ageFile(dir.filePath(u"aisset.lock"_qs), 24 * 3600 * 1000);
+    Desktop second(dir.path());
+    EXPECT_TRUE(second.anotherInstanceRunning());
 }
 
 // A runtime file is written where there is none, or where a write cut short on a

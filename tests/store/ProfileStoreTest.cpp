@@ -1,4 +1,5 @@
 #include "store/ProfileStore.h"
+#include "LeftLockFiles.h"
 #include "StoreFixture.h"
 #include "store/FileBackend.h"
 
@@ -203,10 +204,11 @@ TEST_F(ProfileStoreTest, UnusablePlacesSkipSavesAndReadDefaults)
 }
 
 // The lock file every saving takes: a live holder makes a saving fail after its
-// wait, while an empty file (a process killed between creating the lock and
-// writing its id into it) is taken over once it is old enough to be no live
-// holder's, and a fresh one is waited for, not removed at once.
-TEST_F(ProfileStoreTest, AHeldLockFailsTheSavingAndAnEmptyOneLeftBehindIsTakenOver)
+// wait, while a file that names no process (empty: a process killed between
+// creating the lock and writing its id into it; or garbage) is taken over once
+// it is old enough to be no live holder's, and a fresh one is waited for, not
+// removed at once.
+TEST_F(ProfileStoreTest, AHeldLockFailsTheSavingAndOneNamingNoProcessIsTakenOver)
 {
     const QString lockPath = root() + u"/store.lock"_s;
     ASSERT_TRUE(QDir().mkpath(root()));
@@ -216,22 +218,18 @@ TEST_F(ProfileStoreTest, AHeldLockFailsTheSavingAndAnEmptyOneLeftBehindIsTakenOv
         EXPECT_EQ(store_.save(kApp, kShip, u"MMSI"_s, kShip), SaveResult::Failed);
     }
 
-    const auto leaveEmptyLock = [&](int ageMs) {
-        QFile empty(lockPath);
-        ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(
-            empty.setFileTime(QDateTime::currentDateTime().addMSecs(-ageMs), QFileDevice::FileModificationTime));
-    };
-    for (const int ageMs : {5000, 0}) {
-        SCOPED_TRACE(ageMs);
-        leaveEmptyLock(ageMs);
-        QElapsedTimer waited;
-        waited.start();
-        expectSaved(store_.save(kApp, kShip, u"MMSI"_s, kShip));
-        if (ageMs == 0) {
-            EXPECT_GE(waited.elapsed(), 900) << "a fresh lock file may be a holder that is writing its id";
+    for (const NamelessLock &left : kNamelessLocks) {
+        for (const int ageMs : {5000, 0}) {
+            SCOPED_TRACE(::testing::Message() << left.what << ", " << ageMs << " ms old");
+            leaveLockFile(lockPath, left.content, ageMs);
+            QElapsedTimer waited;
+            waited.start();
+            expectSaved(store_.save(kApp, kShip, u"MMSI"_s, kShip));
+            if (ageMs == 0) {
+                EXPECT_GE(waited.elapsed(), 900) << "a fresh lock file may be a holder that is writing its id";
+            }
+            EXPECT_FALSE(QFileInfo::exists(lockPath));
         }
-        EXPECT_FALSE(QFileInfo::exists(lockPath));
     }
 }
 
