@@ -59,6 +59,14 @@ struct CliArgs {
 // after printing what is wrong with the command line.
 std::optional<int> parseArgs(const QStringList &argv, CliArgs &out);
 
+// What --port names: a port number when the value is all digits (valid only
+// from 1 to 16; none when outside, however many digits), otherwise a device path.
+struct PortArgument {
+    bool isNumber = false;
+    std::optional<int> number; // when isNumber and within 1-16
+};
+PortArgument portArgument(const QString &value);
+
 // Prints a command's usage error ("aisset-cli encode: text" and the hint to its
 // help) on standard error; returns UsageError.
 int usageError(const CliArgs &args, const QString &text);

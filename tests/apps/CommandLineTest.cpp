@@ -110,6 +110,9 @@ TEST(CommandLine, PortAndTimeoutValues)
         {{u"--port"_qs, u" "_qs}, 2},
         {{u"--port"_qs, u"17"_qs}, 2},
         {{u"--port"_qs, u"-1"_qs}, 2},
+        {{u"--port"_qs, u"99999999999"_qs}, 2}, // all digits: a port number, never a path
+        {{u"--port"_qs, u"4294967297"_qs}, 2},  // 2^32 + 1
+        {{u"--port"_qs, u"0016"_qs}, 3},
         {{u"--timeout"_qs, u"3600"_qs, u"--port"_qs, u"16"_qs}, 3},
         {{u"--timeout"_qs, u"0.001"_qs, u"--port"_qs, u"/nonexistent/tty"_qs}, 3},
     };
@@ -120,6 +123,11 @@ TEST(CommandLine, PortAndTimeoutValues)
         EXPECT_EQ(r.exitCode, c.exitCode) << c.args.join(u' ').toStdString() << "\n" << r.err.toStdString();
         if (c.exitCode == 2) {
             EXPECT_TRUE(r.err.contains(c.args[0] + u" takes"_qs)) << r.err.toStdString();
+        }
+        // A device path is named as such, not as the port number it stands in for.
+        if (c.args.contains(u"/nonexistent/tty"_qs)) {
+            EXPECT_TRUE(r.err.contains(u"/nonexistent/tty 无效"_qs)) << r.err.toStdString();
+            EXPECT_FALSE(r.err.contains(u"通讯口"_qs)) << r.err.toStdString();
         }
     }
 }
