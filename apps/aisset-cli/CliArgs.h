@@ -77,6 +77,8 @@ QString helpText(const CommandSpec *command);
 // Exit codes shared by every command. StoreError: the sentence was built (and
 // printed or sent), but its values could not be saved in the profile store.
 // SeveralUnits: more than one port answered "ports --find" as the unit.
+// SearchIncomplete: none answered, and the search ran out of time before it
+// tried every port.
 enum Exit : int {
     Success = 0,
     Refused = 1,
@@ -84,7 +86,8 @@ enum Exit : int {
     LinkError = 3,
     Differs = 4,
     StoreError = 5,
-    SeveralUnits = 6
+    SeveralUnits = 6,
+    SearchIncomplete = 7
 };
 
 } // namespace aisset::cli

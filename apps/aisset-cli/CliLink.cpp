@@ -39,7 +39,7 @@ QString CliLink::open()
                line_->errorText();
     return form_.connectionStatus() + QStringLiteral(": ") +
            (device.isEmpty() ? QStringLiteral("no device for this port number (see docs/serial-ports.md)")
-                             : device + QStringLiteral(": ") + line_->errorText());
+                             : escapeControls(device) + QStringLiteral(": ") + line_->errorText());
 }
 
 void CliLink::abandon() { line_->abandon(); }
