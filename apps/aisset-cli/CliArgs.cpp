@@ -3,6 +3,7 @@
 #include "Output.h"
 #include "ProgramOptions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -59,9 +60,8 @@ std::optional<QString> checkValues(CliArgs &out)
         return QStringLiteral("--store needs a folder");
     if (out.isSet(u"port"_qs)) {
         out.port = out.value(u"port"_qs);
-        bool isNumber = false;
-        const int number = out.port.toInt(&isNumber);
-        if (out.port.trimmed().isEmpty() || (isNumber && (number < 1 || number > kPortCount)))
+        const PortArgument port = portArgument(out.port);
+        if (out.port.trimmed().isEmpty() || (port.isNumber && !port.number))
             return QStringLiteral("--port takes a port number from 1 to %1 or a device path").arg(kPortCount);
     }
     if (out.isSet(u"timeout"_qs)) {
@@ -105,6 +105,19 @@ std::optional<int> parseArgs(const QStringList &argv, CliArgs &out)
     if (const std::optional<QString> error = checkValues(out))
         return usageError(out, *error);
     return std::nullopt;
+}
+
+PortArgument portArgument(const QString &value)
+{
+    // "-1" and "+3" count as numbers too, so that they are refused, not opened as files.
+    const QStringView digits = value.startsWith(u'-') || value.startsWith(u'+') ? QStringView(value).mid(1) : value;
+    PortArgument out;
+    out.isNumber = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); });
+    bool ok = false;
+    const qlonglong number = value.toLongLong(&ok);
+    if (out.isNumber && ok && number >= 1 && number <= kPortCount)
+        out.number = int(number);
+    return out;
 }
 
 int usageError(const CliArgs &args, const QString &text)

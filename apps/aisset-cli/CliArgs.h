@@ -59,6 +59,14 @@ struct CliArgs {
 // after printing what is wrong with the command line.
 std::optional<int> parseArgs(const QStringList &argv, CliArgs &out);
 
+// What --port names: a port number when the value is all digits (valid only
+// from 1 to 16; none when outside, however many digits), otherwise a device path.
+struct PortArgument {
+    bool isNumber = false;
+    std::optional<int> number; // when isNumber and within 1-16
+};
+PortArgument portArgument(const QString &value);
+
 // Prints a command's usage error ("aisset-cli encode: text" and the hint to its
 // help) on standard error; returns UsageError.
 int usageError(const CliArgs &args, const QString &text);
@@ -69,6 +77,8 @@ QString helpText(const CommandSpec *command);
 // Exit codes shared by every command. StoreError: the sentence was built (and
 // printed or sent), but its values could not be saved in the profile store.
 // SeveralUnits: more than one port answered "ports --find" as the unit.
+// SearchIncomplete: none answered, and the search ran out of time before it
+// tried every port.
 enum Exit : int {
     Success = 0,
     Refused = 1,
@@ -76,7 +86,8 @@ enum Exit : int {
     LinkError = 3,
     Differs = 4,
     StoreError = 5,
-    SeveralUnits = 6
+    SeveralUnits = 6,
+    SearchIncomplete = 7
 };
 
 } // namespace aisset::cli

@@ -5,6 +5,8 @@
 #include "store/ProfileStore.h"
 #include "store/RecordSaver.h"
 
+#include <QFileInfo>
+
 namespace aisset::cli {
 
 CliContext::CliContext(QString storeDir) : storeDir_(std::move(storeDir)) {}
@@ -29,6 +31,16 @@ ProfileRecords &CliContext::profile()
     if (!profile_)
         profile_ = std::make_unique<ProfileRecords>(store());
     return *profile_;
+}
+
+bool CliContext::storeToReadExists()
+{
+    const QFileInfo folder(storeDir_);
+    if (storeDir_.isEmpty() || folder.isDir())
+        return true;
+    printError(folder.exists() ? QStringLiteral("the profile store %1 is not a folder").arg(storeDir_)
+                               : QStringLiteral("the profile store %1 does not exist").arg(storeDir_));
+    return false;
 }
 
 int CliContext::afterSaving(const BuildResult &built, int exitCode)

@@ -1,5 +1,8 @@
 #include "CliLink.h"
 
+#include "CliArgs.h"
+#include "Output.h"
+
 #include "decoding/ReplyDecoding.h"
 #include "link/PortNames.h"
 #include "link/QtSerialLine.h"
@@ -9,12 +12,12 @@ namespace aisset::cli {
 
 CliLink::CliLink(const QString &port, Form &form, Host &host, SentenceBuilder build) : form_(form)
 {
-    bool isNumber = false;
-    const int number = port.toInt(&isNumber);
+    const std::optional<int> number = portArgument(port).number;
     // A device path stands in for port 1.
-    auto line =
-        isNumber ? std::make_unique<QtSerialLine>() : std::make_unique<QtSerialLine>([port](int) { return port; });
-    PortChoice::storePort(settings_, isNumber ? QString::number(number) : u"1"_qs);
+    if (!number)
+        path_ = port;
+    auto line = number ? std::make_unique<QtSerialLine>() : std::make_unique<QtSerialLine>([port](int) { return port; });
+    PortChoice::storePort(settings_, number ? QString::number(*number) : u"1"_qs);
     line_ = line.get();
     LinkSession::Options options;
     options.line = std::move(line);
@@ -30,9 +33,13 @@ QString CliLink::open()
     if (line_->isOpen())
         return {};
     const QString device = line_->deviceName();
+    // A device path is named itself, not as the port number it stands in for.
+    if (!path_.isEmpty())
+        return escapeControls(path_) + u' ' + form_.connectionStatus().section(u' ', 1).trimmed() + QStringLiteral(": ") +
+               line_->errorText();
     return form_.connectionStatus() + QStringLiteral(": ") +
            (device.isEmpty() ? QStringLiteral("no device for this port number (see docs/serial-ports.md)")
-                             : device + QStringLiteral(": ") + line_->errorText());
+                             : escapeControls(device) + QStringLiteral(": ") + line_->errorText());
 }
 
 void CliLink::abandon() { line_->abandon(); }

@@ -31,6 +31,7 @@ public:
 private:
     MemorySettingStore settings_;
     QtSerialLine *line_ = nullptr;
+    QString path_; // the device path given instead of a port number, or empty
     std::unique_ptr<LinkSession> session_;
     Form &form_;
 };

@@ -31,6 +31,10 @@ public:
     // The exit code of a command whose build succeeded: a saving that failed turns
     // success into StoreError, with a warning naming the store on standard error.
     int afterSaving(const BuildResult &built, int exitCode);
+    // For a command that only reads the store: false, with the reason on standard
+    // error, when --store names a folder that does not exist or a file. Only
+    // commands that save create the store's folder.
+    bool storeToReadExists();
     // The store itself, for changes made under its lock.
     ProfileStore &store();
 

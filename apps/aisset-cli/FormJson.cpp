@@ -1,5 +1,6 @@
 #include "FormJson.h"
 
+#include "JsonKeys.h"
 #include "Output.h"
 #include "model/FieldInput.h"
 #include "model/FieldTable.h"
@@ -63,6 +64,10 @@ std::optional<QString> readJsonObject(QJsonObject &out)
         return QStringLiteral("bad JSON at offset %1: %2").arg(error.offset).arg(error.errorString());
     if (!doc.isObject())
         return QStringLiteral("the input must be one JSON object");
+    // A JSON object keeps the last of a key written twice: a form that says two
+    // things ("mmsi" twice) is refused rather than guessed.
+    if (const std::optional<QStringList> repeated = firstRepeatedKey(data))
+        return QStringLiteral("the key \"%1\" is there twice").arg(shownValue(repeated->join(u'.')));
     out = doc.object();
     return std::nullopt;
 }

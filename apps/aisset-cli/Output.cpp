@@ -2,18 +2,34 @@
 
 #include <QJsonDocument>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace aisset::cli {
 
 namespace {
 constexpr qsizetype kShownLength = 60; // characters of an echoed value
+int outputErrno = 0;                   // the first error writing standard output, 0 while none
 } // namespace
 
 void writeStdout(const QByteArray &bytes)
 {
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
-    std::fflush(stdout);
+    // Each print is flushed at once: a full disk or a closed pipe shows here, not
+    // only when the process ends and nobody looks any more.
+    errno = 0;
+    const bool written = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout) == std::size_t(bytes.size());
+    if ((std::fflush(stdout) != 0 || !written) && outputErrno == 0)
+        outputErrno = errno != 0 ? errno : EIO;
+}
+
+std::optional<QString> outputFailure()
+{
+    if (outputErrno == 0 && std::fflush(stdout) != 0)
+        outputErrno = errno != 0 ? errno : EIO;
+    if (outputErrno == 0)
+        return std::nullopt;
+    return QString::fromLocal8Bit(std::strerror(outputErrno));
 }
 
 void printJson(const QJsonObject &object) { writeStdout(QJsonDocument(object).toJson(QJsonDocument::Indented)); }

@@ -4,9 +4,15 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <optional>
+
 namespace aisset::cli {
 
+// Writes and flushes standard output; a failure is kept for outputFailure().
 void writeStdout(const QByteArray &bytes);
+// Why standard output could not be written (the system's reason), or nothing
+// when all of it reached its file or pipe.
+std::optional<QString> outputFailure();
 void printJson(const QJsonObject &object);
 // An error for the user on standard error, with a line end.
 void printError(const QString &text);

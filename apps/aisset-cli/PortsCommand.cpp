@@ -21,6 +21,7 @@ namespace {
 constexpr qint64 kPortMs = 1500;  // the wait for one port's answer; open and close take the rest of 2 s
 constexpr qint64 kTotalMs = 9500; // all ports together, within 10 s
 constexpr qint64 kLeastMs = 300;  // a wait shorter than this would miss a unit that answers
+const QString kNoTimeLeft = QStringLiteral("no time left");
 
 QList<PortReport> listedPorts(const SystemFacts &facts)
 {
@@ -57,7 +58,7 @@ void findUnit(QList<PortReport> &ports)
         outcome.reason = port.reasonNotToTry();
         const qint64 wait = std::min(kPortMs, total.remainingTime());
         if (outcome.reason.isEmpty() && wait < kLeastMs)
-            outcome.reason = QStringLiteral("no time left");
+            outcome.reason = kNoTimeLeft;
         if (outcome.reason.isEmpty())
             outcome = probePort(port.device, wait);
         port.find = outcome;
@@ -68,6 +69,25 @@ qsizetype unitCount(const QList<PortReport> &ports)
 {
     return std::count_if(ports.cbegin(), ports.cend(),
                          [](const PortReport &p) { return p.find && p.find->kind == FindOutcome::Unit; });
+}
+
+// The ports the search ran out of time for, as runs of numbers: "Com9-Com16".
+QString portsLeftUntried(const QList<PortReport> &ports)
+{
+    QList<int> left;
+    for (const PortReport &port : ports)
+        if (port.find && port.find->kind == FindOutcome::NotTried && port.find->reason == kNoTimeLeft)
+            left.append(port.number);
+    QStringList runs;
+    for (qsizetype i = 0; i < left.size();) {
+        qsizetype end = i;
+        while (end + 1 < left.size() && left[end + 1] == left[end] + 1)
+            ++end;
+        runs << (end == i ? QStringLiteral("Com%1").arg(left[i])
+                          : QStringLiteral("Com%1-Com%2").arg(left[i]).arg(left[end]));
+        i = end + 1;
+    }
+    return runs.join(u", "_qs);
 }
 
 void print(const QList<PortReport> &ports, const QStringList &hints, bool json)
@@ -104,11 +124,19 @@ int runPorts(const CliArgs &args, CliContext &)
     if (!find)
         return Success;
     const qsizetype units = unitCount(ports);
-    if (units > 1)
+    if (units > 1) {
         printError(QStringLiteral("%1 ports answered as the unit").arg(units));
-    else if (units == 0)
-        printError(QStringLiteral("no port answered as the unit"));
-    return units == 1 ? Success : units == 0 ? LinkError : SeveralUnits;
+        return SeveralUnits;
+    }
+    if (units == 1)
+        return Success;
+    // The unit may be on a port the search had no time for: that is not "no unit".
+    if (const QString left = portsLeftUntried(ports); !left.isEmpty()) {
+        printError(QStringLiteral("no port answered as the unit; not all ports tried: %1").arg(left));
+        return SearchIncomplete;
+    }
+    printError(QStringLiteral("no port answered as the unit"));
+    return LinkError;
 }
 
 } // namespace aisset::cli

@@ -1,10 +1,13 @@
 #include "RecordFile.h"
 
+#include "JsonKeys.h"
 #include "model/FieldTable.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace aisset::cli {
 
@@ -12,8 +15,24 @@ namespace {
 
 const QString kRecordColumn = QStringLiteral("record");
 
-QString csvCell(const QString &text)
+// Whether a spreadsheet would run the text as a formula: it starts with "=",
+// "+", "-" or "@", after any apostrophes the export put or found before it.
+bool looksLikeFormula(QStringView text)
 {
+    const qsizetype first = std::find_if(text.begin(), text.end(), [](QChar c) { return c != u'\''; }) - text.begin();
+    return first < text.size() && QStringView(u"=+-@").contains(text[first]);
+}
+
+// A text that a spreadsheet would run as a formula gets one apostrophe before
+// it, which spreadsheets show as "text, not a formula" and do not show; a text
+// that already starts with apostrophes before such a sign gets one more, so
+// that the import takes exactly one away and every text comes back as stored.
+QString defused(const QString &text) { return looksLikeFormula(text) ? u'\'' + text : text; }
+QString restored(const QString &cell) { return looksLikeFormula(cell) && cell.startsWith(u'\'') ? cell.mid(1) : cell; }
+
+QString csvCell(const QString &stored)
+{
+    const QString text = defused(stored);
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
         return text;
     return u'"' + QString(text).replace(u"\""_qs, u"\"\""_qs) + u'"';
@@ -84,21 +103,25 @@ std::optional<QString> readJson(const QByteArray &bytes, QList<ReadRecord> &out)
         return QStringLiteral("bad JSON at offset %1: %2").arg(error.offset).arg(error.errorString());
     if (!doc.isObject())
         return QStringLiteral("the file must hold one JSON object keyed by record name");
-    const QJsonObject ships = doc.object();
-    for (auto ship = ships.begin(); ship != ships.end(); ++ship) {
-        if (!ship.value().isObject()) {
-            out.append({{ship.key(), {}}, QStringLiteral("not an object of field names")});
+    // The ships in file order, each as often as the file names it: a JSON object
+    // would keep only the last of a ship written twice, which the import refuses
+    // as the CSV import does.
+    for (const JsonMember &ship : outerMembers(bytes)) {
+        if (!ship.value.startsWith('{')) {
+            out.append({{ship.key, {}}, QStringLiteral("not an object of field names")});
             continue;
         }
+        if (const std::optional<QStringList> repeated = firstRepeatedKey(ship.value))
+            return QStringLiteral("record %1 has the field \"%2\" twice").arg(ship.key, repeated->join(u'.'));
         QList<std::pair<QString, QString>> values;
         QString refusal;
-        const QJsonObject fields = ship.value().toObject();
+        const QJsonObject fields = QJsonDocument::fromJson(ship.value.toByteArray()).object();
         for (auto f = fields.begin(); f != fields.end(); ++f) {
             if (!f.value().isString())
                 refusal = QStringLiteral("field \"%1\" must be a string").arg(f.key());
             values.append({f.key(), f.value().toString()});
         }
-        out.append(refusal.isEmpty() ? shipFromNames(ship.key(), values) : ReadRecord{{ship.key(), {}}, refusal});
+        out.append(refusal.isEmpty() ? shipFromNames(ship.key, values) : ReadRecord{{ship.key, {}}, refusal});
     }
     return std::nullopt;
 }
@@ -111,9 +134,12 @@ std::optional<QString> readCsv(const QByteArray &bytes, QList<ReadRecord> &out)
     if (rows.isEmpty() || rows[0].value(0) != kRecordColumn)
         return QStringLiteral("the first row must name the columns, \"%1\" first").arg(kRecordColumn);
     const QStringList header = rows[0];
-    for (const QString &name : header.mid(1))
-        if (!slotByName(name))
-            return QStringLiteral("unknown column \"%1\"").arg(name);
+    for (qsizetype c = 1; c < header.size(); ++c) {
+        if (!slotByName(header[c]))
+            return QStringLiteral("unknown column \"%1\"").arg(header[c]);
+        if (header.indexOf(header[c]) < c)
+            return QStringLiteral("the column \"%1\" is there twice").arg(header[c]);
+    }
     for (qsizetype r = 1; r < rows.size(); ++r) {
         const QStringList &row = rows[r];
         if (row.size() == 1 && row[0].isEmpty())
@@ -126,8 +152,8 @@ std::optional<QString> readCsv(const QByteArray &bytes, QList<ReadRecord> &out)
         }
         QList<std::pair<QString, QString>> values;
         for (qsizetype c = 1; c < row.size(); ++c)
-            values.append({header[c], row[c]});
-        out.append(shipFromNames(row[0], values));
+            values.append({header[c], restored(row[c])});
+        out.append(shipFromNames(restored(row[0]), values));
     }
     return std::nullopt;
 }

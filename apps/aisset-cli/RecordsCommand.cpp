@@ -16,6 +16,8 @@ int runRecords(const CliArgs &args, CliContext &context)
         return runRecordsExport(args, context);
     if (args.words.value(0) == u"import")
         return runRecordsImport(args, context);
+    if (!context.storeToReadExists())
+        return UsageError;
     ProfileRecords &profile = context.profile();
     if (args.words.isEmpty()) {
         const QStringList names = profile.recordNames();

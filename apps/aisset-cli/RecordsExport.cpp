@@ -7,6 +7,7 @@
 #include "store/ProfileRecords.h"
 
 #include <QSaveFile>
+#include <QSet>
 
 namespace aisset::cli {
 
@@ -18,13 +19,25 @@ int runRecordsExport(const CliArgs &args, CliContext &context)
     if (formatName != u"json" && formatName != u"csv")
         return usageError(args, QStringLiteral("--format takes json or csv"));
 
+    if (!context.storeToReadExists())
+        return UsageError;
+
     ProfileRecords &profile = context.profile();
     QList<ShipRecord> ships;
-    QStringList seen;
+    QSet<QString> seen;
+    int unreadable = 0;
     for (const QString &name : profile.recordNames()) {
         if (seen.contains(name))
             continue;
         seen << name;
+        // A ship that cannot be read is named and left out; written as empty it
+        // would pass for a ship without values in the backup.
+        if (!profile.recordReadable(name)) {
+            printError(QStringLiteral("cannot read the record %1 in the profile store %2")
+                           .arg(escapeControls(name), context.store().location()));
+            ++unreadable;
+            continue;
+        }
         ShipRecord ship{name, {}};
         const QStringList values = profile.readRecord(name);
         for (int slot = 0; slot < values.size(); ++slot)
@@ -34,16 +47,17 @@ int runRecordsExport(const CliArgs &args, CliContext &context)
     }
     const QByteArray bytes = writeRecordFile(ships, formatName == u"csv" ? RecordFormat::Csv : RecordFormat::Json);
 
+    const int done = unreadable > 0 ? StoreError : Success;
     if (!args.isSet(u"output"_qs)) {
         writeStdout(bytes);
-        return Success;
+        return done;
     }
     QSaveFile file(args.value(u"output"_qs));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         printError(QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString()));
         return UsageError;
     }
-    return Success;
+    return done;
 }
 
 } // namespace aisset::cli

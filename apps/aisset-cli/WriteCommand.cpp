@@ -64,10 +64,10 @@ int runWrite(const CliArgs &args, CliContext &context)
     BuildResult built;
     const SentenceBuilder standard = LinkSession::standardBuilder(form, host, context.records());
     CliLink link(args.port.isEmpty() ? u"1"_qs : args.port, form, host, [&](Group g) { return built = standard(g); });
-    if (const QString error = link.open(); !error.isEmpty()) {
-        printError(error);
-        return LinkError;
-    }
+    // A port that does not open is reported after the build: a refused form
+    // outranks it (exit 1), and an accepted one is saved, as the window's write
+    // on a closed port saves the page and sends nothing.
+    const QString portError = link.open();
     LinkSession &session = link.session();
     bool acknowledged = false;
     EventWait acknowledgement;
@@ -82,6 +82,10 @@ int runWrite(const CliArgs &args, CliContext &context)
     if (!built.ok()) {
         printError(host.messages.value(0) + u' ' + str(field(built.failedSlot).name));
         return Refused;
+    }
+    if (!portError.isEmpty()) {
+        printError(portError);
+        return context.afterSaving(built, LinkError);
     }
     const qint64 timeoutMs = qint64(args.timeoutSeconds * 1000);
     acknowledgement.run(timeoutMs);

@@ -2,6 +2,7 @@
 // JSON in and out, through the same core code as the window.
 #include "CliArgs.h"
 #include "Commands.h"
+#include "Output.h"
 #include "ProgramOptions.h"
 
 #include <QCoreApplication>
@@ -25,7 +26,13 @@ int main(int argc, char **argv)
         return *done;
     QCoreApplication app(argc, argv);
     CliContext context(args.storeDir);
-    const int code = args.command->run(args, context);
+    int code = args.command->run(args, context);
+    // What a command prints is its result (an export is the installer's backup):
+    // output cut short by a full disk or a closed pipe fails the run.
+    if (const std::optional<QString> failure = outputFailure()) {
+        printError(QStringLiteral("aisset-cli: cannot write standard output: %1").arg(*failure));
+        code = UsageError;
+    }
 #ifndef AISSET_CLI_SANITIZED
     // The command has closed its port, its savings are on disk and its output is
     // written: tearing down Qt and the libraries' static objects would only keep

@@ -41,6 +41,8 @@ void SimulatedUnit::receive(const QByteArray &bytes)
         pending_.remove(0, end + 2);
         takeLine(line);
     }
+    if (pending_.size() >= kLineLimit)
+        pending_.clear();
 }
 
 void SimulatedUnit::takeLine(const QByteArray &bytes)

@@ -33,7 +33,13 @@ class SimulatedUnit : public QObject {
 public:
     explicit SimulatedUnit(Faults faults, QObject *parent = nullptr);
 
+    // What is kept of a line without an end: as the tool's receive path does, a
+    // line this long is noise, dropped whole, so a flood cannot grow it.
+    static constexpr qsizetype kLineLimit = 2000;
+
     void receive(const QByteArray &bytes);
+    // Received bytes waiting for their line end.
+    qsizetype pendingSize() const { return pending_.size(); }
     const UnitParameters &parameters() const { return parameters_; }
 
 signals:

@@ -105,8 +105,30 @@ QString encodeField(const Form &form, const FieldInfo &f)
 
 } // namespace
 
+bool isDigitField(int slot)
+{
+    const FieldInfo &f = field(slot);
+    return f.kind == FieldKind::Edit && f.wire == WireForm::ZeroFilled;
+}
+
+std::optional<char32_t> firstNonDigit(int slot, const QString &entered)
+{
+    if (!isDigitField(slot))
+        return std::nullopt;
+    const FieldInfo &f = field(slot);
+    const QString allowed = f.check == CopyCheck::Date ? u"年月日"_qs
+                            : f.maxLength > 0          ? u"_"_qs + str(f.mask).remove(u'#')
+                                                       : QString();
+    for (const char32_t c : entered.trimmed().toUcs4())
+        if ((c < U'0' || c > U'9') && (c > 0xFFFF || !allowed.contains(QChar(char16_t(c)))))
+            return c;
+    return std::nullopt;
+}
+
 bool copyFits(Form &form, const FieldInfo &f)
 {
+    if (firstNonDigit(f.slot, form.editText(f.slot)))
+        return false;
     const QString copy = form.mirror(f.slot);
     switch (f.check) {
     case CopyCheck::None: return true;

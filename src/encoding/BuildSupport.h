@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace aisset {
 
@@ -33,6 +34,18 @@ bool isControlCharacter(char32_t character);
 // copy is replaced by its upper-case form and may hold at most maxLength characters
 // and no control character.
 bool upperCaseCopyFits(Form &form, int slot, int maxLength);
+
+// The fields that go onto the wire as a zero-filled number (counts, MMSI, IMO
+// number, antenna distances, the factory date, machine number and power-on
+// time): only digits make one.
+bool isDigitField(int slot);
+
+// The first character of a digit field's entered text that is no digit, nor a
+// prompt or fixed sign of the field's mask ("_", "米"), nor one of the date's
+// "年月日"; blanks around the text do not count. A sign or a decimal point would
+// otherwise go out inside the zero-filled number ("0000000-1"), and other
+// characters be dropped by the tidying ("1_2" as 12). Nothing for other fields.
+std::optional<char32_t> firstNonDigit(int slot, const QString &entered);
 
 // The check of a numeric copy: empty, or a number of at most maxValue written in
 // at most maxLength characters.

@@ -79,6 +79,12 @@ public:
         return !file->changed() || file->save(path);
     }
 
+    bool readable(const QString &application, const QString &section) const override
+    {
+        QFile file(sectionFilePath(rootDir_, application, section));
+        return !file.exists() || file.open(QIODevice::ReadOnly);
+    }
+
     QStringList sections(const QString &application) const override
     {
         QStringList names;

@@ -46,22 +46,16 @@ constexpr char kComma = ',';
 template <>
 constexpr char16_t kComma<QStringView> = u',';
 
-// The listed part of a list's text, as text or as its bytes.
+// How many names a non-empty list's text holds.
 template <typename View>
-View listedPartOf(View names, qint16 count)
+qsizetype nameCountOf(View names)
 {
-    if (names.isEmpty() || count <= 0)
-        return {};
-    if (count == RecordList::kTopCount)
-        return names;
-    qsizetype end = -1;
-    for (int i = 0; i < count; ++i) {
-        end = names.indexOf(kComma<View>, end + 1);
-        if (end < 0)
-            return names;
-    }
-    return names.first(end);
+    return names.isEmpty() ? 0 : names.count(kComma<View>) + 1;
 }
+
+// The count "nn" to store for a list of that many names: 16-bit, so it stops at
+// its top.
+qint16 countFor(qsizetype names) { return qint16(std::min<qsizetype>(names, RecordList::kTopCount)); }
 
 // Whether a non-empty name stands between commas in the listed part.
 template <typename View>
@@ -77,13 +71,16 @@ bool holdsName(View part, View name)
 
 } // namespace
 
-QStringView RecordList::listedPart() const { return listedPartOf(QStringView(names), count); }
+// Every name is listed: a count out of step with the names (hand-edited, cut
+// short, another tool's) stands for the names' count, so that no saved ship is
+// hidden by it.
+QStringView RecordList::listedPart() const { return names; }
 
 QStringList RecordList::listedNames() const { return RecordNames(*this).toStringList(); }
 
 RecordNames::RecordNames(const RecordList &list) : text_(list.names)
 {
-    if (list.names.isEmpty() || list.count <= 0)
+    if (list.names.isEmpty())
         return;
     const QStringView part = list.listedPart();
     text_.truncate(part.size());
@@ -114,7 +111,7 @@ QStringList RecordNames::toStringList() const
 
 bool RecordList::lists(QStringView name) const
 {
-    if (names.isEmpty() || count <= 0)
+    if (names.isEmpty())
         return false;
     if (name.isEmpty())
         return listedNames().contains(QString());
@@ -153,19 +150,17 @@ std::optional<ProfileRecords::ListFacts> ProfileRecords::peekList(const QString 
     (void)store_.peek(kApplication, kContent, {kNames, kCount}, [&](const QList<std::optional<QByteArrayView>> &v) {
         // An absent list reads "0", which stands for the empty list.
         const QByteArrayView names = v[0] && *v[0] != "0" ? *v[0] : QByteArrayView();
-        const qint16 count = parseCount(v[1] ? QString::fromLatin1(*v[1]) : kAbsent);
-        facts = ListFacts{holdsName(listedPartOf(names, count), QByteArrayView(wanted)), count, names.isEmpty()};
+        facts = ListFacts{holdsName(names, QByteArrayView(wanted)), nameCountOf(names)};
     });
     return facts;
 }
 
-SaveResult ProfileRecords::appendNames(const QStringList &added, qint16 count, bool listEmpty)
+SaveResult ProfileRecords::appendNames(const QStringList &added, qsizetype namesBefore)
 {
     if (added.isEmpty())
         return SaveResult::Saved;
-    // At its top the count stays, and lists every name from then on.
-    for (qsizetype i = 0; i < added.size() && count < RecordList::kTopCount; ++i)
-        ++count;
+    const bool listEmpty = namesBefore == 0;
+    const qint16 count = countFor(namesBefore + added.size());
     // The new names are appended to the stored text as they are, so that the
     // names before them stay byte for byte what they were.
     const QString tail = added.join(u',');
@@ -180,7 +175,7 @@ SaveResult ProfileRecords::registerRecordNames(const QStringList &names)
         // the list is a megabyte, and decoding it would cost more than the saving.
         if (names.size() == 1 && !names[0].isEmpty()) {
             if (const std::optional<ListFacts> facts = peekList(names[0]))
-                return facts->listed ? SaveResult::Saved : appendNames(names, facts->count, facts->empty);
+                return facts->listed ? SaveResult::Saved : appendNames(names, facts->names);
         }
         const RecordList list = readRecordList();
         // One name is looked for in the list as it is; many are looked up in a set.
@@ -198,7 +193,7 @@ SaveResult ProfileRecords::registerRecordNames(const QStringList &names)
             seen.insert(name);
             added.append(name);
         }
-        return appendNames(added, list.count, list.names.isEmpty());
+        return appendNames(added, nameCountOf(QStringView(list.names)));
     });
 }
 
@@ -230,6 +225,11 @@ QStringList ProfileRecords::readRecord(const QString &recordName) const
     for (const std::optional<QString> &value : values)
         record.append(value.value_or(QString()));
     return record;
+}
+
+bool ProfileRecords::recordReadable(const QString &recordName) const
+{
+    return store_.readable(kApplication, recordName);
 }
 
 SaveResult ProfileRecords::writeRecord(const QString &recordName, const KeyValues &values)

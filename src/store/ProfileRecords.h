@@ -11,16 +11,16 @@
 namespace aisset {
 
 // The list of saved ships as kept in section "content": the record names joined
-// with "," and their count, a 16-bit signed number. The count says how many of
-// the names are listed, except at its top: a count of 32,767 lists every name,
-// so that the ships saved after it reached its top are not lost.
+// with "," and their count, a 16-bit signed number that stops at 32,767. Every
+// name is listed, whatever the count says: a count out of step with the names
+// stands for the names' count, so that no saved ship is hidden by it.
 struct RecordList {
     static constexpr qint16 kTopCount = 32767;
 
     QString names; // empty when nothing is stored
     qint16 count = 0;
 
-    // The listed names; fewer than the count when the list holds fewer.
+    // The listed names.
     QStringList listedNames() const;
     // The part of `names` that is listed.
     QStringView listedPart() const;
@@ -74,6 +74,9 @@ public:
     // A listed name without a section of its own reads the section whose name
     // normalises to it (a ship saved with an incomplete MMSI by an older version).
     QStringList readRecord(const QString &recordName) const;
+    // Whether a ship's section can be read: readRecord gives an unreadable section
+    // as empty, as if nothing were stored.
+    bool recordReadable(const QString &recordName) const;
     // Writes values of one ship's section in one save.
     SaveResult writeRecord(const QString &recordName, const KeyValues &values);
     // A saving of one page: the ship's name registered and the page's values
@@ -92,11 +95,10 @@ private:
     // What registering one name needs to know of the stored list.
     struct ListFacts {
         bool listed;
-        qint16 count;
-        bool empty;
+        qsizetype names; // how many names the list holds
     };
     std::optional<ListFacts> peekList(const QString &name) const;
-    SaveResult appendNames(const QStringList &added, qint16 count, bool listEmpty);
+    SaveResult appendNames(const QStringList &added, qsizetype namesBefore);
 
     ProfileStore &store_;
 };

@@ -96,6 +96,11 @@ bool ProfileStore::peek(const QString &application, const QString &section, cons
     return backend_->peek(application, section, keys, use);
 }
 
+bool ProfileStore::readable(const QString &application, const QString &section) const
+{
+    return backend_->readable(application, section);
+}
+
 QStringList ProfileStore::sections(const QString &application) const { return backend_->sections(application); }
 
 } // namespace aisset

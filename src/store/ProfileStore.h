@@ -69,6 +69,8 @@ public:
     // them; false when they must be read with readPresent instead.
     bool peek(const QString &application, const QString &section, const QStringList &keys,
               const std::function<void(const QList<std::optional<QByteArrayView>> &)> &use) const;
+    // Whether a section can be read; false when it is stored but unreadable.
+    bool readable(const QString &application, const QString &section) const;
     // The sections of an application, by name (as kept: possibly in another case).
     QStringList sections(const QString &application) const;
 

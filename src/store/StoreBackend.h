@@ -46,6 +46,14 @@ public:
     // returns; false when it could not. A write that fails leaves the section as
     // it was.
     virtual bool write(const QString &application, const QString &section, const QList<KeyChange> &changes) = 0;
+    // Whether a section can be read: false when it is stored but cannot be read
+    // (a file without read permission), which read() cannot tell from absent.
+    virtual bool readable(const QString &application, const QString &section) const
+    {
+        (void)application;
+        (void)section;
+        return true;
+    }
     // The sections of an application, as their names are kept (possibly in
     // another case than they were saved in).
     virtual QStringList sections(const QString &application) const = 0;

@@ -26,6 +26,8 @@ bool isSixBitField(int slot) { return slot == slot::callSign || slot == slot::sh
 
 std::optional<char32_t> firstCharacterFieldCannotHold(int slot, const QString &value)
 {
+    if (const std::optional<char32_t> c = firstNonDigit(slot, value))
+        return c;
     const bool sixBit = isSixBitField(slot);
     for (const uint c : value.toUcs4())
         if (isControlCharacter(c) || (sixBit && !fitsSixBitAfterUpperCase(c)))

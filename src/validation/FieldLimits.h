@@ -16,7 +16,8 @@ bool fitsSixBitAfterUpperCase(char32_t character);
 bool isSixBitField(int slot);
 
 // The first character of value that the field in slot cannot end up holding,
-// however it is typed and left: a control character in any field, and in a
+// however it is typed and left: a control character in any field, in a digit
+// field anything but digits (and its mask's prompts and signs), and in a
 // six-bit field a character outside the six-bit set after upper-casing. Lower-case
 // letters pass (the builders upper-case them). Nothing when every character fits.
 std::optional<char32_t> firstCharacterFieldCannotHold(int slot, const QString &value);

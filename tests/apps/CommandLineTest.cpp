@@ -24,6 +24,7 @@ Outcome runWithoutDisplay(const QString &program, const QStringList &args, const
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
     env.insert(QStringLiteral("XDG_DATA_HOME"), home);
     env.insert(QStringLiteral("AISSET_PORT_16"), home + QStringLiteral("/no-such-device"));
+    env.insert(QStringLiteral("AISSET_PORT_15"), home + QStringLiteral("/tty\x1b[2J"));
     p.setProcessEnvironment(env);
     p.start(program, args);
     p.closeWriteChannel();
@@ -111,6 +112,10 @@ TEST(CommandLine, PortAndTimeoutValues)
         {{u"--port"_qs, u" "_qs}, 2},
         {{u"--port"_qs, u"17"_qs}, 2},
         {{u"--port"_qs, u"-1"_qs}, 2},
+        {{u"--port"_qs, u"99999999999"_qs}, 2}, // all digits: a port number, never a path
+        {{u"--port"_qs, u"4294967297"_qs}, 2},  // 2^32 + 1
+        {{u"--port"_qs, u"0016"_qs}, 3},
+        {{u"--timeout"_qs, u"0.001"_qs, u"--port"_qs, u"15"_qs}, 3}, // a device name holding an escape
         {{u"--timeout"_qs, u"3600"_qs, u"--port"_qs, u"16"_qs}, 3},
         {{u"--timeout"_qs, u"0.001"_qs, u"--port"_qs, u"/nonexistent/tty"_qs}, 3},
     };
@@ -122,6 +127,46 @@ TEST(CommandLine, PortAndTimeoutValues)
         if (c.exitCode == 2) {
             EXPECT_TRUE(r.err.contains(c.args[0] + u" takes"_qs)) << r.err.toStdString();
         }
+        // Text from outside (a device name) reaches the terminal escaped.
+        EXPECT_FALSE(r.err.contains(u'\x1b')) << r.err.toStdString();
+        if (c.args.contains(u"15"_qs)) {
+            EXPECT_TRUE(r.err.contains(u"/tty\\x1B[2J"_qs)) << r.err.toStdString();
+        }
+        // A device path is named as such, not as the port number it stands in for.
+        if (c.args.contains(u"/nonexistent/tty"_qs)) {
+            EXPECT_TRUE(r.err.contains(u"/nonexistent/tty 无效"_qs)) << r.err.toStdString();
+            EXPECT_FALSE(r.err.contains(u"通讯口"_qs)) << r.err.toStdString();
+        }
+    }
+}
+
+// Which code wins when several apply: a value the form cannot take (2) before a
+// refused page (1), and that before a port that does not open (3).
+TEST(CommandLine, ExitCodePrecedence)
+{
+    const QByteArray refused = R"({"mmsi":"4123"})";
+    const QByteArray accepted = R"({"crewCount":"25","shipType":"70","draught":"8.5","antennaA":"100",
+        "antennaB":"20","antennaC":"5","antennaD":"5","epfdType":"1","mmsi":"412345678","shipName":"A","callSign":"B"})";
+    const struct {
+        QByteArray form;
+        int exitCode;
+        const char *err;
+    } cases[] = {
+        {R"({"mmsi":"4123x"})", 2, "cannot hold"},
+        {refused, 1, "有错误,请检查数据"},
+        {accepted, 3, "无效"},
+    };
+    QTemporaryDir home;
+    for (const auto &c : cases) {
+        QProcess p;
+        p.start(kCli, {u"write"_qs, u"ownship"_qs, u"--port"_qs, home.path() + u"/no-such-device"_qs,
+                       u"--store"_qs, home.path() + u"/store"_qs});
+        p.write(c.form);
+        p.closeWriteChannel();
+        ASSERT_TRUE(p.waitForFinished(20000));
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        EXPECT_EQ(p.exitCode(), c.exitCode) << c.form.constData() << "\n" << err.toStdString();
+        EXPECT_TRUE(err.contains(QString::fromUtf8(c.err))) << err.toStdString();
     }
 }
 

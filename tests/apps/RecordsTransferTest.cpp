@@ -17,9 +17,12 @@ struct Outcome {
 class RecordsTransfer : public testing::Test {
 protected:
     // Runs the tool on the store in folder `store` (below the test's folder).
-    Outcome run(const QString &store, const QStringList &args, const QByteArray &input = {})
+    Outcome run(const QString &store, const QStringList &args, const QByteArray &input = {},
+                const QString &outputFile = {})
     {
         QProcess p;
+        if (!outputFile.isEmpty())
+            p.setStandardOutputFile(outputFile);
         p.start(QStringLiteral(AISSET_CLI_PATH), args + QStringList{u"--store"_qs, dir.filePath(store)});
         p.write(input);
         p.closeWriteChannel();
@@ -159,6 +162,159 @@ TEST_F(RecordsTransfer, AFileThatCannotBeReadImportsNothing)
     EXPECT_EQ(run(u"store"_qs, {u"records"_qs, u"import"_qs, file(u"missing"_qs)}).exitCode, 2);
     EXPECT_EQ(run(u"store"_qs, {u"records"_qs, u"export"_qs, u"--format"_qs, u"xml"_qs}).exitCode, 2);
     EXPECT_TRUE(run(u"store"_qs, {u"records"_qs}).out.isEmpty());
+}
+
+// Every command that prints delivers its result through standard output: an
+// output that cannot be written (a full disk) fails the run, with the reason,
+// instead of leaving a cut-short backup behind an exit code of 0.
+TEST_F(RecordsTransfer, EveryPrintingCommandFailsWhenItsOutputCannotBeWritten)
+{
+    if (!QFile::exists(u"/dev/full"_qs))
+        GTEST_SKIP() << "no /dev/full on this system";
+    fillStore(u"store"_qs);
+    const QByteArray form = R"({"crewCount":"25","shipType":"70","draught":"8.5","antennaA":"100","antennaB":"20",
+                                "antennaC":"5","antennaD":"5","epfdType":"1","mmsi":"412345678",
+                                "shipName":"A","callSign":"B"})";
+    const struct {
+        QStringList args;
+        QByteArray input;
+    } cases[] = {
+        {{u"records"_qs, u"export"_qs}, {}},
+        {{u"records"_qs, u"export"_qs, u"--format"_qs, u"csv"_qs}, {}},
+        {{u"records"_qs}, {}},
+        {{u"records"_qs, u"show"_qs, u"412345678"_qs}, {}},
+        {{u"encode"_qs, u"ownship"_qs}, form},
+        {{u"check"_qs, u"--json"_qs}, form},
+        {{u"decode"_qs, u"$CVRSE,*7D"_qs}, {}},
+        {{u"help"_qs}, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const Outcome full = run(u"store"_qs, c.args, c.input, u"/dev/full"_qs);
+        EXPECT_EQ(full.exitCode, 2);
+        EXPECT_TRUE(full.err.contains(u"cannot write standard output: No space left on device"_qs))
+            << full.err.toStdString();
+    }
+}
+
+// A ship whose section cannot be read is named, and the export goes on with the
+// others and says it is incomplete; a store folder that is not there is an
+// error, not an empty store.
+TEST_F(RecordsTransfer, AnExportThatCannotReadEverythingSaysSo)
+{
+    fillStore(u"store"_qs);
+    // A folder where the ship's file belongs cannot be read, not even by root.
+    const QString section = dir.filePath(u"store/varid/413000001.ini"_qs);
+    ASSERT_TRUE(QFile::remove(section));
+    ASSERT_TRUE(QDir().mkpath(section));
+    for (const QString &format : {u"json"_qs, u"csv"_qs}) {
+        const Outcome r = run(u"store"_qs, {u"records"_qs, u"export"_qs, u"--format"_qs, format});
+        EXPECT_EQ(r.exitCode, 5) << format.toStdString();
+        EXPECT_TRUE(r.err.contains(u"cannot read the record 413000001"_qs)) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains("412345678"));
+        EXPECT_FALSE(r.out.contains("413000001")) << r.out.constData();
+    }
+
+    file(u"a-file"_qs, "not a folder");
+    const struct {
+        QString store;
+        QString error;
+    } missing[] = {
+        {u"nowhere"_qs, u"does not exist"_qs},
+        {u"a-file"_qs, u"is not a folder"_qs},
+    };
+    for (const auto &m : missing) {
+        for (const QStringList &args : {QStringList{u"records"_qs, u"export"_qs}, QStringList{u"records"_qs}}) {
+            const Outcome r = run(m.store, args);
+            EXPECT_EQ(r.exitCode, 2) << m.store.toStdString();
+            EXPECT_TRUE(r.err.contains(m.error)) << r.err.toStdString();
+            EXPECT_TRUE(r.out.isEmpty());
+        }
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"nowhere"_qs)));
+}
+
+// A text a spreadsheet would run as a formula goes out with an apostrophe
+// before it, and the import takes exactly that apostrophe away again.
+TEST_F(RecordsTransfer, CsvCellsAreNoFormulasAndComeBackAsStored)
+{
+    const char *ships[][3] = {
+        {"412000001", "=HYPERLINK(1)", "@SUM"},
+        {"412000002", "+1", "-2"},
+        {"412000003", "'=A", "''-B"},
+        {"412000004", "A=B", "'A"},
+    };
+    for (const auto &ship : ships) {
+        const QByteArray page = QByteArray(R"({"crewCount":"25","shipType":"70","draught":"8.5","antennaA":"100",)"
+                                           R"("antennaB":"20","antennaC":"5","antennaD":"5","epfdType":"1","mmsi":")") +
+                                ship[0] + R"(","shipName":")" + ship[1] + R"(","callSign":")" + ship[2] + "\"}";
+        const Outcome r = run(u"first"_qs, {u"encode"_qs, u"ownship"_qs}, page);
+        ASSERT_EQ(r.exitCode, 0) << page.constData() << r.err.toStdString();
+    }
+    const Outcome exported = run(u"first"_qs, {u"records"_qs, u"export"_qs, u"--format"_qs, u"csv"_qs});
+    ASSERT_EQ(exported.exitCode, 0);
+    for (const char *cell : {",'=HYPERLINK(1)", ",'@SUM", ",'+1", ",'-2", ",''=A", ",'''-B", ",A=B", ",'A"})
+        EXPECT_TRUE(exported.out.contains(cell)) << cell << "\n" << exported.out.constData();
+    for (const QByteArray &line : exported.out.split('\n'))
+        for (const QByteArray &cell : line.split(','))
+            EXPECT_FALSE(!cell.isEmpty() && QByteArray("=+-@").contains(cell[0])) << cell.constData();
+
+    const Outcome imported = run(u"second"_qs, {u"records"_qs, u"import"_qs, file(u"ships.csv"_qs, exported.out)});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_EQ(run(u"second"_qs, {u"records"_qs, u"export"_qs}).out, run(u"first"_qs, {u"records"_qs, u"export"_qs}).out);
+}
+
+} // namespace
+
+namespace {
+
+// A key written twice says two things: a form or a ship's fields are refused,
+// naming the key; a ship written twice is taken once, from its first place, in
+// either format, and its second place is refused.
+TEST_F(RecordsTransfer, AKeyTwiceIsRefusedAndAShipTwiceIsTakenOnce)
+{
+    const struct {
+        const char *name;
+        QByteArray contents;
+    } twice[] = {
+        {"twice.json", R"({"412000001": {"shipName": "FIRST"}, "412000002": {"shipName": "B"},
+                           "412000001": {"shipName": "SECOND"}})"},
+        {"twice.csv", "record,shipName\r\n412000001,FIRST\r\n412000002,B\r\n412000001,SECOND\r\n"},
+    };
+    for (const auto &t : twice) {
+        SCOPED_TRACE(t.name);
+        const QString store = QString::fromLatin1(t.name) + u"-store"_qs;
+        const Outcome r = run(store, {u"records"_qs, u"import"_qs, file(QString::fromLatin1(t.name), t.contents)});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.err.contains(u"refused 412000001: the file has it more than once"_qs)) << r.err.toStdString();
+        EXPECT_EQ(run(store, {u"records"_qs}).out, QByteArray("412000001\n412000002\n"));
+        EXPECT_TRUE(run(store, {u"records"_qs, u"show"_qs, u"412000001"_qs}).out.contains("FIRST"));
+    }
+
+    const struct {
+        QByteArray contents;
+        QString error;
+    } keys[] = {
+        {R"({"412000001": {"shipName": "A", "mmsi": "412000001", "shipName": "B"}})",
+         u"record 412000001 has the field \"shipName\" twice"_qs},
+        {R"({"412000001": {"shipName": "A", "ship\u004eame": "B"}})", u"\"shipName\" twice"_qs},
+        {"record,shipName,shipName\r\n412000001,A,B\r\n", u"the column \"shipName\" is there twice"_qs},
+    };
+    for (const auto &k : keys) {
+        const Outcome r = run(u"keys"_qs, {u"records"_qs, u"import"_qs, file(u"keys"_qs, k.contents)});
+        EXPECT_EQ(r.exitCode, 2) << k.contents.constData();
+        EXPECT_TRUE(r.err.contains(k.error)) << r.err.toStdString();
+    }
+    EXPECT_TRUE(run(u"keys"_qs, {u"records"_qs}).out.isEmpty());
+
+    for (const QStringList &command : {QStringList{u"encode"_qs, u"factory"_qs}, QStringList{u"check"_qs}}) {
+        const Outcome r = run(u"form"_qs, command,
+                              R"({"mmsi": "412000001", "machineNumber": "1", "factoryDate": "090817",
+                                  "mmsi": "412000002"})");
+        EXPECT_EQ(r.exitCode, 2) << command.join(u' ').toStdString();
+        EXPECT_TRUE(r.err.contains(u"the key \"mmsi\" is there twice"_qs)) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
 }
 
 } // namespace

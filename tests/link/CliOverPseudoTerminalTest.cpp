@@ -148,7 +148,8 @@ TEST(CliOverPty, NoAnswerOrNoPortExitsWithThree)
 
     const CliRun missing = cli({u"read"_qs, u"--port"_qs, u"/dev/aisset-no-such-device"_qs});
     EXPECT_EQ(missing.exitCode, 3);
-    EXPECT_TRUE(missing.err.startsWith(u"通讯口1  无效"_qs)) << missing.err.toStdString();
+    // A device path is named itself, not as the port number it stands in for.
+    EXPECT_TRUE(missing.err.startsWith(u"/dev/aisset-no-such-device 无效"_qs)) << missing.err.toStdString();
 }
 
 // The read-back after the write: the unit holds what was written (0), keeps its

@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -142,6 +144,24 @@ TEST(CliPorts, APortLockedByAnotherProgramIsHeldAndNotTried)
     EXPECT_EQ(one.value(u"find"_qs).toObject().value(u"result"_qs).toString(), u"not-tried"_qs);
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_TRUE(unit.log().filter(u"< "_qs).isEmpty());
+}
+
+// A search that runs out of time before the last ports has not shown that no
+// unit is there: it names the ports it left and exits with a code of its own.
+TEST(CliPorts, ASearchOutOfTimeNamesThePortsLeftUntried)
+{
+    std::vector<std::unique_ptr<aisset::test::VirtualUnit>> silent;
+    std::map<int, QString> devices;
+    for (int n = 1; n <= 10; ++n) {
+        silent.push_back(std::make_unique<aisset::test::VirtualUnit>(QStringList{u"--silent"_qs}));
+        ASSERT_FALSE(silent.back()->path().isEmpty());
+        devices[n] = silent.back()->path();
+    }
+    const PortsRun run = ports(devices, {u"--find"_qs});
+    EXPECT_EQ(run.exitCode, 7) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(u"not all ports tried: Com"_qs)) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(u"-Com10\n"_qs)) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains(u"Com1-"_qs)) << run.err.toStdString();
 }
 
 } // namespace

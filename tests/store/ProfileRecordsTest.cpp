@@ -32,19 +32,25 @@ struct ListCase {
     QStringList listed;
 };
 
-TEST_F(ProfileRecordsTest, ListsTheFirstCountNames)
+// A count out of step with the names (another tool's, a hand edit, a saving of
+// an older version cut short) must not hide ships that were saved: the names
+// count, whatever "nn" says.
+TEST_F(ProfileRecordsTest, ListsEveryNameWhateverTheCountSays)
 {
+    const QStringList three{u"111111111"_s, u"222222222"_s, u"333333333"_s};
     const ListCase cases[] = {
         {std::nullopt, std::nullopt, {}},
         {u"412345678"_s, u"1"_s, {u"412345678"_s}},
-        {u"111111111,222222222,333333333"_s, u"2"_s, {u"111111111"_s, u"222222222"_s}},
+        {u"111111111,222222222,333333333"_s, u"3"_s, three},
+        {u"111111111,222222222,333333333"_s, u"2"_s, three}, // smaller than the names
         {u"111111111"_s, u"3"_s, {u"111111111"_s}},
         {u"111111111,"_s, u"2"_s, {u"111111111"_s, u""_s}},
         {u"0"_s, u"1"_s, {}}, // "0" stands for the empty list
-        {u"111111111"_s, std::nullopt, {}},
-        {u"111111111"_s, u"-1"_s, {}},
-        {u"111111111"_s, u"40000"_s, {}}, // no 16-bit number
-        {u"111111111"_s, u"x"_s, {}},
+        {u"111111111"_s, std::nullopt, {u"111111111"_s}},
+        {u"111111111"_s, u"0"_s, {u"111111111"_s}},
+        {u"111111111"_s, u"-1"_s, {u"111111111"_s}},
+        {u"111111111"_s, u"40000"_s, {u"111111111"_s}}, // no 16-bit number
+        {u"111111111"_s, u"abc"_s, {u"111111111"_s}},
     };
     int row = 0;
     for (const ListCase &c : cases) {
@@ -134,9 +140,10 @@ TEST_F(ProfileRecordsTest, ManyNamesAreRegisteredInOneChange)
     const BatchCase cases[] = {
         {"into an empty store", std::nullopt, std::nullopt, {u"1"_s, u"2"_s, u"1"_s, u""_s}, u"1,2"_s, u"2"_s},
         {"listed names stay once", u"1,2"_s, u"2"_s, {u"2"_s, u"3"_s, u"1"_s}, u"1,2,3"_s, u"3"_s},
-        {"a name beyond the count comes again", u"1,2,3"_s, u"2"_s, {u"3"_s}, u"1,2,3,3"_s, u"3"_s},
+        {"a name beyond the count is listed", u"1,2,3"_s, u"2"_s, {u"3"_s, u"4"_s}, u"1,2,3,4"_s, u"4"_s},
+        {"a count without a number", u"1,2"_s, u"abc"_s, {u"3"_s}, u"1,2,3"_s, u"3"_s},
         {"nothing new writes nothing", u"1,2"_s, u"2"_s, {u"1"_s}, u"1,2"_s, u"2"_s},
-        {"the count stops at its top", u"1,2"_s, u"32766"_s, {u"3"_s, u"4"_s}, u"1,2,3,4"_s, u"32767"_s},
+        {"the count follows the names", u"1,2"_s, u"32766"_s, {u"3"_s, u"4"_s}, u"1,2,3,4"_s, u"4"_s},
     };
     int row = 0;
     for (const BatchCase &c : cases) {
@@ -167,9 +174,10 @@ TEST_F(ProfileRecordsTest, OneNameIsLookedUpInTheFilesBytesAsInItsText)
     const Case cases[] = {
         {"listed in the middle", "fname=1,22,333\nnn=3\n", u"22"_s, true},
         {"a part of a listed name", "fname=1,222,3\nnn=3\n", u"22"_s, false},
-        {"beyond the count", "fname=1,2,3\nnn=2\n", u"3"_s, false},
+        {"beyond the count", "fname=1,2,3\nnn=2\n", u"3"_s, true},
         {"every name at the top count", "fname=1,2,3\nnn=32767\n", u"3"_s, true},
-        {"no count", "fname=1,2\n", u"1"_s, false},
+        {"no count", "fname=1,2\n", u"1"_s, true},
+        {"a count of garbage", "fname=1,2\nnn=-1\n", u"3"_s, false},
         {"the empty list", "fname=0\nnn=1\n", u"5"_s, false},
         {"keys in another case, CR LF", "FName=1,2\r\nNN=2\r\n", u"2"_s, true},
         {"the last line of a key counts", "fname=9\nfname=1,2\nnn=2\n", u"9"_s, false},

@@ -154,11 +154,13 @@ TEST_F(RecordSaverTest, UntouchedMmsiSavesNothing)
     }
 }
 
-TEST_F(RecordSaverTest, NamesBeyondTheCountAreRegisteredAgain)
+// A count smaller than the names stands for the names' count: every name is
+// listed, and a ship saved again is not registered twice.
+TEST_F(RecordSaverTest, NamesBeyondTheCountAreListedAndNotRegisteredAgain)
 {
     expectSaved(store_.save(u"VARID"_s, u"CONTENT"_s, u"FNAME"_s, u"111111111,222222222,333333333"_s));
     expectSaved(store_.save(u"VARID"_s, u"CONTENT"_s, u"NN"_s, u"2"_s));
-    EXPECT_EQ(records_.recordNames(), (QStringList{u"111111111"_s, u"222222222"_s}));
+    EXPECT_EQ(records_.recordNames(), (QStringList{u"111111111"_s, u"222222222"_s, u"333333333"_s}));
 
     fillOwnShip(u"222222222"_s);
     expectSaved(saver_.saveSystemRecord(form_));
@@ -167,9 +169,13 @@ TEST_F(RecordSaverTest, NamesBeyondTheCountAreRegisteredAgain)
 
     enter(slot::mmsi, u"333333333"_s);
     expectSaved(saver_.saveOwnShipRecord(form_));
+    EXPECT_EQ(records_.readRecordList().names, u"111111111,222222222,333333333");
+
+    enter(slot::mmsi, u"444444444"_s);
+    expectSaved(saver_.saveOwnShipRecord(form_));
     const RecordList list = records_.readRecordList();
-    EXPECT_EQ(list.names, u"111111111,222222222,333333333,333333333");
-    EXPECT_EQ(list.count, 3);
+    EXPECT_EQ(list.names, u"111111111,222222222,333333333,444444444");
+    EXPECT_EQ(list.count, 4); // the names' count, written anew
 }
 
 TEST_F(RecordSaverTest, ListWrittenInOtherCaseIsFound)

@@ -1,4 +1,5 @@
 #include "validation/FieldLimits.h"
+#include "encoding/BuildSupport.h"
 #include "model/FieldTable.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,38 @@ TEST(FieldLimits, TheFirstCharacterAFieldCannotHold)
     };
     for (const auto &c : cases)
         EXPECT_EQ(firstCharacterFieldCannotHold(c.slot, c.value), c.refused) << c.value.toStdString();
+}
+
+// Every field that goes out as a zero-filled number takes digits only: a sign or
+// a point would go out inside the number ("0000000-1"), another character be
+// dropped by the tidying ("1_2" as 12). The command line refuses them with this.
+TEST(FieldLimits, DigitFieldsOfAllThreeGroupsTakeDigitsOnly)
+{
+    const int digitFields[] = {slot::crewCount, slot::mmsi,        slot::imoNumber,     slot::antennaA,
+                               slot::antennaB,  slot::antennaC,    slot::antennaD,      slot::factoryDate,
+                               slot::machineNumber, slot::powerOnTime};
+    const struct {
+        QString value;
+        char32_t refused;
+    } bad[] = {{u"-1"_qs, U'-'}, {u"+1"_qs, U'+'}, {u"1.5"_qs, U'.'}, {u"1 2"_qs, U' '},
+               {u"12a"_qs, U'a'}, {u"1e3"_qs, U'e'}, {u"１"_qs, U'１'}}; // a full-width 1
+    for (const int s : digitFields) {
+        SCOPED_TRACE(str(field(s).name).toStdString());
+        EXPECT_TRUE(isDigitField(s));
+        EXPECT_EQ(firstCharacterFieldCannotHold(s, u"0123"_qs), std::nullopt);
+        EXPECT_EQ(firstCharacterFieldCannotHold(s, u" 12 "_qs), std::nullopt); // blanks around are trimmed
+        for (const auto &b : bad)
+            EXPECT_EQ(firstCharacterFieldCannotHold(s, b.value), b.refused) << b.value.toStdString();
+    }
+    // "_" is a mask's prompt, never a digit field's own character.
+    EXPECT_EQ(firstCharacterFieldCannotHold(slot::machineNumber, u"1_2"_qs), U'_');
+    EXPECT_EQ(firstCharacterFieldCannotHold(slot::powerOnTime, u"1_2"_qs), U'_');
+    EXPECT_EQ(firstCharacterFieldCannotHold(slot::crewCount, u"25__"_qs), std::nullopt);
+    EXPECT_EQ(firstCharacterFieldCannotHold(slot::antennaA, u"100米"_qs), std::nullopt);
+    EXPECT_EQ(firstCharacterFieldCannotHold(slot::factoryDate, u"09年08月17日"_qs), std::nullopt);
+    // The draught is a decimal, not a digit field.
+    EXPECT_FALSE(isDigitField(slot::draught));
+    EXPECT_EQ(firstCharacterFieldCannotHold(slot::draught, u"8.5"_qs), std::nullopt);
 }
 
 TEST(FieldLimits, ACharacterIsNamedReadably)
