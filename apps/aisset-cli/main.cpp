@@ -2,7 +2,9 @@
 // JSON in and out, through the same core code as the window.
 #include "CliArgs.h"
 #include "Commands.h"
+#include "Output.h"
 #include "ProgramOptions.h"
+#include "trace/TraceFile.h"
 
 #include <QCoreApplication>
 
@@ -24,6 +26,12 @@ int main(int argc, char **argv)
     if (const std::optional<int> done = parseArgs(aisset::argumentsOf(argc, argv), args))
         return *done;
     QCoreApplication app(argc, argv);
+    if (args.isSet(u"trace"_qs)) {
+        if (const QString error = aisset::TraceFile::start(args.value(u"trace"_qs)); !error.isEmpty()) {
+            printError(QStringLiteral("aisset-cli: --trace: ") + escapeControls(error));
+            return UsageError;
+        }
+    }
     CliContext context(args.storeDir);
     const int code = args.command->run(args, context);
 #ifndef AISSET_CLI_SANITIZED
