@@ -35,6 +35,4 @@ QString CliLink::open()
                              : device + QStringLiteral(": ") + line_->errorText());
 }
 
-void CliLink::abandon() { line_->abandon(); }
-
 } // namespace aisset::cli
