@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
@@ -67,6 +69,7 @@ MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::
     console_ = std::make_unique<ConsoleWidgets>(core_, area, twips_);
     area->installEventFilter(this); // the tab strip follows the area's size
     createStatusBar();
+    createSearchProgress();
     createPortChoice();
     createMenus();
     bindCore();
@@ -136,6 +139,34 @@ void MainWindow::createStatusBar()
         statusLabels_[i]->setObjectName(QStringLiteral("SkinLabel2_%1").arg(i));
         statusLabels_[i]->hide();
     }
+}
+
+// "查找设备" shows its progress and a cancel button in the status bar while it
+// runs; the window stays usable meanwhile.
+void MainWindow::createSearchProgress()
+{
+    auto *bar = new QProgressBar(this);
+    bar->setObjectName(QStringLiteral("SearchProgress"));
+    bar->setFormat(QStringLiteral("查找设备 %v/%m"));
+    auto *cancel = new QPushButton(QStringLiteral("取消"), this);
+    cancel->setObjectName(QStringLiteral("SearchCancel"));
+    statusBar()->addPermanentWidget(bar);
+    statusBar()->addPermanentWidget(cancel);
+    bar->hide();
+    cancel->hide();
+    DeviceSearch &search = core_.deviceSearch();
+    connect(cancel, &QPushButton::clicked, &search, &DeviceSearch::cancel);
+    connect(&search, &DeviceSearch::runningChanged, this, [bar, cancel](bool running) {
+        bar->setRange(0, 1);
+        bar->setValue(0);
+        bar->setVisible(running);
+        cancel->setVisible(running);
+    });
+    connect(&search, &DeviceSearch::progress, this, [bar](int index, int count, int number) {
+        bar->setRange(0, count);
+        bar->setValue(index + 1);
+        bar->setToolTip(QStringLiteral("通讯口%1").arg(number));
+    });
 }
 
 void MainWindow::createMenus()
