@@ -17,14 +17,6 @@ namespace aisset::cli {
 
 namespace {
 
-QString readFirstLine(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLocal8Bit(file.readLine()).trimmed();
-}
-
 QString processName(qint64 pid) { return readFirstLine(QStringLiteral("/proc/%1/comm").arg(pid)); }
 
 QList<qint64> processIds()

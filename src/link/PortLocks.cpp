@@ -17,14 +17,6 @@ namespace aisset {
 
 namespace {
 
-QString readFirstLine(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLocal8Bit(file.readLine()).trimmed();
-}
-
 // Where lock files are kept: the serial port library takes the first of these
 // folders it may write to, so a user without rights to /run/lock leaves it in
 // one further down.
@@ -39,6 +31,14 @@ QStringList lockFolders()
 }
 
 } // namespace
+
+QString readFirstLine(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLocal8Bit(file.readLine()).trimmed();
+}
 
 QString portLockFileName(const QString &device)
 {

@@ -23,6 +23,10 @@ struct ProcessRef {
 std::optional<ProcessRef> portLockHolder(const QString &device);
 std::optional<ProcessRef> portLockHolderOf(const QStringList &names);
 
+// The first line of a small system file (a lock file, /proc/<pid>/comm),
+// trimmed; empty when it cannot be read.
+QString readFirstLine(const QString &path);
+
 // The lock file name of a device name: "/dev/pts/1" gives LCK..pts_1, any other
 // path has its slashes turned into "_".
 QString portLockFileName(const QString &device);

@@ -70,7 +70,7 @@ SerialLine::OpenError QtSerialLine::open()
     port_.setPortName(device_);
     losing_ = false;
     if (port_.open(QIODevice::ReadWrite)) {
-        qCInfo(lcLink).noquote() << device_ << "opened as port" << number_;
+        qCInfo(lcLink).noquote() << device_ << "opened";
         return OpenError::None;
     }
     qCInfo(lcLink).noquote() << device_ << "did not open:" << port_.errorString();

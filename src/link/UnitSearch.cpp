@@ -8,6 +8,7 @@
 #include "model/Form.h"
 #include "model/Host.h"
 #include "model/Normalise.h"
+#include "model/QuietHost.h"
 #include "trace/Trace.h"
 
 #include <algorithm>
@@ -16,16 +17,11 @@ namespace aisset {
 
 namespace {
 
-// A probe answers every question with Yes and shows nothing.
-class QuietHost : public Host {
-public:
-    using Host::askYesNo;
-    using Host::showMessage;
-    void showMessage(const QString &, const QString &) override {}
-    bool askYesNo(const QString &, const QString &) override { return true; }
-    void processEvents() override {}
-    void moveFocus(FieldKind, int) override {}
-};
+const char *traceName(FindOutcome::Kind kind)
+{
+    constexpr const char *kNames[] = {"not tried", "the unit", "silent", "other data", "did not open"};
+    return kNames[kind];
+}
 
 } // namespace
 
@@ -173,7 +169,7 @@ void UnitSearch::endPort()
         else
             outcome = {probe.form.receiveLog().isEmpty() ? FindOutcome::Silent : FindOutcome::OtherData, {}, {}};
     }
-    qCInfo(lcSearch).noquote() << candidates_[next_].device << "outcome" << outcome.kind << outcome.mmsi
+    qCInfo(lcSearch).noquote() << candidates_[next_].device << "gave:" << traceName(outcome.kind) << outcome.mmsi
                                << outcome.reason;
     probe.line->abandon();
     closed_.push_back(std::move(probe_));
