@@ -47,7 +47,7 @@ TEST(Completion, CommandsWordsAndOptionsComeFromTheToolsHelp)
         {u"records export --format "_qs, {u"csv"_qs, u"json"_qs}},
         {u"records show "_qs, {}}, // an MMSI
         {u"help wr"_qs, {u"write"_qs}},
-        {u"read --t"_qs, {u"--timeout"_qs}},
+        {u"read --t"_qs, {u"--timeout"_qs, u"--trace"_qs}},
         {u"--port 3 read --j"_qs, {u"--json"_qs}},
         {u"encode --p"_qs, {}}, // encode takes no port
         {u"read --port 1"_qs, {u"1"_qs, u"10"_qs, u"11"_qs, u"12"_qs, u"13"_qs, u"14"_qs, u"15"_qs, u"16"_qs}},

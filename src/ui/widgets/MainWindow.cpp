@@ -150,17 +150,24 @@ void MainWindow::createSearchProgress()
     bar->setFormat(QStringLiteral("查找设备 %v/%m"));
     auto *cancel = new QPushButton(QStringLiteral("取消"), this);
     cancel->setObjectName(QStringLiteral("SearchCancel"));
-    statusBar()->addPermanentWidget(bar);
-    statusBar()->addPermanentWidget(cancel);
     bar->hide();
     cancel->hide();
     DeviceSearch &search = core_.deviceSearch();
     connect(cancel, &QPushButton::clicked, &search, &DeviceSearch::cancel);
-    connect(&search, &DeviceSearch::runningChanged, this, [bar, cancel](bool running) {
+    // In the status bar only while the search runs: the bar takes the height of
+    // its tallest widget, shown or not.
+    connect(&search, &DeviceSearch::runningChanged, this, [this, bar, cancel](bool running) {
         bar->setRange(0, 1);
         bar->setValue(0);
-        bar->setVisible(running);
-        cancel->setVisible(running);
+        if (running) {
+            statusBar()->insertPermanentWidget(0, cancel);
+            statusBar()->insertPermanentWidget(0, bar);
+            bar->show();
+            cancel->show();
+        } else {
+            statusBar()->removeWidget(bar);
+            statusBar()->removeWidget(cancel);
+        }
     });
     connect(&search, &DeviceSearch::progress, this, [bar](int index, int count, int number) {
         bar->setRange(0, count);
