@@ -26,6 +26,7 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <iterator>
 
 // The window's pictures and skin live in the resources of this static library.
 static void initUiResources() { Q_INIT_RESOURCE(resources); }
@@ -160,13 +161,17 @@ void MainWindow::createSearchProgress()
         bar->setRange(0, 1);
         bar->setValue(0);
         if (running) {
-            statusBar()->insertPermanentWidget(0, cancel);
-            statusBar()->insertPermanentWidget(0, bar);
+            // After the two panels, before "格开": the panels give way.
+            const int afterPanels = int(std::size(statusPanels_));
+            statusBar()->insertPermanentWidget(afterPanels, cancel);
+            statusBar()->insertPermanentWidget(afterPanels, bar);
             bar->show();
             cancel->show();
         } else {
             statusBar()->removeWidget(bar);
             statusBar()->removeWidget(cancel);
+            bar->hide();
+            cancel->hide();
         }
     });
     connect(&search, &DeviceSearch::progress, this, [bar](int index, int count, int number) {
