@@ -26,7 +26,6 @@
 #include <QTabWidget>
 
 #include <algorithm>
-#include <iterator>
 
 // The window's pictures and skin live in the resources of this static library.
 static void initUiResources() { Q_INIT_RESOURCE(resources); }
@@ -70,8 +69,8 @@ MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::
     console_ = std::make_unique<ConsoleWidgets>(core_, area, twips_);
     area->installEventFilter(this); // the tab strip follows the area's size
     createStatusBar();
-    createSearchProgress();
     createPortChoice();
+    createSearchProgress();
     createMenus();
     bindCore();
     applyWindowHeight();
@@ -151,28 +150,21 @@ void MainWindow::createSearchProgress()
     bar->setFormat(QStringLiteral("查找设备 %v/%m"));
     auto *cancel = new QPushButton(QStringLiteral("取消"), this);
     cancel->setObjectName(QStringLiteral("SearchCancel"));
-    bar->hide();
-    cancel->hide();
+    // After the two panels, before "格开"; no taller than the port choice, so
+    // that the status bar keeps its height (it takes that of its tallest
+    // widget, shown or not).
+    for (QWidget *w : std::initializer_list<QWidget *>{bar, cancel}) {
+        w->setFixedHeight(portChoice_->sizeHint().height());
+        statusBar()->addWidget(w);
+        w->hide();
+    }
     DeviceSearch &search = core_.deviceSearch();
     connect(cancel, &QPushButton::clicked, &search, &DeviceSearch::cancel);
-    // In the status bar only while the search runs: the bar takes the height of
-    // its tallest widget, shown or not.
-    connect(&search, &DeviceSearch::runningChanged, this, [this, bar, cancel](bool running) {
+    connect(&search, &DeviceSearch::runningChanged, this, [bar, cancel](bool running) {
         bar->setRange(0, 1);
         bar->setValue(0);
-        if (running) {
-            // After the two panels, before "格开": the panels give way.
-            const int afterPanels = int(std::size(statusPanels_));
-            statusBar()->insertPermanentWidget(afterPanels, cancel);
-            statusBar()->insertPermanentWidget(afterPanels, bar);
-            bar->show();
-            cancel->show();
-        } else {
-            statusBar()->removeWidget(bar);
-            statusBar()->removeWidget(cancel);
-            bar->hide();
-            cancel->hide();
-        }
+        bar->setVisible(running);
+        cancel->setVisible(running);
     });
     connect(&search, &DeviceSearch::progress, this, [bar](int index, int count, int number) {
         bar->setRange(0, count);

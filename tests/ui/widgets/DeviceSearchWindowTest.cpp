@@ -7,6 +7,7 @@
 #include "WindowFixture.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -81,6 +82,7 @@ TEST_F(DeviceSearchWindow, FindsBothUnitsWhileTheWindowTakesKeys)
         EXPECT_TRUE(said.contains(port)) << said.toStdString();
     EXPECT_FALSE(searching());
     EXPECT_FALSE(progress()->isVisible());
+    EXPECT_TRUE(find<QCheckBox>(u"Check1"_qs)->isVisible()); // the status bar as before
     EXPECT_EQ(find<QComboBox>(u"Combo2"_qs)->currentIndex(), 0);
     EXPECT_EQ(form().connectionStatus(), u"通讯口1 连接"_qs);
 }
