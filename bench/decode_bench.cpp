@@ -3,22 +3,13 @@
 #include "model/Form.h"
 #include "model/Host.h"
 #include "model/Normalise.h"
+#include "model/QuietHost.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 using namespace aisset;
-
-class QuietHost : public Host {
-public:
-    using Host::askYesNo;
-    using Host::showMessage;
-    void showMessage(const QString &, const QString &) override {}
-    bool askYesNo(const QString &, const QString &) override { return true; }
-    void processEvents() override {}
-    void moveFocus(FieldKind, int) override {}
-};
 
 // Every field valid; text fields in the unit's text code, status characters "hnVu".
 const QString kLine = QStringLiteral("!CVSET,0908171234567890150ZLpq```0025BXYZy``70085412345678009123456"

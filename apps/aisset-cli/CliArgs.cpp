@@ -30,7 +30,7 @@ std::unique_ptr<ProgramOptions> optionsFor(const CommandSpec *command)
 {
     auto options = std::make_unique<ProgramOptions>(kProgram, command ? command->summary : toolDescription());
     for (const OptionSpec &o : optionTable()) {
-        if (!command || o.key() == u"store" || command->options.contains(o.key()))
+        if (!command || o.key() == u"store" || o.key() == u"trace" || command->options.contains(o.key()))
             options->parser().addOption(QCommandLineOption(o.names, o.description, o.valueName));
     }
     if (command)
@@ -58,6 +58,8 @@ std::optional<QString> checkValues(CliArgs &out)
     // An empty folder would quietly mean the user's own store.
     if (out.isSet(u"store"_qs) && out.storeDir.isEmpty())
         return QStringLiteral("--store needs a folder");
+    if (out.isSet(u"trace"_qs) && out.value(u"trace"_qs).isEmpty())
+        return QStringLiteral("--trace needs a file");
     if (out.isSet(u"port"_qs)) {
         out.port = out.value(u"port"_qs);
         const PortArgument port = portArgument(out.port);

@@ -24,7 +24,7 @@ struct OptionSpec {
 
 // One command: its name, the words that follow it as its usage shows them, a
 // line for the tool's help, the options it takes (by key; --store is
-// taken by every command) and what runs it.
+// taken by every command, as is --trace) and what runs it.
 struct CommandSpec {
     QString name;
     QString syntax;

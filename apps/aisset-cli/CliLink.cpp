@@ -42,6 +42,4 @@ QString CliLink::open()
                              : escapeControls(device) + QStringLiteral(": ") + line_->errorText());
 }
 
-void CliLink::abandon() { line_->abandon(); }
-
 } // namespace aisset::cli

@@ -25,8 +25,6 @@ public:
     // not open.
     QString open();
     LinkSession &session() { return *session_; }
-    // Drops what is not sent yet and closes the port (see QtSerialLine::abandon).
-    void abandon();
 
 private:
     MemorySettingStore settings_;

@@ -36,12 +36,20 @@ const std::vector<OptionSpec> &optionTable()
          u"The unit's port: a port number 1-16 (the window's Com1 ... Com16) or a device path; default 1."_qs},
         {{u"timeout"_qs}, u"S"_qs, u"Seconds to wait for the unit, more than 0 and at most 3600; default 5."_qs},
         {{u"store"_qs}, u"DIR"_qs, u"Use the profile store in the folder DIR instead of the user's."_qs},
+        {{u"trace"_qs},
+         u"FILE"_qs,
+         u"Append a trace for support to FILE: every byte sent and received, escaped, with its time to the "
+         u"millisecond, and each transaction's outcome."_qs},
         {{u"verify"_qs},
          {},
          u"After the acknowledgement, read the unit back and compare every written field (exit 4 when the unit holds other values)."_qs},
         {{u"find"_qs},
          {},
          u"Send the read request on every port that can be opened and mark the one the unit answers on."_qs},
+        {{u"pin"_qs},
+         u"N"_qs,
+         u"Pin port N to the device given as the word (ports --pin N DEVICE) by its stable name, in the port mapping file."_qs},
+        {{u"unpin"_qs}, u"N"_qs, u"Remove port N's line from the port mapping file."_qs},
         {{u"format"_qs}, u"json|csv"_qs, u"The format of records export; default json."_qs},
         {{u"o"_qs, u"output"_qs}, u"FILE"_qs, u"Write records export into FILE instead of standard output."_qs},
         {{u"replace"_qs}, {}, u"Let records import replace a ship's stored values that differ from the file's."_qs},
@@ -84,11 +92,12 @@ const std::vector<CommandSpec> &commandTable()
          {u"json"_qs},
          runCheck},
         {u"ports"_qs,
-         QString(),
-         u"List the serial ports: device, USB ids, maker, product, serial number, whether the user may open it, "
-         u"who holds it, and known traps. --find also tries each port for the unit; exit 0 when exactly one "
-         u"answered, 3 when none did, 6 when several did."_qs,
-         {u"find"_qs, u"json"_qs},
+         u"[DEVICE]"_qs,
+         u"List the serial ports: device, stable names (by-id, by-path), USB ids, maker, product, serial number, "
+         u"whether the user may open it, who holds it, and known traps. --find also tries each port for the unit; "
+         u"exit 0 when exactly one answered, 3 when none did, 6 when several did. --pin N DEVICE makes port N that "
+         u"device by its stable name; --unpin N removes the pin."_qs,
+         {u"find"_qs, u"json"_qs, u"pin"_qs, u"unpin"_qs},
          runPorts},
         {u"help"_qs, u"[COMMAND]"_qs, u"Show the tool's help or a command's."_qs, {}, runHelp},
     };

@@ -61,5 +61,7 @@ int runRecordsExport(const CliArgs &args, CliContext &context);
 int runRecordsImport(const CliArgs &args, CliContext &context);
 int runCheck(const CliArgs &args, CliContext &context);
 int runPorts(const CliArgs &args, CliContext &context);
+// ports --pin N DEVICE and --unpin N.
+int runPortPin(const CliArgs &args);
 
 } // namespace aisset::cli

@@ -17,14 +17,6 @@ namespace aisset::cli {
 
 namespace {
 
-QString readFirstLine(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLocal8Bit(file.readLine()).trimmed();
-}
-
 QString processName(qint64 pid) { return readFirstLine(QStringLiteral("/proc/%1/comm").arg(pid)); }
 
 QList<qint64> processIds()
@@ -50,31 +42,9 @@ bool userInGroup(gid_t group)
     return false;
 }
 
-// The lock file the serial port library writes for a device: "/dev/pts/1"
-// becomes LCK..pts_1, any other path has its slashes turned into "_".
-QString lockFileName(const QString &device)
-{
-    QString name = device.startsWith(u"/dev/") ? device.mid(5) : device;
-    return QStringLiteral("LCK..") + name.replace(u'/', u'_');
-}
-
 quint16 hexFile(const QString &path) { return quint16(readFirstLine(path).toUShort(nullptr, 16)); }
 
 } // namespace
-
-std::optional<ProcessRef> lockHolder(const QString &device)
-{
-    for (const QString &dir : {u"/run/lock"_qs, u"/var/lock"_qs}) {
-        // The first line holds the process id, in both the text and the
-        // ten-column UUCP form.
-        bool isNumber = false;
-        const qint64 pid = readFirstLine(dir + u'/' + lockFileName(device)).toLongLong(&isNumber);
-        // A lock left by a process that has ended holds nothing.
-        if (isNumber && pid > 0 && pid != getpid() && QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid)))
-            return ProcessRef{pid, processName(pid)};
-    }
-    return std::nullopt;
-}
 
 DeviceAccess deviceAccess(const QString &device)
 {
@@ -116,8 +86,6 @@ SystemFacts systemFacts()
         facts.brailleServiceRunning |= name == u"brltty";
         facts.modemManagerRunning |= name == u"ModemManager";
     }
-    for (const QString &path : {u"/usr/bin/brltty"_qs, u"/bin/brltty"_qs})
-        facts.brailleServiceInstalled |= QFileInfo::exists(path);
     const QString usb = QStringLiteral("/sys/bus/usb/devices");
     for (const QString &entry : QDir(usb).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QString dir = usb + u'/' + entry;
@@ -130,10 +98,11 @@ SystemFacts systemFacts()
 #else
 
 DeviceAccess deviceAccess(const QString &) { return {}; }
-std::optional<ProcessRef> lockHolder(const QString &) { return std::nullopt; }
 QList<ProcessRef> processesUsing(const QString &) { return {}; }
 SystemFacts systemFacts() { return {}; }
 
 #endif
+
+std::optional<ProcessRef> lockHolder(const QString &device) { return portLockHolder(device); }
 
 } // namespace aisset::cli

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/PortLocks.h"
+
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -15,12 +17,7 @@ struct UsbId {
     bool operator==(const UsbId &) const = default;
 };
 
-// A process, as far as the system lets the user see it.
-struct ProcessRef {
-    qint64 pid = 0;
-    QString name; // empty when not known
-    bool operator==(const ProcessRef &) const = default;
-};
+using aisset::ProcessRef;
 
 // Whether the user may open a device, and the group that may.
 struct DeviceAccess {
@@ -34,7 +31,6 @@ struct DeviceAccess {
 // serial device left, only its USB device).
 struct SystemFacts {
     bool brailleServiceRunning = false;
-    bool brailleServiceInstalled = false;
     bool modemManagerRunning = false;
     QList<UsbId> usbDevices;
 };
@@ -43,8 +39,8 @@ struct SystemFacts {
 // no device groups), the answers are the harmless ones: openable, not held,
 // no services.
 DeviceAccess deviceAccess(const QString &device);
-// The live process whose lock file claims the device, as programs on the serial
-// port library leave one; such a port is held and is not tried.
+// The live process whose lock file claims the device under any of its names
+// (portLockHolder); such a port is held and is not tried.
 std::optional<ProcessRef> lockHolder(const QString &device);
 // The processes that have the device open, as far as the user may look (other
 // users' processes stay hidden). For a pseudo-terminal that includes the

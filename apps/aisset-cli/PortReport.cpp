@@ -19,8 +19,9 @@ bool isCh34x(const UsbId &id)
     return std::find(std::begin(kCh34xAdapters), std::end(kCh34xAdapters), id) != std::end(kCh34xAdapters);
 }
 
-const QString kBrailleAdvice = QStringLiteral(
-    "without a braille display, remove the service (sudo apt remove brltty) and plug the adapter in again");
+const QString kBrailleAdvice =
+    QStringLiteral("stop it for good (sudo systemctl disable --now brltty), without a braille display remove it "
+                   "(sudo apt remove brltty), and plug the adapter in again");
 
 QString usbText(const UsbId &id)
 {
@@ -83,13 +84,15 @@ QStringList portHints(const PortReport &port, const SystemFacts &facts)
     if (port.heldBy)
         hints << QStringLiteral("process %1 holds the port: end it or close the port in it")
                      .arg(processText(*port.heldBy));
-    if (port.usb && isCh34x(*port.usb) && (facts.brailleServiceRunning || facts.brailleServiceInstalled))
-        hints << QStringLiteral("a braille-display service (brltty) is installed; it takes CH340/CH341 adapters "
+    // An installed service that is stopped takes nothing.
+    if (port.usb && isCh34x(*port.usb) && facts.brailleServiceRunning)
+        hints << QStringLiteral("the braille-display service (brltty) is running; it takes CH340/CH341 adapters "
                                 "and the serial device vanishes; ") +
                      kBrailleAdvice;
+    // Debian 12's default (strict) policy probes ACM devices, not USB serial adapters.
     if (port.device.contains(u"ttyACM") && facts.modemManagerRunning)
-        hints << QStringLiteral("a modem manager (ModemManager) is running; it probes ACM devices when they appear "
-                                "and may hold the port or send it AT commands for a while: stop it "
+        hints << QStringLiteral("a modem manager (ModemManager) is running; its default policy probes ACM devices "
+                                "when they appear and may hold the port or send it AT commands for a while: stop it "
                                 "(sudo systemctl stop ModemManager) or have it ignore the device");
     return hints;
 }
@@ -102,8 +105,9 @@ QStringList systemHints(const QList<PortReport> &ports, const SystemFacts &facts
     if (!adapterPlugged || adapterListed)
         return {};
     QString hint = QStringLiteral("a CH340/CH341 adapter is plugged in but has no serial device");
-    if (facts.brailleServiceRunning || facts.brailleServiceInstalled)
-        hint += QStringLiteral(": the braille-display service (brltty) has probably taken it; ") + kBrailleAdvice;
+    if (facts.brailleServiceRunning)
+        hint += QStringLiteral(": the braille-display service (brltty) is running and has probably taken it; ") +
+                kBrailleAdvice;
     return {hint};
 }
 
@@ -116,6 +120,8 @@ QJsonObject toJson(const PortReport &port)
         {u"port"_qs, port.number},
         {u"device"_qs, port.device},
         {u"present"_qs, port.present},
+        {u"byId"_qs, QJsonArray::fromStringList(port.byId)},
+        {u"byPath"_qs, QJsonArray::fromStringList(port.byPath)},
         {u"usb"_qs, port.usb ? QJsonValue(usbText(*port.usb)) : QJsonValue()},
         {u"maker"_qs, port.maker},
         {u"product"_qs, port.product},
@@ -147,6 +153,10 @@ QString toText(const PortReport &port)
                        .arg(escapeControls(port.device), port.present ? QString() : u"  (not there)"_qs);
     if (!port.present)
         return text;
+    for (const QString &link : port.byId)
+        text += QStringLiteral("  by-id: ") + escapeControls(link) + u'\n';
+    for (const QString &link : port.byPath)
+        text += QStringLiteral("  by-path: ") + escapeControls(link) + u'\n';
     text += QStringLiteral("  usb: %1  maker: %2  product: %3  serial: %4\n")
                 .arg(port.usb ? usbText(*port.usb) : u"-"_qs, orDash(port.maker), orDash(port.product),
                      orDash(port.serialNumber));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PortFacts.h"
+#include "link/UnitSearch.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -12,18 +13,15 @@
 namespace aisset::cli {
 
 // What trying a port for the unit found (ports --find).
-struct FindOutcome {
-    enum Kind { NotTried, Unit, Silent, OtherData, OpenFailed };
-    Kind kind = NotTried;
-    QString mmsi;   // of a unit whose parameter line could be decoded
-    QString reason; // why a port was not tried or did not open
-};
+using aisset::FindOutcome;
 
 // One serial port as "aisset-cli ports" shows it.
 struct PortReport {
     int number = 0; // the window's port number (Com<number>)
     QString device;
     bool present = false;
+    QStringList byId; // the stable links pointing at the device
+    QStringList byPath;
     std::optional<UsbId> usb;
     QString maker;
     QString product;

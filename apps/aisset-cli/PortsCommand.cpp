@@ -5,11 +5,12 @@
 #include "Commands.h"
 
 #include "Output.h"
-#include "PortProbe.h"
 #include "PortReport.h"
+#include "decoding/ReplyDecoding.h"
 #include "link/PortNames.h"
+#include "link/UnitSearch.h"
+#include "link/Waiting.h"
 
-#include <QDeadlineTimer>
 #include <QJsonArray>
 
 #include <algorithm>
@@ -18,9 +19,6 @@ namespace aisset::cli {
 
 namespace {
 
-constexpr qint64 kPortMs = 1500;  // the wait for one port's answer; open and close take the rest of 2 s
-constexpr qint64 kTotalMs = 9500; // all ports together, within 10 s
-constexpr qint64 kLeastMs = 300;  // a wait shorter than this would miss a unit that answers
 const QString kNoTimeLeft = QStringLiteral("no time left");
 
 QList<PortReport> listedPorts(const SystemFacts &facts)
@@ -33,6 +31,8 @@ QList<PortReport> listedPorts(const SystemFacts &facts)
         port.number = listing.number;
         port.device = listing.device;
         port.present = listing.present;
+        port.byId = listing.names.byId;
+        port.byPath = listing.names.byPath;
         if (listing.details.hasUsbId)
             port.usb = UsbId{listing.details.vendorId, listing.details.productId};
         port.maker = listing.details.manufacturer;
@@ -49,19 +49,29 @@ QList<PortReport> listedPorts(const SystemFacts &facts)
     return ports;
 }
 
-// Tries the ports one at a time, each with a short wait, all within the total.
+// Tries the ports that may be tried with the window's search (UnitSearch).
 void findUnit(QList<PortReport> &ports)
 {
-    const QDeadlineTimer total(kTotalMs);
+    QList<UnitSearch::Candidate> candidates;
+    QList<PortReport *> tried;
     for (PortReport &port : ports) {
-        FindOutcome outcome;
-        outcome.reason = port.reasonNotToTry();
-        const qint64 wait = std::min(kPortMs, total.remainingTime());
-        if (outcome.reason.isEmpty() && wait < kLeastMs)
+        port.find = FindOutcome{FindOutcome::NotTried, {}, port.reasonNotToTry()};
+        if (port.find->reason.isEmpty()) {
+            candidates.append({port.number, port.device});
+            tried.append(&port);
+        }
+    }
+    UnitSearch search([](Form &form, Host &host) { return standardDecoder(form, host); });
+    EventWait done;
+    done.finishOn(&search, &UnitSearch::finished);
+    search.start(candidates);
+    done.run(UnitSearch::kTotalMs + 2 * UnitSearch::kPortMs);
+    search.cancel(); // a search that overran its limits ends here
+    for (qsizetype i = 0; i < tried.size(); ++i) {
+        FindOutcome outcome = search.outcomes().value(i);
+        if (outcome.kind == FindOutcome::NotTried)
             outcome.reason = kNoTimeLeft;
-        if (outcome.reason.isEmpty())
-            outcome = probePort(port.device, wait);
-        port.find = outcome;
+        tried[i]->find = outcome;
     }
 }
 
@@ -113,6 +123,8 @@ void print(const QList<PortReport> &ports, const QStringList &hints, bool json)
 
 int runPorts(const CliArgs &args, CliContext &)
 {
+    if (args.isSet(u"pin"_qs) || args.isSet(u"unpin"_qs))
+        return runPortPin(args);
     if (!args.words.isEmpty())
         return usageError(args, QStringLiteral("takes no words"));
     const SystemFacts facts = systemFacts();

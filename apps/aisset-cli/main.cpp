@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "Output.h"
 #include "ProgramOptions.h"
+#include "trace/TraceFile.h"
 
 #include <QCoreApplication>
 
@@ -25,6 +26,12 @@ int main(int argc, char **argv)
     if (const std::optional<int> done = parseArgs(aisset::argumentsOf(argc, argv), args))
         return *done;
     QCoreApplication app(argc, argv);
+    if (args.isSet(u"trace"_qs)) {
+        if (const QString error = aisset::TraceFile::start(args.value(u"trace"_qs)); !error.isEmpty()) {
+            printError(QStringLiteral("aisset-cli: --trace: ") + escapeControls(error));
+            return UsageError;
+        }
+    }
     CliContext context(args.storeDir);
     int code = args.command->run(args, context);
     // What a command prints is its result (an export is the installer's backup):

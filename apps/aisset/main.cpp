@@ -3,18 +3,21 @@
 #include "StartupClock.h"
 #include "startup/Startup.h"
 #include "store/ProfileStore.h"
+#include "trace/TraceFile.h"
 #include "ui/widgets/ChineseLocale.h"
 #include "ui/widgets/MainWindow.h"
 #include "ui/widgets/WindowStartupPlatform.h"
 
 #include <QApplication>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
 
 struct WindowOptions {
     bool measureStartup = false;
+    QString traceFile; // --trace: empty for none
     aisset::Edition edition = aisset::Edition::Simplified;
 };
 
@@ -54,6 +57,12 @@ std::optional<int> parseOptions(int argc, char **argv, WindowOptions &out)
         QStringLiteral("full"), QStringLiteral("Start the installer's edition: read button, factory page, every menu, "
                                                "each write read back and compared."));
     parser.addOption(full);
+    const QCommandLineOption trace(QStringLiteral("trace"),
+                                   QStringLiteral("Append a trace for support to FILE: every byte sent and received, "
+                                                  "escaped, with its time to the millisecond, and each transaction's "
+                                                  "outcome."),
+                                   QStringLiteral("FILE"));
+    parser.addOption(trace);
     allowQtOptions(parser);
     if (const std::optional<int> done = options.parse(aisset::argumentsOf(argc, argv)))
         return done;
@@ -61,6 +70,9 @@ std::optional<int> parseOptions(int argc, char **argv, WindowOptions &out)
         return options.usageError(QStringLiteral("takes no arguments besides options"));
     out.measureStartup = parser.isSet(measure);
     out.edition = parser.isSet(full) ? aisset::Edition::Full : aisset::Edition::Simplified;
+    out.traceFile = parser.value(trace);
+    if (parser.isSet(trace) && out.traceFile.isEmpty())
+        return options.usageError(QStringLiteral("--trace needs a file"));
     return std::nullopt;
 }
 
@@ -78,6 +90,12 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(options.edition == aisset::Edition::Full ? QStringLiteral("org.aisset.Aisset.Full")
                                                                                   : QStringLiteral("org.aisset.Aisset"));
     aisset::ui::useChineseLocale(app);
+    if (!options.traceFile.isEmpty()) {
+        if (const QString error = aisset::TraceFile::start(options.traceFile); !error.isEmpty()) {
+            std::fprintf(stderr, "aisset: --trace: %s\n", error.toLocal8Bit().constData());
+            return 2;
+        }
+    }
 
     aisset::ui::WindowStartupPlatform platform;
     aisset::ProfileStore store;

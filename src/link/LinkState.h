@@ -23,6 +23,14 @@ struct LinkState {
     int readRetries = 0;        // how often the open read's request has been sent again
     QString sentWrite;          // the last write sentence sent, kept for its verification
 
+    // A transaction's name in the trace ("own-ship write", ...).
+    static const char *traceName(short pending)
+    {
+        constexpr const char *kNames[] = {"none",          "own-ship write", "system write",
+                                          "factory write", "read",           "verification read"};
+        return pending >= None && pending <= Verify ? kNames[pending] : "unknown";
+    }
+
     // The acknowledgement flag of a write (pendingGroup 1-3).
     bool &ackFlag(short group)
     {

@@ -105,6 +105,12 @@ void PortChoice::select(int listPosition)
         storePort(store_, port);
 }
 
+void PortChoice::release()
+{
+    lostPortLookup_.stop();
+    line_.close();
+}
+
 void PortChoice::storePort(SettingStore &store, const QString &port)
 {
     // Saved under the section name in capitals, as the port choice has always

@@ -41,6 +41,9 @@ public:
     // one included. While the window is hidden or disabled only the selection
     // changes.
     void select(int listPosition);
+    // Closes the port and stops looking up a lost one, until the next select()
+    // (the search for the unit tries the ports itself). The status stays.
+    void release();
 
 signals:
     void currentIndexChanged(int listPosition);

@@ -1,14 +1,20 @@
 // The one place where port numbers meet the platform's device names.
 #include "link/PortNames.h"
 
+#include "link/PortMapFile.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <QStandardPaths>
 
 #include <algorithm>
 #include <tuple>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace aisset {
 
@@ -34,12 +40,49 @@ std::pair<QString, int> stemAndNumber(const QString &location)
     return {location.left(digits), location.mid(digits).toInt()};
 }
 
+PortMapFile readPortMapFile()
+{
+    QFile file(portMapFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return parsePortMap(QString::fromUtf8(file.readAll()));
+}
+
+StableNameFolders foldersOf(const PortMapFile &file)
+{
+    StableNameFolders folders;
+    if (!file.byIdFolder.isEmpty())
+        folders.byId = file.byIdFolder;
+    if (!file.byPathFolder.isEmpty())
+        folders.byPath = file.byPathFolder;
+    return folders;
+}
+
+// The device a name ends at after its links; the name itself when it is not there.
+QString targetOf(const QString &device)
+{
+    const QString target = QFileInfo(device).canonicalFilePath();
+    return target.isEmpty() ? device : target;
+}
+
+QStringList linksTo(const QString &folder, const QString &target)
+{
+    QStringList links;
+    const QDir dir(folder);
+    for (const QString &entry : dir.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
+        const QString link = dir.filePath(entry);
+        if (QFileInfo(link).canonicalFilePath() == target)
+            links.append(link);
+    }
+    return links;
+}
+
 PortMapSources systemSources()
 {
     PortMapSources sources;
-    QFile file(portMapFilePath());
-    if (file.open(QIODevice::ReadOnly))
-        sources.overrides = parsePortMapFile(QString::fromUtf8(file.readAll()));
+    const PortMapFile file = readPortMapFile();
+    sources.overrides = file.ports;
+    sources.folders = foldersOf(file);
     for (int n = 1; n <= 16; ++n) {
         const QByteArray variable = "AISSET_PORT_" + QByteArray::number(n);
         if (qEnvironmentVariableIsSet(variable.constData()))
@@ -86,17 +129,43 @@ QStringList orderSerialDevices(QStringList systemLocations)
     return systemLocations;
 }
 
-QHash<int, QString> parsePortMapFile(const QString &text)
+QHash<int, QString> parsePortMapFile(const QString &text) { return parsePortMap(text).ports; }
+
+StableNameFolders stableNameFolders() { return foldersOf(readPortMapFile()); }
+
+QString StableNames::preferred() const { return !byId.isEmpty() ? byId.first() : byPath.value(0); }
+
+StableNames stableNamesOf(const QString &device, const StableNameFolders &folders)
 {
-    static const QRegularExpression entry(QStringLiteral(R"(^\s*(?:com)?(\d+)\s*=\s*(\S.*?)\s*$)"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    QHash<int, QString> map;
-    for (const QString &line : text.split(u'\n')) {
-        const QRegularExpressionMatch m = entry.match(line);
-        if (m.hasMatch() && !line.trimmed().startsWith(u'#'))
-            map.insert(m.captured(1).toInt(), m.captured(2));
-    }
-    return map;
+    const QString target = QFileInfo(device).canonicalFilePath();
+    if (target.isEmpty())
+        return {};
+    return {linksTo(folders.byId, target), linksTo(folders.byPath, target)};
+}
+
+QStringList namesOfDevice(const QString &device, const StableNameFolders &folders)
+{
+    QStringList names{device};
+    const StableNames stable = stableNamesOf(device, folders);
+    for (const QString &name : QStringList{targetOf(device)} + stable.byId + stable.byPath)
+        if (!names.contains(name))
+            names.append(name);
+    return names;
+}
+
+bool isSerialDevice(const QString &path)
+{
+    const QString target = QFileInfo(path).canonicalFilePath();
+    if (target.isEmpty())
+        return false;
+#ifdef Q_OS_UNIX
+    struct stat status {};
+    if (::stat(QFile::encodeName(target).constData(), &status) != 0 || !S_ISCHR(status.st_mode))
+        return false;
+    return target.startsWith(u"/dev/pts/") || QFileInfo::exists(u"/sys/class/tty/"_qs + QFileInfo(target).fileName());
+#else
+    return true;
+#endif
 }
 
 QString portMapFilePath()
@@ -118,13 +187,17 @@ QList<PortListing> listPorts(const PortMapSources &sources)
 {
     QList<PortListing> list;
     for (int number = 1; number <= 16; ++number) {
-        PortListing port{number, deviceOf(number, sources), false, {}};
+        PortListing port{number, deviceOf(number, sources), false, {}, {}};
+        // A device named through a link is the device the link points at.
+        const QString target = targetOf(port.device);
         for (const SerialDeviceInfo &info : sources.known)
-            if (!port.device.isEmpty() && info.location == port.device)
+            if (!port.device.isEmpty() && (info.location == port.device || info.location == target))
                 port.details = info;
         // A mapped device the system does not list (a pseudo-terminal) is there
         // when its file is.
         port.present = !port.details.location.isEmpty() || (!port.device.isEmpty() && QFileInfo::exists(port.device));
+        if (port.present)
+            port.names = stableNamesOf(port.device, sources.folders);
         list.append(port);
     }
     return list;

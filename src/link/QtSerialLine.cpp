@@ -1,6 +1,7 @@
 #include "link/QtSerialLine.h"
 
 #include "link/PortNames.h"
+#include "trace/Trace.h"
 
 #include <QStringList>
 #include <QTimer>
@@ -68,15 +69,20 @@ SerialLine::OpenError QtSerialLine::open()
         return OpenError::NoSuchPort;
     port_.setPortName(device_);
     losing_ = false;
-    if (port_.open(QIODevice::ReadWrite))
+    if (port_.open(QIODevice::ReadWrite)) {
+        qCInfo(lcLink).noquote() << device_ << "opened";
         return OpenError::None;
+    }
+    qCInfo(lcLink).noquote() << device_ << "did not open:" << port_.errorString();
     return port_.error() == QSerialPort::DeviceNotFoundError ? OpenError::NoSuchPort : OpenError::Other;
 }
 
 void QtSerialLine::close()
 {
-    if (port_.isOpen())
-        port_.close();
+    if (!port_.isOpen())
+        return;
+    port_.close();
+    qCInfo(lcLink).noquote() << device_ << "closed";
 }
 
 void QtSerialLine::discardInput()
@@ -100,16 +106,26 @@ void QtSerialLine::abandon()
     if (!port_.isOpen())
         return;
     port_.clear(QSerialPort::AllDirections);
-    port_.close();
+    close();
 }
 
 void QtSerialLine::write(const QByteArray &bytes)
 {
-    if (port_.isOpen())
-        port_.write(bytes);
+    if (!port_.isOpen())
+        return;
+    qCDebug(lcLink).noquote() << device_ << "sent:" << escapedBytes(bytes);
+    port_.write(bytes);
 }
 
-QByteArray QtSerialLine::readAll() { return port_.isOpen() ? port_.readAll() : QByteArray(); }
+QByteArray QtSerialLine::readAll()
+{
+    if (!port_.isOpen())
+        return {};
+    const QByteArray bytes = port_.readAll();
+    if (!bytes.isEmpty())
+        qCDebug(lcLink).noquote() << device_ << "received:" << escapedBytes(bytes);
+    return bytes;
+}
 
 void QtSerialLine::onError(QSerialPort::SerialPortError error)
 {
@@ -119,6 +135,7 @@ void QtSerialLine::onError(QSerialPort::SerialPortError error)
     // The error arrives from inside the port's own notifier; close once that has
     // returned.
     losing_ = true;
+    qCInfo(lcLink).noquote() << device_ << "lost:" << port_.errorString();
     QTimer::singleShot(0, this, [this] {
         close();
         emit connectionLost();

@@ -6,6 +6,7 @@
 #include "link/Transmitter.h"
 #include "model/Form.h"
 #include "model/Host.h"
+#include "trace/Trace.h"
 
 #include <QScopedValueRollback>
 
@@ -167,6 +168,7 @@ void ReceivePath::handleAcknowledgement()
     if (group < LinkState::OwnShipWrite || group > LinkState::FactoryWrite)
         return;
     state_.ackFlag(group) = true;
+    qCInfo(lcTransaction) << LinkState::traceName(group) << "acknowledged";
     form_.setTransactionStatus(QStringLiteral("设置成功"));
     host_.showMessage(acknowledgementMessage(group));
     state_.pendingGroup = LinkState::None;
@@ -181,6 +183,7 @@ void ReceivePath::handleVerifyReply(const QString &reply)
 {
     const int result = verifyDecoder_ ? verifyDecoder_(reply) : 1;
     if (result == 1 && state_.readRetries < 2 && !state_.readRequest.isEmpty()) {
+        qCInfo(lcTransaction) << "verification read: reply not decoded, request sent again";
         transmitter_.sendCommand(state_.readRequest);
         ++state_.readRetries;
         emit verifyReplyHandled(reply, result, false);
@@ -189,6 +192,7 @@ void ReceivePath::handleVerifyReply(const QString &reply)
     state_.readRetries = 0;
     state_.readRequest.clear();
     state_.pendingGroup = LinkState::None;
+    qCInfo(lcTransaction) << "verification read:" << (result == 0 ? "decoded" : "failed");
     emit verifyReplyHandled(reply, result, true);
 }
 
@@ -204,8 +208,10 @@ void ReceivePath::handleReply(const QString &reply, bool counted)
     bool readEnded = true;
     if (result == 1) {
         if (state_.readRetries >= 2) {
+            qCInfo(lcTransaction) << "read: reply not decoded, no repeats left";
             form_.setTransactionStatus(QStringLiteral("读取数据错误"));
         } else if (!state_.readRequest.isEmpty()) {
+            qCInfo(lcTransaction) << "read: reply not decoded, request sent again";
             transmitter_.sendCommand(state_.readRequest);
             ++state_.readRetries;
             readEnded = false;
@@ -213,6 +219,7 @@ void ReceivePath::handleReply(const QString &reply, bool counted)
     } else {
         state_.readRetries = 0;
         state_.readRequest.clear();
+        qCInfo(lcTransaction) << "read: reply decoded";
         form_.setTransactionStatus(QStringLiteral("读取成功"));
     }
     state_.pendingGroup = LinkState::None;

@@ -6,6 +6,7 @@
 #include "link/Waiting.h"
 #include "model/Form.h"
 #include "model/Host.h"
+#include "trace/Trace.h"
 
 #include <algorithm>
 #include <array>
@@ -41,8 +42,10 @@ Transactions::Transactions(LinkState &state, Form &form, Host &host, Transmitter
     // The receive path ends the pending write when its acknowledgement comes; a
     // late one is still announced as a success.
     QObject::connect(&acknowledgementWait_, &QTimer::timeout, &acknowledgementWait_, [this] {
-        if (state_.pendingGroup == awaited_)
-            form_.setTransactionStatus(QStringLiteral("未收到应答"));
+        if (state_.pendingGroup != awaited_)
+            return;
+        qCInfo(lcTransaction) << LinkState::traceName(awaited_) << "not acknowledged in time";
+        form_.setTransactionStatus(QStringLiteral("未收到应答"));
     });
 }
 
@@ -80,11 +83,14 @@ void Transactions::startWrite(Group group)
         if (kind.disablesWindow)
             form_.setEnabled(false);
         const BuildResult built = build_(kind.group);
-        if (!built.ok())
+        if (!built.ok()) {
+            qCInfo(lcTransaction) << LinkState::traceName(kind.pending) << "refused by the checks";
             return end(); // the builder has told the user what is wrong
+        }
         if (built.savingFailed())
             form_.setTransactionNote(QStringLiteral(" 档案保存失败")); // the write goes on
         if (!transmitter_.canSend()) {
+            qCInfo(lcTransaction) << LinkState::traceName(kind.pending) << "not sent: the port is not open";
             form_.setEnabled(true);
             host_.showWarning(QStringLiteral("通讯口未打开")); // the page is saved all the same
             return end();
@@ -113,6 +119,7 @@ void Transactions::startWrite(Group group)
 
 void Transactions::send(const QString &sentence, short pending)
 {
+    qCInfo(lcTransaction) << LinkState::traceName(pending) << "sent";
     transmitter_.sendCommand(sentence);
     awaited_ = pending;
     acknowledgementWait_.start();
@@ -135,6 +142,7 @@ void Transactions::startRead()
     state_.readRequest = request;
     state_.readRetries = 0;
     form_.appendSentCommand(request);
+    qCInfo(lcTransaction) << "read: request sent";
     transmitter_.sendCommand(request);
     form_.setEnabled(true);
 }

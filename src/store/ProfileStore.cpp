@@ -2,6 +2,7 @@
 
 #include "store/StoreBackend.h"
 #include "store/StoreLock.h"
+#include "trace/Trace.h"
 
 #include <chrono>
 
@@ -50,8 +51,11 @@ SaveResult ProfileStore::apply(const QString &application, const QString &sectio
     changes.removeIf([](const KeyChange &c) { return c.key.isEmpty(); }); // a key needs a name
     if (changes.isEmpty())
         return SaveResult::Saved;
-    return locked(
-        [&] { return backend_->write(application, section, changes) ? SaveResult::Saved : SaveResult::Failed; });
+    const SaveResult result =
+        locked([&] { return backend_->write(application, section, changes) ? SaveResult::Saved : SaveResult::Failed; });
+    qCInfo(lcStore).noquote() << section << (result == SaveResult::Saved ? "saved," : "NOT saved,") << changes.size()
+                              << "keys in" << location();
+    return result;
 }
 
 SaveResult ProfileStore::locked(const std::function<SaveResult()> &change)
@@ -59,8 +63,10 @@ SaveResult ProfileStore::locked(const std::function<SaveResult()> &change)
     if (lockDepth_ > 0)
         return change();
     StoreLock lock(backend_->lockPath());
-    if (!lock.lock(kLockPatience))
+    if (!lock.lock(kLockPatience)) {
+        qCInfo(lcStore).noquote() << "the store's lock was held too long:" << backend_->lockPath();
         return SaveResult::Failed;
+    }
     ++lockDepth_;
     const SaveResult result = change();
     --lockDepth_;

@@ -35,10 +35,10 @@ PortReport heldBy(const ProcessRef &process)
     return p;
 }
 
-SystemFacts facts(bool brailleInstalled, bool modemManager)
+SystemFacts facts(bool brailleRunning, bool modemManager)
 {
     SystemFacts f;
-    f.brailleServiceInstalled = brailleInstalled;
+    f.brailleServiceRunning = brailleRunning;
     f.modemManagerRunning = modemManager;
     return f;
 }
@@ -57,8 +57,9 @@ TEST(PortHints, EachTrapIsNamedOnlyWhereItApplies)
         {"not allowed, not in group", withoutAccess(false), {}, u"sudo adduser $USER dialout"_qs},
         {"not allowed, already in group", withoutAccess(true), {}, {}},
         {"held", heldBy({4321, u"minicom"_qs}), {}, u"4321 (minicom)"_qs},
-        {"CH340 with the braille service", port(u"/dev/ttyUSB0"_qs, kCh340), facts(true, false), u"brltty"_qs},
-        {"CH340 without it", port(u"/dev/ttyUSB0"_qs, kCh340), facts(false, false), {}},
+        {"CH340 with the braille service running", port(u"/dev/ttyUSB0"_qs, kCh340), facts(true, false),
+         u"sudo systemctl disable --now brltty"_qs},
+        {"CH340 with the service stopped or not installed", port(u"/dev/ttyUSB0"_qs, kCh340), facts(false, false), {}},
         {"ACM device with the modem manager", port(u"/dev/ttyACM0"_qs), facts(false, true), u"ModemManager"_qs},
         {"ACM device without it", port(u"/dev/ttyACM0"_qs), facts(false, false), {}},
         {"USB adapter with the modem manager", port(u"/dev/ttyUSB0"_qs), facts(false, true), {}},
@@ -83,6 +84,10 @@ TEST(PortHints, AnAdapterWithoutSerialDeviceIsNamedOnce)
     EXPECT_TRUE(systemHints({port(u"/dev/ttyUSB0"_qs, kCh340)}, plugged).isEmpty());
     // Not plugged in: nothing to say.
     EXPECT_TRUE(systemHints({}, facts(true, false)).isEmpty());
+    // Without the service running, the adapter is named but the service is not blamed.
+    plugged.brailleServiceRunning = false;
+    EXPECT_FALSE(systemHints({}, plugged).value(0).contains(u"brltty"_qs));
+    EXPECT_TRUE(systemHints({}, plugged).value(0).contains(u"no serial device"_qs));
 }
 
 TEST(PortHints, OnlyAPresentFreePortTheUserMayOpenIsTried)

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -52,6 +53,63 @@ TEST(CliOverPty, WriteIsAcknowledgedAndReadGivesTheValuesBack)
     EXPECT_EQ(json.value(u"shipSize"_qs).toString(), u"船长:120米   船宽:12米"_qs);
     EXPECT_EQ(json.value(u"fields"_qs).toObject().value(u"mmsi"_qs).toString(), u"412345678"_qs);
     EXPECT_EQ(json.value(u"fields"_qs).toObject().value(u"shipType"_qs).toString(), u"70(货船)"_qs);
+}
+
+// --trace: every byte on the line, escaped, with the time to the millisecond,
+// and each transaction's outcome; a write and a read append to one file.
+TEST(CliOverPty, ATraceOfAWriteAndAReadShowsBothSentencesAndTheAcknowledgement)
+{
+    aisset::test::VirtualUnit unit({});
+    ASSERT_FALSE(unit.path().isEmpty());
+    QTemporaryDir dir;
+    const QString trace = dir.filePath(u"trace.txt"_qs);
+    const CliRun writeRun =
+        cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path(), u"--trace"_qs, trace}, kOwnShip);
+    EXPECT_EQ(writeRun.exitCode, 0) << writeRun.err.toStdString();
+    EXPECT_EQ(writeRun.out, u"本船资料设置成功\n"_qs);
+    EXPECT_EQ(writeRun.err, QString()); // the trace goes into its file only
+    const CliRun readRun = cli({u"read"_qs, u"--port"_qs, unit.path(), u"--trace"_qs, trace});
+    EXPECT_EQ(readRun.exitCode, 0) << readRun.err.toStdString();
+
+    QFile file(trace);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    static const QRegularExpression stamped(uR"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} aisset\.[a-z]+ )"_qs);
+    QString sent;
+    QString received;
+    QStringList outcomes;
+    for (const QString &line : lines) {
+        EXPECT_TRUE(stamped.match(line).hasMatch()) << line.toStdString();
+        const QString body = line.mid(24);
+        if (const qsizetype at = body.indexOf(u" sent: "_qs); body.startsWith(u"aisset.link "_qs) && at >= 0)
+            sent += body.mid(at + 7);
+        if (const qsizetype at = body.indexOf(u" received: "_qs); body.startsWith(u"aisset.link "_qs) && at >= 0)
+            received += body.mid(at + 11);
+        if (body.startsWith(u"aisset.transaction "_qs))
+            outcomes << body.mid(19);
+    }
+    // Both sentences as they went out, their line ends visible.
+    EXPECT_TRUE(sent.startsWith(u"$CVUIS,0025BXYZ9"_qs)) << sent.toStdString();
+    EXPECT_TRUE(sent.endsWith(u"$CVRSE,*7D\\r\\n"_qs)) << sent.toStdString();
+    EXPECT_EQ(sent.count(u"\\r\\n"_qs), 2);
+    // The acknowledgement, then the parameter line.
+    EXPECT_TRUE(received.startsWith(u"!CVACK\\r\\n"_qs)) << received.toStdString();
+    EXPECT_TRUE(received.contains(u"CVSET,"_qs));
+    EXPECT_EQ(outcomes, (QStringList{u"own-ship write sent"_qs, u"own-ship write acknowledged"_qs,
+                                     u"read: request sent"_qs, u"read: reply decoded"_qs}));
+}
+
+TEST(CliOverPty, NoTraceUnlessAskedForAndAnUnwritableTraceIsAUsageError)
+{
+    aisset::test::VirtualUnit unit({});
+    ASSERT_FALSE(unit.path().isEmpty());
+    const CliRun plain = cli({u"read"_qs, u"--port"_qs, unit.path()});
+    EXPECT_EQ(plain.exitCode, 0);
+    EXPECT_FALSE(plain.err.contains(u"aisset."_qs)) << plain.err.toStdString();
+    const CliRun bad = cli({u"read"_qs, u"--port"_qs, unit.path(), u"--trace"_qs, u"/nonexistent/dir/trace.txt"_qs});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.err.contains(u"--trace"_qs)) << bad.err.toStdString();
+    EXPECT_EQ(unit.log().filter(u"< $CVRSE"_qs).size(), 1); // the refused run sent nothing
 }
 
 TEST(CliOverPty, EveryGroupWrittenComesBackFromTheUnit)

@@ -7,6 +7,15 @@ _aisset_cli_help()
     "$1" ${2:+"$2"} --help 2>/dev/null
 }
 
+# The stable names of the serial adapters: the by-id folder of the port
+# mapping file ("by-id = FOLDER"), else the system's.
+_aisset_cli_by_id()
+{
+    local conf=${XDG_CONFIG_HOME:-$HOME/.config}/aisset/ports.conf folder
+    folder=$(sed -n 's/^[[:space:]]*by-id[[:space:]]*=[[:space:]]*\(.*[^[:space:]]\)[[:space:]]*$/\1/Ip' "$conf" 2>/dev/null | tail -n 1)
+    compgen -G "${folder:-/dev/serial/by-id}/*" 2>/dev/null
+}
+
 _aisset_cli()
 {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
@@ -25,7 +34,7 @@ _aisset_cli()
 
     case $prev in
         --port)
-            COMPREPLY=($(compgen -W "$(seq 1 16) $(compgen -G '/dev/tty[UA]*' 2>/dev/null)" -- "$cur"))
+            COMPREPLY=($(compgen -W "$(seq 1 16) $(_aisset_cli_by_id) $(compgen -G '/dev/tty[UA]*' 2>/dev/null)" -- "$cur"))
             return ;;
         --store)
             COMPREPLY=($(compgen -d -- "$cur"))

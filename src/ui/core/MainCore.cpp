@@ -14,8 +14,15 @@ MainCore::MainCore(Host &host, Services services)
                                        LinkSession::standardBuilder(form_, host, &records_), std::move(services.link)),
       rules_(form_, layout_, host, {[this](int index) { writeButtonClicked(index); }, [this] { ShowShipSize(form_); }}),
       recordsDialog_(profileRecords_, services.sysDir),
-      menu_(form_, layout_, link_.transactions(), profileRecords_, services.sysDir), verifier_(link_, form_, host)
+      menu_(form_, layout_, link_.transactions(), profileRecords_, services.sysDir), verifier_(link_, form_, host),
+      deviceSearch_(link_, form_, host, std::move(services.ports))
 {
+    QObject::connect(&menu_, &WindowMenu::findDeviceRequested, &deviceSearch_, &DeviceSearch::start);
+    QObject::connect(&menu_, &WindowMenu::traceStopped, &menu_,
+                     [this](const QString &path) { host_.showMessage(QStringLiteral("通讯记录已保存:") + path); });
+    QObject::connect(&menu_, &WindowMenu::traceFailed, &menu_, [this](const QString &reason) {
+        host_.showWarning(QStringLiteral("无法写入通讯记录:") + reason);
+    });
     // The installer's edition reads every acknowledged write back once its
     // success box is closed; the window keeps what the installer typed, so a
     // write that did not take is repeated with one press.
@@ -81,7 +88,12 @@ void MainCore::tabClicked(int page) { Tab1_Click(form_, layout_, host_, page); }
 
 void MainCore::writeButtonClicked(int index) { link_.transactions().command2Click(index); }
 
-void MainCore::portChosen(int listPosition) { link_.ports().select(listPosition); }
+// A port chosen by hand ends a search for the unit: the choice is the user's.
+void MainCore::portChosen(int listPosition)
+{
+    deviceSearch_.stop();
+    link_.ports().select(listPosition);
+}
 
 void MainCore::loadSelectedRecord() { loadRecord(&RecordsDialog::loadSelected); }
 
@@ -97,6 +109,7 @@ void MainCore::loadRecord(void (RecordsDialog::*load)(Form &, Host &))
 
 void MainCore::formUnload()
 {
+    deviceSearch_.stop();
     if (link_.line().isOpen())
         link_.line().close();
     recordsDialog_.close();

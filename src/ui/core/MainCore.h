@@ -5,6 +5,7 @@
 #include "store/ProfileRecords.h"
 #include "store/RecordSaver.h"
 #include "store/RecordsDialog.h"
+#include "ui/core/DeviceSearch.h"
 #include "ui/core/StoreSettings.h"
 #include "ui/core/WindowLayout.h"
 #include "ui/core/WindowMenu.h"
@@ -29,6 +30,7 @@ public:
         LinkSession::Options link; // the serial line (a real port when empty)
         QString sysDir = {};       // SysDir, where the skin files are
         Edition edition = Edition::Simplified;
+        DeviceSearch::PortLister ports = {}; // the ports "查找设备" tries (listPorts() when empty)
     };
 
     MainCore(Host &host, Services services);
@@ -41,6 +43,7 @@ public:
     WindowMenu &menu() { return menu_; }
     RecordsDialog &recordsDialog() { return recordsDialog_; }
     WriteVerifier &verifier() { return verifier_; }
+    DeviceSearch &deviceSearch() { return deviceSearch_; }
 
     // How long the installer's edition waits for the unit's answer to the
     // read-back after a write.
@@ -87,6 +90,7 @@ private:
     RecordsDialog recordsDialog_;
     WindowMenu menu_;
     WriteVerifier verifier_;
+    DeviceSearch deviceSearch_;
 };
 
 } // namespace aisset

@@ -3,8 +3,11 @@
 #include "link/Transactions.h"
 #include "model/Form.h"
 #include "store/ProfileRecords.h"
+#include "trace/TraceFile.h"
 #include "ui/core/Skins.h"
 #include "ui/core/WindowLayout.h"
+
+#include <QDateTime>
 
 namespace aisset {
 
@@ -19,6 +22,8 @@ std::array<WindowMenu::Entry, WindowMenu::kItemCount> makeEntries()
         {QStringLiteral("wt2"), QStringLiteral("调试窗口"), Tools, true},
         {QStringLiteral("t3d"), QStringLiteral("显示参数"), Tools, true},
         {QStringLiteral("jid"), QStringLiteral("不循环设置"), Tools, true},
+        {QStringLiteral("finddev"), QStringLiteral("查找设备"), Tools, false},
+        {QStringLiteral("trace"), QStringLiteral("通讯记录"), Tools, true},
         {QStringLiteral("t1"), QStringLiteral("调入船资料"), Records, false},
         {QStringLiteral("s2"), QStringLiteral("不加载"), Skins, true},
     }};
@@ -70,6 +75,8 @@ bool WindowMenu::isChecked(int item) const
 {
     if (item == NoRepeat)
         return transactions_.noRepeat();
+    if (item == TraceLine)
+        return TraceFile::isRunning();
     return checked_.at(std::size_t(item));
 }
 
@@ -99,6 +106,8 @@ void WindowMenu::trigger(int item)
     case DebugWindow: debugWindow(); break;
     case ShowParameters: showParameters(); break;
     case NoSkin: chooseNoSkin(); break;
+    case FindDevice: emit findDeviceRequested(); break;
+    case TraceLine: toggleTrace(); break;
     default:
         if (item >= SkinFirst && item < kItemCount)
             chooseSkin(item - SkinFirst);
@@ -169,6 +178,26 @@ void WindowMenu::chooseNoSkin()
     uncheckSkins();
     setChecked(NoSkin, true);
     form_.setEnabled(true);
+}
+
+QString WindowMenu::newTracePath() const
+{
+    return skinDir_ + QDateTime::currentDateTime().toString(u"'trace-'yyyyMMdd-HHmmss'.txt'"_qs);
+}
+
+void WindowMenu::toggleTrace()
+{
+    if (TraceFile::isRunning()) {
+        const QString path = TraceFile::path();
+        TraceFile::stop();
+        emit checkedChanged(TraceLine);
+        emit traceStopped(path);
+        return;
+    }
+    const QString error = TraceFile::start(newTracePath());
+    emit checkedChanged(TraceLine);
+    if (!error.isEmpty())
+        emit traceFailed(error);
 }
 
 void WindowMenu::centreVertically()

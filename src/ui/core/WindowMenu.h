@@ -28,6 +28,8 @@ public:
         DebugWindow,    // wt2 "调试窗口"
         ShowParameters, // t3d "显示参数"
         NoRepeat,       // jid "不循环设置"
+        FindDevice,     // finddev "查找设备": the search for the unit (DeviceSearch)
+        TraceLine,      // trace "通讯记录": the trace for support (TraceFile), checked while it runs
         LoadShip,       // t1 "调入船资料": the window opens the records dialog
         NoSkin,         // s2 "不加载"
         SkinFirst,      // s1(0) ...
@@ -70,6 +72,9 @@ public:
 
     // Runs an entry's action. Entries without one (jid, t1 here) change nothing.
     void trigger(int item);
+    // The trace's file when started from the menu: trace-<date>-<time>.txt in
+    // the data folder (the skin folder).
+    QString newTracePath() const;
 
     // The window modes centre the window vertically on a screen this high (twips).
     void setScreenHeight(std::function<int()> twips) { screenHeight_ = std::move(twips); }
@@ -82,6 +87,11 @@ signals:
     // The main window is to load and apply this skin file; an empty path takes
     // the skin off.
     void skinChosen(const QString &path);
+    // "查找设备" was chosen.
+    void findDeviceRequested();
+    // The trace was stopped (its file), or could not be started (the reason).
+    void traceStopped(const QString &path);
+    void traceFailed(const QString &reason);
 
 private:
     void standardWindow();
@@ -89,6 +99,7 @@ private:
     void showParameters();
     void chooseSkin(int index);
     void chooseNoSkin();
+    void toggleTrace();
     void setChecked(int item, bool on);
     void uncheckSkins();
     void centreVertically();

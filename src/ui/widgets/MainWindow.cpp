@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
@@ -68,6 +70,7 @@ MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::
     area->installEventFilter(this); // the tab strip follows the area's size
     createStatusBar();
     createPortChoice();
+    createSearchProgress();
     createMenus();
     bindCore();
     applyWindowHeight();
@@ -136,6 +139,38 @@ void MainWindow::createStatusBar()
         statusLabels_[i]->setObjectName(QStringLiteral("SkinLabel2_%1").arg(i));
         statusLabels_[i]->hide();
     }
+}
+
+// "查找设备" shows its progress and a cancel button in the status bar while it
+// runs; the window stays usable meanwhile.
+void MainWindow::createSearchProgress()
+{
+    auto *bar = new QProgressBar(this);
+    bar->setObjectName(QStringLiteral("SearchProgress"));
+    bar->setFormat(QStringLiteral("查找设备 %v/%m"));
+    auto *cancel = new QPushButton(QStringLiteral("取消"), this);
+    cancel->setObjectName(QStringLiteral("SearchCancel"));
+    // After the two panels, before "格开"; no taller than the port choice, so
+    // that the status bar keeps its height (it takes that of its tallest
+    // widget, shown or not).
+    for (QWidget *w : std::initializer_list<QWidget *>{bar, cancel}) {
+        w->setFixedHeight(portChoice_->sizeHint().height());
+        statusBar()->addWidget(w);
+        w->hide();
+    }
+    DeviceSearch &search = core_.deviceSearch();
+    connect(cancel, &QPushButton::clicked, &search, &DeviceSearch::cancel);
+    connect(&search, &DeviceSearch::runningChanged, this, [bar, cancel](bool running) {
+        bar->setRange(0, 1);
+        bar->setValue(0);
+        bar->setVisible(running);
+        cancel->setVisible(running);
+    });
+    connect(&search, &DeviceSearch::progress, this, [bar](int index, int count, int number) {
+        bar->setRange(0, count);
+        bar->setValue(index + 1);
+        bar->setToolTip(QStringLiteral("通讯口%1").arg(number));
+    });
 }
 
 void MainWindow::createMenus()

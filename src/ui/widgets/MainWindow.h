@@ -70,6 +70,7 @@ private:
     void createTabs(QWidget *area);
     void createPortChoice();
     void createStatusBar();
+    void createSearchProgress();
     void createMenus();
     void bindCore();
     void applyWindowHeight();
