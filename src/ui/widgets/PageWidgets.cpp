@@ -2,6 +2,7 @@
 
 #include "ui/core/MainCore.h"
 #include "ui/widgets/ChoiceBox.h"
+#include "ui/widgets/ContentWidth.h"
 #include "ui/widgets/MaskedEdit.h"
 #include "ui/widgets/SvgPicture.h"
 
@@ -20,6 +21,8 @@ const char16_t *const kButtonCaptions[WindowLayout::kButtonCount] = {u"本船资
 // (14 and 13 pixels at 96 dpi; points scale with the screen like the twips).
 constexpr double kEditFontPoints = 10.5;
 constexpr double kShipNameFontPoints = 9.75; // the longest field, a size smaller
+// The ship name's widest value: its 20 characters, each the widest letter.
+const QString kWidestShipName(20, u'W');
 
 // The Enter walks of the two pages, as the Tab key's order too.
 constexpr int kOwnShipOrder[] = {5, 7, 2, 6, 3, 4, 0, 8, 9, 10, 11, 12};
@@ -32,9 +35,10 @@ SvgPicture *svgPicture(const QString &resource, const QString &name, QWidget *pa
     return picture;
 }
 
-void placeWidget(QWidget *w, const Placement &p, const Twips &twips)
+// A field wider than its design width when its longest value needs it.
+void placeWidget(QWidget *w, const Placement &p, const Twips &twips, int leastWidth = 0)
 {
-    const int width = p.width > 0 ? twips.px(p.width) : w->sizeHint().width();
+    const int width = std::max(leastWidth, p.width > 0 ? twips.px(p.width) : w->sizeHint().width());
     const int height = p.height > 0 ? twips.px(p.height) : w->sizeHint().height();
     w->setGeometry(twips.px(p.left), twips.px(p.top), width, height);
     w->setVisible(p.visible);
@@ -71,7 +75,6 @@ void PageWidgets::createFields(QWidget *area)
         edits_[std::size_t(s)] = edit;
 
         auto *choice = new ChoiceBox(form, s, area);
-        QObject::connect(choice, &ChoiceBox::entered, area, [&rules](int i) { rules.Combo1_GotFocus(i); });
         QObject::connect(choice, &ChoiceBox::keyDown, area, [&rules](int i, int key) { rules.Combo1_KeyDown(i, key); });
         choices_[std::size_t(s)] = choice;
     }
@@ -144,8 +147,16 @@ void PageWidgets::place(WindowLayout::Element element, int index)
     const WindowLayout &layout = core_.layout();
     using enum WindowLayout::Element;
     switch (element) {
-    case Edit: placeWidget(edits_.at(std::size_t(index)), layout.edit(index), twips_); break;
-    case Choice: placeWidget(choices_.at(std::size_t(index)), layout.choice(index), twips_); break;
+    case Edit: {
+        MaskedEdit *edit = edits_.at(std::size_t(index));
+        placeWidget(edit, layout.edit(index), twips_, index == slot::shipName ? widthShowing(*edit, kWidestShipName) : 0);
+        break;
+    }
+    case Choice: {
+        ChoiceBox *choice = choices_.at(std::size_t(index));
+        placeWidget(choice, layout.choice(index), twips_, index == slot::shipType ? widthShowingLongestEntry(*choice) : 0);
+        break;
+    }
     case Label: placeWidget(labels_.at(std::size_t(index)), layout.label(index), twips_); break;
     case Button: placeWidget(buttons_.at(std::size_t(index)), layout.button(index), twips_); break;
     case Picture: placeWidget(pictures_.at(std::size_t(index)), layout.picture(index), twips_); break;
