@@ -199,7 +199,8 @@ int main(int argc, char **argv)
         positions.start();
     quitOnSignals(app);
     const int status = app.exec();
-    if (!settings.link.isEmpty() && QFileInfo(settings.link).isSymLink())
+    // A unit started later on the same path has taken the link over: it stays.
+    if (!settings.link.isEmpty() && QFileInfo(settings.link).symLinkTarget() == pty.devicePath())
         QFile::remove(settings.link);
     return status;
 }
