@@ -1,14 +1,13 @@
 #include "ui/widgets/ContentWidth.h"
 
-#include <QComboBox>
 #include <QLineEdit>
-#include <QStyleOptionComboBox>
 
 namespace aisset::ui {
 
 namespace {
 // QLineEdit's size hint is the width of 17 "x" plus its margins and frame.
 constexpr int kHintCharacters = 17;
+constexpr double kSmallestPoints = 6.0;
 } // namespace
 
 int widthShowing(const QLineEdit &edit, const QString &text)
@@ -18,18 +17,13 @@ int widthShowing(const QLineEdit &edit, const QString &text)
     return metrics.horizontalAdvance(text) + chrome;
 }
 
-int widthShowingLongestEntry(const QComboBox &box)
+void shrinkFontToShow(QLineEdit &edit, const QString &text)
 {
-    const QFontMetrics metrics = box.fontMetrics();
-    int longest = 0;
-    for (int i = 0; i < box.count(); ++i)
-        longest = std::max(longest, metrics.horizontalAdvance(box.itemText(i)));
-    // The style adds the frame, the arrow and the text's margins to the text.
-    QStyleOptionComboBox option;
-    option.initFrom(&box);
-    option.editable = box.isEditable();
-    const QSize text(longest, metrics.height());
-    return box.style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, &box).width();
+    QFont font = edit.font();
+    while (widthShowing(edit, text) > edit.width() && font.pointSizeF() > kSmallestPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        edit.setFont(font);
+    }
 }
 
 } // namespace aisset::ui

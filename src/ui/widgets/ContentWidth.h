@@ -2,7 +2,6 @@
 
 #include <QString>
 
-class QComboBox;
 class QLineEdit;
 
 namespace aisset::ui {
@@ -11,8 +10,8 @@ namespace aisset::ui {
 // its frame and margins.
 int widthShowing(const QLineEdit &edit, const QString &text);
 
-// The width a closed choice list needs to show its longest entry whole, with
-// its frame and arrow.
-int widthShowingLongestEntry(const QComboBox &box);
+// Makes the field's font smaller, a quarter point at a time, until the text
+// shows whole in the field's width.
+void shrinkFontToShow(QLineEdit &edit, const QString &text);
 
 } // namespace aisset::ui

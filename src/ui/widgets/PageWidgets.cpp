@@ -35,10 +35,9 @@ SvgPicture *svgPicture(const QString &resource, const QString &name, QWidget *pa
     return picture;
 }
 
-// A field wider than its design width when its longest value needs it.
-void placeWidget(QWidget *w, const Placement &p, const Twips &twips, int leastWidth = 0)
+void placeWidget(QWidget *w, const Placement &p, const Twips &twips)
 {
-    const int width = std::max(leastWidth, p.width > 0 ? twips.px(p.width) : w->sizeHint().width());
+    const int width = p.width > 0 ? twips.px(p.width) : w->sizeHint().width();
     const int height = p.height > 0 ? twips.px(p.height) : w->sizeHint().height();
     w->setGeometry(twips.px(p.left), twips.px(p.top), width, height);
     w->setVisible(p.visible);
@@ -149,14 +148,13 @@ void PageWidgets::place(WindowLayout::Element element, int index)
     switch (element) {
     case Edit: {
         MaskedEdit *edit = edits_.at(std::size_t(index));
-        placeWidget(edit, layout.edit(index), twips_, index == slot::shipName ? widthShowing(*edit, kWidestShipName) : 0);
+        placeWidget(edit, layout.edit(index), twips_);
+        // The page has no room for a wider field: the font gives way instead.
+        if (index == slot::shipName)
+            shrinkFontToShow(*edit, kWidestShipName);
         break;
     }
-    case Choice: {
-        ChoiceBox *choice = choices_.at(std::size_t(index));
-        placeWidget(choice, layout.choice(index), twips_, index == slot::shipType ? widthShowingLongestEntry(*choice) : 0);
-        break;
-    }
+    case Choice: placeWidget(choices_.at(std::size_t(index)), layout.choice(index), twips_); break;
     case Label: placeWidget(labels_.at(std::size_t(index)), layout.label(index), twips_); break;
     case Button: placeWidget(buttons_.at(std::size_t(index)), layout.button(index), twips_); break;
     case Picture: placeWidget(pictures_.at(std::size_t(index)), layout.picture(index), twips_); break;
