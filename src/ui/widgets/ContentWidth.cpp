@@ -1,26 +1,35 @@
 #include "ui/widgets/ContentWidth.h"
 
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace aisset::ui {
 
 namespace {
-// QLineEdit's size hint is the width of 17 "x" plus its margins and frame.
-constexpr int kHintCharacters = 17;
+constexpr int kLineEditMargin = 2; // QLineEdit's own margin on each side of its text
 constexpr double kSmallestPoints = 6.0;
 } // namespace
 
 int widthShowing(const QLineEdit &edit, const QString &text)
 {
-    const QFontMetrics metrics = edit.fontMetrics();
-    const int chrome = edit.sizeHint().width() - metrics.horizontalAdvance(u'x') * kHintCharacters;
-    return metrics.horizontalAdvance(text) + chrome;
+    // The frame and padding (the skin's too) are what the field's width keeps
+    // from its contents.
+    QStyleOptionFrame frame;
+    frame.initFrom(&edit);
+    frame.lineWidth = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, &edit);
+    const QRect contents = edit.style()->subElementRect(QStyle::SE_LineEditContents, &frame, &edit);
+    const QMargins margins = edit.textMargins();
+    const int chrome = edit.width() - contents.width() + margins.left() + margins.right() + 2 * kLineEditMargin;
+    return edit.fontMetrics().horizontalAdvance(text) + chrome;
 }
 
-void shrinkFontToShow(QLineEdit &edit, const QString &text)
+void fitFontToText(QLineEdit &edit, double basePoints)
 {
     QFont font = edit.font();
-    while (widthShowing(edit, text) > edit.width() && font.pointSizeF() > kSmallestPoints) {
+    font.setPointSizeF(basePoints);
+    edit.setFont(font);
+    while (widthShowing(edit, edit.text()) > edit.width() && font.pointSizeF() > kSmallestPoints) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
         edit.setFont(font);
     }

@@ -10,8 +10,8 @@ namespace aisset::ui {
 // its frame and margins.
 int widthShowing(const QLineEdit &edit, const QString &text);
 
-// Makes the field's font smaller, a quarter point at a time, until the text
-// shows whole in the field's width.
-void shrinkFontToShow(QLineEdit &edit, const QString &text);
+// Gives the field the font size basePoints, or the largest smaller size (a
+// quarter point at a time) at which its text shows whole in its width.
+void fitFontToText(QLineEdit &edit, double basePoints);
 
 } // namespace aisset::ui

@@ -21,8 +21,6 @@ const char16_t *const kButtonCaptions[WindowLayout::kButtonCount] = {u"本船资
 // (14 and 13 pixels at 96 dpi; points scale with the screen like the twips).
 constexpr double kEditFontPoints = 10.5;
 constexpr double kShipNameFontPoints = 9.75; // the longest field, a size smaller
-// The ship name's widest value: its 20 characters, each the widest letter.
-const QString kWidestShipName(20, u'W');
 
 // The Enter walks of the two pages, as the Tab key's order too.
 constexpr int kOwnShipOrder[] = {5, 7, 2, 6, 3, 4, 0, 8, 9, 10, 11, 12};
@@ -68,6 +66,10 @@ void PageWidgets::createFields(QWidget *area)
         auto *edit = new MaskedEdit(form, s, area);
         editFont.setPointSizeF(s == slot::shipName ? kShipNameFontPoints : kEditFontPoints);
         edit->setFont(editFont);
+        // The page has no room for a wider ship name: for a name of wide letters
+        // ("WWWW...") the font gives way, as far as the name needs.
+        if (s == slot::shipName)
+            QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { fitFontToText(*edit, kShipNameFontPoints); });
         QObject::connect(edit, &MaskedEdit::entered, area, [&rules](int i) { rules.text1_GotFocus(i); });
         QObject::connect(edit, &MaskedEdit::left, area, [&rules](int i) { rules.text1_LostFocus(i); });
         QObject::connect(edit, &MaskedEdit::keyDown, area, [&rules](int i, int key) { rules.text1_KeyDown(i, key); });
@@ -149,9 +151,8 @@ void PageWidgets::place(WindowLayout::Element element, int index)
     case Edit: {
         MaskedEdit *edit = edits_.at(std::size_t(index));
         placeWidget(edit, layout.edit(index), twips_);
-        // The page has no room for a wider field: the font gives way instead.
         if (index == slot::shipName)
-            shrinkFontToShow(*edit, kWidestShipName);
+            fitFontToText(*edit, kShipNameFontPoints);
         break;
     }
     case Choice: placeWidget(choices_.at(std::size_t(index)), layout.choice(index), twips_); break;

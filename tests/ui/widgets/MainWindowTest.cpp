@@ -207,12 +207,13 @@ TEST_F(WindowTest, AnOpenListShowsItsLongestEntryWhole)
 }
 
 // The longest ship name shows whole: the field's text area holds its 20 widest
-// letters. Run at the scale of this process.
+// letters, its font smaller as far as they need. Run at the scale of this process.
 TEST_F(WindowTest, TheLongestShipNameShowsWhole)
 {
     ui::MaskedEdit *name = edit(slot::shipName);
     const QString widest(20, u'W');
-    name->setText(widest);
+    ASSERT_TRUE(form().setEditText(slot::shipName, widest));
+    ASSERT_EQ(name->text(), widest);
     QStyleOptionFrame frame;
     frame.initFrom(name);
     frame.lineWidth = name->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, name);
@@ -221,8 +222,10 @@ TEST_F(WindowTest, TheLongestShipNameShowsWhole)
     constexpr int kLineEditMargin = 2; // QLineEdit's own margin each side of the text
     EXPECT_GE(contents.width() - margins.left() - margins.right() - 2 * kLineEditMargin,
               name->fontMetrics().horizontalAdvance(widest))
-        << "ship name field " << name->width() << " px wide";
-    EXPECT_GE(name->font().pointSizeF(), 7.5) << "still readable";
+        << "ship name field " << name->width() << " px wide, font " << name->font().pointSizeF();
+    // A name of usual letters keeps the field's font.
+    ASSERT_TRUE(form().setEditText(slot::shipName, QStringLiteral("HAI XING 8__________")));
+    EXPECT_EQ(name->font().pointSizeF(), 9.75);
 }
 
 // The same at the scales an installer's screen may have, each in a process of
