@@ -194,12 +194,14 @@ int main(int argc, char **argv)
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             file.write((pty.devicePath() + u'\n').toLocal8Bit());
     }
+    // Before the path is announced: a stop that follows at once still removes the link.
+    quitOnSignals(app);
     printLine(stdout, pty.devicePath());
     if (settings.stream > 0)
         positions.start();
-    quitOnSignals(app);
     const int status = app.exec();
-    if (!settings.link.isEmpty() && QFileInfo(settings.link).isSymLink())
+    // A unit started later on the same path has taken the link over: it stays.
+    if (!settings.link.isEmpty() && QFileInfo(settings.link).symLinkTarget() == pty.devicePath())
         QFile::remove(settings.link);
     return status;
 }

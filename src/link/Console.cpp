@@ -2,11 +2,27 @@
 
 #include "link/Transmitter.h"
 #include "model/Form.h"
+#include "model/Host.h"
+
+#include <algorithm>
 
 namespace aisset {
 
-Console::Console(Form &form, Transmitter &transmitter, ReplyDecoder decoder)
-    : form_(form), transmitter_(transmitter), decoder_(std::move(decoder))
+namespace {
+
+// The line ends CR and LF separate commands; every other control character
+// would reach the unit as part of a sentence.
+bool holdsControlCharacter(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c != u'\r' && c != u'\n' && (c.unicode() < 0x20 || c.unicode() == 0x7f);
+    });
+}
+
+} // namespace
+
+Console::Console(Form &form, Host &host, Transmitter &transmitter, ReplyDecoder decoder)
+    : form_(form), host_(host), transmitter_(transmitter), decoder_(std::move(decoder))
 {}
 
 void Console::click(int button)
@@ -35,8 +51,12 @@ void Console::splitData()
 
 void Console::sendData()
 {
-    if (!form_.replyLog().isEmpty())
-        transmitter_.sendCommand(form_.replyLog());
+    const QString command = form_.replyLog();
+    if (command.isEmpty())
+        return;
+    if (holdsControlCharacter(command))
+        return host_.showWarning(kControlCharacterRefused.toString());
+    transmitter_.sendCommand(command);
 }
 
 void Console::copyCommands()

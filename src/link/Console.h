@@ -5,6 +5,7 @@
 namespace aisset {
 
 class Form;
+class Host;
 class Transmitter;
 
 // The manual console: the list of sent commands, the command text (the reply
@@ -13,7 +14,7 @@ class Console {
 public:
     enum Button { ClearData = 0, SplitData = 1, SendData = 2, CopyCommands = 3 };
 
-    Console(Form &form, Transmitter &transmitter, ReplyDecoder decoder);
+    Console(Form &form, Host &host, Transmitter &transmitter, ReplyDecoder decoder);
 
     void click(int button); // Command1
 
@@ -22,8 +23,11 @@ public:
     // "拆分数据": runs the decoding over the raw receive log; the link's state is
     // left alone and nothing is sent.
     void splitData();
-    // "发送数据": sends the command text exactly as it stands (no CR LF added).
+    // "发送数据": sends the command text exactly as it stands (no CR LF added). A
+    // text holding a control character other than the line ends is refused with
+    // kControlCharacterRefused and nothing is sent.
     void sendData();
+    static constexpr QStringView kControlCharacterRefused = u"指令中含有控制字符,未发送";
     // "复制指令": the command text becomes every sent command, each with CR LF.
     void copyCommands();
     // Selecting an entry of the list of sent commands copies it into the command text.
@@ -31,6 +35,7 @@ public:
 
 private:
     Form &form_;
+    Host &host_;
     Transmitter &transmitter_;
     ReplyDecoder decoder_;
 };

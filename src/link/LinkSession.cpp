@@ -17,7 +17,7 @@ LinkSession::LinkSession(Form &form, Host &host, SettingStore &store, ReplyDecod
     : QObject(parent), line_(orQtLine(std::move(options.line))), transmitter_(*line_), ports_(*line_, form, store),
       receive_(*line_, state_, form, host, transmitter_, decoder),
       transactions_(state_, form, host, transmitter_, std::move(build), std::move(options.wait)),
-      console_(form, transmitter_, std::move(decoder))
+      console_(form, host, transmitter_, std::move(decoder))
 {}
 
 LinkSession::~LinkSession() { line_->close(); }

@@ -10,7 +10,17 @@ struct LinkState {
     // The transaction the next acknowledgement or reply belongs to.
     // Verify is the read-back after a write: its reply goes to the verification
     // and the window's fields, logs and status stay as they are.
-    enum Pending : short { None = 0, OwnShipWrite = 1, SystemWrite = 2, FactoryWrite = 3, Read = 4, Verify = 5 };
+    // LateVerify is a verification that gave up waiting: its reply, if it still
+    // comes, goes to the verification too, never into the form.
+    enum Pending : short {
+        None = 0,
+        OwnShipWrite = 1,
+        SystemWrite = 2,
+        FactoryWrite = 3,
+        Read = 4,
+        Verify = 5,
+        LateVerify = 6
+    };
 
     QString recvBuffer; // received text not yet taken as a line
     int idleTicks = 0;  // poll ticks in a row that found no complete line

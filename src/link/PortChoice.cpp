@@ -87,6 +87,7 @@ void PortChoice::openAtStartup()
     lostPortLookup_.stop();
     prepareAndOpen();
     form_.setConnectionStatus(status(portText, QStringLiteral("  "), outcome()));
+    lookUpWhileInvalid();
 }
 
 void PortChoice::select(int listPosition)
@@ -103,6 +104,15 @@ void PortChoice::select(int listPosition)
     // A port that exists is the user's choice even when it refused to open now.
     if (opened_ != SerialLine::OpenError::NoSuchPort)
         storePort(store_, port);
+    lookUpWhileInvalid();
+}
+
+// A device plugged in after the port was found missing is opened as a lost one
+// that comes back.
+void PortChoice::lookUpWhileInvalid()
+{
+    if (opened_ == SerialLine::OpenError::NoSuchPort)
+        lostPortLookup_.start();
 }
 
 void PortChoice::release()

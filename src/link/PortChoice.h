@@ -16,14 +16,14 @@ class SettingStore;
 // connection status: "通讯口<n> 连接", " 无效" when the port does not exist,
 // " 无法打开" when it exists but refused to open (no permission, busy), with two
 // blanks instead of one at start-up; and "通讯口<n> 断开" when an open port goes
-// away. A lost port is looked up again once a second, and only then, and opens
-// again as soon as its device is back. A port opened by the user's choice is
+// away. A lost port, and a port found invalid, is looked up again once a second
+// and opens as soon as its device is there. A port opened by the user's choice is
 // stored under VARID / CONTENT / Commport and opened again at the next start.
 class PortChoice : public QObject {
     Q_OBJECT
 public:
     static constexpr int kPortCount = 16;
-    static constexpr int kLookupPeriodMs = 1000; // while the port is lost
+    static constexpr int kLookupPeriodMs = 1000; // while the port is lost or invalid
 
     PortChoice(SerialLine &line, Form &form, SettingStore &store, QObject *parent = nullptr);
 
@@ -54,6 +54,7 @@ private:
     QString outcome() const;
     void onConnectionLost();
     void lookUpLostPort();
+    void lookUpWhileInvalid();
 
     SerialLine &line_;
     Form &form_;

@@ -6,6 +6,7 @@
 #include "link/Transmitter.h"
 #include "model/Form.h"
 #include "model/Host.h"
+#include "model/Normalise.h"
 #include "trace/Trace.h"
 
 #include <QScopedValueRollback>
@@ -144,15 +145,16 @@ void ReceivePath::tidyRest(bool tookLine)
 void ReceivePath::handleLine(const QString &line)
 {
     const ClassifiedLine classified = classifyLine(line);
+    const bool forVerification = verifying() || state_.pendingGroup == LinkState::LateVerify;
     // A line that is neither (a position report of a talkative unit) leaves the
     // status alone, so "设置成功" stays readable.
-    if (classified.kind != ClassifiedLine::Ignored && !verifying())
+    if (classified.kind != ClassifiedLine::Ignored && !forVerification)
         form_.setTransactionStatus({});
     switch (classified.kind) {
     case ClassifiedLine::Acknowledgement: handleAcknowledgement(); break;
     case ClassifiedLine::Reply:
     case ClassifiedLine::ShiftedReply:
-        if (verifying())
+        if (forVerification)
             handleVerifyReply(classified.reply);
         else
             handleReply(classified.reply, classified.kind == ClassifiedLine::Reply);
@@ -169,9 +171,11 @@ void ReceivePath::handleAcknowledgement()
         return;
     state_.ackFlag(group) = true;
     qCInfo(lcTransaction) << LinkState::traceName(group) << "acknowledged";
+    // The write ends before its success box opens: the box may stay open past
+    // the acknowledgement's wait, which must not take the answer for none.
+    state_.pendingGroup = LinkState::None;
     form_.setTransactionStatus(QStringLiteral("设置成功"));
     host_.showMessage(acknowledgementMessage(group));
-    state_.pendingGroup = LinkState::None;
     emit acknowledged(group);
 }
 
@@ -198,6 +202,10 @@ void ReceivePath::handleVerifyReply(const QString &reply)
 
 void ReceivePath::handleReply(const QString &reply, bool counted)
 {
+    // The open read's form is emptied only now that the unit has answered: a unit
+    // that stays silent leaves what was typed.
+    if (!state_.readRequest.isEmpty())
+        clearForm(form_);
     const int result = decoder_ ? decoder_(reply) : 1;
     // A reply that lost its start is logged without its count.
     QString entry = reply + QStringLiteral("长度:") + QString::number(reply.size());

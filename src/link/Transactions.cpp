@@ -39,8 +39,8 @@ Transactions::Transactions(LinkState &state, Form &form, Host &host, Transmitter
 {
     acknowledgementWait_.setSingleShot(true);
     acknowledgementWait_.setInterval(3000);
-    // The receive path ends the pending write when its acknowledgement comes; a
-    // late one is still announced as a success.
+    // The receive path ends the pending write when its acknowledgement comes (a
+    // late one is still announced as a success), and the read when its reply comes.
     QObject::connect(&acknowledgementWait_, &QTimer::timeout, &acknowledgementWait_, [this] {
         if (state_.pendingGroup != awaited_)
             return;
@@ -129,11 +129,6 @@ void Transactions::startRead()
 {
     acknowledgementWait_.stop();
     form_.setReceiveLog({});
-    for (int s = 0; s < kSlotCount; ++s) {
-        (void)form_.setEditText(s, {}); // a masked field refuses and keeps its text
-        if (form_.choice(s).count() > 0)
-            (void)form_.selectChoice(s, -1);
-    }
     form_.setTransactionStatus({});
     form_.setReplyLog({});
     state_.pendingGroup = LinkState::Read;
@@ -144,6 +139,8 @@ void Transactions::startRead()
     form_.appendSentCommand(request);
     qCInfo(lcTransaction) << "read: request sent";
     transmitter_.sendCommand(request);
+    awaited_ = LinkState::Read;
+    acknowledgementWait_.start();
     form_.setEnabled(true);
 }
 

@@ -27,8 +27,9 @@ using SentenceBuilder = std::function<BuildResult(Group group)>;
 // transaction status when it starts; when the port is not open it sends nothing
 // and says so, and when no acknowledgement has come three seconds after the
 // sentence left the status says that. A page whose saving failed is still
-// written; the status then ends in " 档案保存失败" until the next write starts. A read clears the form, sends the read
-// request and returns; the receive path handles the reply.
+// written; the status then ends in " 档案保存失败" until the next write starts. A read sends the read request and
+// returns; the receive path clears the form when the reply comes and decodes it. A unit that does not answer
+// leaves the form as it was, and after three seconds the status says so as for a write.
 class Transactions {
 public:
     // WaitSeconds; tests pass a wait that does not let real time pass.
@@ -64,8 +65,8 @@ private:
     SentenceBuilder build_;
     Wait wait_;
     bool noRepeat_ = true;
-    QTimer acknowledgementWait_; // runs from a write's last send
-    short awaited_ = 0;          // the write that acknowledgement belongs to
+    QTimer acknowledgementWait_; // runs from a write's last send or a read's request
+    short awaited_ = 0;          // the transaction that answer belongs to
 };
 
 } // namespace aisset

@@ -53,4 +53,13 @@ void blankForm(Form &form)
     (void)form.setEditText(slot::draught, QStringLiteral("__._米"));
 }
 
+void clearForm(Form &form)
+{
+    for (int s = 0; s < kSlotCount; ++s) {
+        (void)form.setEditText(s, {}); // a masked field refuses and keeps its text
+        if (form.choice(s).count() > 0)
+            (void)form.selectChoice(s, -1);
+    }
+}
+
 } // namespace aisset

@@ -22,4 +22,8 @@ void applyPageOneMasks(Form &form);
 // decoding and the record loading do before they fill the form.
 void blankForm(Form &form);
 
+// Empties every field a read fills: the text of each field without a mask (a
+// masked field keeps its text) and the selection of every choice list.
+void clearForm(Form &form);
+
 } // namespace aisset

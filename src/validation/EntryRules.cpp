@@ -107,12 +107,6 @@ void EntryRules::text1_GotFocus(int slot)
     form_.setEditSelection(slot, 0, int(form_.editText(slot).size()));
 }
 
-void EntryRules::Combo1_GotFocus(int slot)
-{
-    if (form_.choiceText(slot).isEmpty() && form_.choice(slot).count() > 0)
-        (void)form_.selectChoice(slot, 0);
-}
-
 void EntryRules::text1_KeyDown(int slot, int key)
 {
     if (key == kKeyEnter) {

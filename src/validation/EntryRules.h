@@ -42,7 +42,6 @@ public:
     void text1_GotFocus(int slot);
     void text1_KeyDown(int slot, int key);
     void text1_LostFocus(int slot);
-    void Combo1_GotFocus(int slot);
     void Combo1_KeyDown(int slot, int key);
 
 private:

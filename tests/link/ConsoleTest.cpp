@@ -40,6 +40,28 @@ TEST_F(ConsoleActions, ASelectedCommandIsSentExactlyAsListedAndNeitherLoggedNorM
     EXPECT_EQ(h.decodedLines, QStringList{u"!CVSET,1\r\n"_qs});
 }
 
+// Line ends separate commands and go out as typed; any other control character
+// (a Tab pasted in, an escape) refuses the whole text before a byte is sent.
+TEST_F(ConsoleActions, ACommandHoldingAControlCharacterIsRefusedBeforeAnythingIsSent)
+{
+    struct Case {
+        QString text;
+        bool sent;
+    };
+    const Case cases[] = {{u"$CVRSE,*7D\r\n$CVRSE,*7D\r\n"_qs, true}, {u"$CVRSE,\t*7D"_qs, false},
+                          {u"$CVRSE,*7D\x1b"_qs, false},                 {QStringLiteral("\x7f$CVRSE"), false},
+                          {u"$CVRSE,\x00*7D"_qs, false}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        h.line.written.clear();
+        h.host.messages.clear();
+        h.form().setReplyLog(c.text);
+        console().click(Console::SendData);
+        EXPECT_EQ(h.writtenText(), c.sent ? QStringList{c.text} : QStringList{});
+        EXPECT_EQ(h.host.messages, c.sent ? QStringList{} : QStringList{Console::kControlCharacterRefused.toString()});
+    }
+}
+
 TEST_F(ConsoleActions, AnEmptyCommandTextSendsNothing)
 {
     console().click(Console::SendData);

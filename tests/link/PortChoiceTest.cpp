@@ -128,6 +128,37 @@ TEST_F(PortSelection, APortThatGoesAwayIsShownAsDisconnectedAndReopensWhenItsDev
     EXPECT_TRUE(h.line.calls.isEmpty());
 }
 
+// A port found invalid, at start-up or when chosen, is looked up once a second
+// like a lost one: a unit plugged in later is opened without a new choice.
+TEST(PortLookup, AnInvalidPortOpensOnceItsDeviceAppears)
+{
+    for (const bool chosen : {false, true}) {
+        SCOPED_TRACE(chosen ? "chosen" : "at start-up");
+        test::LinkHarness h;
+        h.line.existing = {1};
+        h.store.save(u"VARID"_qs, u"CONTENT"_qs, u"Commport"_qs, chosen ? u"1"_qs : u"2"_qs);
+        h.openPort();
+        if (chosen) {
+            h.form().setVisible(true);
+            h.form().setEnabled(true);
+            h.session.ports().select(3);
+        }
+        const int port = chosen ? 4 : 2;
+        const QString status = QStringLiteral("通讯口%1%2").arg(port).arg(chosen ? u" "_qs : u"  "_qs);
+        ASSERT_EQ(h.form().connectionStatus(), status + u"无效"_qs);
+        runEventLoopFor(1300); // looked up again, not there yet
+        EXPECT_FALSE(h.line.isOpen());
+        EXPECT_EQ(h.form().connectionStatus(), status + u"无效"_qs);
+
+        h.line.existing.insert(port);
+        EventWait found;
+        found.finishOn(&h.form(), &Form::statusChanged);
+        ASSERT_TRUE(found.run(2000));
+        EXPECT_TRUE(h.line.isOpen());
+        EXPECT_EQ(h.form().connectionStatus(), QStringLiteral("通讯口%1 连接").arg(port));
+    }
+}
+
 TEST_F(PortSelection, ChoosingTheLostPortAgainReopensIt)
 {
     h.line.loseConnection();

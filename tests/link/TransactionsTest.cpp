@@ -99,6 +99,19 @@ TEST_F(Write, TheStatusClearsWhenAWriteStartsAndSaysWhenNoAcknowledgementCame)
     EXPECT_EQ(h.host.messages, (QStringList{u"本船资料设置成功"_qs, u"系统设置成功"_qs}));
 }
 
+// The success box read for longer than the wait: the acknowledgement that came
+// is never reported as none.
+TEST_F(Write, AnAcknowledgementWhoseBoxStaysOpenPastTheWaitStaysASuccess)
+{
+    h.session.transactions().setAcknowledgementWaitMs(200);
+    h.host.onMessage = [](const QString &) { runEventLoopFor(300); };
+    click(0);
+    h.deliver("!CVACK\r\n");
+    h.tick();
+    EXPECT_EQ(h.host.messages, QStringList{u"本船资料设置成功"_qs});
+    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_qs);
+}
+
 TEST_F(Write, AFailedSavingIsNotedAfterEveryStatusUntilTheNextWrite)
 {
     h.failSaving = true;
@@ -222,7 +235,7 @@ TEST_F(Write, TheFactoryWriteNeverDisablesTheWindow)
     expectCleanEnd();
 }
 
-TEST_F(Write, AReadClearsTheFormSendsTheRequestAndReturnsAtOnce)
+TEST_F(Write, AReadSendsTheRequestAndReturnsAtOnceAndClearsTheFormWhenTheReplyComes)
 {
     h.form().setReplyLog(u"earlier replies"_qs);
     h.form().setReceiveLog(u"earlier bytes"_qs);
@@ -230,6 +243,7 @@ TEST_F(Write, AReadClearsTheFormSendsTheRequestAndReturnsAtOnce)
     h.form().appendSentCommand(u"$CVUIS,...Chr(13)Chr(10)"_qs);
     ASSERT_TRUE(h.form().setEditText(slot::machineNumber, u"12345"_qs));
     ASSERT_TRUE(h.form().setEditText(slot::mmsi, u"412345678"_qs));
+    ASSERT_TRUE(h.form().selectChoice(slot::shipType, 3));
     h.state().readRetries = 2;
     h.form().setEnabled(false);
 
@@ -247,12 +261,42 @@ TEST_F(Write, AReadClearsTheFormSendsTheRequestAndReturnsAtOnce)
     EXPECT_TRUE(h.form().replyLog().isEmpty());
     EXPECT_TRUE(h.form().receiveLog().isEmpty());
     EXPECT_TRUE(h.form().transactionStatus().isEmpty());
-    // A field without a mask empties; a masked one refuses the empty text and
-    // keeps what it showed; every choice shows no entry.
+    // Nothing typed is touched until the unit answers.
+    EXPECT_EQ(h.form().editText(slot::machineNumber), u"12345"_qs);
+    EXPECT_EQ(h.form().choice(slot::shipType).position(), 3);
+
+    // The reply clears the form before it is decoded: a field without a mask
+    // empties; a masked one refuses the empty text and keeps what it showed;
+    // every choice shows no entry.
+    h.onDecode = [this] { EXPECT_EQ(h.form().editText(slot::machineNumber), QString()); };
+    h.deliver("!CVSET,1\r\n");
+    h.tick();
+    ASSERT_EQ(h.decodedLines.size(), 1);
     EXPECT_EQ(h.form().editText(slot::machineNumber), QString());
     EXPECT_EQ(h.form().editText(slot::mmsi), u"412345678"_qs);
     for (int s = 0; s < kSlotCount; ++s)
         EXPECT_EQ(h.form().choice(s).position(), -1) << s;
+}
+
+// A unit that does not answer a read: the form keeps what was typed, and the
+// status says that no answer came once the wait is over, as for a write; a
+// reply within the wait leaves no such word.
+TEST_F(Write, AReadNobodyAnswersKeepsTheFormAndSaysNoAnswerCame)
+{
+    h.session.transactions().setAcknowledgementWaitMs(200);
+    ASSERT_TRUE(h.form().setEditText(slot::machineNumber, u"12345"_qs));
+    ASSERT_TRUE(h.form().selectChoice(slot::shipType, 3));
+    click(3);
+    runEventLoopFor(300);
+    EXPECT_EQ(h.form().transactionStatus(), u"未收到应答"_qs);
+    EXPECT_EQ(h.form().editText(slot::machineNumber), u"12345"_qs);
+    EXPECT_EQ(h.form().choice(slot::shipType).position(), 3);
+
+    click(3);
+    h.deliver("!CVSET,1\r\n");
+    h.tick();
+    runEventLoopFor(300);
+    EXPECT_EQ(h.form().transactionStatus(), u"读取成功"_qs);
 }
 
 } // namespace

@@ -19,7 +19,7 @@ public:
     ~VirtualUnit()
     {
         process_.terminate();
-        process_.waitForFinished(2000);
+        process_.waitForFinished(10000); // its link is removed by then
     }
     VirtualUnit(const VirtualUnit &) = delete;
     VirtualUnit &operator=(const VirtualUnit &) = delete;

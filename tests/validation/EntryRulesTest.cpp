@@ -235,13 +235,6 @@ TEST_F(EntryRulesTest, EnteringAFieldSelectsItsContent)
     EXPECT_EQ(form.edit(slot::mmsi).selectionStart(), 0);
     EXPECT_EQ(form.edit(slot::mmsi).selectionLength(), 9);
     EXPECT_EQ(form.edit(slot::mmsi).caret(), 0);
-
-    rules.Combo1_GotFocus(slot::shipType); // nothing selected yet: the first entry
-    EXPECT_EQ(form.choice(slot::shipType).position(), 0);
-    rules.Combo1_GotFocus(slot::epfdType); // keeps its entry
-    EXPECT_EQ(form.choice(slot::epfdType).position(), 1);
-    rules.Combo1_GotFocus(slot::crewCount); // no entries: stays empty
-    EXPECT_EQ(form.choice(slot::crewCount).position(), -1);
 }
 
 // Follows the Enter key from a page's first field until it reaches a field

@@ -40,6 +40,7 @@ bool WriteVerifier::start(int timeoutMs)
     state.readRequest = Transactions::readRequest();
     state.readRetries = 0;
     running_ = true;
+    late_ = false;
     deadline_.start(timeoutMs);
     link_.transmitter().sendCommand(state.readRequest);
     return true;
@@ -47,9 +48,10 @@ bool WriteVerifier::start(int timeoutMs)
 
 void WriteVerifier::replyHandled(const QString &reply, bool readEnded)
 {
-    if (!running_ || !readEnded)
+    if (!(running_ || late_) || !readEnded)
         return;
     running_ = false;
+    late_ = false;
     deadline_.stop();
     Result result;
     result.differences = compareWrite(written_, reply);
@@ -66,7 +68,9 @@ void WriteVerifier::giveUp()
     LinkState &state = link_.state();
     if (state.pendingGroup != LinkState::Verify)
         return; // another transaction has the line now
-    state.pendingGroup = LinkState::None;
+    // A reply that still comes is compared then; it never reaches the form.
+    state.pendingGroup = LinkState::LateVerify;
+    late_ = true;
     state.readRequest.clear();
     state.readRetries = 0;
     emit finished({});

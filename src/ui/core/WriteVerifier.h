@@ -29,7 +29,8 @@ public:
 
     // Reads the unit back and compares it with the last write sentence sent.
     // Without an answer within timeoutMs (or when the port goes) the outcome is
-    // NoReply; a transaction started meanwhile takes the line over and ends the
+    // NoReply, and a reply that comes later is still compared and reported by a
+    // second finished(); a transaction started meanwhile takes the line over and ends the
     // verification without an outcome. False when no write has been sent.
     bool start(int timeoutMs);
     bool isRunning() const { return running_; }
@@ -53,6 +54,7 @@ private:
     QString written_;
     QTimer deadline_;
     bool running_ = false;
+    bool late_ = false; // gave up waiting; a reply that still comes is compared
 };
 
 } // namespace aisset

@@ -43,8 +43,9 @@ void ChoiceBox::keyPressEvent(QKeyEvent *event)
 void ChoiceBox::focusInEvent(QFocusEvent *event)
 {
     QComboBox::focusInEvent(event);
-    if (entersField(event))
-        emit entered(slot_);
+    // Entering a list chooses nothing: only a key or the open list does, so a
+    // list the installer passed by stays unchosen and the write refuses it.
+    (void)entersField(event); // takes up an entry the core expected
 }
 
 } // namespace aisset::ui

@@ -12,7 +12,7 @@ namespace aisset::ui {
 
 // The widget of a choice field (Combo1): a drop-down list without free text that
 // shows the core's entries and selection; a selection by the user goes to the
-// core. The focus and key events are announced for the entry rules.
+// core. The key events are announced for the entry rules.
 class ChoiceBox : public QComboBox, public FieldEntry {
     Q_OBJECT
 public:
@@ -21,7 +21,6 @@ public:
     int slot() const { return slot_; }
 
 signals:
-    void entered(int slot);
     // Runs before the list itself treats the key.
     void keyDown(int slot, int keyCode);
 

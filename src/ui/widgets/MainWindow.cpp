@@ -10,6 +10,7 @@
 #include "ui/widgets/PageWidgets.h"
 #include "ui/widgets/PortBox.h"
 #include "ui/widgets/RecordsWindow.h"
+#include "ui/widgets/ScreenFit.h"
 #include "ui/widgets/Skin.h"
 
 #include <QApplication>
@@ -221,7 +222,13 @@ void MainWindow::applyWindowHeight()
     }
 }
 
-void MainWindow::applyWindowTop() { move(x(), twips_.px(core_.layout().windowTop())); }
+// Centred on a screen lower than the window, the top would go above the screen.
+void MainWindow::applyWindowTop()
+{
+    const QRect wanted(QPoint(x(), twips_.px(core_.layout().windowTop())), frameGeometry().size());
+    const QScreen *shown = screen();
+    move(shown ? keptOnScreen(wanted, shown->availableGeometry()) : wanted.topLeft());
+}
 
 // The tab strip fills the area; in the debug mode it ends above the console.
 void MainWindow::placeTabs()

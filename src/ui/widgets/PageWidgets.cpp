@@ -2,6 +2,7 @@
 
 #include "ui/core/MainCore.h"
 #include "ui/widgets/ChoiceBox.h"
+#include "ui/widgets/ContentWidth.h"
 #include "ui/widgets/MaskedEdit.h"
 #include "ui/widgets/SvgPicture.h"
 
@@ -65,13 +66,16 @@ void PageWidgets::createFields(QWidget *area)
         auto *edit = new MaskedEdit(form, s, area);
         editFont.setPointSizeF(s == slot::shipName ? kShipNameFontPoints : kEditFontPoints);
         edit->setFont(editFont);
+        // The page has no room for a wider ship name: for a name of wide letters
+        // ("WWWW...") the font gives way, as far as the name needs.
+        if (s == slot::shipName)
+            QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { fitFontToText(*edit, kShipNameFontPoints); });
         QObject::connect(edit, &MaskedEdit::entered, area, [&rules](int i) { rules.text1_GotFocus(i); });
         QObject::connect(edit, &MaskedEdit::left, area, [&rules](int i) { rules.text1_LostFocus(i); });
         QObject::connect(edit, &MaskedEdit::keyDown, area, [&rules](int i, int key) { rules.text1_KeyDown(i, key); });
         edits_[std::size_t(s)] = edit;
 
         auto *choice = new ChoiceBox(form, s, area);
-        QObject::connect(choice, &ChoiceBox::entered, area, [&rules](int i) { rules.Combo1_GotFocus(i); });
         QObject::connect(choice, &ChoiceBox::keyDown, area, [&rules](int i, int key) { rules.Combo1_KeyDown(i, key); });
         choices_[std::size_t(s)] = choice;
     }
@@ -144,7 +148,13 @@ void PageWidgets::place(WindowLayout::Element element, int index)
     const WindowLayout &layout = core_.layout();
     using enum WindowLayout::Element;
     switch (element) {
-    case Edit: placeWidget(edits_.at(std::size_t(index)), layout.edit(index), twips_); break;
+    case Edit: {
+        MaskedEdit *edit = edits_.at(std::size_t(index));
+        placeWidget(edit, layout.edit(index), twips_);
+        if (index == slot::shipName)
+            fitFontToText(*edit, kShipNameFontPoints);
+        break;
+    }
     case Choice: placeWidget(choices_.at(std::size_t(index)), layout.choice(index), twips_); break;
     case Label: placeWidget(labels_.at(std::size_t(index)), layout.label(index), twips_); break;
     case Button: placeWidget(buttons_.at(std::size_t(index)), layout.button(index), twips_); break;

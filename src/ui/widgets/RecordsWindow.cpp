@@ -2,11 +2,13 @@
 
 #include "ui/core/MainCore.h"
 #include "ui/widgets/RecordNamesModel.h"
+#include "ui/widgets/ScreenFit.h"
 #include "ui/widgets/Skin.h"
 
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QScreen>
 #include <QWindow>
 
 namespace aisset::ui {
@@ -95,6 +97,8 @@ void RecordsWindow::openModal()
         own->setTransientParent(mainWindow_.windowHandle());
     QRect client = rect();
     client.moveCenter(mainWindow_.geometry().center());
+    if (const QScreen *shown = mainWindow_.screen())
+        client.moveTopLeft(keptOnScreen(client, shown->availableGeometry()));
     setGeometry(client);
     exec();
 }

@@ -2,6 +2,7 @@
 #include "StartSelections.h"
 #include "WindowFixture.h"
 #include "model/FieldTable.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -12,9 +13,11 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -201,6 +204,66 @@ TEST_F(WindowTest, AnOpenListShowsItsLongestEntryWhole)
             << types->itemText(i).toStdString();
     }
     types->hidePopup();
+}
+
+// The longest ship name shows whole: the field's text area holds its 20 widest
+// letters, its font smaller as far as they need. Run at the scale of this process.
+TEST_F(WindowTest, TheLongestShipNameShowsWhole)
+{
+    ui::MaskedEdit *name = edit(slot::shipName);
+    const QString widest(20, u'W');
+    ASSERT_TRUE(form().setEditText(slot::shipName, widest));
+    ASSERT_EQ(name->text(), widest);
+    QStyleOptionFrame frame;
+    frame.initFrom(name);
+    frame.lineWidth = name->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, name);
+    const QRect contents = name->style()->subElementRect(QStyle::SE_LineEditContents, &frame, name);
+    const QMargins margins = name->textMargins();
+    constexpr int kLineEditMargin = 2; // QLineEdit's own margin each side of the text
+    EXPECT_GE(contents.width() - margins.left() - margins.right() - 2 * kLineEditMargin,
+              name->fontMetrics().horizontalAdvance(widest))
+        << "ship name field " << name->width() << " px wide, font " << name->font().pointSizeF();
+    // A name of usual letters keeps the field's font.
+    ASSERT_TRUE(form().setEditText(slot::shipName, QStringLiteral("HAI XING 8__________")));
+    EXPECT_EQ(name->font().pointSizeF(), 9.75);
+}
+
+// The same at the scales an installer's screen may have, each in a process of
+// its own (the scale is fixed when the application starts).
+TEST(WindowScales, TheLongestShipNameShowsWholeAtEveryScale)
+{
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        GTEST_SKIP() << "runs inside the scaled process";
+    for (const char *scale : {"1", "1.5", "2"}) {
+        QProcess scaled;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
+        scaled.setProcessEnvironment(env);
+        scaled.start(QCoreApplication::applicationFilePath(),
+                     {QStringLiteral("--gtest_filter=WindowTest.TheLongestShipNameShowsWhole")});
+        ASSERT_TRUE(scaled.waitForFinished(60000));
+        EXPECT_EQ(scaled.exitCode(), 0) << "scale " << scale << "\n"
+                                        << scaled.readAllStandardOutput().toStdString();
+    }
+}
+
+// A window is moved into the screen's available area as little as it can; one
+// taller or wider than the area keeps its title bar and menu on the screen.
+TEST(ScreenFit, AWindowStaysInsideTheAvailableArea)
+{
+    const QRect area(0, 30, 960, 510); // a panel above, a scaled 1080-line screen
+    struct Case {
+        QRect frame;
+        QPoint placed;
+    };
+    const Case cases[] = {
+        {{100, 100, 400, 300}, {100, 100}}, // inside: stays
+        {{100, -60, 400, 600}, {100, 30}},  // taller than the area, centred above it
+        {{700, 400, 400, 300}, {560, 240}}, // beyond the right and bottom edges
+        {{-50, 20, 1000, 200}, {0, 30}},    // wider than the area
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(ui::keptOnScreen(c.frame, area), c.placed) << c.frame.x() << "," << c.frame.y();
 }
 
 TEST_F(WindowTest, TheKeypadDecimalKeyHelpsWithTheDraught)

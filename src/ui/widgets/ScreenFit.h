@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+
+#include <algorithm>
+
+namespace aisset::ui {
+
+// Where a window's frame goes so that it lies inside the screen's available area:
+// moved in as little as it can, and one larger than the area keeps its top left
+// corner (title bar and menu) on the screen.
+inline QPoint keptOnScreen(const QRect &frame, const QRect &available)
+{
+    const auto fit = [](int start, int length, int areaStart, int areaLength) {
+        return std::max(areaStart, std::min(start, areaStart + areaLength - length));
+    };
+    return {fit(frame.x(), frame.width(), available.x(), available.width()),
+            fit(frame.y(), frame.height(), available.y(), available.height())};
+}
+
+} // namespace aisset::ui
