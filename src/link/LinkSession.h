@@ -40,6 +40,9 @@ public:
     // The sentence builders of the encoding layer, saving into the given sink.
     static SentenceBuilder standardBuilder(Form &form, Host &host, RecordSink *records);
 
+    // Told about every finished transaction (the history); none when null.
+    void setObserver(TransactionObserver *observer);
+
     SerialLine &line() { return *line_; }
     LinkState &state() { return state_; }
     Transmitter &transmitter() { return transmitter_; }

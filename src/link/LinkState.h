@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/TransactionLog.h"
+
 #include <QString>
 
 namespace aisset {
@@ -22,6 +24,7 @@ struct LinkState {
     QString readRequest;        // the open read's request, kept for sending it again
     int readRetries = 0;        // how often the open read's request has been sent again
     QString sentWrite;          // the last write sentence sent, kept for its verification
+    TransactionLog log;         // tells each finished transaction to the history
 
     // The acknowledgement flag of a write (pendingGroup 1-3).
     bool &ackFlag(short group)

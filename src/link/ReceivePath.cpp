@@ -168,6 +168,7 @@ void ReceivePath::handleAcknowledgement()
         return;
     state_.ackFlag(group) = true;
     form_.setTransactionStatus(QStringLiteral("设置成功"));
+    state_.log.acknowledged(group);
     host_.showMessage(acknowledgementMessage(group));
     state_.pendingGroup = LinkState::None;
     emit acknowledged(group);
@@ -216,6 +217,8 @@ void ReceivePath::handleReply(const QString &reply, bool counted)
         form_.setTransactionStatus(QStringLiteral("读取成功"));
     }
     state_.pendingGroup = LinkState::None;
+    if (readEnded)
+        state_.log.readEnded(reply, result);
     emit replyHandled(result, readEnded);
 }
 

@@ -41,8 +41,10 @@ Transactions::Transactions(LinkState &state, Form &form, Host &host, Transmitter
     // The receive path ends the pending write when its acknowledgement comes; a
     // late one is still announced as a success.
     QObject::connect(&acknowledgementWait_, &QTimer::timeout, &acknowledgementWait_, [this] {
-        if (state_.pendingGroup == awaited_)
+        if (state_.pendingGroup == awaited_) {
             form_.setTransactionStatus(QStringLiteral("未收到应答"));
+            state_.log.noAnswer();
+        }
     });
 }
 
@@ -80,12 +82,15 @@ void Transactions::startWrite(Group group)
         if (kind.disablesWindow)
             form_.setEnabled(false);
         const BuildResult built = build_(kind.group);
-        if (!built.ok())
+        if (!built.ok()) {
+            state_.log.refused(kind.group, built.failedSlot);
             return end(); // the builder has told the user what is wrong
+        }
         if (built.savingFailed())
             form_.setTransactionNote(QStringLiteral(" 档案保存失败")); // the write goes on
         if (!transmitter_.canSend()) {
             form_.setEnabled(true);
+            state_.log.notSent(kind.group, built.sentence);
             host_.showWarning(QStringLiteral("通讯口未打开")); // the page is saved all the same
             return end();
         }
@@ -114,6 +119,7 @@ void Transactions::startWrite(Group group)
 void Transactions::send(const QString &sentence, short pending)
 {
     transmitter_.sendCommand(sentence);
+    state_.log.sent(pending, sentence);
     awaited_ = pending;
     acknowledgementWait_.start();
 }
@@ -136,6 +142,7 @@ void Transactions::startRead()
     state_.readRetries = 0;
     form_.appendSentCommand(request);
     transmitter_.sendCommand(request);
+    state_.log.sent(LinkState::Read, request);
     form_.setEnabled(true);
 }
 

@@ -42,6 +42,7 @@ bool WriteVerifier::start(int timeoutMs)
     running_ = true;
     deadline_.start(timeoutMs);
     link_.transmitter().sendCommand(state.readRequest);
+    state.log.verifySent(state.readRequest);
     return true;
 }
 
@@ -54,6 +55,7 @@ void WriteVerifier::replyHandled(const QString &reply, bool readEnded)
     Result result;
     result.differences = compareWrite(written_, reply);
     result.outcome = result.differences.isEmpty() ? Outcome::Agree : Outcome::Differ;
+    link_.state().log.verified(reply, result.differences);
     emit finished(result);
 }
 
@@ -69,6 +71,7 @@ void WriteVerifier::giveUp()
     state.pendingGroup = LinkState::None;
     state.readRequest.clear();
     state.readRetries = 0;
+    state.log.verifyUnanswered();
     emit finished({});
 }
 
