@@ -67,6 +67,8 @@ QList<FieldDifference> differencesFromJson(const QString &text)
 }
 
 QVariant orNull(const QString &text) { return text.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : text; }
+// A text column that is never NULL: a null QString would bind as NULL.
+QVariant notNull(const QString &text) { return text.isNull() ? u""_s : text; }
 
 HistoryEntry entryFrom(const QSqlQuery &q)
 {
@@ -90,9 +92,13 @@ HistoryEntry entryFrom(const QSqlQuery &q)
     return e;
 }
 
-int primaryCode(const QSqlError &error) { return error.nativeErrorCode().toInt() & 0xff; }
-
 } // namespace
+
+void HistoryDatabase::noteError(const QSqlError &error)
+{
+    lastErrorCode_ = error.nativeErrorCode().toInt() & 0xff;
+    errorText_ = error.text();
+}
 
 HistoryDatabase::HistoryDatabase(QString path) : path_(std::move(path))
 {
@@ -115,13 +121,15 @@ bool HistoryDatabase::open()
 {
     if (db_.isValid() && db_.isOpen())
         return true;
-    if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
+        errorText_ = u"the folder cannot be made"_s;
         return false;
+    }
     db_ = QSqlDatabase::addDatabase(u"QSQLITE"_s, connection_);
     db_.setDatabaseName(path_);
     db_.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=%1"_s.arg(kBusyTimeoutMs));
     if (!db_.open()) {
-        lastErrorCode_ = primaryCode(db_.lastError());
+        noteError(db_.lastError());
         close();
         return false;
     }
@@ -139,7 +147,7 @@ bool HistoryDatabase::prepare()
     const auto run = [&](const QString &sql) {
         if (q.exec(sql))
             return true;
-        lastErrorCode_ = primaryCode(q.lastError());
+        noteError(q.lastError());
         return false;
     };
     if (!run(u"PRAGMA journal_mode=WAL"_s) || !run(u"BEGIN IMMEDIATE"_s))
@@ -185,16 +193,16 @@ bool HistoryDatabase::insert(const HistoryEntry &e)
         t.id.toString(QUuid::WithoutBraces),
         t.startedUtc.toUTC().toString(kTimeFormat),
         e.utcOffsetSeconds,
-        e.session.program,
-        e.session.edition,
-        e.session.version,
-        e.session.user,
-        e.session.host,
+        notNull(e.session.program),
+        notNull(e.session.edition),
+        notNull(e.session.version),
+        notNull(e.session.user),
+        notNull(e.session.host),
         e.session.port,
-        e.session.device,
+        notNull(e.session.device),
         kindKey(t.kind),
-        t.mmsi,
-        t.sentence,
+        notNull(t.mmsi),
+        notNull(t.sentence),
         resultKey(t.result),
         t.milliseconds < 0 ? QVariant(QMetaType(QMetaType::LongLong)) : QVariant(t.milliseconds),
         t.refusedSlot < 0 ? orNull({}) : str(field(t.refusedSlot).name),
@@ -206,7 +214,7 @@ bool HistoryDatabase::insert(const HistoryEntry &e)
         q.addBindValue(v);
     if (q.exec())
         return true;
-    lastErrorCode_ = primaryCode(q.lastError());
+    noteError(q.lastError());
     return false;
 }
 
@@ -248,8 +256,10 @@ std::optional<QList<HistoryEntry>> HistoryDatabase::entries(const HistoryQuery &
         q.bindValue(u":mmsi"_s, query.mmsi);
     if (query.since.isValid())
         q.bindValue(u":since"_s, query.since.toUTC().toString(kTimeFormat));
-    if (!q.exec())
+    if (!q.exec()) {
+        noteError(q.lastError());
         return std::nullopt;
+    }
     QList<HistoryEntry> out;
     while (q.next())
         out.append(entryFrom(q));

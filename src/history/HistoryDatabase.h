@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 #include <optional>
@@ -46,6 +47,8 @@ public:
     std::optional<QList<HistoryEntry>> entries(const HistoryQuery &query);
     // Where a damaged file was set aside during this object's life; empty if none.
     const QString &setAsidePath() const { return setAside_; }
+    // What went wrong last, as the database said it (for a warning).
+    const QString &errorText() const { return errorText_; }
 
 private:
     bool open();
@@ -54,11 +57,13 @@ private:
     bool damaged() const;
     void setDamagedFileAside();
     bool insert(const HistoryEntry &entry);
+    void noteError(const QSqlError &error);
 
     QString path_;
     QString connection_;
     QSqlDatabase db_;
     QString setAside_;
+    QString errorText_;
     int lastErrorCode_ = 0; // SQLite's primary result code of the last failure
 };
 
