@@ -11,8 +11,9 @@ namespace aisset {
 SessionFacts localSessionFacts(const QString &program, const QString &edition, const QString &version)
 {
     SessionFacts facts{program, edition, version, qEnvironmentVariable("USER"), QSysInfo::machineHostName(), 0, {}};
-    if (facts.user.isEmpty())
-        facts.user = qEnvironmentVariable("USERNAME"); // Windows
+    for (const char *name : {"LOGNAME", "USERNAME"}) // USERNAME: Windows
+        if (facts.user.isEmpty())
+            facts.user = qEnvironmentVariable(name);
     return facts;
 }
 

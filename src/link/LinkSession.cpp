@@ -24,7 +24,7 @@ LinkSession::LinkSession(Form &form, Host &host, SettingStore &store, ReplyDecod
 
 LinkSession::~LinkSession()
 {
-    state_.log.close();
+    endTransactions();
     line_->close();
 }
 

@@ -42,6 +42,9 @@ public:
 
     // Told about every finished transaction (the history); none when null.
     void setObserver(TransactionObserver *observer);
+    // The user is done with the unit: a transaction still open (a read whose
+    // reply never came) ends unanswered now. The session's end does it too.
+    void endTransactions() { state_.log.close(); }
 
     SerialLine &line() { return *line_; }
     LinkState &state() { return state_; }

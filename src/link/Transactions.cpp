@@ -118,8 +118,8 @@ void Transactions::startWrite(Group group)
 
 void Transactions::send(const QString &sentence, short pending)
 {
+    state_.log.sent(pending, sentence); // before: the answer can come while it drains
     transmitter_.sendCommand(sentence);
-    state_.log.sent(pending, sentence);
     awaited_ = pending;
     acknowledgementWait_.start();
 }
@@ -141,8 +141,8 @@ void Transactions::startRead()
     state_.readRequest = request;
     state_.readRetries = 0;
     form_.appendSentCommand(request);
-    transmitter_.sendCommand(request);
     state_.log.sent(LinkState::Read, request);
+    transmitter_.sendCommand(request);
     form_.setEnabled(true);
 }
 

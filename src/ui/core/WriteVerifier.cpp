@@ -41,8 +41,8 @@ bool WriteVerifier::start(int timeoutMs)
     state.readRetries = 0;
     running_ = true;
     deadline_.start(timeoutMs);
-    link_.transmitter().sendCommand(state.readRequest);
     state.log.verifySent(state.readRequest);
+    link_.transmitter().sendCommand(state.readRequest);
     return true;
 }
 
