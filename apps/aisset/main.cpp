@@ -74,6 +74,7 @@ int main(int argc, char **argv)
         return *done;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("aisset"));
+    QApplication::setApplicationVersion(aisset::projectVersion()); // the history names it
     aisset::ui::useChineseLocale(app);
 
     aisset::ui::WindowStartupPlatform platform;

@@ -59,6 +59,10 @@ QString installer(const QString &name)
 QString installationDate() { return QStringLiteral("安装日期: ________________"); }
 QString installerSignature() { return QStringLiteral("安装人员签名: ________________"); }
 QString shipSignature() { return QStringLiteral("船方代表签名: ________________"); }
+QString saveReportEntry() { return QStringLiteral("保存安装报告"); }
+QString noShip() { return QStringLiteral("请先输入MMSI"); }
+QString reportSaved(const QString &path) { return QStringLiteral("安装报告已保存: ") + path; }
+QString reportNotSaved(const QString &reason) { return QStringLiteral("安装报告保存失败: ") + reason; }
 QString page(int number, int count) { return QStringLiteral("第 %1 页 / 共 %2 页").arg(number).arg(count); }
 
 } // namespace aisset::reportWords

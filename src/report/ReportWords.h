@@ -27,5 +27,10 @@ QString installationDate();
 QString installerSignature();
 QString shipSignature();
 QString page(int number, int count);
+// The window's menu entry and its messages.
+QString saveReportEntry();
+QString noShip();
+QString reportSaved(const QString &path);
+QString reportNotSaved(const QString &reason);
 
 } // namespace aisset::reportWords
