@@ -13,6 +13,7 @@ HistoryTable::HistoryTable(QWidget *parent) : QTableWidget(0, 4, parent)
     setHorizontalHeaderLabels({historyWords::columnTime(), historyWords::columnKind(), historyWords::columnResult(),
                                historyWords::columnVerified()});
     verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6); // one line a row
     horizontalHeader()->setStretchLastSection(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
