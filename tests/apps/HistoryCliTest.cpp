@@ -103,7 +103,7 @@ TEST_F(HistoryCli, EightWritersAtOnceLoseNoEntry)
     for (int round = 0; round < kRounds; ++round) {
         std::vector<std::unique_ptr<QProcess>> writers;
         for (int i = 0; i < kWriters; ++i) {
-            const QByteArray ship = QByteArray(R"({"mmsi":"41300000)") + QByteArray::number(i) + "\"}";
+            const QByteArray ship = QByteArray(kShip).replace("412345678", "41300000" + QByteArray::number(i));
             writers.push_back(start(
                 {u"write"_qs, u"ownship"_qs, u"--port"_qs, units[std::size_t(i)]->path(), u"--verify"_qs}, ship));
         }
