@@ -1,5 +1,6 @@
 #include "history/HistoryDatabase.h"
 
+#include "history/HistoryJson.h"
 #include "history/HistoryKeys.h"
 #include "model/FieldTable.h"
 
@@ -47,12 +48,9 @@ const char *const kSchema[] = {
 const char *const kColumns = "id, time_utc, utc_offset, program, edition, version, user, host, port, device, kind, "
                              "mmsi, sentence, result, milliseconds, refused_field, reply, differences, checks";
 
-QString differencesJson(const QList<FieldDifference> &differences)
+QString differencesText(const QList<FieldDifference> &differences)
 {
-    QJsonArray out;
-    for (const FieldDifference &d : differences)
-        out.append(QJsonObject{{u"field"_s, str(field(d.slot).name)}, {u"written"_s, d.written}, {u"unit"_s, d.unit}});
-    return QString::fromUtf8(QJsonDocument(out).toJson(QJsonDocument::Compact));
+    return QString::fromUtf8(QJsonDocument(differencesJson(differences)).toJson(QJsonDocument::Compact));
 }
 
 QList<FieldDifference> differencesFromJson(const QString &text)
@@ -207,7 +205,7 @@ bool HistoryDatabase::insert(const HistoryEntry &e)
         t.milliseconds < 0 ? QVariant(QMetaType(QMetaType::LongLong)) : QVariant(t.milliseconds),
         t.refusedSlot < 0 ? orNull({}) : str(field(t.refusedSlot).name),
         orNull(t.reply),
-        t.differences.isEmpty() ? orNull({}) : differencesJson(t.differences),
+        t.differences.isEmpty() ? orNull({}) : differencesText(t.differences),
         t.checks.isNull() ? orNull({}) : t.checks.toString(QUuid::WithoutBraces),
     };
     for (const QVariant &v : values)

@@ -7,6 +7,15 @@
 
 namespace aisset {
 
+QJsonArray differencesJson(const QList<FieldDifference> &differences)
+{
+    using namespace Qt::StringLiterals;
+    QJsonArray out;
+    for (const FieldDifference &d : differences)
+        out.append(QJsonObject{{u"field"_s, str(field(d.slot).name)}, {u"written"_s, d.written}, {u"unit"_s, d.unit}});
+    return out;
+}
+
 QJsonObject historyEntryJson(const HistoryEntry &entry)
 {
     using namespace Qt::StringLiterals;
@@ -34,11 +43,7 @@ QJsonObject historyEntryJson(const HistoryEntry &entry)
     if (!t.reply.isEmpty())
         out.insert(u"reply"_s, t.reply);
     if (t.kind == TransactionKind::Verify) {
-        QJsonArray differences;
-        for (const FieldDifference &d : t.differences)
-            differences.append(
-                QJsonObject{{u"field"_s, str(field(d.slot).name)}, {u"written"_s, d.written}, {u"unit"_s, d.unit}});
-        out.insert(u"differences"_s, differences);
+        out.insert(u"differences"_s, differencesJson(t.differences));
         if (!t.checks.isNull())
             out.insert(u"checks"_s, t.checks.toString(QUuid::WithoutBraces));
     }

@@ -2,6 +2,7 @@
 
 #include "history/HistoryEntry.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 
 namespace aisset {
@@ -12,5 +13,7 @@ namespace aisset {
 // refusedField, reply, differences [{field, written, unit}] and checks (the id
 // of the write a read-back checked).
 QJsonObject historyEntryJson(const HistoryEntry &entry);
+// A read-back's differences: [{field, written, unit}], fields by name.
+QJsonArray differencesJson(const QList<FieldDifference> &differences);
 
 } // namespace aisset

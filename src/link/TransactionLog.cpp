@@ -8,16 +8,6 @@ namespace aisset {
 
 namespace {
 
-TransactionKind writeKind(Group group)
-{
-    switch (group) {
-    case Group::OwnShip: return TransactionKind::OwnShipWrite;
-    case Group::System: return TransactionKind::SystemWrite;
-    case Group::Factory: break;
-    }
-    return TransactionKind::FactoryWrite;
-}
-
 std::optional<TransactionKind> pendingKind(short pending)
 {
     switch (pending) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/FieldDifference.h"
+#include "model/FieldTable.h"
 
 #include <QDateTime>
 #include <QList>
@@ -12,6 +13,14 @@ namespace aisset {
 // What a finished transaction with the unit was, as values only: the words a
 // person reads are chosen by whoever shows it.
 enum class TransactionKind { OwnShipWrite, SystemWrite, FactoryWrite, Read, Verify };
+
+// The write of a parameter group.
+constexpr TransactionKind writeKind(Group group)
+{
+    return group == Group::OwnShip  ? TransactionKind::OwnShipWrite
+           : group == Group::System ? TransactionKind::SystemWrite
+                                    : TransactionKind::FactoryWrite;
+}
 
 enum class TransactionResult {
     Acknowledged,   // a write the unit acknowledged

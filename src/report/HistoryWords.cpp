@@ -37,12 +37,8 @@ QString resultDetail(const TransactionOutcome &outcome)
     QString text = result(outcome.result);
     if (outcome.milliseconds >= 0)
         text += QStringLiteral(" (%1 ms)").arg(outcome.milliseconds);
-    if (outcome.refusedSlot >= 0) {
-        QString caption = str(field(outcome.refusedSlot).caption);
-        if (caption.endsWith(u':'))
-            caption.chop(1);
-        text += QStringLiteral(": ") + caption;
-    }
+    if (outcome.refusedSlot >= 0)
+        text += QStringLiteral(": ") + fieldCaption(outcome.refusedSlot);
     return text;
 }
 
@@ -63,6 +59,14 @@ QString localTime(const HistoryEntry &entry)
 {
     const QDateTime local = entry.transaction.startedUtc.toOffsetFromUtc(entry.utcOffsetSeconds);
     return local.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t"));
+}
+
+QString fieldCaption(int slot)
+{
+    QString caption = str(field(slot).caption);
+    if (caption.endsWith(u':'))
+        caption.chop(1);
+    return caption;
 }
 
 QString columnTime() { return QStringLiteral("时间"); }

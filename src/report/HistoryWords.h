@@ -24,6 +24,9 @@ QString verification(const HistoryEntry &write, const HistoryEntry *readBack);
 // The entry's time in the local time it was made in, with its offset.
 QString localTime(const HistoryEntry &entry);
 
+// A field's caption without the colon it has beside its field.
+QString fieldCaption(int slot);
+
 // The records dialog's history columns.
 QString columnTime();
 QString columnKind();

@@ -43,14 +43,6 @@ QFont font(double points, bool bold = false)
     return f;
 }
 
-QString fieldCaption(int slot)
-{
-    QString caption = str(field(slot).caption);
-    if (caption.endsWith(u':'))
-        caption.chop(1);
-    return caption;
-}
-
 // Paints from top to bottom in millimetres.
 class Sheet {
 public:
@@ -107,7 +99,7 @@ void valueTable(Sheet &sheet, const ReportData &report, Group group)
         if (field(v.slot).group != group)
             continue;
         const QString when = v.verifiedAt.isValid() ? v.verifiedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
-        sheet.row(kValueColumns, {fieldCaption(v.slot), v.stored, v.unit, when, reportWords::mark(v.mark)}, kRow,
+        sheet.row(kValueColumns, {historyWords::fieldCaption(v.slot), v.stored, v.unit, when, reportWords::mark(v.mark)}, kRow,
                   font(8), v.mark == ReportValue::Mark::DiffersFromStored);
     }
 }
@@ -138,13 +130,13 @@ void transactionList(Sheet &sheet, const ReportData &report, double bottom)
         sheet.line(reportWords::olderTransactions(shown, report.transactions.size()), kRow, font(7.5));
 }
 
-void signatures(Sheet &sheet)
+// The installer's name, the date and the two signatures at the foot of page 2.
+void signatures(Sheet &sheet, const QString &installer)
 {
-    sheet.y = kPageBottom - 34;
-    for (const QString &text : {reportWords::installationDate(), reportWords::installerSignature(),
-                                reportWords::shipSignature()}) {
+    sheet.y = kPageBottom - 44;
+    for (const QString &text : {reportWords::installer(installer), reportWords::installationDate(),
+                                reportWords::installerSignature(), reportWords::shipSignature()})
         sheet.line(text, 9, font(10));
-    }
 }
 
 } // namespace
@@ -179,9 +171,7 @@ bool writeInstallationReport(const ReportData &report, const QString &path, QStr
     sheet.y = kMargin;
     valueTable(sheet, report, Group::Factory);
     transactionList(sheet, report, kPageBottom - 48);
-    sheet.y = kPageBottom - 44;
-    sheet.line(reportWords::installer(report.installer), 9, font(10));
-    signatures(sheet);
+    signatures(sheet, report.installer);
     sheet.pageNumber(2);
     painter.end();
     file.close();

@@ -32,16 +32,6 @@ QString shown(const Form &form, int slot)
     return field(slot).kind == FieldKind::Choice ? form.choiceText(slot) : ccg(form.editText(slot)).trimmed();
 }
 
-TransactionKind writeOf(Group group)
-{
-    switch (group) {
-    case Group::OwnShip: return TransactionKind::OwnShipWrite;
-    case Group::System: return TransactionKind::SystemWrite;
-    case Group::Factory: break;
-    }
-    return TransactionKind::FactoryWrite;
-}
-
 // The newest read-back with a reply that checked a write of the group.
 const HistoryEntry *lastReadBack(Group group, const QList<HistoryEntry> &entries)
 {
@@ -51,7 +41,7 @@ const HistoryEntry *lastReadBack(Group group, const QList<HistoryEntry> &entries
     for (const HistoryEntry &e : entries) {
         const TransactionOutcome &t = e.transaction;
         const bool answered = t.result == TransactionResult::Agree || t.result == TransactionResult::Differ;
-        if (t.kind == TransactionKind::Verify && answered && writes.value(t.checks) == writeOf(group))
+        if (t.kind == TransactionKind::Verify && answered && writes.value(t.checks) == writeKind(group))
             return &e;
     }
     return nullptr;
