@@ -86,3 +86,9 @@ echo
 echo "Store figures on $disk (the temporary folder's disk), load average before: $(cut -d' ' -f1-3 /proc/loadavg)."
 echo
 "$build/bench/store_bench"
+
+# The installation report of a ship with 1,000 history entries, next to a
+# program that only opens the database and writes two empty A4 pages.
+echo "== installation report" >&2
+echo
+"$build/bench/report_bench"

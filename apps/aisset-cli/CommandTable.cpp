@@ -51,8 +51,12 @@ const std::vector<OptionSpec> &optionTable()
          u"Pin port N to the device given as the word (ports --pin N DEVICE) by its stable name, in the port mapping file."_qs},
         {{u"unpin"_qs}, u"N"_qs, u"Remove port N's line from the port mapping file."_qs},
         {{u"format"_qs}, u"json|csv"_qs, u"The format of records export; default json."_qs},
-        {{u"o"_qs, u"output"_qs}, u"FILE"_qs, u"Write records export into FILE instead of standard output."_qs},
+        {{u"o"_qs, u"output"_qs},
+         u"FILE"_qs,
+         u"Write records export into FILE instead of standard output, or the report into FILE (default report-MMSI.pdf)."_qs},
         {{u"replace"_qs}, {}, u"Let records import replace a ship's stored values that differ from the file's."_qs},
+        {{u"since"_qs}, u"DATE"_qs, u"Only the history from DATE on: a day (2026-12-01) or a time in ISO 8601."_qs},
+        {{u"installer"_qs}, u"NAME"_qs, u"The installer's name printed on the report."_qs},
     };
     return table;
 }
@@ -99,6 +103,18 @@ const std::vector<CommandSpec> &commandTable()
          u"device by its stable name; --unpin N removes the pin."_qs,
          {u"find"_qs, u"json"_qs, u"pin"_qs, u"unpin"_qs},
          runPorts},
+        {u"history"_qs,
+         u"[MMSI]"_qs,
+         u"List the transactions with units, newest first: time, MMSI, what was done, the outcome, and for an "
+         u"acknowledged write whether its read-back confirmed it."_qs,
+         {u"since"_qs, u"json"_qs},
+         runHistory},
+        {u"report"_qs,
+         u"MMSI"_qs,
+         u"Save the ship's installation report as a PDF: its data, the antenna positions, the system settings, what "
+         u"the unit last confirmed, the transactions, and lines for the installer's signature."_qs,
+         {u"output"_qs, u"installer"_qs},
+         runReport},
         {u"help"_qs, u"[COMMAND]"_qs, u"Show the tool's help or a command's."_qs, {}, runHelp},
     };
     return table;

@@ -4,6 +4,7 @@
 #include "encoding/BuildResult.h"
 #include "model/FieldTable.h"
 
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -11,6 +12,9 @@
 
 namespace aisset {
 class Form;
+class HistoryDatabase;
+class HistoryRecorder;
+class LinkSession;
 class ProfileStore;
 class ProfileRecords;
 class RecordSink;
@@ -30,11 +34,18 @@ public:
     ProfileRecords &profile();
     // The exit code of a command whose build succeeded: a saving that failed turns
     // success into StoreError, with a warning naming the store on standard error.
+    // A history that could not be written is said and counted the same way.
     int afterSaving(const BuildResult &built, int exitCode);
     // For a command that only reads the store: false, with the reason on standard
     // error, when --store names a folder that does not exist or a file. Only
     // commands that save create the store's folder.
     bool storeToReadExists();
+    int afterHistory(int exitCode);
+    // The history of transactions beside the profile store.
+    HistoryDatabase &history();
+    // Appends every transaction of the session to the history; the context
+    // outlives the session.
+    void recordHistory(LinkSession &session);
     // The store itself, for changes made under its lock.
     ProfileStore &store();
 
@@ -43,6 +54,9 @@ private:
     std::unique_ptr<ProfileStore> store_;
     std::unique_ptr<RecordSink> records_;
     std::unique_ptr<ProfileRecords> profile_;
+    std::unique_ptr<HistoryDatabase> history_;
+    std::unique_ptr<HistoryRecorder> recorder_;
+    QPointer<LinkSession> session_;
 };
 
 std::optional<Group> groupByName(const QString &name);
@@ -63,5 +77,7 @@ int runCheck(const CliArgs &args, CliContext &context);
 int runPorts(const CliArgs &args, CliContext &context);
 // ports --pin N DEVICE and --unpin N.
 int runPortPin(const CliArgs &args);
+int runHistory(const CliArgs &args, CliContext &context);
+int runReport(const CliArgs &args, CliContext &context);
 
 } // namespace aisset::cli

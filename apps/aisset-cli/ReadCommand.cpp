@@ -31,7 +31,7 @@ void printFields(const QJsonObject &out)
 
 } // namespace
 
-int runRead(const CliArgs &args, CliContext &)
+int runRead(const CliArgs &args, CliContext &context)
 {
     if (!args.words.isEmpty())
         return usageError(args, QStringLiteral("takes no words"));
@@ -44,6 +44,7 @@ int runRead(const CliArgs &args, CliContext &)
         return LinkError;
     }
     LinkSession &session = link.session();
+    context.recordHistory(session);
     int result = -1; // the decoding's result for the last reply; -1 while none came
     EventWait ended;
     QObject::connect(&session.receivePath(), &ReceivePath::replyHandled, &session, [&](int r, bool readEnded) {
@@ -57,14 +58,14 @@ int runRead(const CliArgs &args, CliContext &)
     if (!ended.run(qint64(args.timeoutSeconds * 1000)) || result < 0) {
         printError(session.line().isOpen() ? QStringLiteral("no reply within %1 s").arg(args.timeoutSeconds)
                                            : form.connectionStatus());
-        return LinkError;
+        return context.afterHistory(LinkError);
     }
     const QJsonObject out = decodedForm(form, result);
     if (args.json)
         printJson(out);
     else
         printFields(out);
-    return result == 0 ? Success : Refused;
+    return context.afterHistory(result == 0 ? Success : Refused);
 }
 
 } // namespace aisset::cli

@@ -69,6 +69,10 @@ int runWrite(const CliArgs &args, CliContext &context)
     // on a closed port saves the page and sends nothing.
     const QString portError = link.open();
     LinkSession &session = link.session();
+    context.recordHistory(session);
+    // The history counts a write as unanswered when this command stops waiting.
+    const qint64 timeoutMs = qint64(args.timeoutSeconds * 1000);
+    session.transactions().setAcknowledgementWaitMs(int(timeoutMs));
     bool acknowledged = false;
     EventWait acknowledgement;
     QObject::connect(&session.receivePath(), &ReceivePath::acknowledged, &session, [&] {
@@ -81,13 +85,12 @@ int runWrite(const CliArgs &args, CliContext &context)
     session.transactions().startWrite(*group);
     if (!built.ok()) {
         printError(host.messages.value(0) + u' ' + str(field(built.failedSlot).name));
-        return Refused;
+        return context.afterHistory(Refused);
     }
     if (!portError.isEmpty()) {
         printError(portError);
         return context.afterSaving(built, LinkError);
     }
-    const qint64 timeoutMs = qint64(args.timeoutSeconds * 1000);
     acknowledgement.run(timeoutMs);
     const bool verifying = args.isSet(u"verify"_qs) && acknowledged;
     const WriteVerifier::Result verification =

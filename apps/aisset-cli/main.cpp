@@ -6,7 +6,9 @@
 #include "ProgramOptions.h"
 #include "trace/TraceFile.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <memory>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,7 +27,16 @@ int main(int argc, char **argv)
     CliArgs args;
     if (const std::optional<int> done = parseArgs(aisset::argumentsOf(argc, argv), args))
         return *done;
-    QCoreApplication app(argc, argv);
+    // Only the report paints (fonts, PDF): it alone needs a GUI application,
+    // which needs no display on the offscreen platform.
+    std::unique_ptr<QCoreApplication> app;
+    if (args.command->name == u"report") {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     if (args.isSet(u"trace"_qs)) {
         if (const QString error = aisset::TraceFile::start(args.value(u"trace"_qs)); !error.isEmpty()) {
             printError(QStringLiteral("aisset-cli: --trace: ") + escapeControls(error));

@@ -89,6 +89,7 @@ int main(int argc, char **argv)
     // The desktop matches the window to its menu entry (and the entry's icon) by this id.
     QGuiApplication::setDesktopFileName(options.edition == aisset::Edition::Full ? QStringLiteral("org.aisset.Aisset.Full")
                                                                                   : QStringLiteral("org.aisset.Aisset"));
+    QApplication::setApplicationVersion(aisset::projectVersion()); // the history names it
     aisset::ui::useChineseLocale(app);
     if (!options.traceFile.isEmpty()) {
         if (const QString error = aisset::TraceFile::start(options.traceFile); !error.isEmpty()) {

@@ -1,18 +1,11 @@
 #pragma once
 
+#include "model/FieldDifference.h"
+
 #include <QList>
 #include <QString>
 
 namespace aisset {
-
-// One field whose value in the unit differs from the value written.
-struct FieldDifference {
-    int slot;
-    QString written; // in the unit's own form, as the write sentence carried it
-    QString unit;    // in the same form, as the parameter line carries it
-
-    bool operator==(const FieldDifference &) const = default;
-};
 
 // Compares every field a write sentence carried with the same field of the
 // unit's parameter line, in the unit's own form, never as entered text ("_8.5米"

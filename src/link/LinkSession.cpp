@@ -18,9 +18,17 @@ LinkSession::LinkSession(Form &form, Host &host, SettingStore &store, ReplyDecod
       receive_(*line_, state_, form, host, transmitter_, decoder),
       transactions_(state_, form, host, transmitter_, std::move(build), std::move(options.wait)),
       console_(form, host, transmitter_, std::move(decoder))
-{}
+{
+    state_.log.setForm(&form);
+}
 
-LinkSession::~LinkSession() { line_->close(); }
+LinkSession::~LinkSession()
+{
+    endTransactions();
+    line_->close();
+}
+
+void LinkSession::setObserver(TransactionObserver *observer) { state_.log.setObserver(observer); }
 
 SentenceBuilder LinkSession::standardBuilder(Form &form, Host &host, RecordSink *records)
 {

@@ -40,6 +40,12 @@ public:
     // The sentence builders of the encoding layer, saving into the given sink.
     static SentenceBuilder standardBuilder(Form &form, Host &host, RecordSink *records);
 
+    // Told about every finished transaction (the history); none when null.
+    void setObserver(TransactionObserver *observer);
+    // The user is done with the unit: a transaction still open (a read whose
+    // reply never came) ends unanswered now. The session's end does it too.
+    void endTransactions() { state_.log.close(); }
+
     SerialLine &line() { return *line_; }
     LinkState &state() { return state_; }
     Transmitter &transmitter() { return transmitter_; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/TransactionLog.h"
+
 #include <QString>
 
 namespace aisset {
@@ -32,6 +34,7 @@ struct LinkState {
     QString readRequest;        // the open read's request, kept for sending it again
     int readRetries = 0;        // how often the open read's request has been sent again
     QString sentWrite;          // the last write sentence sent, kept for its verification
+    TransactionLog log;         // tells each finished transaction to the history
 
     // A transaction's name in the trace ("own-ship write", ...).
     static const char *traceName(short pending)

@@ -175,6 +175,7 @@ void ReceivePath::handleAcknowledgement()
     // the acknowledgement's wait, which must not take the answer for none.
     state_.pendingGroup = LinkState::None;
     form_.setTransactionStatus(QStringLiteral("设置成功"));
+    state_.log.acknowledged(group);
     host_.showMessage(acknowledgementMessage(group));
     emit acknowledged(group);
 }
@@ -231,6 +232,8 @@ void ReceivePath::handleReply(const QString &reply, bool counted)
         form_.setTransactionStatus(QStringLiteral("读取成功"));
     }
     state_.pendingGroup = LinkState::None;
+    if (readEnded)
+        state_.log.readEnded(reply, result);
     emit replyHandled(result, readEnded);
 }
 

@@ -46,6 +46,7 @@ Transactions::Transactions(LinkState &state, Form &form, Host &host, Transmitter
             return;
         qCInfo(lcTransaction) << LinkState::traceName(awaited_) << "not acknowledged in time";
         form_.setTransactionStatus(QStringLiteral("未收到应答"));
+        state_.log.noAnswer();
     });
 }
 
@@ -85,6 +86,7 @@ void Transactions::startWrite(Group group)
         const BuildResult built = build_(kind.group);
         if (!built.ok()) {
             qCInfo(lcTransaction) << LinkState::traceName(kind.pending) << "refused by the checks";
+            state_.log.refused(kind.group, built.failedSlot);
             return end(); // the builder has told the user what is wrong
         }
         if (built.savingFailed())
@@ -92,6 +94,7 @@ void Transactions::startWrite(Group group)
         if (!transmitter_.canSend()) {
             qCInfo(lcTransaction) << LinkState::traceName(kind.pending) << "not sent: the port is not open";
             form_.setEnabled(true);
+            state_.log.notSent(kind.group, built.sentence);
             host_.showWarning(QStringLiteral("通讯口未打开")); // the page is saved all the same
             return end();
         }
@@ -120,6 +123,7 @@ void Transactions::startWrite(Group group)
 void Transactions::send(const QString &sentence, short pending)
 {
     qCInfo(lcTransaction) << LinkState::traceName(pending) << "sent";
+    state_.log.sent(pending, sentence); // before: the answer can come while it drains
     transmitter_.sendCommand(sentence);
     awaited_ = pending;
     acknowledgementWait_.start();
@@ -138,6 +142,7 @@ void Transactions::startRead()
     state_.readRetries = 0;
     form_.appendSentCommand(request);
     qCInfo(lcTransaction) << "read: request sent";
+    state_.log.sent(LinkState::Read, request);
     transmitter_.sendCommand(request);
     awaited_ = LinkState::Read;
     acknowledgementWait_.start();

@@ -4,6 +4,8 @@
 #include "store/StoreLock.h"
 #include "trace/Trace.h"
 
+#include <QFileInfo>
+
 #include <chrono>
 
 namespace aisset {
@@ -25,6 +27,8 @@ ProfileStore::ProfileStore(ProfileStore &&) noexcept = default;
 ProfileStore &ProfileStore::operator=(ProfileStore &&) noexcept = default;
 
 QString ProfileStore::location() const { return backend_->location(); }
+
+QString ProfileStore::folder() const { return QFileInfo(backend_->lockPath()).absolutePath(); }
 
 SaveResult ProfileStore::save(const QString &application, const QString &section, const QString &key,
                               const QString &value)

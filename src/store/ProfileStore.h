@@ -49,6 +49,9 @@ public:
 
     // Where the store lives, for messages: a folder or a registry branch.
     QString location() const;
+    // The folder of the store's own files (its lock): files that belong beside
+    // the store, such as the history, go there.
+    QString folder() const;
 
     SaveResult save(const QString &application, const QString &section, const QString &key, const QString &value);
     // Saves several keys of one section in one write, in order.

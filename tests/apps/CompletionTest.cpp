@@ -40,14 +40,15 @@ TEST(Completion, CommandsWordsAndOptionsComeFromTheToolsHelp)
         QStringList expected; // sorted
     } cases[] = {
         {u"en"_qs, {u"encode"_qs}},
-        {u"re"_qs, {u"read"_qs, u"records"_qs}},
-        {u"--store /tmp re"_qs, {u"read"_qs, u"records"_qs}}, // an option's value is not the command
+        {u"re"_qs, {u"read"_qs, u"records"_qs, u"report"_qs}},
+        {u"--store /tmp re"_qs, {u"read"_qs, u"records"_qs, u"report"_qs}}, // an option's value is not the command
         {u"encode "_qs, {u"factory"_qs, u"ownship"_qs, u"system"_qs}},
         {u"records "_qs, {u"export"_qs, u"import"_qs, u"show"_qs}},
         {u"records export --format "_qs, {u"csv"_qs, u"json"_qs}},
         {u"records show "_qs, {}}, // an MMSI
         {u"help wr"_qs, {u"write"_qs}},
         {u"read --t"_qs, {u"--timeout"_qs, u"--trace"_qs}},
+        {u"report 412345678 --i"_qs, {u"--installer"_qs}},
         {u"--port 3 read --j"_qs, {u"--json"_qs}},
         {u"encode --p"_qs, {}}, // encode takes no port
         {u"read --port 1"_qs, {u"1"_qs, u"10"_qs, u"11"_qs, u"12"_qs, u"13"_qs, u"14"_qs, u"15"_qs, u"16"_qs}},

@@ -2,6 +2,7 @@
 // folder that is missing or cannot be made, a record count at its top, a list of
 // 100,000 names. The tool starts, saves what it can, never throws away a record
 // that was there, and keeps working with the unit.
+#include "ReadOnlyFiles.h"
 #include "SaveTesting.h"
 #include "Tool.h"
 #include "UnitOnPty.h"
@@ -19,6 +20,7 @@
 #include <memory>
 
 using namespace aisset;
+using test::ReadOnlyFiles;
 using test::Tool;
 using test::UnitOnPty;
 
@@ -111,48 +113,6 @@ TEST_F(StoreFaults, AFolderThatCannotBeMadeSavesNothingAndTheUnitStillGetsItsSen
     EXPECT_TRUE(t.recordNames().isEmpty());
     EXPECT_EQ(readFile(root()), "a file where the store's folder belongs");
 }
-
-// Takes the write bits from the store's folders and files. A test run as root
-// would ignore them, so it also has the process's file checks made as user and
-// group "nobody" until the end of the scope.
-class ReadOnlyFiles {
-public:
-    explicit ReadOnlyFiles(const QString &top) : top_(top)
-    {
-        setWritable(false);
-        if (::geteuid() == 0) {
-            ::setfsgid(kNobody);
-            ::setfsuid(kNobody);
-        }
-    }
-    ~ReadOnlyFiles()
-    {
-        if (::geteuid() == 0) {
-            ::setfsuid(0);
-            ::setfsgid(0);
-        }
-        setWritable(true);
-    }
-
-private:
-    static constexpr int kNobody = 65534;
-
-    void setWritable(bool writable)
-    {
-        const auto dirMode = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
-        const auto fileMode = QFile::ReadOwner | QFile::ReadOther;
-        QDirIterator it(top_, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        QStringList entries{top_};
-        while (it.hasNext())
-            entries << it.next();
-        for (const QString &e : entries) {
-            const bool isDir = QFileInfo(e).isDir();
-            QFile::setPermissions(e,
-                                  (isDir ? dirMode : fileMode) | (writable ? QFile::WriteOwner : QFile::Permissions()));
-        }
-    }
-    QString top_;
-};
 
 TEST_F(StoreFaults, AReadOnlyStoreIsReadAndLeftAsItWas)
 {

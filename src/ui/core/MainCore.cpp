@@ -4,12 +4,20 @@
 #include "decoding/ShipSize.h"
 #include "model/Host.h"
 #include "model/Normalise.h"
+#include "report/HistoryWords.h"
 #include "ui/core/Pages.h"
+
+#include <QCoreApplication>
 
 namespace aisset {
 
 MainCore::MainCore(Host &host, Services services)
     : host_(host), store_(services.store), settings_(store_), records_(store_), profileRecords_(store_),
+      history_(historyPathFor(store_)),
+      historyRecorder_(history_, localSessionFacts(QStringLiteral("aisset"),
+                                                   services.edition == Edition::Full ? QStringLiteral("full")
+                                                                                     : QStringLiteral("simplified"),
+                                                   QCoreApplication::applicationVersion())),
       layout_(services.edition), link_(form_, host, settings_, standardDecoder(form_, host_),
                                        LinkSession::standardBuilder(form_, host, &records_), std::move(services.link)),
       rules_(form_, layout_, host, {[this](int index) { writeButtonClicked(index); }, [this] { ShowShipSize(form_); }}),
@@ -22,6 +30,15 @@ MainCore::MainCore(Host &host, Services services)
                      [this](const QString &path) { host_.showMessage(QStringLiteral("通讯记录已保存:") + path); });
     QObject::connect(&menu_, &WindowMenu::traceFailed, &menu_, [this](const QString &reason) {
         host_.showWarning(QStringLiteral("无法写入通讯记录:") + reason);
+    });
+    historyRecorder_.setLine(&link_.line());
+    link_.setObserver(&historyRecorder_);
+    // A history that cannot be written is said as a failed saving is; the
+    // transaction's own status stays.
+    historyRecorder_.setAppended([this](SaveResult saved) {
+        const QString note = historyWords::savingFailedNote();
+        if (saved == SaveResult::Failed && !form_.transactionNote().contains(note))
+            form_.setTransactionNote(form_.transactionNote() + note);
     });
     // The installer's edition reads every acknowledged write back once its
     // success box is closed; the window keeps what the installer typed, so a

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "history/HistoryDatabase.h"
+#include "history/HistoryRecorder.h"
 #include "link/LinkSession.h"
 #include "model/Form.h"
 #include "store/ProfileRecords.h"
@@ -44,6 +46,8 @@ public:
     RecordsDialog &recordsDialog() { return recordsDialog_; }
     WriteVerifier &verifier() { return verifier_; }
     DeviceSearch &deviceSearch() { return deviceSearch_; }
+    // Every transaction of this window, beside the profile store.
+    HistoryDatabase &history() { return history_; }
 
     // How long the installer's edition waits for the unit's answer to the
     // read-back after a write.
@@ -83,6 +87,8 @@ private:
     StoreSettings settings_;
     RecordSaver records_;
     ProfileRecords profileRecords_;
+    HistoryDatabase history_; // outlives the link, which tells it its last transaction
+    HistoryRecorder historyRecorder_;
     Form form_;
     WindowLayout layout_;
     LinkSession link_;

@@ -42,6 +42,7 @@ bool WriteVerifier::start(int timeoutMs)
     running_ = true;
     late_ = false;
     deadline_.start(timeoutMs);
+    state.log.verifySent(state.readRequest);
     link_.transmitter().sendCommand(state.readRequest);
     return true;
 }
@@ -56,6 +57,7 @@ void WriteVerifier::replyHandled(const QString &reply, bool readEnded)
     Result result;
     result.differences = compareWrite(written_, reply);
     result.outcome = result.differences.isEmpty() ? Outcome::Agree : Outcome::Differ;
+    link_.state().log.verified(reply, result.differences);
     emit finished(result);
 }
 
@@ -73,6 +75,7 @@ void WriteVerifier::giveUp()
     late_ = true;
     state.readRequest.clear();
     state.readRetries = 0;
+    state.log.verifyUnanswered();
     emit finished({});
 }
 

@@ -7,6 +7,7 @@
 #include "ui/widgets/FirstPaint.h"
 #include "ui/widgets/MaskedEdit.h"
 #include "ui/widgets/MenuActions.h"
+#include "ui/widgets/ReportAction.h"
 #include "ui/widgets/PageWidgets.h"
 #include "ui/widgets/PortBox.h"
 #include "ui/widgets/RecordsWindow.h"
@@ -182,6 +183,8 @@ void MainWindow::createMenus()
         if (openRecords_)
             openRecords_();
     });
+    if (core_.layout().isFullEdition())
+        new ReportAction(core_, *this, *menuBar()); // owned by the window
     core_.menu().setScreenHeight([this] { return screenHeightTwips(); });
     connect(&core_.menu(), &WindowMenu::skinChosen, this,
             [this](const QString &path) { (void)applySkin(*this, path); });

@@ -1,6 +1,7 @@
 #include "ui/widgets/RecordsWindow.h"
 
 #include "ui/core/MainCore.h"
+#include "ui/widgets/HistoryTable.h"
 #include "ui/widgets/RecordNamesModel.h"
 #include "ui/widgets/ScreenFit.h"
 #include "ui/widgets/Skin.h"
@@ -15,6 +16,8 @@ namespace aisset::ui {
 
 namespace {
 constexpr int kClientWidth = 3285, kClientHeight = 3990;
+// The installer's edition shows the selected ship's history to the right.
+constexpr int kHistoryLeft = 3285, kHistoryWidth = 7200;
 
 int selectedRow(const QListView &list)
 {
@@ -29,7 +32,8 @@ RecordsWindow::RecordsWindow(MainCore &core, QWidget &mainWindow, const Twips &t
     setObjectName(QStringLiteral("dunote"));
     setWindowTitle(QStringLiteral("读取以往录入数据"));
     setWindowModality(Qt::ApplicationModal);
-    setFixedSize(twips_.px(kClientWidth), twips_.px(kClientHeight));
+    const bool full = core_.layout().isFullEdition();
+    setFixedSize(twips_.px(kClientWidth + (full ? kHistoryWidth : 0)), twips_.px(kClientHeight));
     createControls();
 }
 
@@ -64,7 +68,12 @@ void RecordsWindow::createControls()
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, &dialog] {
         if (!followingCore_)
             dialog.select(selectedRow(*list_));
+        showHistory(selectedRow(*list_));
     });
+    if (core_.layout().isFullEdition()) {
+        history_ = new HistoryTable(this);
+        history_->setGeometry(twips_.rect(kHistoryLeft, 360, kHistoryWidth - 120, 3495));
+    }
     connect(list_, &QListView::doubleClicked, this, [this] {
         core_.recordDoubleClicked();
         followCore();
@@ -111,6 +120,17 @@ void RecordsWindow::showEntries()
     if (dialog.selected() >= 0)
         list_->setCurrentIndex(entries_->index(dialog.selected()));
     followingCore_ = false;
+    showHistory(dialog.selected());
+}
+
+void RecordsWindow::showHistory(int row)
+{
+    if (!history_)
+        return;
+    const RecordNames &names = core_.recordsDialog().entries();
+    const QString mmsi = row >= 0 && row < names.size() ? names.at(row) : QString();
+    history_->showEntries(mmsi.isEmpty() ? QList<HistoryEntry>{}
+                                         : core_.history().entries({mmsi, {}}).value_or(QList<HistoryEntry>{}));
 }
 
 // The core hid or unloaded the dialog: the modal display ends.

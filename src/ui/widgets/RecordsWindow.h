@@ -12,6 +12,7 @@ class MainCore;
 
 namespace aisset::ui {
 
+class HistoryTable;
 class RecordNamesModel;
 
 // The records dialog (dunote) "读取以往录入数据": the list of saved ships and the
@@ -34,12 +35,14 @@ private:
     void createControls();
     void showEntries();
     void followCore();
+    void showHistory(int row);
 
     MainCore &core_;
     QWidget &mainWindow_;
     const Twips &twips_;
     QListView *list_ = nullptr;
     RecordNamesModel *entries_ = nullptr;
+    HistoryTable *history_ = nullptr; // the installer's edition only
     bool followingCore_ = false; // the list is being set from the core
 };
 

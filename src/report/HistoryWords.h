@@ -1,0 +1,41 @@
+#pragma once
+
+#include "link/TransactionOutcome.h"
+
+#include <QString>
+
+namespace aisset {
+
+struct HistoryEntry;
+
+// The words a person reads about the history, in one place: the records
+// dialog, the command line's text output and the installation report take
+// them from here (the history itself keeps only values).
+namespace historyWords {
+
+QString kind(TransactionKind kind);     // "本船资料写入", "读取", "校验", ...
+QString result(TransactionResult result); // "已应答", "无应答", ...
+// A result with what belongs to it: the milliseconds of an answer, the field a
+// refused write failed.
+QString resultDetail(const TransactionOutcome &outcome);
+// Whether a write was confirmed by its read-back: "已校验", "不符", "未校验";
+// empty for anything but an acknowledged write.
+QString verification(const HistoryEntry &write, const HistoryEntry *readBack);
+// The entry's time in the local time it was made in, with its offset.
+QString localTime(const HistoryEntry &entry);
+
+// A field's caption without the colon it has beside its field.
+QString fieldCaption(int slot);
+
+// The records dialog's history columns.
+QString columnTime();
+QString columnKind();
+QString columnResult();
+QString columnVerified();
+
+// Added to the window's transaction panel when the history could not be written.
+QString savingFailedNote();
+
+} // namespace historyWords
+
+} // namespace aisset
