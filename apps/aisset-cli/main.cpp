@@ -35,7 +35,7 @@ int main(int argc, char **argv)
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    CliContext context(args.storeDir);
+    CliContext context(args.storeDir, args.value(u"history-db"_qs));
     const int code = args.command->run(args, context);
 #ifndef AISSET_CLI_SANITIZED
     // The command has closed its port, its savings are on disk and its output is
