@@ -27,7 +27,7 @@ QString companyUrlProblemText(const QString &url, CompanyUrlProblem problem)
 
 QString companyFailureText(const CompanyDatabase &company)
 {
-    const QString said = shownValue(company.errorText());
+    const QString said = escapeControls(company.errorText());
     switch (company.failure()) {
     case CompanyFailure::NoDriver:
         return QStringLiteral("%1 (Debian package libqt6sql6-psql)").arg(said);
