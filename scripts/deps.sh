@@ -11,6 +11,7 @@ packages=(
   qt6-translations-l10n                 # Chinese texts of Qt's own dialogs
   libgtest-dev                          # unit tests
   libbenchmark-dev                      # benchmarks in bench/
+  libqt6sql6-psql                       # Qt SQL's PostgreSQL driver: the company history
   "$@"
 )
 

@@ -54,6 +54,12 @@ std::optional<int> parseOptions(int argc, char **argv, WindowOptions &out)
         QStringLiteral("full"), QStringLiteral("Start the installer's edition: read button, factory page, every menu, "
                                                "each write read back and compared."));
     parser.addOption(full);
+    const QCommandLineOption historyDb(
+        QStringLiteral("history-db"),
+        QStringLiteral("The company's shared history: postgresql://[user@][host][:port][/database][?sslmode=...]; "
+                       "instead of AISSET_HISTORY_DB and the setting file history-db in the data folder."),
+        QStringLiteral("URL"));
+    parser.addOption(historyDb);
     allowQtOptions(parser);
     if (const std::optional<int> done = options.parse(aisset::argumentsOf(argc, argv)))
         return done;
@@ -61,6 +67,9 @@ std::optional<int> parseOptions(int argc, char **argv, WindowOptions &out)
         return options.usageError(QStringLiteral("takes no arguments besides options"));
     out.measureStartup = parser.isSet(measure);
     out.edition = parser.isSet(full) ? aisset::Edition::Full : aisset::Edition::Simplified;
+    // The core reads the company database's URL from the environment first.
+    if (parser.isSet(historyDb))
+        qputenv("AISSET_HISTORY_DB", parser.value(historyDb).toUtf8());
     return std::nullopt;
 }
 

@@ -100,6 +100,12 @@ CompanyServerParse parseCompanyServer(const QString &url)
     return out;
 }
 
+std::optional<CompanyServer> configuredCompanyServer()
+{
+    const QString url = companyServerUrl({});
+    return url.isEmpty() ? std::nullopt : parseCompanyServer(url).server;
+}
+
 QString companySettingPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/aisset/"_s +

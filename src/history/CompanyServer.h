@@ -39,6 +39,10 @@ CompanyServerParse parseCompanyServer(const QString &url);
 // kCompanySettingFile in the user's data folder. Empty when none is set: no
 // company database, nothing changes.
 QString companyServerUrl(const QString &commandLine);
+// The company database this program is configured for (the window: the
+// environment or the setting; --history-db sets the environment); nothing when
+// none is set or the URL cannot be used.
+std::optional<CompanyServer> configuredCompanyServer();
 // The setting file: ~/.local/share/aisset/history-db on Linux.
 QString companySettingPath();
 inline constexpr QStringView kCompanySettingFile = u"history-db";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/CompanySync.h"
 #include "history/HistoryDatabase.h"
 #include "history/HistoryRecorder.h"
 #include "link/LinkSession.h"
@@ -14,6 +15,8 @@
 #include "validation/EntryRules.h"
 
 #include <functional>
+
+#include <memory>
 
 namespace aisset {
 
@@ -45,6 +48,8 @@ public:
     WriteVerifier &verifier() { return verifier_; }
     // Every transaction of this window, beside the profile store.
     HistoryDatabase &history() { return history_; }
+    // The company's shared history; null when none is configured.
+    CompanySync *company() { return company_.get(); }
 
     // How long the installer's edition waits for the unit's answer to the
     // read-back after a write.
@@ -75,6 +80,7 @@ public:
     void formUnload();
 
 private:
+    void startCompanySync();
     void placeChoiceLists();
     void loadRecord(void (RecordsDialog::*load)(Form &, Host &));
     void showVerification(const WriteVerifier::Result &result);
@@ -86,6 +92,7 @@ private:
     ProfileRecords profileRecords_;
     HistoryDatabase history_; // outlives the link, which tells it its last transaction
     HistoryRecorder historyRecorder_;
+    std::unique_ptr<CompanySync> company_;
     Form form_;
     WindowLayout layout_;
     LinkSession link_;
