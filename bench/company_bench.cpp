@@ -60,7 +60,7 @@ double pushOnce(test::PostgresCluster &cluster, const QString &database)
     QTemporaryDir folder;
     HistoryDatabase local(folder.filePath(QStringLiteral("history.sqlite")));
     for (int i = 0; i < kEntries; ++i)
-        local.append(entry(i));
+        (void)local.append(entry(i));
     CompanyDatabase company(*parseCompanyServer(cluster.url(QStringLiteral("admin"), database)).server);
     company.open(); // the schema is made before the clock starts
     QElapsedTimer clock;
