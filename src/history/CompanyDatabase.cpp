@@ -5,7 +5,6 @@
 #include <QAtomicInteger>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QThread>
 
 namespace aisset {
 
@@ -91,8 +90,19 @@ bool CompanyDatabase::fail(const QSqlError &error)
     return false;
 }
 
+// A connection lost halfway (the server restarted) is made anew at the next
+// use, once no query holds it any more.
+bool CompanyDatabase::failAndReconnect(const QSqlError &error)
+{
+    reconnect_ = true;
+    return fail(error);
+}
+
 bool CompanyDatabase::open()
 {
+    if (reconnect_)
+        close();
+    reconnect_ = false;
     if (db_.isValid() && db_.isOpen())
         return true;
     failure_ = CompanyFailure::None;
@@ -160,17 +170,12 @@ bool CompanyDatabase::push(const QList<HistoryEntry> &entries)
         for (int i = 0; i < values.size(); ++i)
             q.bindValue(i, values[i]);
         if (!q.exec()) {
-            fail(q.lastError());
+            failAndReconnect(q.lastError());
             db_.rollback();
-            close(); // a connection lost halfway is opened anew next time
             return false;
         }
     }
-    if (db_.commit())
-        return true;
-    fail(db_.lastError());
-    close();
-    return false;
+    return db_.commit() || failAndReconnect(db_.lastError());
 }
 
 std::optional<QList<HistoryEntry>> CompanyDatabase::entries(const HistoryQuery &query)
@@ -190,14 +195,9 @@ std::optional<QList<HistoryEntry>> CompanyDatabase::entries(const HistoryQuery &
         q.addBindValue(query.mmsi);
     if (query.since.isValid())
         q.addBindValue(historyTimeText(query.since));
-    if (!q.exec()) {
-        fail(q.lastError());
-        close();
-        return std::nullopt;
-    }
-    QList<HistoryEntry> out;
-    while (q.next())
-        out.append(historyEntryFromRow(q));
+    std::optional<QList<HistoryEntry>> out = runHistoryQuery(q);
+    if (!out)
+        failAndReconnect(q.lastError());
     return out;
 }
 

@@ -52,12 +52,14 @@ public:
 private:
     bool prepareSchema();
     bool fail(const QSqlError &error);
+    bool failAndReconnect(const QSqlError &error);
     void close();
 
     CompanyServer server_;
     QString connection_;
     QSqlDatabase db_;
     CompanyFailure failure_ = CompanyFailure::None;
+    bool reconnect_ = false;
     QString errorText_;
 };
 

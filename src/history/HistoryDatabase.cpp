@@ -192,13 +192,9 @@ std::optional<QList<HistoryEntry>> HistoryDatabase::entries(const HistoryQuery &
         q.bindValue(u":mmsi"_s, query.mmsi);
     if (query.since.isValid())
         q.bindValue(u":since"_s, historyTimeText(query.since));
-    if (!q.exec()) {
+    std::optional<QList<HistoryEntry>> out = runHistoryQuery(q);
+    if (!out)
         noteError(q.lastError());
-        return std::nullopt;
-    }
-    QList<HistoryEntry> out;
-    while (q.next())
-        out.append(historyEntryFromRow(q));
     return out;
 }
 
@@ -213,13 +209,9 @@ std::optional<QList<HistoryEntry>> HistoryDatabase::unpushed(int limit)
     q.setForwardOnly(true);
     q.prepare(u"SELECT %1 FROM entries WHERE pushed = 0 ORDER BY rowid LIMIT ?"_s.arg(historyColumns()));
     q.addBindValue(limit);
-    if (!q.exec()) {
+    std::optional<QList<HistoryEntry>> out = runHistoryQuery(q);
+    if (!out)
         noteError(q.lastError());
-        return std::nullopt;
-    }
-    QList<HistoryEntry> out;
-    while (q.next())
-        out.append(historyEntryFromRow(q));
     return out;
 }
 

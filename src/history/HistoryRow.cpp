@@ -83,6 +83,16 @@ QList<QVariant> historyRowValues(const HistoryEntry &e)
     };
 }
 
+std::optional<QList<HistoryEntry>> runHistoryQuery(QSqlQuery &query)
+{
+    if (!query.exec())
+        return std::nullopt;
+    QList<HistoryEntry> out;
+    while (query.next())
+        out.append(historyEntryFromRow(query));
+    return out;
+}
+
 HistoryEntry historyEntryFromRow(const QSqlQuery &q)
 {
     HistoryEntry e;

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <optional>
+
 class QSqlQuery;
 
 namespace aisset {
@@ -18,6 +20,9 @@ QString historyColumns();
 QList<QVariant> historyRowValues(const HistoryEntry &entry);
 // The entry of a query whose first columns are historyColumns().
 HistoryEntry historyEntryFromRow(const QSqlQuery &query);
+// Runs a prepared query whose first columns are historyColumns(); its entries
+// in the order it gives them, or nothing when it failed (query.lastError()).
+std::optional<QList<HistoryEntry>> runHistoryQuery(QSqlQuery &query);
 // "?, ?, ..." for every column.
 QString historyPlaceholders();
 // The text form of a time in a row.
