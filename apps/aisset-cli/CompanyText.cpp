@@ -17,8 +17,7 @@ QString companyUrlProblemText(const QString &url, CompanyUrlProblem problem)
         return QStringLiteral("the company database URL %1 has an option that is not key=value; the company "
                               "database is not used")
             .arg(shownValue(url));
-    case CompanyUrlProblem::NotPostgresql:
-        break;
+    case CompanyUrlProblem::NotPostgresql: break;
     }
     return QStringLiteral("the company database URL %1 does not start with postgresql://; the company database is "
                           "not used")
@@ -29,15 +28,11 @@ QString companyFailureText(const CompanyDatabase &company)
 {
     const QString said = escapeControls(company.errorText());
     switch (company.failure()) {
-    case CompanyFailure::NoDriver:
-        return QStringLiteral("%1 (Debian package libqt6sql6-psql)").arg(said);
-    case CompanyFailure::Unreachable:
-        return QStringLiteral("the company database cannot be reached: %1").arg(said);
-    case CompanyFailure::Refused:
-        return QStringLiteral("the company database refused the user: %1").arg(said);
+    case CompanyFailure::NoDriver: return QStringLiteral("%1 (Debian package libqt6sql6-psql)").arg(said);
+    case CompanyFailure::Unreachable: return QStringLiteral("the company database cannot be reached: %1").arg(said);
+    case CompanyFailure::Refused: return QStringLiteral("the company database refused the user: %1").arg(said);
     case CompanyFailure::Failed:
-    case CompanyFailure::None:
-        break;
+    case CompanyFailure::None: break;
     }
     return QStringLiteral("the company database failed: %1").arg(said);
 }

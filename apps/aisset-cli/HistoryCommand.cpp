@@ -83,7 +83,8 @@ int runHistory(const CliArgs &args, CliContext &context)
     if (args.isSet(u"since"_qs)) {
         query.since = parseSince(args.value(u"since"_qs));
         if (!query.since.isValid())
-            return usageError(args, QStringLiteral("--since takes a date (2026-12-01) or a time (2026-12-01T08:00:00Z)"));
+            return usageError(args,
+                              QStringLiteral("--since takes a date (2026-12-01) or a time (2026-12-01T08:00:00Z)"));
     }
     std::optional<QList<HistoryEntry>> entries;
     if (args.isSet(u"company"_qs)) {

@@ -59,8 +59,7 @@ QStringList companySchemaStep(int version)
     case 2: // when each entry arrived, and a ship's entries found without a scan
         return {u"ALTER TABLE aisset_history ADD COLUMN received_utc timestamptz NOT NULL DEFAULT now()"_s,
                 u"CREATE INDEX aisset_history_by_ship ON aisset_history (mmsi, time_utc)"_s};
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -163,8 +162,8 @@ bool CompanyDatabase::push(const QList<HistoryEntry> &entries)
     QSqlQuery q(db_);
     if (!db_.transaction())
         return fail(db_.lastError());
-    q.prepare(u"INSERT INTO aisset_history (%1) VALUES (%2) ON CONFLICT (id) DO NOTHING"_s.arg(
-        historyColumns(), historyPlaceholders()));
+    q.prepare(u"INSERT INTO aisset_history (%1) VALUES (%2) ON CONFLICT (id) DO NOTHING"_s.arg(historyColumns(),
+                                                                                               historyPlaceholders()));
     for (const HistoryEntry &entry : entries) {
         const QList<QVariant> values = historyRowValues(entry);
         for (int i = 0; i < values.size(); ++i)

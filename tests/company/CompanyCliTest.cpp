@@ -37,9 +37,9 @@ protected:
     {
         if (const QString missing = cluster.missing(); !missing.isEmpty())
             GTEST_SKIP() << missing.toStdString();
-        ASSERT_EQ(cluster.sql(QStringLiteral("postgres"),
-                              QStringLiteral("CREATE ROLE installer LOGIN PASSWORD 'secret'")),
-                  QString());
+        ASSERT_EQ(
+            cluster.sql(QStringLiteral("postgres"), QStringLiteral("CREATE ROLE installer LOGIN PASSWORD 'secret'")),
+            QString());
         ASSERT_EQ(cluster.sql(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE fleet OWNER installer")),
                   QString());
     }
@@ -47,7 +47,8 @@ protected:
     QProcessEnvironment environment(const QString &password = QStringLiteral("secret")) const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("AISSET_HISTORY_DB"), cluster.url(QStringLiteral("installer"), QStringLiteral("fleet")));
+        env.insert(QStringLiteral("AISSET_HISTORY_DB"),
+                   cluster.url(QStringLiteral("installer"), QStringLiteral("fleet")));
         env.insert(QStringLiteral("PGPASSWORD"), password);
         return env;
     }
@@ -174,8 +175,8 @@ TEST_F(CompanyCli, ARefusedLoginIsSaidAndTheLocalWriteGoesOn)
 TEST_F(CompanyCli, APasswordInTheUrlIsNotUsed)
 {
     QTemporaryDir laptop;
-    const CliRun sync = cli({u"history"_qs, u"sync"_qs, u"--history-db"_qs, u"postgresql://installer:secret@/fleet"_qs},
-                            laptop.path());
+    const CliRun sync =
+        cli({u"history"_qs, u"sync"_qs, u"--history-db"_qs, u"postgresql://installer:secret@/fleet"_qs}, laptop.path());
     EXPECT_EQ(sync.exitCode, 2);
     EXPECT_TRUE(sync.err.contains(u"must not hold a password"_qs)) << sync.err.toStdString();
 }

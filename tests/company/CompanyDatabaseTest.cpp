@@ -1,7 +1,7 @@
 // The company's database on a real PostgreSQL server of the test's own: the
 // schema made and upgraded, entries stored once and verbatim, a refusal told.
-#include "PostgresCluster.h"
 #include "history/CompanyDatabase.h"
+#include "PostgresCluster.h"
 
 #include <QTemporaryDir>
 
@@ -55,8 +55,8 @@ protected:
         e.transaction.result = TransactionResult::Acknowledged;
         e.transaction.milliseconds = 42;
         e.transaction.reply = reply;
-        e.session = {QStringLiteral("aisset-cli"), {}, QStringLiteral("1.0"), QStringLiteral("li"),
-                     QStringLiteral("laptop-1"), 1, QStringLiteral("/dev/ttyUSB0")};
+        e.session = {QStringLiteral("aisset-cli"), {}, QStringLiteral("1.0"),         QStringLiteral("li"),
+                     QStringLiteral("laptop-1"),   1,  QStringLiteral("/dev/ttyUSB0")};
         return e;
     }
 
@@ -110,7 +110,8 @@ TEST_F(CompanyDatabaseTest, TheFirstSchemaIsUpgradedAndItsEntriesKept)
     ASSERT_EQ(read->size(), 2);
     const HistoryEntry &old = read->at(1); // newest first
     EXPECT_EQ(old.transaction.id, QUuid(QStringLiteral("6f1c1a52-1111-4c7e-9a0e-0123456789ab")));
-    EXPECT_EQ(old.transaction.startedUtc, QDateTime::fromString(QStringLiteral("2026-01-02T03:04:05.678Z"), Qt::ISODateWithMs));
+    EXPECT_EQ(old.transaction.startedUtc,
+              QDateTime::fromString(QStringLiteral("2026-01-02T03:04:05.678Z"), Qt::ISODateWithMs));
     EXPECT_EQ(old.session.host, QStringLiteral("old-laptop"));
     EXPECT_EQ(old.transaction.kind, TransactionKind::OwnShipWrite);
     // The second version's column, filled in for the old entry too.

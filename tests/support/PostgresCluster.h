@@ -29,10 +29,10 @@ public:
             return;
         if (::geteuid() == 0)
             run(QStringLiteral("/bin/chown"), {QStringLiteral("postgres:postgres"), dir_.path()}, false);
-        if (!server(QStringLiteral("initdb"), {QStringLiteral("-D"), data(), QStringLiteral("-U"),
-                                               QStringLiteral("admin"), QStringLiteral("--auth=trust"),
-                                               QStringLiteral("--no-sync"), QStringLiteral("-E"),
-                                               QStringLiteral("UTF8"), QStringLiteral("--locale=C")}))
+        if (!server(QStringLiteral("initdb"),
+                    {QStringLiteral("-D"), data(), QStringLiteral("-U"), QStringLiteral("admin"),
+                     QStringLiteral("--auth=trust"), QStringLiteral("--no-sync"), QStringLiteral("-E"),
+                     QStringLiteral("UTF8"), QStringLiteral("--locale=C")}))
             return;
         QFile hba(data() + QStringLiteral("/pg_hba.conf"));
         if (!hba.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -64,18 +64,19 @@ public:
 
     bool start()
     {
-        running_ = server(QStringLiteral("pg_ctl"),
-                          {QStringLiteral("-D"), data(), QStringLiteral("-l"), dir_.path() + QStringLiteral("/log"),
-                           QStringLiteral("-o"),
-                           QStringLiteral("-k %1 -p %2 -c listen_addresses='' -c fsync=off").arg(dir_.path()).arg(kPort),
-                           QStringLiteral("-w"), QStringLiteral("start")});
+        running_ =
+            server(QStringLiteral("pg_ctl"),
+                   {QStringLiteral("-D"), data(), QStringLiteral("-l"), dir_.path() + QStringLiteral("/log"),
+                    QStringLiteral("-o"),
+                    QStringLiteral("-k %1 -p %2 -c listen_addresses='' -c fsync=off").arg(dir_.path()).arg(kPort),
+                    QStringLiteral("-w"), QStringLiteral("start")});
         return running_;
     }
     bool stop()
     {
-        running_ = !server(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), data(), QStringLiteral("-m"),
-                                                      QStringLiteral("fast"), QStringLiteral("-w"),
-                                                      QStringLiteral("stop")});
+        running_ =
+            !server(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), data(), QStringLiteral("-m"),
+                                               QStringLiteral("fast"), QStringLiteral("-w"), QStringLiteral("stop")});
         return !running_;
     }
     // Runs SQL as the superuser in the database; its output, rows as "a|b" lines.

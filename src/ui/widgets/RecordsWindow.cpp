@@ -1,7 +1,7 @@
 #include "ui/widgets/RecordsWindow.h"
 
-#include "ui/core/MainCore.h"
 #include "report/HistoryWords.h"
+#include "ui/core/MainCore.h"
 #include "ui/widgets/HistoryTable.h"
 #include "ui/widgets/RecordNamesModel.h"
 #include "ui/widgets/Skin.h"
@@ -142,7 +142,8 @@ void RecordsWindow::showHistory(int row)
     const QString mmsi = row >= 0 && row < names.size() ? names.at(row) : QString();
     // This machine's entries at once; the company's join them when the server answers.
     shownMmsi_ = mmsi;
-    shownLocal_ = mmsi.isEmpty() ? QList<HistoryEntry>{} : core_.history().entries({mmsi, {}}).value_or(QList<HistoryEntry>{});
+    shownLocal_ =
+        mmsi.isEmpty() ? QList<HistoryEntry>{} : core_.history().entries({mmsi, {}}).value_or(QList<HistoryEntry>{});
     history_->showEntries(shownLocal_);
     if (CompanySync *company = core_.company(); company && !mmsi.isEmpty())
         company->fetch(mmsi);
