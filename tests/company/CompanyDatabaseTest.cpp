@@ -1,6 +1,8 @@
 // The company's database on a real PostgreSQL server of the test's own: the
 // schema made and upgraded, entries stored once and verbatim, a refusal told.
 #include "history/CompanyDatabase.h"
+#include "history/CompanySync.h"
+#include "link/Waiting.h"
 #include "PostgresCluster.h"
 
 #include <QTemporaryDir>
@@ -179,6 +181,42 @@ TEST_F(CompanyDatabaseTest, APushSendsWhatTheServerLacksAndMarksIt)
     ASSERT_EQ(local.append(entry(QStringLiteral("412345679"))), SaveResult::Saved);
     EXPECT_EQ(pushPending(local, company).pushed, 1); // only the new one
     EXPECT_EQ(cluster().sql(database, QStringLiteral("SELECT count(*) FROM aisset_history")), QStringLiteral("8"));
+}
+
+TEST_F(CompanyDatabaseTest, TheWindowsSyncPushesAndReadsInItsOwnThread)
+{
+    QTemporaryDir folder;
+    HistoryDatabase local(folder.filePath(QStringLiteral("history.sqlite")));
+    for (int i = 0; i < 3; ++i)
+        ASSERT_EQ(local.append(entry(QStringLiteral("412345678"))), SaveResult::Saved);
+    CompanySync sync(local.path(), server());
+
+    std::optional<PushOutcome> pushed;
+    EventWait pushDone;
+    QObject::connect(&sync, &CompanySync::pushed, &sync, [&](const PushOutcome &outcome) {
+        pushed = outcome;
+        pushDone.finish();
+    });
+    sync.pushSoon();
+    sync.pushSoon(); // asked again before the first ran: one push takes both
+    ASSERT_TRUE(pushDone.run(30000));
+    EXPECT_EQ(pushed->failure, CompanyFailure::None) << pushed->errorText.toStdString();
+    EXPECT_EQ(pushed->pushed, 3);
+    EXPECT_TRUE(local.unpushed(10)->isEmpty()); // marked by the sync's own connection
+
+    QList<HistoryEntry> fetched;
+    bool ok = false;
+    EventWait fetchDone;
+    QObject::connect(&sync, &CompanySync::companyEntries, &sync,
+                     [&](const QString &, const QList<HistoryEntry> &entries, bool read) {
+                         fetched = entries;
+                         ok = read;
+                         fetchDone.finish();
+                     });
+    sync.fetch(QStringLiteral("412345678"));
+    ASSERT_TRUE(fetchDone.run(30000));
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(fetched.size(), 3);
 }
 
 } // namespace
