@@ -17,7 +17,7 @@ for arg in "$@"; do
   esac
 done
 
-scripts/deps.sh clang libclang-rt-14-dev help2man xvfb openbox xdotool
+scripts/deps.sh clang libclang-rt-14-dev help2man xvfb openbox xdotool postgresql libpq-dev
 export QT_QPA_PLATFORM=offscreen
 
 # The builds are the presets of CMakePresets.json.

@@ -13,6 +13,7 @@ packages=(
   fonts-wqy-microhei                    # the Chinese font the installation report embeds
   poppler-utils                         # pdftotext for the report's tests
   libgtest-dev                          # unit tests
+  libqt6sql6-psql                       # Qt SQL's PostgreSQL driver: the company history
   "$@"
 )
 

@@ -2,6 +2,8 @@
 
 #include "Output.h"
 #include "ProgramOptions.h"
+#include "CompanyText.h"
+#include "history/CompanyDatabase.h"
 #include "history/HistoryDatabase.h"
 #include "history/HistoryRecorder.h"
 #include "link/LinkSession.h"
@@ -13,7 +15,9 @@
 
 namespace aisset::cli {
 
-CliContext::CliContext(QString storeDir) : storeDir_(std::move(storeDir)) {}
+CliContext::CliContext(QString storeDir, QString historyDb)
+    : storeDir_(std::move(storeDir)), historyDb_(std::move(historyDb))
+{}
 CliContext::~CliContext() = default;
 
 ProfileStore &CliContext::store()
@@ -78,11 +82,43 @@ int CliContext::afterHistory(int exitCode)
 {
     if (session_)
         session_->endTransactions(); // the command is over: nothing more comes
+    pushToCompany();
     if (!recorder_ || !recorder_->anyFailed())
         return exitCode;
     printError(QStringLiteral("warning: the transaction was not written to the history %1: %2")
                    .arg(history().path(), history().errorText()));
     return exitCode == Success ? StoreError : exitCode;
+}
+
+bool CliContext::companyConfigured() const { return !companyServerUrl(historyDb_).isEmpty(); }
+
+CompanyDatabase *CliContext::company()
+{
+    if (companyChecked_)
+        return company_.get();
+    companyChecked_ = true;
+    const QString url = companyServerUrl(historyDb_);
+    if (url.isEmpty())
+        return nullptr;
+    const CompanyServerParse parsed = parseCompanyServer(url);
+    if (!parsed.server) {
+        printError(companyUrlProblemText(url, parsed.problem));
+        return nullptr;
+    }
+    company_ = std::make_unique<CompanyDatabase>(*parsed.server);
+    return company_.get();
+}
+
+// After the command's outcome is printed and its entries are in the local
+// history: the entries the company's database lacks go there. A server that
+// cannot be reached or refuses is said; the exit code stays the command's.
+void CliContext::pushToCompany()
+{
+    if (!recorder_ || !company())
+        return;
+    const PushOutcome pushed = pushPending(history(), *company_);
+    if (const QString problem = pushProblemText(pushed, *company_, history()); !problem.isEmpty())
+        printError(QStringLiteral("warning: ") + problem);
 }
 
 } // namespace aisset::cli

@@ -57,6 +57,11 @@ const std::vector<OptionSpec> &optionTable()
         {{u"replace"_qs}, {}, u"Let records import replace a ship's stored values that differ from the file's."_qs},
         {{u"since"_qs}, u"DATE"_qs, u"Only the history from DATE on: a day (2026-12-01) or a time in ISO 8601."_qs},
         {{u"installer"_qs}, u"NAME"_qs, u"The installer's name printed on the report."_qs},
+        {{u"history-db"_qs},
+         u"URL"_qs,
+         u"The company's shared history: postgresql://[user@][host][:port][/database][?sslmode=...]; instead of "
+         u"AISSET_HISTORY_DB and the setting file history-db in the data folder."_qs},
+        {{u"company"_qs}, {}, u"List the company's shared history (every installer's entries) instead of this machine's."_qs},
     };
     return table;
 }
@@ -77,12 +82,12 @@ const std::vector<CommandSpec> &commandTable()
         {u"write"_qs,
          u"ownship|system|factory"_qs,
          u"Write the JSON form on standard input to the unit with the window's write and wait for the acknowledgement."_qs,
-         {u"port"_qs, u"timeout"_qs, u"verify"_qs, u"json"_qs},
+         {u"port"_qs, u"timeout"_qs, u"verify"_qs, u"json"_qs, u"history-db"_qs},
          runWrite},
         {u"read"_qs,
          QString(),
          u"Read the unit's parameters into the form and print it."_qs,
-         {u"port"_qs, u"timeout"_qs, u"json"_qs},
+         {u"port"_qs, u"timeout"_qs, u"json"_qs, u"history-db"_qs},
          runRead},
         {u"records"_qs,
          u"[show MMSI | export | import FILE]"_qs,
@@ -104,10 +109,12 @@ const std::vector<CommandSpec> &commandTable()
          {u"find"_qs, u"json"_qs, u"pin"_qs, u"unpin"_qs},
          runPorts},
         {u"history"_qs,
-         u"[MMSI]"_qs,
+         u"[MMSI | sync]"_qs,
          u"List the transactions with units, newest first: time, MMSI, what was done, the outcome, and for an "
-         u"acknowledged write whether its read-back confirmed it."_qs,
-         {u"since"_qs, u"json"_qs},
+         u"acknowledged write whether its read-back confirmed it; --company lists every installer's from the "
+         u"company's database. sync sends the entries the company's database does not hold yet (exit 3 when it "
+         u"cannot be reached or refuses)."_qs,
+         {u"since"_qs, u"json"_qs, u"company"_qs, u"history-db"_qs},
          runHistory},
         {u"report"_qs,
          u"MMSI"_qs,

@@ -12,6 +12,7 @@
 
 namespace aisset {
 class Form;
+class CompanyDatabase;
 class HistoryDatabase;
 class HistoryRecorder;
 class LinkSession;
@@ -26,7 +27,8 @@ namespace aisset::cli {
 // first use. It is the store the window uses unless --store names another folder.
 class CliContext {
 public:
-    explicit CliContext(QString storeDir);
+    // historyDb: --history-db as given (empty: the environment's or the setting's).
+    CliContext(QString storeDir, QString historyDb);
     ~CliContext();
     // The record savings of successful builds.
     RecordSink *records();
@@ -46,11 +48,21 @@ public:
     // Appends every transaction of the session to the history; the context
     // outlives the session.
     void recordHistory(LinkSession &session);
+    // The company's shared history; null when none is configured. A URL that
+    // cannot be used is told on standard error (once) and counts as none.
+    CompanyDatabase *company();
+    // Whether a company database is configured at all.
+    bool companyConfigured() const;
     // The store itself, for changes made under its lock.
     ProfileStore &store();
 
 private:
+    void pushToCompany();
+
     QString storeDir_;
+    QString historyDb_;
+    std::unique_ptr<CompanyDatabase> company_;
+    bool companyChecked_ = false;
     std::unique_ptr<ProfileStore> store_;
     std::unique_ptr<RecordSink> records_;
     std::unique_ptr<ProfileRecords> profile_;

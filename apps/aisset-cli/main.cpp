@@ -43,7 +43,7 @@ int main(int argc, char **argv)
             return UsageError;
         }
     }
-    CliContext context(args.storeDir);
+    CliContext context(args.storeDir, args.value(u"history-db"_qs));
     int code = args.command->run(args, context);
     // What a command prints is its result (an export is the installer's backup):
     // output cut short by a full disk or a closed pipe fails the run.

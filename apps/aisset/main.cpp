@@ -63,6 +63,12 @@ std::optional<int> parseOptions(int argc, char **argv, WindowOptions &out)
                                                   "outcome."),
                                    QStringLiteral("FILE"));
     parser.addOption(trace);
+    const QCommandLineOption historyDb(
+        QStringLiteral("history-db"),
+        QStringLiteral("The company's shared history: postgresql://[user@][host][:port][/database][?sslmode=...]; "
+                       "instead of AISSET_HISTORY_DB and the setting file history-db in the data folder."),
+        QStringLiteral("URL"));
+    parser.addOption(historyDb);
     allowQtOptions(parser);
     if (const std::optional<int> done = options.parse(aisset::argumentsOf(argc, argv)))
         return done;
@@ -73,6 +79,9 @@ std::optional<int> parseOptions(int argc, char **argv, WindowOptions &out)
     out.traceFile = parser.value(trace);
     if (parser.isSet(trace) && out.traceFile.isEmpty())
         return options.usageError(QStringLiteral("--trace needs a file"));
+    // The core reads the company database's URL from the environment first.
+    if (parser.isSet(historyDb))
+        qputenv("AISSET_HISTORY_DB", parser.value(historyDb).toUtf8());
     return std::nullopt;
 }
 

@@ -1,16 +1,11 @@
 #include "history/HistoryDatabase.h"
 
-#include "history/HistoryJson.h"
-#include "history/HistoryKeys.h"
-#include "model/FieldTable.h"
+#include "history/HistoryRow.h"
 
 #include <QAtomicInteger>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -23,8 +18,6 @@ using namespace Qt::StringLiterals;
 
 constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteNotADatabase = 26;
-
-const QString kTimeFormat = u"yyyy-MM-dd'T'HH:mm:ss.zzz'Z'"_s;
 
 const char *const kSchema[] = {
     "CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)",
@@ -45,50 +38,12 @@ const char *const kSchema[] = {
     "CREATE INDEX IF NOT EXISTS entries_by_ship ON entries (mmsi, time_utc)",
 };
 
-const char *const kColumns = "id, time_utc, utc_offset, program, edition, version, user, host, port, device, kind, "
-                             "mmsi, sentence, result, milliseconds, refused_field, reply, differences, checks";
-
-QString differencesText(const QList<FieldDifference> &differences)
-{
-    return QString::fromUtf8(QJsonDocument(differencesJson(differences)).toJson(QJsonDocument::Compact));
-}
-
-QList<FieldDifference> differencesFromJson(const QString &text)
-{
-    QList<FieldDifference> out;
-    for (const QJsonValue &v : QJsonDocument::fromJson(text.toUtf8()).array()) {
-        const QJsonObject o = v.toObject();
-        if (const std::optional<int> s = slotByName(o.value(u"field"_s).toString()))
-            out.append({*s, o.value(u"written"_s).toString(), o.value(u"unit"_s).toString()});
-    }
-    return out;
-}
-
-QVariant orNull(const QString &text) { return text.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : text; }
-// A text column that is never NULL: a null QString would bind as NULL.
-QVariant notNull(const QString &text) { return text.isNull() ? u""_s : text; }
-
-HistoryEntry entryFrom(const QSqlQuery &q)
-{
-    HistoryEntry e;
-    TransactionOutcome &t = e.transaction;
-    t.id = QUuid(q.value(0).toString());
-    t.startedUtc = QDateTime::fromString(q.value(1).toString(), kTimeFormat);
-    t.startedUtc.setTimeSpec(Qt::UTC);
-    e.utcOffsetSeconds = q.value(2).toInt();
-    e.session = {q.value(3).toString(), q.value(4).toString(), q.value(5).toString(), q.value(6).toString(),
-                 q.value(7).toString(), q.value(8).toInt(),    q.value(9).toString()};
-    t.kind = kindFromKey(q.value(10).toString()).value_or(TransactionKind::Read);
-    t.mmsi = q.value(11).toString();
-    t.sentence = q.value(12).toString();
-    t.result = resultFromKey(q.value(13).toString()).value_or(TransactionResult::NoAnswer);
-    t.milliseconds = q.value(14).isNull() ? -1 : q.value(14).toLongLong();
-    t.refusedSlot = slotByName(q.value(15).toString()).value_or(-1);
-    t.reply = q.value(16).toString();
-    t.differences = differencesFromJson(q.value(17).toString());
-    t.checks = QUuid(q.value(18).toString());
-    return e;
-}
+// The steps from one local schema version to the next: version 2 marks the
+// entries that reached the company's database (0 until then).
+const char *const kUpgrades[][2] = {
+    {"ALTER TABLE entries ADD COLUMN pushed INTEGER NOT NULL DEFAULT 0",
+     "CREATE INDEX IF NOT EXISTS entries_to_push ON entries (pushed) WHERE pushed = 0"},
+};
 
 } // namespace
 
@@ -155,7 +110,13 @@ bool HistoryDatabase::prepare()
         ok = ok && run(QString::fromLatin1(statement));
     ok = ok && run(u"SELECT count(*) FROM schema_version"_s) && q.next();
     if (ok && q.value(0).toInt() == 0)
-        ok = run(u"INSERT INTO schema_version (version) VALUES (%1)"_s.arg(kSchemaVersion));
+        ok = run(u"INSERT INTO schema_version (version) VALUES (1)"_s);
+    ok = ok && run(u"SELECT max(version) FROM schema_version"_s) && q.next();
+    for (int version = ok ? q.value(0).toInt() : kSchemaVersion; ok && version < kSchemaVersion; ++version) {
+        for (const char *statement : kUpgrades[version - 1])
+            ok = ok && run(QString::fromLatin1(statement));
+        ok = ok && run(u"UPDATE schema_version SET version = %1"_s.arg(version + 1));
+    }
     if (ok && run(u"COMMIT"_s))
         return true;
     run(u"ROLLBACK"_s);
@@ -183,32 +144,9 @@ void HistoryDatabase::setDamagedFileAside()
 
 bool HistoryDatabase::insert(const HistoryEntry &e)
 {
-    const TransactionOutcome &t = e.transaction;
     QSqlQuery q(db_);
-    q.prepare(u"INSERT INTO entries (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s.arg(
-        QString::fromLatin1(kColumns)));
-    const QVariant values[] = {
-        t.id.toString(QUuid::WithoutBraces),
-        t.startedUtc.toUTC().toString(kTimeFormat),
-        e.utcOffsetSeconds,
-        notNull(e.session.program),
-        notNull(e.session.edition),
-        notNull(e.session.version),
-        notNull(e.session.user),
-        notNull(e.session.host),
-        e.session.port,
-        notNull(e.session.device),
-        kindKey(t.kind),
-        notNull(t.mmsi),
-        notNull(t.sentence),
-        resultKey(t.result),
-        t.milliseconds < 0 ? QVariant(QMetaType(QMetaType::LongLong)) : QVariant(t.milliseconds),
-        t.refusedSlot < 0 ? orNull({}) : str(field(t.refusedSlot).name),
-        orNull(t.reply),
-        t.differences.isEmpty() ? orNull({}) : differencesText(t.differences),
-        t.checks.isNull() ? orNull({}) : t.checks.toString(QUuid::WithoutBraces),
-    };
-    for (const QVariant &v : values)
+    q.prepare(u"INSERT INTO entries (%1) VALUES (%2)"_s.arg(historyColumns(), historyPlaceholders()));
+    for (const QVariant &v : historyRowValues(e))
         q.addBindValue(v);
     if (q.exec())
         return true;
@@ -241,7 +179,7 @@ std::optional<QList<HistoryEntry>> HistoryDatabase::entries(const HistoryQuery &
             setDamagedFileAside();
         return std::nullopt;
     }
-    QString sql = u"SELECT %1 FROM entries WHERE 1"_s.arg(QString::fromLatin1(kColumns));
+    QString sql = u"SELECT %1 FROM entries WHERE 1"_s.arg(historyColumns());
     if (!query.mmsi.isEmpty())
         sql += u" AND mmsi = :mmsi"_s;
     if (query.since.isValid())
@@ -253,15 +191,49 @@ std::optional<QList<HistoryEntry>> HistoryDatabase::entries(const HistoryQuery &
     if (!query.mmsi.isEmpty())
         q.bindValue(u":mmsi"_s, query.mmsi);
     if (query.since.isValid())
-        q.bindValue(u":since"_s, query.since.toUTC().toString(kTimeFormat));
-    if (!q.exec()) {
+        q.bindValue(u":since"_s, historyTimeText(query.since));
+    std::optional<QList<HistoryEntry>> out = runHistoryQuery(q);
+    if (!out)
         noteError(q.lastError());
-        return std::nullopt;
-    }
-    QList<HistoryEntry> out;
-    while (q.next())
-        out.append(entryFrom(q));
     return out;
+}
+
+std::optional<QList<HistoryEntry>> HistoryDatabase::unpushed(int limit)
+{
+    if (!QFileInfo::exists(path_))
+        return QList<HistoryEntry>{};
+    lastErrorCode_ = 0;
+    if (!open())
+        return std::nullopt;
+    QSqlQuery q(db_);
+    q.setForwardOnly(true);
+    q.prepare(u"SELECT %1 FROM entries WHERE pushed = 0 ORDER BY rowid LIMIT ?"_s.arg(historyColumns()));
+    q.addBindValue(limit);
+    std::optional<QList<HistoryEntry>> out = runHistoryQuery(q);
+    if (!out)
+        noteError(q.lastError());
+    return out;
+}
+
+bool HistoryDatabase::markPushed(const QList<QUuid> &ids)
+{
+    lastErrorCode_ = 0;
+    if (!open())
+        return false;
+    QSqlQuery q(db_);
+    bool ok = q.exec(u"BEGIN IMMEDIATE"_s);
+    q.prepare(u"UPDATE entries SET pushed = 1 WHERE id = ?"_s);
+    for (const QUuid &id : ids) {
+        if (!ok)
+            break;
+        q.bindValue(0, id.toString(QUuid::WithoutBraces));
+        ok = q.exec();
+    }
+    if (ok && q.exec(u"COMMIT"_s))
+        return true;
+    noteError(q.lastError());
+    q.exec(u"ROLLBACK"_s);
+    return false;
 }
 
 const HistoryEntry *verificationOf(const HistoryEntry &write, const QList<HistoryEntry> &entries)

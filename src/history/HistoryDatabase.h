@@ -24,7 +24,8 @@ struct HistoryQuery {
 // program appends to the same file at the same time: the file is in WAL mode and
 // a writer waits up to kBusyTimeoutMs for another's lock. The schema carries its
 // version in table schema_version, and every entry a unique id, so that a copy
-// elsewhere can take each entry exactly once.
+// elsewhere can take each entry exactly once; version 2 marks which entries
+// reached the company's database (a file of version 1 is upgraded on opening).
 //
 // A file that is not a database, or a damaged one, is set aside under a new name
 // (kept: nothing earlier is deleted) and a new file is started. An append that
@@ -32,7 +33,7 @@ struct HistoryQuery {
 // says Failed and changes nothing else.
 class HistoryDatabase {
 public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     static constexpr int kBusyTimeoutMs = 2000;
     static constexpr QStringView kFileName = u"history.sqlite";
 
@@ -45,6 +46,11 @@ public:
     SaveResult append(const HistoryEntry &entry);
     // Nothing when the file cannot be read; an empty list when there is no file.
     std::optional<QList<HistoryEntry>> entries(const HistoryQuery &query);
+    // Up to `limit` entries that have not reached the company's database yet,
+    // oldest first; nothing when the file cannot be read.
+    std::optional<QList<HistoryEntry>> unpushed(int limit);
+    // Marks entries as stored in the company's database.
+    bool markPushed(const QList<QUuid> &ids);
     // Where a damaged file was set aside during this object's life; empty if none.
     const QString &setAsidePath() const { return setAside_; }
     // What went wrong last, as the database said it (for a warning).

@@ -42,6 +42,8 @@ TEST(Completion, CommandsWordsAndOptionsComeFromTheToolsHelp)
         {u"en"_qs, {u"encode"_qs}},
         {u"re"_qs, {u"read"_qs, u"records"_qs, u"report"_qs}},
         {u"--store /tmp re"_qs, {u"read"_qs, u"records"_qs, u"report"_qs}}, // an option's value is not the command
+        {u"history "_qs, {u"sync"_qs}},
+        {u"history --h"_qs, {u"--help"_qs, u"--history-db"_qs}},
         {u"encode "_qs, {u"factory"_qs, u"ownship"_qs, u"system"_qs}},
         {u"records "_qs, {u"export"_qs, u"import"_qs, u"show"_qs}},
         {u"records export --format "_qs, {u"csv"_qs, u"json"_qs}},

@@ -11,6 +11,26 @@
 
 namespace aisset {
 
+// With a company database configured, what the local history holds that the
+// server lacks goes there at start and after every entry, in the background.
+// While it cannot, panel 2 says so; the next push that goes through clears it.
+void MainCore::startCompanySync()
+{
+    const std::optional<CompanyServer> server = configuredCompanyServer();
+    if (!server)
+        return;
+    company_ = std::make_unique<CompanySync>(history_.path(), *server);
+    QObject::connect(company_.get(), &CompanySync::pushed, company_.get(), [this](const PushOutcome &outcome) {
+        const QString note = historyWords::companyNotSentNote();
+        QString shown = form_.transactionNote();
+        const bool failed = outcome.failure != CompanyFailure::None || outcome.localFailed;
+        if (failed == shown.contains(note))
+            return;
+        form_.setTransactionNote(failed ? shown + note : shown.remove(note));
+    });
+    company_->pushSoon();
+}
+
 MainCore::MainCore(Host &host, Services services)
     : host_(host), store_(services.store), settings_(store_), records_(store_), profileRecords_(store_),
       history_(historyPathFor(store_)),
@@ -39,7 +59,10 @@ MainCore::MainCore(Host &host, Services services)
         const QString note = historyWords::savingFailedNote();
         if (saved == SaveResult::Failed && !form_.transactionNote().contains(note))
             form_.setTransactionNote(form_.transactionNote() + note);
+        if (company_ && saved == SaveResult::Saved)
+            company_->pushSoon();
     });
+    startCompanySync();
     // The installer's edition reads every acknowledged write back once its
     // success box is closed; the window keeps what the installer typed, so a
     // write that did not take is repeated with one press.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/CompanySync.h"
 #include "history/HistoryDatabase.h"
 #include "history/HistoryRecorder.h"
 #include "link/LinkSession.h"
@@ -15,6 +16,8 @@
 #include "validation/EntryRules.h"
 
 #include <functional>
+
+#include <memory>
 
 namespace aisset {
 
@@ -48,6 +51,8 @@ public:
     DeviceSearch &deviceSearch() { return deviceSearch_; }
     // Every transaction of this window, beside the profile store.
     HistoryDatabase &history() { return history_; }
+    // The company's shared history; null when none is configured.
+    CompanySync *company() { return company_.get(); }
 
     // How long the installer's edition waits for the unit's answer to the
     // read-back after a write.
@@ -78,6 +83,7 @@ public:
     void formUnload();
 
 private:
+    void startCompanySync();
     void placeChoiceLists();
     void loadRecord(void (RecordsDialog::*load)(Form &, Host &));
     void showVerification(const WriteVerifier::Result &result);
@@ -89,6 +95,7 @@ private:
     ProfileRecords profileRecords_;
     HistoryDatabase history_; // outlives the link, which tells it its last transaction
     HistoryRecorder historyRecorder_;
+    std::unique_ptr<CompanySync> company_;
     Form form_;
     WindowLayout layout_;
     LinkSession link_;

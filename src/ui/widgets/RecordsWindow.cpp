@@ -1,5 +1,6 @@
 #include "ui/widgets/RecordsWindow.h"
 
+#include "report/HistoryWords.h"
 #include "ui/core/MainCore.h"
 #include "ui/widgets/HistoryTable.h"
 #include "ui/widgets/RecordNamesModel.h"
@@ -71,8 +72,22 @@ void RecordsWindow::createControls()
         showHistory(selectedRow(*list_));
     });
     if (core_.layout().isFullEdition()) {
-        history_ = new HistoryTable(this);
-        history_->setGeometry(twips_.rect(kHistoryLeft, 360, kHistoryWidth - 120, 3495));
+        CompanySync *company = core_.company();
+        history_ = new HistoryTable(company != nullptr, this);
+        // With a company database a line under the table says when it cannot be read.
+        history_->setGeometry(twips_.rect(kHistoryLeft, 360, kHistoryWidth - 120, company ? 3135 : 3495));
+        if (company) {
+            companyNote_ = new QLabel(this);
+            companyNote_->setGeometry(twips_.rect(kHistoryLeft, 3540, kHistoryWidth - 120, 300));
+            connect(company, &CompanySync::companyEntries, this,
+                    [this](const QString &mmsi, const QList<HistoryEntry> &entries, bool ok) {
+                        if (mmsi != shownMmsi_)
+                            return; // another ship was selected since
+                        companyNote_->setText(ok ? QString() : historyWords::companyUnreadable());
+                        if (ok)
+                            history_->showEntries(mergedHistory(shownLocal_, entries));
+                    });
+        }
     }
     connect(list_, &QListView::doubleClicked, this, [this] {
         core_.recordDoubleClicked();
@@ -129,8 +144,13 @@ void RecordsWindow::showHistory(int row)
         return;
     const RecordNames &names = core_.recordsDialog().entries();
     const QString mmsi = row >= 0 && row < names.size() ? names.at(row) : QString();
-    history_->showEntries(mmsi.isEmpty() ? QList<HistoryEntry>{}
-                                         : core_.history().entries({mmsi, {}}).value_or(QList<HistoryEntry>{}));
+    // This machine's entries at once; the company's join them when the server answers.
+    shownMmsi_ = mmsi;
+    shownLocal_ =
+        mmsi.isEmpty() ? QList<HistoryEntry>{} : core_.history().entries({mmsi, {}}).value_or(QList<HistoryEntry>{});
+    history_->showEntries(shownLocal_);
+    if (CompanySync *company = core_.company(); company && !mmsi.isEmpty())
+        company->fetch(mmsi);
 }
 
 // The core hid or unloaded the dialog: the modal display ends.

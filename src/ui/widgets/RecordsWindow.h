@@ -1,9 +1,11 @@
 #pragma once
 
+#include "history/HistoryEntry.h"
 #include "ui/widgets/Twips.h"
 
 #include <QDialog>
 
+class QLabel;
 class QListView;
 
 namespace aisset {
@@ -43,6 +45,9 @@ private:
     QListView *list_ = nullptr;
     RecordNamesModel *entries_ = nullptr;
     HistoryTable *history_ = nullptr; // the installer's edition only
+    QLabel *companyNote_ = nullptr;   // with a company database only
+    QString shownMmsi_;
+    QList<HistoryEntry> shownLocal_;
     bool followingCore_ = false; // the list is being set from the core
 };
 
