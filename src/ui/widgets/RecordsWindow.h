@@ -33,6 +33,7 @@ public:
 private:
     void createControls();
     void showEntries();
+    QMargins frameMargins() const;
     void followCore();
 
     MainCore &core_;

@@ -278,6 +278,26 @@ TEST(WindowScales, TheLongestShipNameAndShipTypeShowWholeAtEveryScale)
     }
 }
 
+// A dialog placed by its inner area keeps its frame, the title bar above all,
+// inside the available area too.
+TEST(ScreenFit, ADialogsFrameStaysInsideTheAvailableArea)
+{
+    const QRect area(0, 30, 640, 450); // a small screen with a panel above
+    const QMargins frame(4, 28, 4, 4); // borders and a title bar
+    const QRect inners[] = {
+        {100, 10, 300, 200},  // centred over a window near the top: title bar above the area
+        {-20, 300, 300, 200}, // beyond the left and bottom edges
+        {100, 100, 300, 200}, // inside, frame and all
+    };
+    for (const QRect &inner : inners) {
+        const QRect placed = ui::innerKeptOnScreen(inner, frame, area);
+        EXPECT_EQ(placed.size(), inner.size());
+        EXPECT_TRUE(area.contains(placed.marginsAdded(frame)))
+            << "inner area " << placed.x() << "," << placed.y() << " from " << inner.x() << "," << inner.y();
+    }
+    EXPECT_EQ(ui::innerKeptOnScreen({100, 100, 300, 200}, frame, area), QRect(100, 100, 300, 200));
+}
+
 // A window is moved into the screen's available area as little as it can; one
 // taller or wider than the area keeps its title bar and menu on the screen.
 TEST(ScreenFit, AWindowStaysInsideTheAvailableArea)
