@@ -88,6 +88,17 @@ constexpr PageColumn kShownColumns[] = {
 };
 constexpr ShownColumn kAsDesigned{kKeepDesign, kKeepDesign, kKeepDesign};
 
+// Lists whose longest entry is wider than their column's fields. The ship type's
+// ("32(拖带船:超200M长或25M宽)") reaches left to just behind its short caption
+// "船型:" and right to the column's edge before the right column's captions, so
+// the fields around it keep their places.
+struct WideChoice {
+    int slot;
+    int left;
+    int right;
+};
+constexpr WideChoice kWideChoices[] = {{slot::shipType, 600, 3660}};
+
 constexpr PageButton kWriteButtons[] = {{1, 0, 8400}, {2, 1, 7980}, {5, 2, 7980}};
 
 constexpr int kButtonTop = 4320;
@@ -222,6 +233,12 @@ void WindowLayout::alignChoiceWithEdit(int slot)
     Placement c = choice(slot);
     c.left = edit(slot).left;
     c.width = edit(slot).width;
+    for (const WideChoice &wide : kWideChoices) {
+        if (wide.slot == slot) {
+            c.left = wide.left;
+            c.width = wide.right - wide.left;
+        }
+    }
     setChoice(slot, c);
 }
 

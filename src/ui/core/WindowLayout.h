@@ -145,7 +145,8 @@ public:
     void showButton(int index, bool visible);
     void showPicture(int index, bool visible);
     void showConsoleFrame(int index, bool visible);
-    // Gives the choice list of a slot the left and width of its edit field.
+    // Gives the choice list of a slot the left and width of its edit field, or
+    // the wider place of a list with long entries.
     void alignChoiceWithEdit(int slot);
 
 signals:

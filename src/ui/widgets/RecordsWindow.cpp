@@ -122,9 +122,20 @@ void RecordsWindow::openModal()
     QRect client = rect();
     client.moveCenter(mainWindow_.geometry().center());
     if (const QScreen *shown = mainWindow_.screen())
-        client.moveTopLeft(keptOnScreen(client, shown->availableGeometry()));
+        client = innerKeptOnScreen(client, frameMargins(), shown->availableGeometry());
     setGeometry(client);
     exec();
+}
+
+// The title bar and borders around the inner area. Before its first showing the
+// dialog has no frame yet: the main window's, from the same window manager, stands in.
+QMargins RecordsWindow::frameMargins() const
+{
+    const QWidget &framed = frameGeometry() != geometry() ? static_cast<const QWidget &>(*this) : mainWindow_;
+    const QRect outer = framed.frameGeometry();
+    const QRect inner = framed.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
 }
 
 void RecordsWindow::showEntries()

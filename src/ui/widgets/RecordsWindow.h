@@ -36,6 +36,7 @@ public:
 private:
     void createControls();
     void showEntries();
+    QMargins frameMargins() const;
     void followCore();
     void showHistory(int row);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 
@@ -17,6 +18,15 @@ inline QPoint keptOnScreen(const QRect &frame, const QRect &available)
     };
     return {fit(frame.x(), frame.width(), available.x(), available.width()),
             fit(frame.y(), frame.height(), available.y(), available.height())};
+}
+
+// Where a window's inner area goes so that its frame (the inner area with the
+// title bar and borders the window manager adds) lies inside the available area.
+inline QRect innerKeptOnScreen(const QRect &inner, const QMargins &frame, const QRect &available)
+{
+    QRect outer = inner.marginsAdded(frame);
+    outer.moveTopLeft(keptOnScreen(outer, available));
+    return outer.marginsRemoved(frame);
 }
 
 } // namespace aisset::ui

@@ -79,8 +79,11 @@ TEST(ShowPage, OwnShipPageShowsItsFieldsNarrowedAndMasked)
 
     // Left column narrowed by 360; right column moved left by 450 and widened.
     EXPECT_EQ(w.layout.edit(slot::mmsi).width, 2295);
-    EXPECT_EQ(w.layout.choice(slot::shipType).width, 2295);
-    EXPECT_EQ(w.layout.choice(slot::shipType).left, w.layout.edit(slot::shipType).left);
+    // The ship type list, for its long entries, reaches from behind its caption to
+    // the column's edge, short of the right column's captions.
+    EXPECT_EQ(w.layout.choice(slot::shipType).left, 600);
+    EXPECT_EQ(w.layout.choice(slot::shipType).left + w.layout.choice(slot::shipType).width, 3660);
+    EXPECT_LT(3660, w.layout.label(slot::antennaC).left);
     EXPECT_EQ(w.layout.edit(slot::shipName).left, 5070);
     EXPECT_EQ(w.layout.edit(slot::shipName).width, 3105);
     EXPECT_EQ(w.layout.label(slot::shipName).left, 3720);

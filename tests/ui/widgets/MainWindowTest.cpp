@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QTabBar>
 #include <QTabWidget>
@@ -228,9 +229,38 @@ TEST_F(WindowTest, TheLongestShipNameShowsWhole)
     EXPECT_EQ(name->font().pointSizeF(), 9.75);
 }
 
+// Each ship type shows whole in the closed list ("32(拖带船:超200M长或25M宽)" is
+// the longest), and the list covers no other widget of page 1. Run at the scale
+// of this process.
+TEST_F(WindowTest, EveryShipTypeShowsWholeInTheClosedList)
+{
+    ui::ChoiceBox *types = choice(slot::shipType);
+    ASSERT_TRUE(types->isVisible());
+    ASSERT_GT(types->count(), 0);
+    for (int i = 0; i < types->count(); ++i) {
+        types->setCurrentIndex(i);
+        QStyleOptionComboBox option;
+        option.initFrom(types);
+        option.currentText = types->currentText();
+        option.editable = false;
+        const QRect text = types->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, types);
+        EXPECT_GE(text.width(), types->fontMetrics().horizontalAdvance(types->currentText()))
+            << types->currentText().toStdString() << ": list " << types->width() << " px wide, font "
+            << types->font().pointSizeF();
+    }
+    for (QWidget *other : types->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        // The tab pages behind the fields hold the list whole.
+        if (other == types || !other->isVisible() || other->geometry().contains(types->geometry()))
+            continue;
+        EXPECT_FALSE(other->geometry().intersects(types->geometry()))
+            << other->objectName().toStdString() << " under the ship type list";
+    }
+}
+
 // The same at the scales an installer's screen may have, each in a process of
 // its own (the scale is fixed when the application starts).
-TEST(WindowScales, TheLongestShipNameShowsWholeAtEveryScale)
+TEST(WindowScales, TheLongestShipNameAndShipTypeShowWholeAtEveryScale)
 {
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         GTEST_SKIP() << "runs inside the scaled process";
@@ -240,11 +270,32 @@ TEST(WindowScales, TheLongestShipNameShowsWholeAtEveryScale)
         env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
         scaled.setProcessEnvironment(env);
         scaled.start(QCoreApplication::applicationFilePath(),
-                     {QStringLiteral("--gtest_filter=WindowTest.TheLongestShipNameShowsWhole")});
+                     {QStringLiteral("--gtest_filter=WindowTest.TheLongestShipNameShowsWhole:"
+                                     "WindowTest.EveryShipTypeShowsWholeInTheClosedList")});
         ASSERT_TRUE(scaled.waitForFinished(60000));
         EXPECT_EQ(scaled.exitCode(), 0) << "scale " << scale << "\n"
                                         << scaled.readAllStandardOutput().toStdString();
     }
+}
+
+// A dialog placed by its inner area keeps its frame, the title bar above all,
+// inside the available area too.
+TEST(ScreenFit, ADialogsFrameStaysInsideTheAvailableArea)
+{
+    const QRect area(0, 30, 640, 450); // a small screen with a panel above
+    const QMargins frame(4, 28, 4, 4); // borders and a title bar
+    const QRect inners[] = {
+        {100, 10, 300, 200},  // centred over a window near the top: title bar above the area
+        {-20, 300, 300, 200}, // beyond the left and bottom edges
+        {100, 100, 300, 200}, // inside, frame and all
+    };
+    for (const QRect &inner : inners) {
+        const QRect placed = ui::innerKeptOnScreen(inner, frame, area);
+        EXPECT_EQ(placed.size(), inner.size());
+        EXPECT_TRUE(area.contains(placed.marginsAdded(frame)))
+            << "inner area " << placed.x() << "," << placed.y() << " from " << inner.x() << "," << inner.y();
+    }
+    EXPECT_EQ(ui::innerKeptOnScreen({100, 100, 300, 200}, frame, area), QRect(100, 100, 300, 200));
 }
 
 // A window is moved into the screen's available area as little as it can; one

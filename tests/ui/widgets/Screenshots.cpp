@@ -58,7 +58,7 @@ void typeExampleShip(MainCore &core)
               {slot::antennaB, QStringLiteral("20")},
               {slot::antennaC, QStringLiteral("5")},
               {slot::antennaD, QStringLiteral("7")}},
-             QStringLiteral("70"));
+             QStringLiteral("32"));
 }
 
 // Two earlier ships in the store, as their writes filed them.
