@@ -37,6 +37,9 @@ public:
     bool storeToReadExists();
     // The store itself, for changes made under its lock.
     ProfileStore &store();
+    // Why the store's last saving failed, in words: ": the folder is read-only
+    // (...)", or empty when the store gave no reason.
+    QString whySavingFailed();
 
 private:
     QString storeDir_;
