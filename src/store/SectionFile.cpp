@@ -144,6 +144,17 @@ std::optional<SectionFile> SectionFile::load(const QString &path)
 
 QByteArray SectionFile::toBytes() const { return lines_.join('\n'); }
 
+namespace {
+// False, keeping the system's error number of the step that failed (when asked
+// for), taken before anything else can change it.
+bool failedWith(int *systemError)
+{
+    if (systemError)
+        *systemError = errno;
+    return false;
+}
+} // namespace
+
 bool SectionFile::writeLines(QIODevice &file) const
 {
     bool written = true;
@@ -157,53 +168,41 @@ bool SectionFile::writeLines(QIODevice &file) const
 
 bool SectionFile::saveUnflushed(const QString &path, int *systemError) const
 {
-    const auto failed = [systemError] {
-        if (systemError)
-            *systemError = errno;
-        return false;
-    };
     errno = 0;
     if (!QDir().mkpath(QFileInfo(path).path()))
-        return failed();
+        return failedWith(systemError);
     // The temporary's name is the one QSaveFile gives, so that one left by a
     // killed run is cleared as theirs are.
     QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
     if (!file.open())
-        return failed();
+        return failedWith(systemError);
     if (!writeLines(file) || !file.flush())
-        return failed();
+        return failedWith(systemError);
     file.close();
     if (!file.rename(path))
-        return failed();
+        return failedWith(systemError);
     file.setAutoRemove(false);
     return true;
 }
 
 bool SectionFile::save(const QString &path, int *systemError) const
 {
-    // The system's error number of the step that failed, taken before anything
-    // else can change it.
-    const auto failed = [systemError] {
-        if (systemError)
-            *systemError = errno;
-        return false;
-    };
     errno = 0;
     if (!QDir().mkpath(QFileInfo(path).path()))
-        return failed();
+        return failedWith(systemError);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return failed();
+        return failedWith(systemError);
     // Line by line rather than joined first: a megabyte-long line is written
     // from where it is, not from a copy. The file buffers its writes, and its
     // commit lets a short final write pass (a full disk); flushing first is the
     // only way to see it.
     if (!writeLines(file) || !file.flush()) {
-        failed();
+        failedWith(systemError);
         file.cancelWriting();
         return false;
     }
-    return file.commit() || failed();
+    return file.commit() || failedWith(systemError);
 }
 
 void SectionFile::index(qsizetype line)
