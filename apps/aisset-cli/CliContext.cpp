@@ -51,11 +51,31 @@ bool CliContext::storeToReadExists()
     return false;
 }
 
+QString CliContext::whySavingFailed()
+{
+    const StoreFailure &failure = store().lastFailure();
+    const QString system = failure.detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(failure.detail);
+    switch (failure.reason) {
+    case StoreFailureReason::ReadOnly:
+        return QStringLiteral(": it is read-only") + system;
+    case StoreFailureReason::NoSpace:
+        return QStringLiteral(": no space left on the disk") + system;
+    case StoreFailureReason::LockHeld:
+        return failure.lockHolder > 0 ? QStringLiteral(": its lock is held by process %1").arg(failure.lockHolder)
+                                      : QStringLiteral(": its lock is held by another program");
+    case StoreFailureReason::NotAFolder:
+        return QStringLiteral(": %1 is not a folder").arg(failure.detail);
+    case StoreFailureReason::Unknown:
+        return failure.detail.isEmpty() ? QString() : u": "_qs + failure.detail;
+    }
+    return {};
+}
+
 int CliContext::afterSaving(const BuildResult &built, int exitCode)
 {
     if (built.savingFailed()) {
-        printError(
-            QStringLiteral("warning: the values were not saved in the profile store %1").arg(store().location()));
+        printError(QStringLiteral("warning: the values were not saved in the profile store %1").arg(store().location()) +
+                   whySavingFailed());
         exitCode = exitCode == Success ? StoreError : exitCode;
     }
     return afterHistory(exitCode);

@@ -55,6 +55,9 @@ public:
     bool companyConfigured() const;
     // The store itself, for changes made under its lock.
     ProfileStore &store();
+    // Why the store's last saving failed, in words: ": the folder is read-only
+    // (...)", or empty when the store gave no reason.
+    QString whySavingFailed();
 
 private:
     void pushToCompany();

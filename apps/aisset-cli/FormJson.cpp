@@ -58,6 +58,11 @@ std::optional<QString> readJsonObject(QJsonObject &out)
         return QStringLiteral("cannot read standard input");
     if (data.size() > kMaxFormInput)
         return QStringLiteral("the input is longer than %1 bytes").arg(kMaxFormInput);
+    return parseJsonObject(data, out);
+}
+
+std::optional<QString> parseJsonObject(const QByteArray &data, QJsonObject &out)
+{
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(data.trimmed().isEmpty() ? QByteArray("{}") : data, &error);
     if (error.error != QJsonParseError::NoError)

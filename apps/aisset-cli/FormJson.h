@@ -25,6 +25,9 @@ QJsonObject formFields(const Form &form);
 
 // Reads one JSON object from standard input; an error text on failure.
 std::optional<QString> readJsonObject(QJsonObject &out);
+// Makes out one JSON object (a key twice refused; empty input is "{}"); an error
+// text on failure.
+std::optional<QString> parseJsonObject(const QByteArray &data, QJsonObject &out);
 
 // Puts a form into the window's start state, then fills it from the JSON object
 // on standard input; an error text on failure.

@@ -36,7 +36,12 @@ void printJson(const QJsonObject &object) { writeStdout(QJsonDocument(object).to
 
 void printError(const QString &text)
 {
-    const QByteArray bytes = text.toUtf8() + '\n';
+    // Messages name files, devices and values from outside: whatever they hold
+    // reaches the terminal written out. Only the message's own line ends stay.
+    QStringList lines = text.split(u'\n');
+    for (QString &line : lines)
+        line = escapeControls(line);
+    const QByteArray bytes = lines.join(u'\n').toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
 }
 
@@ -53,6 +58,8 @@ QString escapeControls(const QString &text)
             out.append(u"\\n");
         else if (c == u'\t')
             out.append(u"\\t");
+        else if (c == u'\x1b')
+            out.append(u"\\e");
         else
             out.append((c.unicode() < 0x80 ? u"\\x"_qs : u"\\u"_qs) +
                        QString::number(c.unicode(), 16).toUpper().rightJustified(c.unicode() < 0x80 ? 2 : 4, u'0'));

@@ -17,8 +17,10 @@ void printJson(const QJsonObject &object);
 // An error for the user on standard error, with a line end.
 void printError(const QString &text);
 
-// The text with every control character written out ("\r", "\n", "\t", "\x1B",
-// "\u009B"), so that a value from a unit or a file cannot drive the terminal.
+// The text with every control character written out ("\r", "\n", "\t", "\e" for
+// ESC, "\x07", "\u009B"), so that a device path, a store's name, a record or a
+// unit's reply cannot drive the terminal. The one rule of the command line:
+// printError applies it to every message.
 QString escapeControls(const QString &text);
 
 // A value echoed in a message: its control characters escaped and, when long,

@@ -23,8 +23,9 @@ int runRecords(const CliArgs &args, CliContext &context)
         const QStringList names = profile.recordNames();
         if (args.json)
             printJson(QJsonObject{{u"records"_qs, QJsonArray::fromStringList(names)}});
-        else if (!names.isEmpty())
-            writeStdout((names.join(u'\n') + u'\n').toUtf8());
+        else
+            for (const QString &name : names)
+                writeStdout((escapeControls(name) + u'\n').toUtf8());
         return Success;
     }
     if (args.words.size() != 2 || args.words[0] != u"show")

@@ -1,8 +1,10 @@
 // aisset-cli records import FILE: merges a records file (as export writes it, or
 // as written by hand) into the profile store. A new ship is saved as the window saves it: listed, its keys
 // under the store's names. An existing ship gets the keys it lacks; its values
-// that differ from the file's are kept unless --replace. The whole merge holds the
-// store's lock, and the new names are registered in one batch.
+// that differ from the file's are kept unless --replace. The list is read once;
+// the ships' sections are written in turns of the store's lock, so that another
+// program's saving gets in between; the new names are registered last, in one
+// change, so that an import cut short lists no ship without its values.
 #include "Commands.h"
 
 #include "Output.h"
@@ -16,6 +18,7 @@
 #include "validation/FieldLimits.h"
 
 #include <QFile>
+#include <QSet>
 
 namespace aisset::cli {
 
@@ -105,12 +108,12 @@ int runRecordsImport(const CliArgs &args, CliContext &context)
 
     int refused = 0;
     QList<ShipRecord> ships;
-    QStringList names;
+    QSet<QString> names;
     for (ReadRecord &r : records) {
         if (r.refusal.isEmpty())
             r.refusal = names.contains(r.ship.name) ? QStringLiteral("the file has it more than once")
                                                     : takeAsTheWindowSaves(r.ship);
-        names << r.ship.name;
+        names.insert(r.ship.name);
         if (r.refusal.isEmpty()) {
             ships << r.ship;
         } else {
@@ -120,17 +123,27 @@ int runRecordsImport(const CliArgs &args, CliContext &context)
     }
 
     ProfileRecords &profile = context.profile();
+    const QStringList listedNames = profile.recordNames();
+    const QSet<QString> listed(listedNames.cbegin(), listedNames.cend());
     QString report;
     int added = 0, changed = 0, kept = 0;
-    bool merged = false;
-    const SaveResult saved = context.store().locked([&] {
-        merged = true;
-        const QStringList listed = profile.recordNames();
-        QStringList newNames;
-        QList<std::pair<QString, KeyValues>> writes;
-        for (const ShipRecord &ship : ships) {
-            const ShipMerge m =
-                plan(ship, profile.readRecord(ship.name), listed.contains(ship.name), args.isSet(u"replace"_qs));
+    QStringList newNames;
+    qsizetype done = 0;
+    SaveResult saved = context.store().lockedInTurns(
+        ships.size(),
+        [&](qsizetype i) {
+            const ShipRecord &ship = ships[i];
+            const bool isListed = listed.contains(ship.name);
+            // A listed ship may be stored under its older, incomplete name;
+            // a new one has its own section or none.
+            const QStringList stored = isListed ? profile.readRecord(ship.name) : profile.readSection(ship.name);
+            const ShipMerge m = plan(ship, stored, isListed, args.isSet(u"replace"_qs));
+            const SaveResult written =
+                m.writes.isEmpty() ? SaveResult::Saved : profile.writeRecord(ship.name, m.writes);
+            if (written == SaveResult::Failed) {
+                printError(QStringLiteral("not saved %1").arg(ship.name));
+                return written;
+            }
             if (m.isNew) {
                 report += QStringLiteral("added %1\n").arg(ship.name);
                 ++added;
@@ -143,22 +156,19 @@ int runRecordsImport(const CliArgs &args, CliContext &context)
                 report += QStringLiteral("kept %1: %2\n").arg(ship.name, m.kept.join(u", "_qs));
                 ++kept;
             }
-            if (!listed.contains(ship.name) && !newNames.contains(ship.name))
+            if (!isListed)
                 newNames << ship.name;
-            if (!m.writes.isEmpty())
-                writes.append({ship.name, m.writes});
-        }
-        SaveResult result = profile.registerRecordNames(newNames);
-        for (const auto &[name, values] : writes)
-            result = worstOf(result, profile.writeRecord(name, values));
-        return result;
-    });
-    if (!merged) {
+            return written;
+        },
+        done);
+    if (!ships.isEmpty() && done == 0) {
         printError(
             QStringLiteral("nothing imported: the profile store %1 is locked by another program or cannot be locked")
-                .arg(context.store().location()));
+                .arg(context.store().location()) +
+            context.whySavingFailed());
         return StoreError;
     }
+    saved = worstOf(saved, profile.registerRecordNames(newNames));
     writeStdout(
         (report +
          QStringLiteral("added %1, changed %2, kept %3, refused %4\n").arg(added).arg(changed).arg(kept).arg(refused))
@@ -166,7 +176,7 @@ int runRecordsImport(const CliArgs &args, CliContext &context)
     if (refused > 0)
         return Refused;
     if (saved == SaveResult::Failed) {
-        printError(QStringLiteral("the records were not all saved in the profile store"));
+        printError(QStringLiteral("the records were not all saved in the profile store") + context.whySavingFailed());
         return StoreError;
     }
     return Success;

@@ -56,6 +56,16 @@ bool LockFile::tryTakeOver()
     return file_.tryLock(0);
 }
 
+std::optional<qint64> LockFile::holder() const
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (file_.error() != QLockFile::LockFailedError || !file_.getLockInfo(&pid, &host, &application) || pid <= 0)
+        return std::nullopt;
+    return pid;
+}
+
 bool LockFile::lock(std::chrono::milliseconds patience)
 {
     if (!QDir().mkpath(QFileInfo(path_).path()))

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <chrono>
+#include <optional>
 
 namespace aisset {
 
@@ -26,6 +27,9 @@ public:
     void unlock() { file_.unlock(); }
     // Why the last lock() failed: LockFailedError when another holder has it.
     QLockFile::LockError error() const { return file_.error(); }
+    // The process that holds the lock, after lock() failed because another
+    // holder has it; none when the file names none.
+    std::optional<qint64> holder() const;
 
 private:
     bool tryTakeOver();

@@ -3,15 +3,46 @@
 #include "store/SectionFile.h"
 #include "store/StoreBackend.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QRegularExpression>
 #include <QUrl>
+
+#include <cerrno>
+#include <utility>
+
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace aisset {
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+constexpr qint64 kTemporaryLifeSeconds = 60;
+
+// One flush of everything written to the file system that holds the folder;
+// only where the system offers it (elsewhere every file is flushed alone).
+#ifdef Q_OS_LINUX
+bool flushAllSupported() { return true; }
+bool flushAll(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool flushed = ::syncfs(fd) == 0;
+    ::close(fd);
+    return flushed;
+}
+#else
+bool flushAllSupported() { return false; }
+bool flushAll(const QString &) { return true; }
+#endif
 
 QString fileName(const QString &name)
 {
@@ -62,10 +93,13 @@ public:
     bool write(const QString &application, const QString &section, const QList<KeyChange> &changes) override
     {
         const QString path = sectionFilePath(rootDir_, application, section);
+        errno = 0;
         std::optional<SectionFile> file = SectionFile::load(path);
         // Rewriting a section that could not be read would drop its other keys.
-        if (!file)
+        if (!file) {
+            failure_ = failureAt(path, errno);
             return false;
+        }
         for (const KeyChange &change : changes) {
             if (!change.value)
                 file->remove(change.key);
@@ -76,7 +110,26 @@ public:
         }
         // Nothing to write (a key removed that was not there, values saved again):
         // no file is created and no disk flush spent.
-        return !file->changed() || file->save(path);
+        int systemError = 0;
+        if (!file->changed())
+            return true;
+        if (batch_ && !QFileInfo::exists(path)) {
+            if (file->saveUnflushed(path, &systemError))
+                return true;
+        } else if (file->save(path, &systemError)) {
+            return true;
+        }
+        failure_ = failureAt(path, systemError);
+        return false;
+    }
+
+    StoreFailure lastFailure() const override { return failure_; }
+
+    void beginBatch() override { batch_ = flushAllSupported(); }
+    bool endBatch() override
+    {
+        const bool wasBatch = std::exchange(batch_, false);
+        return !wasBatch || flushAll(rootDir_);
     }
 
     bool readable(const QString &application, const QString &section) const override
@@ -94,11 +147,31 @@ public:
         return names;
     }
 
+    // A section's file is replaced through a temporary "<section>.ini.XXXXXX"
+    // beside it (QSaveFile). One a minute old belongs to no saving under way: a
+    // saving writes its file in milliseconds, under the lock that is held here.
+    void removeStaleTemporaries() override
+    {
+        static const QRegularExpression temporary(u"^.+\\.ini\\.[A-Za-z0-9]{6}$"_s);
+        const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-kTemporaryLifeSeconds);
+        // Sections live one folder down, in their application's folder.
+        for (const QString &application : QDir(rootDir_).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QDirIterator files(rootDir_ + u'/' + application, {u"*.ini.??????"_s}, QDir::Files | QDir::Hidden);
+            while (files.hasNext()) {
+                const QFileInfo file = files.nextFileInfo();
+                if (temporary.match(file.fileName()).hasMatch() && file.lastModified().toUTC() < staleBefore)
+                    QFile::remove(file.filePath());
+            }
+        }
+    }
+
     QString lockPath() const override { return rootDir_ + u"/store.lock"_s; }
     QString location() const override { return rootDir_; }
 
 private:
     QString rootDir_;
+    StoreFailure failure_;
+    bool batch_ = false;
 };
 
 } // namespace

@@ -69,6 +69,15 @@ bool holdsName(View part, View name)
     return false;
 }
 
+QStringList presentOrEmpty(const QList<std::optional<QString>> &values)
+{
+    QStringList record;
+    record.reserve(values.size());
+    for (const std::optional<QString> &value : values)
+        record.append(value.value_or(QString()));
+    return record;
+}
+
 } // namespace
 
 // Every name is listed: a count out of step with the names (hand-edited, cut
@@ -220,11 +229,12 @@ QStringList ProfileRecords::readRecord(const QString &recordName) const
                 break;
         }
     }
-    QStringList record;
-    record.reserve(values.size());
-    for (const std::optional<QString> &value : values)
-        record.append(value.value_or(QString()));
-    return record;
+    return presentOrEmpty(values);
+}
+
+QStringList ProfileRecords::readSection(const QString &sectionName) const
+{
+    return presentOrEmpty(store_.readPresent(kApplication, sectionName, recordKeys()));
 }
 
 bool ProfileRecords::recordReadable(const QString &recordName) const
@@ -239,9 +249,12 @@ SaveResult ProfileRecords::writeRecord(const QString &recordName, const KeyValue
 
 SaveResult ProfileRecords::saveRecord(const QString &recordName, const KeyValues &values)
 {
+    // The values first: a saving cut short between the two steps leaves a ship
+    // unlisted, never a listed ship without values. A ship whose values could not
+    // be written is not listed either.
     return store_.locked([&] {
-        const SaveResult registered = registerRecordNames({recordName});
-        return worstOf(registered, writeRecord(recordName, values));
+        const SaveResult written = writeRecord(recordName, values);
+        return written == SaveResult::Saved ? registerRecordNames({recordName}) : written;
     });
 }
 

@@ -74,14 +74,17 @@ public:
     // A listed name without a section of its own reads the section whose name
     // normalises to it (a ship saved with an incomplete MMSI by an older version).
     QStringList readRecord(const QString &recordName) const;
+    // The values of the section of exactly that name, one per field slot; empty
+    // where absent. No other section is looked for: a new ship's is not there.
+    QStringList readSection(const QString &sectionName) const;
     // Whether a ship's section can be read: readRecord gives an unreadable section
     // as empty, as if nothing were stored.
     bool recordReadable(const QString &recordName) const;
     // Writes values of one ship's section in one save.
     SaveResult writeRecord(const QString &recordName, const KeyValues &values);
-    // A saving of one page: the ship's name registered and the page's values
-    // written under it, as one locked change of the store. Each step is tried
-    // even when the other fails.
+    // A saving of one page: the page's values written under the ship's name and
+    // then the name registered, as one locked change of the store; a ship whose
+    // values could not be written is not listed.
     SaveResult saveRecord(const QString &recordName, const KeyValues &values);
 
     // The serial port last chosen, as stored ("0" when none is).

@@ -6,6 +6,10 @@
 
 #include <QFileInfo>
 
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <cerrno>
 #include <chrono>
 
 namespace aisset {
@@ -14,6 +18,11 @@ namespace {
 using namespace std::chrono_literals;
 // How long a saving waits for another process to finish its change.
 constexpr auto kLockPatience = 2s;
+// How long one turn of a long change holds the lock, and how long it lets go
+// after it: longer than a waiter's pause between two tries (LockFile), so that
+// a waiting saving gets its turn.
+constexpr qint64 kTurnMs = 250;
+constexpr unsigned long kBetweenTurnsMs = 40;
 } // namespace
 
 ProfileStore::ProfileStore() : backend_(makeCurrentUserBackend()) {}
@@ -55,8 +64,12 @@ SaveResult ProfileStore::apply(const QString &application, const QString &sectio
     changes.removeIf([](const KeyChange &c) { return c.key.isEmpty(); }); // a key needs a name
     if (changes.isEmpty())
         return SaveResult::Saved;
-    const SaveResult result =
-        locked([&] { return backend_->write(application, section, changes) ? SaveResult::Saved : SaveResult::Failed; });
+    const SaveResult result = locked([&] {
+        if (backend_->write(application, section, changes))
+            return SaveResult::Saved;
+        lastFailure_ = backend_->lastFailure();
+        return SaveResult::Failed;
+    });
     qCInfo(lcStore).noquote() << section << (result == SaveResult::Saved ? "saved," : "NOT saved,") << changes.size()
                               << "keys in" << location();
     return result;
@@ -67,14 +80,54 @@ SaveResult ProfileStore::locked(const std::function<SaveResult()> &change)
     if (lockDepth_ > 0)
         return change();
     StoreLock lock(backend_->lockPath());
+    errno = 0;
     if (!lock.lock(kLockPatience)) {
+        const int systemError = errno; // before the trace, which may change it
         qCInfo(lcStore).noquote() << "the store's lock was held too long:" << backend_->lockPath();
+        if (const std::optional<qint64> holder = lock.holder())
+            lastFailure_ = {StoreFailureReason::LockHeld, *holder, {}};
+        else
+            lastFailure_ = failureAt(backend_->lockPath(), systemError);
         return SaveResult::Failed;
     }
     ++lockDepth_;
+    // A saving killed between writing its temporary file and renaming it leaves
+    // the file behind; the first change of a run clears what is old enough to
+    // belong to no saving under way.
+    if (!sweptTemporaries_) {
+        sweptTemporaries_ = true;
+        backend_->removeStaleTemporaries();
+    }
     const SaveResult result = change();
     --lockDepth_;
     lock.unlock();
+    return result;
+}
+
+SaveResult ProfileStore::lockedInTurns(qsizetype count, const std::function<SaveResult(qsizetype)> &step,
+                                       qsizetype &done)
+{
+    done = 0;
+    SaveResult result = SaveResult::Saved;
+    while (done < count) {
+        if (done > 0)
+            QThread::msleep(kBetweenTurnsMs); // sleeps for the reason LockFile::lock does
+        bool ran = false;
+        const SaveResult turn = locked([&] {
+            ran = true;
+            SaveResult steps = SaveResult::Saved;
+            QElapsedTimer held;
+            held.start();
+            backend_->beginBatch();
+            do
+                steps = worstOf(steps, step(done++));
+            while (done < count && held.elapsed() < kTurnMs);
+            return backend_->endBatch() ? steps : SaveResult::Failed;
+        });
+        result = worstOf(result, turn);
+        if (!ran)
+            break;
+    }
     return result;
 }
 

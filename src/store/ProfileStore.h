@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/SaveResult.h"
+#include "store/StoreFailure.h"
 
 #include <QByteArrayView>
 #include <QList>
@@ -52,6 +53,8 @@ public:
     // The folder of the store's own files (its lock): files that belong beside
     // the store, such as the history, go there.
     QString folder() const;
+    // Why the last saving that failed did.
+    const StoreFailure &lastFailure() const { return lastFailure_; }
 
     SaveResult save(const QString &application, const QString &section, const QString &key, const QString &value);
     // Saves several keys of one section in one write, in order.
@@ -81,10 +84,18 @@ public:
     // no further lock. Failed, without running it, when another process keeps the
     // lock for more than two seconds or the lock cannot be made.
     SaveResult locked(const std::function<SaveResult()> &change);
+    // Runs step(0) ... step(count - 1) in order, holding the store's lock in
+    // turns of at most a quarter second and letting go between them, so that
+    // another process's saving waits for one turn, never for the whole run.
+    // Failed when a step failed; when a turn cannot get the lock, the steps
+    // from there on are not run and `done` tells how many were.
+    SaveResult lockedInTurns(qsizetype count, const std::function<SaveResult(qsizetype)> &step, qsizetype &done);
 
 private:
     std::unique_ptr<StoreBackend> backend_;
     int lockDepth_ = 0;
+    bool sweptTemporaries_ = false;
+    StoreFailure lastFailure_;
 };
 
 } // namespace aisset

@@ -4,8 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace aisset {
 
@@ -142,28 +144,65 @@ std::optional<SectionFile> SectionFile::load(const QString &path)
 
 QByteArray SectionFile::toBytes() const { return lines_.join('\n'); }
 
-bool SectionFile::save(const QString &path) const
+namespace {
+// False, keeping the system's error number of the step that failed (when asked
+// for), taken before anything else can change it.
+bool failedWith(int *systemError)
 {
-    if (!QDir().mkpath(QFileInfo(path).path()))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // Line by line rather than joined first: a megabyte-long line is written
-    // from where it is, not from a copy. The file buffers its writes, and its
-    // commit lets a short final write pass (a full disk); flushing first is the
-    // only way to see it.
+    if (systemError)
+        *systemError = errno;
+    return false;
+}
+} // namespace
+
+bool SectionFile::writeLines(QIODevice &file) const
+{
     bool written = true;
     for (qsizetype i = 0; written && i < lines_.size(); ++i) {
         written = file.write(lines_[i]) == lines_[i].size();
         if (written && i + 1 < lines_.size())
             written = file.write("\n", 1) == 1;
     }
-    if (!written || !file.flush()) {
+    return written;
+}
+
+bool SectionFile::saveUnflushed(const QString &path, int *systemError) const
+{
+    errno = 0;
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        return failedWith(systemError);
+    // The temporary's name is the one QSaveFile gives, so that one left by a
+    // killed run is cleared as theirs are.
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open())
+        return failedWith(systemError);
+    if (!writeLines(file) || !file.flush())
+        return failedWith(systemError);
+    file.close();
+    if (!file.rename(path))
+        return failedWith(systemError);
+    file.setAutoRemove(false);
+    return true;
+}
+
+bool SectionFile::save(const QString &path, int *systemError) const
+{
+    errno = 0;
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        return failedWith(systemError);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failedWith(systemError);
+    // Line by line rather than joined first: a megabyte-long line is written
+    // from where it is, not from a copy. The file buffers its writes, and its
+    // commit lets a short final write pass (a full disk); flushing first is the
+    // only way to see it.
+    if (!writeLines(file) || !file.flush()) {
+        failedWith(systemError);
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return file.commit() || failedWith(systemError);
 }
 
 void SectionFile::index(qsizetype line)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QHash>
+#include <QIODevice>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -36,7 +37,11 @@ public:
     // Replaces the file as a whole, creating its folder as needed: the bytes go to a
     // temporary file that is flushed to disk once and renamed over the old one, so
     // a write cut short (a killed program, a full disk) leaves the old file.
-    bool save(const QString &path) const;
+    // On failure, systemError (when given) gets the system's error number.
+    bool save(const QString &path, int *systemError = nullptr) const;
+    // Writes a file that does not exist yet through a temporary renamed into
+    // place, without flushing it: the caller flushes many such files at once.
+    bool saveUnflushed(const QString &path, int *systemError = nullptr) const;
 
     // The value of a key (compared without regard to case); none when absent. When
     // a key is on several lines, the last one counts.
@@ -51,6 +56,7 @@ public:
     bool changed() const { return changed_; }
 
 private:
+    bool writeLines(QIODevice &file) const;
     void index(qsizetype line);
     void reindex();
     void putLine(const QString &foldedKey, const QByteArray &line);

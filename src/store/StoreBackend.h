@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/ProfileStore.h"
+#include "store/StoreFailure.h"
 
 #include <QByteArrayView>
 #include <QList>
@@ -46,6 +47,8 @@ public:
     // returns; false when it could not. A write that fails leaves the section as
     // it was.
     virtual bool write(const QString &application, const QString &section, const QList<KeyChange> &changes) = 0;
+    // Why the last write() that failed did.
+    virtual StoreFailure lastFailure() const { return {}; }
     // Whether a section can be read: false when it is stored but cannot be read
     // (a file without read permission), which read() cannot tell from absent.
     virtual bool readable(const QString &application, const QString &section) const
@@ -57,6 +60,17 @@ public:
     // The sections of an application, as their names are kept (possibly in
     // another case than they were saved in).
     virtual QStringList sections(const QString &application) const = 0;
+    // Between beginBatch() and endBatch() a write of a section that does not
+    // exist yet may reach the disk only at endBatch(), which flushes them all
+    // at once and says whether that worked: a run of many new sections then
+    // costs one flush rather than one each. A new section lost to a crash
+    // before endBatch() is a ship never listed, as its name is registered after.
+    virtual void beginBatch() {}
+    virtual bool endBatch() { return true; }
+    // Removes the temporary files of savings that were killed before they
+    // finished (old enough to belong to no saving under way); called under the
+    // store's lock.
+    virtual void removeStaleTemporaries() {}
     // The file every process that uses this store locks around its changes.
     virtual QString lockPath() const = 0;
     // Where the store lives, for messages: a folder or a registry branch.

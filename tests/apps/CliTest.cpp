@@ -1,5 +1,8 @@
 // Runs the command-line tool as a user would and checks its output and exit codes.
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -140,7 +143,7 @@ TEST_F(Cli, RefusedValuesAreEchoedShortAndEscaped)
     EXPECT_TRUE(r.err.contains("cannot hold the character U+001B")) << r.err.constData();
     r = run({QStringLiteral("encode"), QStringLiteral("ownship")}, "{\"sh\\u001bip\":\"1\"}");
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(r.err.contains(R"(unknown field "sh\x1Bip")")) << r.err.constData();
+    EXPECT_TRUE(r.err.contains(R"(unknown field "sh\eip")")) << r.err.constData();
 }
 
 TEST_F(Cli, RefusalNamesTheFailingField)
@@ -227,6 +230,36 @@ TEST_F(Cli, ASavingThatFailedIsSaidAndEndsWithExitCode5)
     EXPECT_TRUE(QString::fromUtf8(r.err).contains(blocked)) << r.err.constData();
     // A refused build saves nothing, so it stays a refusal.
     EXPECT_EQ(run({QStringLiteral("encode"), QStringLiteral("ownship")}, R"j({"mmsi":"1234"})j", blocked).exitCode, 1);
+}
+
+// The warning of a failed saving says why, after its usual words: the store's
+// folder is a file, or another process holds the store's lock (named by its id).
+TEST_F(Cli, AFailedSavingSaysWhy)
+{
+    const QString blocked = home.path() + QStringLiteral("/plain");
+    QFile file(blocked);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString locked = home.path() + QStringLiteral("/locked");
+    ASSERT_TRUE(QDir().mkpath(locked));
+    QLockFile held(locked + QStringLiteral("/store.lock"));
+    ASSERT_TRUE(held.tryLock(0));
+
+    const struct {
+        QString store;
+        QString why;
+    } cases[] = {
+        {blocked + QStringLiteral("/below"), QStringLiteral(": %1 is not a folder").arg(blocked)},
+        {locked, QStringLiteral(": its lock is held by process %1").arg(QCoreApplication::applicationPid())},
+    };
+    for (const auto &c : cases) {
+        const Outcome r = run({QStringLiteral("encode"), QStringLiteral("ownship")}, kWorkedExample, c.store);
+        EXPECT_EQ(r.exitCode, 5) << c.store.toStdString();
+        const QString said = QString::fromUtf8(r.err);
+        EXPECT_TRUE(said.startsWith(QStringLiteral("warning: the values were not saved in the profile store %1%2")
+                                        .arg(c.store, c.why)))
+            << said.toStdString();
+    }
 }
 
 TEST_F(Cli, AnEmptyStoreFolderIsAUsageError)

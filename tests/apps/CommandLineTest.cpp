@@ -130,7 +130,7 @@ TEST(CommandLine, PortAndTimeoutValues)
         // Text from outside (a device name) reaches the terminal escaped.
         EXPECT_FALSE(r.err.contains(u'\x1b')) << r.err.toStdString();
         if (c.args.contains(u"15"_qs)) {
-            EXPECT_TRUE(r.err.contains(u"/tty\\x1B[2J"_qs)) << r.err.toStdString();
+            EXPECT_TRUE(r.err.contains(u"/tty\\e[2J"_qs)) << r.err.toStdString();
         }
         // A device path is named as such, not as the port number it stands in for.
         if (c.args.contains(u"/nonexistent/tty"_qs)) {

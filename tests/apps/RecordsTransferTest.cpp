@@ -317,4 +317,85 @@ TEST_F(RecordsTransfer, AKeyTwiceIsRefusedAndAShipTwiceIsTakenOnce)
     }
 }
 
+// Store names, record names and file names come from outside: whatever the
+// command says of them reaches the terminal with its control characters written
+// out, on standard error as on standard output.
+TEST_F(RecordsTransfer, TextFromOutsideReachesTheTerminalEscaped)
+{
+    const QString store = u"st\x1b[2Jore"_qs;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(store + u"/varid"_qs));
+    QFile content(dir.filePath(store + u"/varid/content.ini"_qs));
+    ASSERT_TRUE(content.open(QIODevice::WriteOnly));
+    content.write("fname=412000001,41\x1b]0;x\x07\nnn=2\n");
+    content.close();
+
+    const struct {
+        QString store;
+        QStringList args;
+        QString shown; // on standard output or standard error
+    } cases[] = {
+        {store, {u"records"_qs}, u"41\\e]0;x\\x07"_qs},
+        {u"no\x1b[2Jstore"_qs, {u"records"_qs}, u"no\\e[2Jstore does not exist"_qs},
+        {store, {u"records"_qs, u"show"_qs, u"4\x1b[2J"_qs}, u"no record for 4\\e[2J"_qs},
+        {store, {u"records"_qs, u"import"_qs, dir.filePath(u"fi\x1b[2Jle"_qs)}, u"fi\\e[2Jle"_qs},
+        {store, {u"records"_qs, u"export"_qs, u"-o"_qs, dir.filePath(u"no/di\x1b[2Jr"_qs)}, u"di\\e[2Jr"_qs},
+    };
+    for (const auto &c : cases) {
+        const Outcome r = run(c.store, c.args);
+        const QString said = QString::fromUtf8(r.out) + r.err;
+        EXPECT_FALSE(said.contains(u'\x1b')) << c.args.join(u' ').toStdString() << "\n" << said.toStdString();
+        EXPECT_TRUE(said.contains(c.shown)) << c.args.join(u' ').toStdString() << "\n" << said.toStdString();
+    }
+}
+
+// An import lists a ship only once its values are written: a ship whose
+// section cannot be written (its file's place is taken by a folder) is named,
+// not listed, and the others are.
+TEST_F(RecordsTransfer, AShipWhoseValuesCannotBeWrittenIsNotListed)
+{
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(u"store/varid/412000002.ini"_qs)));
+    const QByteArray records = R"({"412000001": {"mmsi": "412000001"}, "412000002": {"mmsi": "412000002"},
+                                   "412000003": {"mmsi": "412000003"}})";
+    const Outcome r = run(u"store"_qs, {u"records"_qs, u"import"_qs, file(u"three"_qs, records)});
+    EXPECT_EQ(r.exitCode, 5) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(u"not saved 412000002"_qs)) << r.err.toStdString();
+    EXPECT_EQ(run(u"store"_qs, {u"records"_qs}).out, QByteArray("412000001\n412000003\n"));
+}
+
+// A large import lets go of the store's lock between its turns: a saving of
+// another program started while it runs waits for one turn and succeeds.
+TEST_F(RecordsTransfer, ASavingDuringALargeImportSucceeds)
+{
+    constexpr int kShips = 4000;
+    QByteArray records = "{";
+    for (int i = 0; i < kShips; ++i)
+        records += QStringLiteral("%1\"%2\": {\"mmsi\": \"%2\", \"shipName\": \"S %3\"}")
+                       .arg(i == 0 ? u""_qs : u","_qs)
+                       .arg(412000000 + i)
+                       .arg(i)
+                       .toUtf8();
+    records += "}";
+    const QString importFile = file(u"many"_qs, records);
+
+    QProcess importing;
+    importing.start(QStringLiteral(AISSET_CLI_PATH),
+                    {u"records"_qs, u"import"_qs, importFile, u"--store"_qs, dir.filePath(u"store"_qs)});
+    ASSERT_TRUE(importing.waitForStarted());
+    // The saving starts once the import has begun writing sections.
+    const QDir sections(dir.filePath(u"store/varid"_qs));
+    while (importing.state() == QProcess::Running &&
+           sections.entryList({u"4120*.ini"_qs}, QDir::Files).size() < 10)
+        importing.waitForFinished(10);
+    const bool overlapped = importing.state() == QProcess::Running;
+    const Outcome saving = run(u"store"_qs, {u"encode"_qs, u"ownship"_qs}, R"({"mmsi": "413999999", "shipType": "70", "draught": "8.5"})");
+    ASSERT_TRUE(importing.waitForFinished(120000));
+    if (!overlapped)
+        GTEST_SKIP() << "the import ended before the saving could start";
+    EXPECT_EQ(saving.exitCode, 0) << saving.err.toStdString();
+    EXPECT_EQ(importing.exitCode(), 0) << importing.readAllStandardError().constData();
+    const QList<QByteArray> listed = run(u"store"_qs, {u"records"_qs}).out.split('\n');
+    EXPECT_EQ(listed.size(), kShips + 2); // and the empty part after the last line end
+    EXPECT_TRUE(listed.contains("413999999"));
+}
+
 } // namespace

@@ -286,7 +286,7 @@ TEST(CliOverPty, ReadPrintsTheUnitsControlCharactersEscaped)
     port.close();
     const CliRun readRun = cli({u"read"_qs, u"--port"_qs, unit.path()});
     EXPECT_EQ(readRun.exitCode, 0) << readRun.err.toStdString();
-    EXPECT_TRUE(readRun.out.contains(u"shipName: \\x1B[2J\\x07ING 7"_qs))
+    EXPECT_TRUE(readRun.out.contains(u"shipName: \\e[2J\\x07ING 7"_qs))
         << readRun.out.toStdString() << unit.log().join(u"\n"_qs).toStdString();
     EXPECT_FALSE(readRun.out.contains(QChar(0x1b))) << unit.log().join(u"\n"_qs).toStdString();
 }

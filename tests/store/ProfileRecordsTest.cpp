@@ -2,6 +2,7 @@
 #include "StoreFixture.h"
 #include "model/FieldTable.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 
@@ -210,6 +211,51 @@ TEST_F(ProfileRecordsTest, OneNameIsLookedUpInTheFilesBytesAsInItsText)
             EXPECT_TRUE(after.lists(c.name));
         }
     }
+}
+
+// A ship is listed only once its values are written: a saving whose section
+// cannot be written (here its file's place is taken by a folder) leaves the
+// ship unlisted, never listed without values.
+TEST_F(ProfileRecordsTest, AShipWhoseValuesCannotBeWrittenIsNotListed)
+{
+    ASSERT_TRUE(QDir().mkpath(root() + u"/varid/412000002.ini"_s));
+    expectSaved(records_.saveRecord(u"412000001"_s, {{u"MMSI"_s, u"412000001"_s}}));
+    EXPECT_EQ(records_.saveRecord(u"412000002"_s, {{u"MMSI"_s, u"412000002"_s}}), SaveResult::Failed);
+    EXPECT_EQ(records_.recordNames(), QStringList{u"412000001"_s});
+}
+
+// A saving killed between writing its temporary file and renaming it leaves
+// "<section>.ini.XXXXXX" behind. The first change of a run removes those of
+// the store's own sections that are a minute old; a younger one may be a saving
+// under way, and files of other names are not the store's.
+TEST_F(ProfileRecordsTest, StaleTemporariesOfTheStoreAreRemovedAtTheFirstChange)
+{
+    const struct {
+        QString name;
+        int ageSeconds;
+        bool removed;
+    } files[] = {
+        {u"content.ini.AbC123"_s, 120, true},
+        {u"412345678.ini.x9Y8z7"_s, 3600, true},
+        {u"content.ini.Fresh1"_s, 5, false},
+        {u"notes.txt.AbC123"_s, 3600, false},
+        {u"content.ini.toolongname"_s, 3600, false},
+        {u"412000003.ini"_s, 3600, false},
+    };
+    const QString folder = root() + u"/varid/"_s;
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const auto &f : files) {
+        QFile file(folder + f.name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("fname=1\n");
+        file.flush(); // written before the time is set, not when it closes
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-f.ageSeconds),
+                                     QFileDevice::FileModificationTime));
+    }
+    ProfileStore later(root());
+    expectSaved(later.save(u"VARID"_s, u"content"_s, u"skin"_s, u"no"_s));
+    for (const auto &f : files)
+        EXPECT_EQ(QFile::exists(folder + f.name), !f.removed) << f.name.toStdString();
 }
 
 } // namespace

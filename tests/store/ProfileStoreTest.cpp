@@ -3,6 +3,7 @@
 #include "StoreFixture.h"
 #include "store/FileBackend.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,6 +12,7 @@
 #include <QStandardPaths>
 
 #ifdef Q_OS_LINUX
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #endif
@@ -281,6 +283,56 @@ TEST_F(ProfileStoreTest, WriteCutShortByFullDiskKeepsOldSectionAndIsForgotten)
     EXPECT_EQ(copy.read(kApp, kShip, u"IMO"_s, {}), u"009123456");
 }
 #endif
+
+// A failed saving says why, as values the window and the command line put
+// into words: the system's error number by its meaning, a file where the
+// store's folder should be, the process that holds the lock.
+TEST(StoreFailureTest, TheSystemsErrorsStandForTheirReasons)
+{
+    const struct {
+        int error;
+        StoreFailureReason reason;
+    } cases[] = {
+        {EROFS, StoreFailureReason::ReadOnly},     {EACCES, StoreFailureReason::ReadOnly},
+        {EPERM, StoreFailureReason::ReadOnly},     {ENOSPC, StoreFailureReason::NoSpace},
+        {EDQUOT, StoreFailureReason::NoSpace},     {EFBIG, StoreFailureReason::NoSpace},
+        {ENOTDIR, StoreFailureReason::NotAFolder}, {EIO, StoreFailureReason::Unknown},
+        {0, StoreFailureReason::Unknown},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(reasonOfSystemError(c.error), c.reason) << c.error;
+}
+
+TEST_F(ProfileStoreTest, AFailedSavingSaysWhy)
+{
+    // The store's folder is a file.
+    const QString fileRoot = dir_.path() + u"/plain-file"_s;
+    QFile blocker(fileRoot);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ProfileStore blocked(fileRoot + u"/below"_s);
+    EXPECT_EQ(blocked.save(kApp, u"content"_s, u"nn"_s, u"1"_s), SaveResult::Failed);
+    EXPECT_EQ(blocked.lastFailure().reason, StoreFailureReason::NotAFolder);
+    EXPECT_EQ(blocked.lastFailure().detail, fileRoot);
+
+    // Another holder keeps the lock.
+    ASSERT_TRUE(QDir().mkpath(root()));
+    {
+        QLockFile held(root() + u"/store.lock"_s);
+        ASSERT_TRUE(held.tryLock(0));
+        EXPECT_EQ(store_.save(kApp, kShip, u"MMSI"_s, kShip), SaveResult::Failed);
+        EXPECT_EQ(store_.lastFailure().reason, StoreFailureReason::LockHeld);
+        EXPECT_EQ(store_.lastFailure().lockHolder, QCoreApplication::applicationPid());
+    }
+
+#ifdef Q_OS_LINUX
+    // The file outgrows what the system lets it have, as on a full disk.
+    FileSizeLimit limit(1024);
+    EXPECT_EQ(store_.save(kApp, kShip, u"船名"_s, QString(4000, u'X')), SaveResult::Failed);
+    EXPECT_EQ(store_.lastFailure().reason, StoreFailureReason::NoSpace);
+    EXPECT_FALSE(store_.lastFailure().detail.isEmpty());
+#endif
+}
 
 #ifdef Q_OS_LINUX
 TEST_F(ProfileStoreTest, UserStoreLivesInTheConfigurationFolder)
