@@ -1,6 +1,7 @@
 // aisset-cli read --port P: sends the read request with the window's read
 // transaction and prints the decoded form once the read has ended: the reply
-// decoded, or the repeated requests used up.
+// decoded, or the repeated requests used up. When every answer failed its
+// checksum the last is printed, flagged, with its own exit code.
 #include "Commands.h"
 
 #include "CliHost.h"
@@ -45,9 +46,11 @@ int runRead(const CliArgs &args, CliContext &)
     }
     LinkSession &session = link.session();
     int result = -1; // the decoding's result for the last reply; -1 while none came
+    bool confirmed = false;
     EventWait ended;
-    QObject::connect(&session.receivePath(), &ReceivePath::replyHandled, &session, [&](int r, bool readEnded) {
+    QObject::connect(&session.receivePath(), &ReceivePath::replyHandled, &session, [&](int r, bool readEnded, bool c) {
         result = r;
+        confirmed = c;
         if (readEnded)
             ended.finish();
     });
@@ -59,12 +62,12 @@ int runRead(const CliArgs &args, CliContext &)
                                            : form.connectionStatus());
         return LinkError;
     }
-    const QJsonObject out = decodedForm(form, result);
+    const QJsonObject out = decodedForm(form, result, confirmed);
     if (args.json)
         printJson(out);
     else
         printFields(out);
-    return result == 0 ? Success : Refused;
+    return decodedExit(result, confirmed, QStringLiteral("every answer of the unit"));
 }
 
 } // namespace aisset::cli
