@@ -110,8 +110,9 @@ TEST(DecodeCli, ALineThatFailsItsChecksumIsFlagged)
         EXPECT_EQ(p.exitCode(), c.exitCode) << c.line.toStdString();
         EXPECT_EQ(json.value(u"checksumMatches"_qs).toBool(!c.matches), c.matches);
         EXPECT_EQ(err.contains(u"校验和不符"_qs), !c.matches) << err.toStdString();
-        if (c.exitCode != 1)
+        if (c.exitCode != 1) {
             EXPECT_EQ(json.value(u"fields"_qs).toObject().value(u"mmsi"_qs).toString(), c.mmsi);
+        }
     }
 }
 

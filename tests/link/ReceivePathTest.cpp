@@ -333,7 +333,7 @@ TEST_F(Receive, AFailedReplyKeepsTheDecodingsLastStatusAndWithoutAnOpenReadSends
 // on the way, or no checksum at all) is asked for again without touching the
 // form, as an undecodable one is; when every answer fails it, the last is
 // decoded and flagged, never reported as read well.
-TEST_F(Receive, AReplyThatFailsItsChecksumIsAskedForAgainAndOnlyTheLastIsShownFlagged)
+TEST(ReceiveChecksum, AReplyThatFailsItsChecksumIsAskedForAgainAndOnlyTheLastIsShownFlagged)
 {
     QByteArray flipped = kReply;
     flipped[57] = flipped[57] == '0' ? '1' : '0'; // the MMSI's last digit
