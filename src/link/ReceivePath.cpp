@@ -217,14 +217,12 @@ void ReceivePath::handleVerifyReply(const QString &reply)
     emit verifyReplyHandled(reply, result, true, confirmed);
 }
 
-void ReceivePath::logReply(const QString &reply, bool counted, bool confirmed)
+void ReceivePath::logReply(const QString &reply, bool counted)
 {
     // A reply that lost its start is logged without its count.
     QString entry = reply + QStringLiteral("长度:") + QString::number(reply.size());
     if (counted)
         entry += QStringLiteral(" 次数:") + QString::number(state_.readRetries + 1);
-    if (!confirmed)
-        entry += u' ' + kChecksumDiffers;
     form_.setReplyLog(form_.replyLog() + entry + QStringLiteral("\r\n"));
 }
 
@@ -234,7 +232,7 @@ void ReceivePath::handleReply(const QString &reply, bool counted)
     // the form keeps what it held, and the request goes out again.
     const bool confirmed = replyChecksumMatches(reply);
     if (!confirmed && state_.readRetries < 2 && !state_.readRequest.isEmpty()) {
-        logReply(reply, counted, confirmed);
+        logReply(reply, counted);
         askAgain("read:", "reply checksum differs,");
         form_.setTransactionStatus(kChecksumDiffers + QStringLiteral(",重新读取"));
         state_.pendingGroup = LinkState::None;
@@ -246,7 +244,7 @@ void ReceivePath::handleReply(const QString &reply, bool counted)
     if (!state_.readRequest.isEmpty())
         clearForm(form_);
     const int result = decoder_ ? decoder_(reply) : 1;
-    logReply(reply, counted, confirmed);
+    logReply(reply, counted);
 
     bool readEnded = true;
     if (result == 1) {

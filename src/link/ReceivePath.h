@@ -68,7 +68,7 @@ private:
     void handleAcknowledgement();
     void handleReply(const QString &reply, bool counted);
     void handleVerifyReply(const QString &reply);
-    void logReply(const QString &reply, bool counted, bool confirmed);
+    void logReply(const QString &reply, bool counted);
     bool askAgain(const char *transaction, const char *why);
     bool verifying() const;
 
