@@ -87,7 +87,8 @@ enum Exit : int {
     Differs = 4,
     StoreError = 5,
     SeveralUnits = 6,
-    SearchIncomplete = 7
+    SearchIncomplete = 7,
+    ChecksumDiffers = 8
 };
 
 } // namespace aisset::cli

@@ -8,6 +8,7 @@
 #include "Output.h"
 #include "decoding/ReplyDecoding.h"
 #include "encoding/Gbk.h"
+#include "encoding/ReplyChecksum.h"
 #include "model/Form.h"
 #include "model/Normalise.h"
 
@@ -62,10 +63,11 @@ int runDecode(const CliArgs &args, CliContext &)
     applyStartState(form);
     CliHost host;
     const int result = FP(form, host, line);
+    const bool confirmed = replyChecksumMatches(line);
 
-    const QJsonObject out = decodedForm(form, result);
+    const QJsonObject out = decodedForm(form, result, confirmed);
     printJson(out);
-    return result == 0 ? Success : Refused;
+    return decodedExit(result, confirmed, QStringLiteral("the line"));
 }
 
 } // namespace aisset::cli

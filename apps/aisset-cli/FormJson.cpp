@@ -1,5 +1,7 @@
 #include "FormJson.h"
 
+#include "CliArgs.h"
+
 #include "JsonKeys.h"
 #include "Output.h"
 #include "model/FieldInput.h"
@@ -94,13 +96,24 @@ QJsonArray warningsJson(const Form &form, std::optional<Group> group)
     return out;
 }
 
-QJsonObject decodedForm(const Form &form, int result)
+QJsonObject decodedForm(const Form &form, int result, bool checksumMatches)
 {
     return QJsonObject{{u"result"_qs, result},
+                       {u"checksumMatches"_qs, checksumMatches},
                        {u"fields"_qs, formFields(form)},
                        {u"status"_qs, form.transactionStatus()},
                        {u"shipSize"_qs, form.shipSizeText()},
                        {u"trace"_qs, QJsonArray::fromStringList(form.sentCommands())}};
+}
+
+int decodedExit(int result, bool checksumMatches, const QString &what)
+{
+    if (!checksumMatches)
+        printError(
+            QStringLiteral("warning: 校验和不符: %1 failed its checksum; the values are not confirmed").arg(what));
+    if (result != 0)
+        return Refused;
+    return checksumMatches ? Success : ChecksumDiffers;
 }
 
 } // namespace aisset::cli

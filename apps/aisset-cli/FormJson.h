@@ -37,8 +37,13 @@ std::optional<QString> formFromStdin(Form &form);
 // is named), as a JSON list of {"field", "code", "message"}.
 QJsonArray warningsJson(const Form &form, std::optional<Group> group = std::nullopt);
 
-// A decoded form as the tool prints it: the decoding's result, every field, the
-// transaction status, the ship size and the trace of sent commands.
-QJsonObject decodedForm(const Form &form, int result);
+// A decoded form as the tool prints it: the decoding's result, whether the
+// line's checksum matched, every field, the transaction status, the ship size and
+// the trace of sent commands.
+QJsonObject decodedForm(const Form &form, int result, bool checksumMatches);
+
+// The exit code of a decoding: 1 when it failed, else 8 when the line's checksum
+// did not match (the warning, naming what was decoded, on standard error), else 0.
+int decodedExit(int result, bool checksumMatches, const QString &what);
 
 } // namespace aisset::cli

@@ -1,6 +1,7 @@
 // aisset-cli read --port P: sends the read request with the window's read
 // transaction and prints the decoded form once the read has ended: the reply
-// decoded, or the repeated requests used up.
+// decoded, or the repeated requests used up. When every answer failed its
+// checksum the last is printed, flagged, with its own exit code.
 #include "Commands.h"
 
 #include "CliHost.h"
@@ -46,9 +47,11 @@ int runRead(const CliArgs &args, CliContext &context)
     LinkSession &session = link.session();
     context.recordHistory(session);
     int result = -1; // the decoding's result for the last reply; -1 while none came
+    bool confirmed = false;
     EventWait ended;
-    QObject::connect(&session.receivePath(), &ReceivePath::replyHandled, &session, [&](int r, bool readEnded) {
+    QObject::connect(&session.receivePath(), &ReceivePath::replyHandled, &session, [&](int r, bool readEnded, bool c) {
         result = r;
+        confirmed = c;
         if (readEnded)
             ended.finish();
     });
@@ -60,12 +63,12 @@ int runRead(const CliArgs &args, CliContext &context)
                                            : form.connectionStatus());
         return context.afterHistory(LinkError);
     }
-    const QJsonObject out = decodedForm(form, result);
+    const QJsonObject out = decodedForm(form, result, confirmed);
     if (args.json)
         printJson(out);
     else
         printFields(out);
-    return context.afterHistory(result == 0 ? Success : Refused);
+    return context.afterHistory(decodedExit(result, confirmed, QStringLiteral("every answer of the unit")));
 }
 
 } // namespace aisset::cli

@@ -106,6 +106,7 @@ int runWrite(const CliArgs &args, CliContext &context)
         out.insert(u"warnings"_qs, warningsJson(form, *group));
         if (verifying) {
             out.insert(u"verified"_qs, verification.outcome == Outcome::Agree);
+            out.insert(u"checksumMatches"_qs, verification.outcome != Outcome::Unreliable);
             out.insert(u"differences"_qs, differencesJson(verification.differences));
         }
         printJson(out);
@@ -124,6 +125,9 @@ int runWrite(const CliArgs &args, CliContext &context)
     if (verifying && verification.outcome == Outcome::NoReply) {
         printError(QStringLiteral("no reply to the read-back within %1 s").arg(args.timeoutSeconds));
         return context.afterSaving(built, LinkError);
+    }
+    if (verifying && verification.outcome == Outcome::Unreliable) {
+        return context.afterSaving(built, decodedExit(0, false, u"every answer to the read-back"_qs));
     }
     return context.afterSaving(built, verification.outcome == Outcome::Differ ? Differs : Success);
 }

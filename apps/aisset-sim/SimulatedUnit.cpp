@@ -12,6 +12,17 @@ namespace {
 // host's flow control would swallow them.
 const QByteArray kGarbage = QByteArray("#\xff\xfe~noise\x80\x81", 11) + "\r\n";
 
+// The last MMSI digit of a parameter line (positions 50-58, 1-based).
+constexpr qsizetype kLastMmsiDigit = 57;
+
+// A line hit on the way: one digit changed, the checksum left as the unit made it.
+QString flipDigit(QString line)
+{
+    const QChar digit = line[kLastMmsiDigit];
+    line[kLastMmsiDigit] = digit == u'9' ? u'0' : QChar(digit.unicode() + 1);
+    return line;
+}
+
 } // namespace
 
 SimulatedUnit::SimulatedUnit(Faults faults, QObject *parent) : QObject(parent), faults_(faults)
@@ -66,7 +77,7 @@ void SimulatedUnit::takeLine(const QByteArray &bytes)
     const QString body = checked.mid(6);
     QString reply;
     if (address == u"CVRSE" && body.isEmpty())
-        reply = parameters_.parameterLine(faults_.corruptReply);
+        reply = parameterLine();
     else if (takeWrite(address, body))
         reply = faults_.zlout ? QStringLiteral("$ZLOUT\r\n") : QStringLiteral("!CVACK\r\n");
     if (reply.isEmpty()) {
@@ -88,6 +99,17 @@ bool SimulatedUnit::takeWrite(const QString &address, const QString &body)
     if (taken)
         emit log(QStringLiteral("stale: %1 acknowledged, old values kept").arg(address));
     return taken;
+}
+
+QString SimulatedUnit::parameterLine()
+{
+    const QString line = parameters_.parameterLine(faults_.corruptReply);
+    if (faults_.badChecksums == 0)
+        return line;
+    if (faults_.badChecksums > 0)
+        --faults_.badChecksums;
+    emit log(QStringLiteral("bad checksum: a digit of the MMSI changed after the checksum"));
+    return flipDigit(line);
 }
 
 void SimulatedUnit::answer(const QString &text)

@@ -18,6 +18,7 @@ struct Faults {
     int chunkPauseMs = 10;     // pause between chunks
     bool garbage = false;      // a line of noise before every answer
     bool corruptReply = false; // a parameter line the decoding cannot fill
+    int badChecksums = 0;      // parameter lines sent with a digit changed after the checksum (-1: every one)
     int hangupAfter = -1;      // after this many answers, hang up inside the next one
     QString staleAddress;      // writes to this address ("CVUIS", ...) are acknowledged but not kept
 };
@@ -58,6 +59,7 @@ private:
     void takeLine(const QByteArray &line);
     bool takeWrite(const QString &address, const QString &body);
     void answer(const QString &text);
+    QString parameterLine();
     void pump();
 
     Faults faults_;

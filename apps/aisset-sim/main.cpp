@@ -85,6 +85,10 @@ std::optional<int> parse(const QStringList &arguments, Settings &out)
     const QCommandLineOption garbage(QStringLiteral("garbage"), QStringLiteral("A line of noise before every answer."));
     const QCommandLineOption corrupt(QStringLiteral("corrupt-reply"),
                                      QStringLiteral("Answer the read request with ship type 99."));
+    const QCommandLineOption badChecksum(
+        QStringLiteral("bad-checksum"),
+        QStringLiteral("Answer the read request with a digit changed after the checksum: once, or always."),
+        QStringLiteral("when"));
     const QCommandLineOption hangup(QStringLiteral("hangup-after"),
                                     QStringLiteral("Hang up in the middle of the answer after N answers."),
                                     QStringLiteral("n"));
@@ -105,8 +109,8 @@ std::optional<int> parse(const QStringList &arguments, Settings &out)
                                     QStringLiteral("n"), QStringLiteral("0"));
     const QCommandLineOption logTimes(QStringLiteral("log-times"),
                                       QStringLiteral("Begin every log line with the monotonic clock in seconds."));
-    parser.addOptions({silent, delay, zlout, chunk, pause, garbage, corrupt, hangup, pathFile, link, quiet, stale, baud,
-                       stream, logTimes});
+    parser.addOptions({silent, delay, zlout, chunk, pause, garbage, corrupt, badChecksum, hangup, pathFile, link, quiet,
+                       stale, baud, stream, logTimes});
     if (const std::optional<int> done = options.parse(arguments))
         return done;
     if (!parser.positionalArguments().isEmpty())
@@ -128,6 +132,12 @@ std::optional<int> parse(const QStringList &arguments, Settings &out)
         return options.usageError(QStringLiteral("--chunk takes 1 or 2"));
     if (parser.isSet(hangup) && !number(hangup, f.hangupAfter, 0, 1000000))
         return options.usageError(QStringLiteral("--hangup-after needs a number of answers"));
+    if (parser.isSet(badChecksum)) {
+        const QString when = parser.value(badChecksum);
+        if (when != u"once" && when != u"always")
+            return options.usageError(QStringLiteral("--bad-checksum takes once or always"));
+        f.badChecksums = when == u"once" ? 1 : -1;
+    }
     if (parser.isSet(stale)) {
         static const QMap<QString, QString> kAddresses{{QStringLiteral("ownship"), QStringLiteral("CVUIS")},
                                                        {QStringLiteral("system"), QStringLiteral("CVSYS")},

@@ -1,5 +1,6 @@
 #include "link/ReceivePath.h"
 
+#include "encoding/ReplyChecksum.h"
 #include "link/LineClassifier.h"
 #include "link/LinkState.h"
 #include "link/SerialLine.h"
@@ -23,6 +24,9 @@ bool onlyLineEnds(const QString &text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c == u'\r' || c == u'\n'; });
 }
+
+const QString kChecksumDiffers = QStringLiteral("校验和不符");
+const QString kUnconfirmedStatus = QStringLiteral("校验和不符:读出的数值未经确认");
 
 QString acknowledgementMessage(short group)
 {
@@ -182,59 +186,86 @@ void ReceivePath::handleAcknowledgement()
 
 bool ReceivePath::verifying() const { return state_.pendingGroup == LinkState::Verify; }
 
-// The read's repeats without its logs and status: a reply the decoding cannot
-// fill is asked for again, twice at most; the verification stays open meanwhile.
+// A reply that could not be decoded or failed its checksum is asked for again
+// while the open read has repeats left (three replies in all); false when it
+// has none, or no read is open.
+bool ReceivePath::askAgain(const char *transaction, const char *why)
+{
+    if (state_.readRetries >= 2 || state_.readRequest.isEmpty())
+        return false;
+    qCInfo(lcTransaction) << transaction << why << "request sent again";
+    transmitter_.sendCommand(state_.readRequest);
+    ++state_.readRetries;
+    return true;
+}
+
+// The read's repeats without its logs and status: the verification stays open
+// while a reply is asked for again.
 void ReceivePath::handleVerifyReply(const QString &reply)
 {
+    const bool confirmed = replyChecksumMatches(reply);
     const int result = verifyDecoder_ ? verifyDecoder_(reply) : 1;
-    if (result == 1 && state_.readRetries < 2 && !state_.readRequest.isEmpty()) {
-        qCInfo(lcTransaction) << "verification read: reply not decoded, request sent again";
-        transmitter_.sendCommand(state_.readRequest);
-        ++state_.readRetries;
-        emit verifyReplyHandled(reply, result, false);
+    if ((result == 1 || !confirmed) &&
+        askAgain("verification read:", confirmed ? "reply not decoded," : "reply checksum differs,")) {
+        emit verifyReplyHandled(reply, result, false, confirmed);
         return;
     }
     state_.readRetries = 0;
     state_.readRequest.clear();
     state_.pendingGroup = LinkState::None;
-    qCInfo(lcTransaction) << "verification read:" << (result == 0 ? "decoded" : "failed");
-    emit verifyReplyHandled(reply, result, true);
+    const char *outcome = !confirmed ? "reply checksum differs" : result == 0 ? "decoded" : "failed";
+    qCInfo(lcTransaction) << "verification read:" << outcome;
+    emit verifyReplyHandled(reply, result, true, confirmed);
 }
 
-void ReceivePath::handleReply(const QString &reply, bool counted)
+void ReceivePath::logReply(const QString &reply, bool counted)
 {
-    // The open read's form is emptied only now that the unit has answered: a unit
-    // that stays silent leaves what was typed.
-    if (!state_.readRequest.isEmpty())
-        clearForm(form_);
-    const int result = decoder_ ? decoder_(reply) : 1;
     // A reply that lost its start is logged without its count.
     QString entry = reply + QStringLiteral("长度:") + QString::number(reply.size());
     if (counted)
         entry += QStringLiteral(" 次数:") + QString::number(state_.readRetries + 1);
     form_.setReplyLog(form_.replyLog() + entry + QStringLiteral("\r\n"));
+}
+
+void ReceivePath::handleReply(const QString &reply, bool counted)
+{
+    // A reply that fails its checksum is not shown while a better one may come:
+    // the form keeps what it held, and the request goes out again.
+    const bool confirmed = replyChecksumMatches(reply);
+    if (!confirmed && state_.readRetries < 2 && !state_.readRequest.isEmpty()) {
+        logReply(reply, counted);
+        askAgain("read:", "reply checksum differs,");
+        form_.setTransactionStatus(kChecksumDiffers + QStringLiteral(",重新读取"));
+        state_.pendingGroup = LinkState::None;
+        emit replyHandled(1, false, confirmed);
+        return;
+    }
+    // The open read's form is emptied only now that the unit has answered: a unit
+    // that stays silent leaves what was typed.
+    if (!state_.readRequest.isEmpty())
+        clearForm(form_);
+    const int result = decoder_ ? decoder_(reply) : 1;
+    logReply(reply, counted);
 
     bool readEnded = true;
     if (result == 1) {
         if (state_.readRetries >= 2) {
             qCInfo(lcTransaction) << "read: reply not decoded, no repeats left";
             form_.setTransactionStatus(QStringLiteral("读取数据错误"));
-        } else if (!state_.readRequest.isEmpty()) {
-            qCInfo(lcTransaction) << "read: reply not decoded, request sent again";
-            transmitter_.sendCommand(state_.readRequest);
-            ++state_.readRetries;
+        } else if (askAgain("read:", "reply not decoded,")) {
             readEnded = false;
         }
     } else {
         state_.readRetries = 0;
         state_.readRequest.clear();
-        qCInfo(lcTransaction) << "read: reply decoded";
-        form_.setTransactionStatus(QStringLiteral("读取成功"));
+        // Every answer failed its checksum: the values are shown, never as read well.
+        qCInfo(lcTransaction) << (confirmed ? "read: reply decoded" : "read: reply decoded, its checksum differs");
+        form_.setTransactionStatus(confirmed ? QStringLiteral("读取成功") : kUnconfirmedStatus);
     }
     state_.pendingGroup = LinkState::None;
     if (readEnded)
         state_.log.readEnded(reply, result);
-    emit replyHandled(result, readEnded);
+    emit replyHandled(result, readEnded, confirmed);
 }
 
 } // namespace aisset

@@ -21,9 +21,10 @@ struct LinkState;
 // timer, and a unit that talks all the time cannot outrun the path. Each take
 // handles every complete line in order and recognises it: an acknowledgement
 // marks the pending write as acknowledged and tells the user; a read reply goes
-// to the decoding and, when that fails, the read request is sent again, twice at
-// most. The ticks keep what needs time: the count of idle ticks that gives up an
-// unfinished line, and the limit on what piles up without a line end.
+// to the decoding and, when that fails or the reply's checksum does not match,
+// the read request is sent again, twice at most. The ticks keep what needs time:
+// the count of idle ticks that gives up an unfinished line, and the limit on
+// what piles up without a line end.
 class ReceivePath : public QObject {
     Q_OBJECT
 public:
@@ -51,10 +52,12 @@ signals:
     // A pending write's acknowledgement has been announced to the user.
     void acknowledged(short group);
     // A read reply went through the decoding (result 0 decoded, 1 failed);
-    // readEnded is false when the request was sent again.
-    void replyHandled(int result, bool readEnded);
+    // readEnded is false when the request was sent again; confirmed is false when
+    // the reply's checksum did not match (a read whose every answer failed it
+    // ends with the last one decoded but not confirmed).
+    void replyHandled(int result, bool readEnded, bool confirmed);
     // The same for a verification read, with the reply line as it came.
-    void verifyReplyHandled(const QString &reply, int result, bool readEnded);
+    void verifyReplyHandled(const QString &reply, int result, bool readEnded, bool confirmed);
 
 private:
     void dropCutLine();
@@ -65,6 +68,8 @@ private:
     void handleAcknowledgement();
     void handleReply(const QString &reply, bool counted);
     void handleVerifyReply(const QString &reply);
+    void logReply(const QString &reply, bool counted);
+    bool askAgain(const char *transaction, const char *why);
     bool verifying() const;
 
     SerialLine &line_;

@@ -46,12 +46,13 @@ TEST(DecodeCli, LineArgumentPrintsFormStatusSizeAndTrace)
 
 TEST(DecodeCli, StandardInputKeepsTheUnitsCrLfButNotTheShellsLf)
 {
-    const QByteArray body = test::ReplyLine().text().left(110).toLatin1(); // ends before the status
+    // Ends before the status, so without a checksum: decoded, and flagged (exit 8).
+    const QByteArray body = test::ReplyLine().text().left(110).toLatin1();
     const Outcome crlf = runDecode({}, body + "\r\n");
-    EXPECT_EQ(crlf.exitCode, 0);
+    EXPECT_EQ(crlf.exitCode, 8);
     EXPECT_EQ(crlf.json.value(u"trace"_qs).toArray().at(1).toString(), u"16进制: D,A,,"_qs);
     const Outcome lf = runDecode({}, body + "\n" + "second line ignored\n");
-    EXPECT_EQ(lf.exitCode, 0);
+    EXPECT_EQ(lf.exitCode, 8);
     EXPECT_EQ(lf.json.value(u"trace"_qs).toArray().at(1).toString(), u"16进制: ,,,"_qs);
 }
 
@@ -77,6 +78,41 @@ TEST(DecodeCli, StandardInputIsReadOnlyToTheFirstLineEnd)
         EXPECT_EQ(p.exitCode(), c.exitCode) << c.input.size() << p.readAllStandardError().constData();
         p.kill();
         p.waitForFinished();
+    }
+}
+
+// A line is decoded whatever its checksum, but one that fails it is flagged: a
+// warning on standard error, "checksumMatches" false and exit 8, unless the
+// decoding failed too (exit 1 wins).
+TEST(DecodeCli, ALineThatFailsItsChecksumIsFlagged)
+{
+    const QString good = test::ReplyLine().text();
+    QString flipped = good;
+    flipped[57] = u'9'; // the MMSI 412345678 read as 412345679
+    QString badAndUndecodable = test::ReplyLine().with(slot::shipType, u"99"_qs).text();
+    badAndUndecodable[57] = u'9';
+    const struct {
+        QString line;
+        int exitCode;
+        bool matches;
+        QString mmsi;
+    } cases[] = {
+        {good, 0, true, u"412345678"_qs},
+        {flipped, 8, false, u"412345679"_qs},
+        {badAndUndecodable, 1, false, {}},
+    };
+    for (const auto &c : cases) {
+        QProcess p;
+        p.start(QStringLiteral(AISSET_CLI_PATH), {u"decode"_qs, c.line});
+        ASSERT_TRUE(p.waitForFinished(20000));
+        const QJsonObject json = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        EXPECT_EQ(p.exitCode(), c.exitCode) << c.line.toStdString();
+        EXPECT_EQ(json.value(u"checksumMatches"_qs).toBool(!c.matches), c.matches);
+        EXPECT_EQ(err.contains(u"校验和不符"_qs), !c.matches) << err.toStdString();
+        if (c.exitCode != 1) {
+            EXPECT_EQ(json.value(u"fields"_qs).toObject().value(u"mmsi"_qs).toString(), c.mmsi);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "encoding/Primitives.h"
 #include "encoding/Gbk.h"
+#include "encoding/ReplyChecksum.h"
 
 #include <gtest/gtest.h>
 
@@ -121,11 +122,10 @@ TEST(Gbk, UnconvertibleTextAndBytesBecomeWhatTheHeaderSays)
         const char *bytes;
         const char16_t *text;
     } cases[] = {
-        {"A\x81\x7f", u"A\uFFFD\x7f"}, // a lead byte whose second byte cannot end a pair
-        {"A\xa1 B", u"A\uFFFD B"},
-        {"A\x81", u"A"},                 // a lead byte at the very end
-        {"A\xff", u"A\uF8F5"},          // a byte no pair starts with
-        {"\x80", u"\u20AC"},            // code page 936's euro sign
+        {"A\x81\x7f", u"A\uFFFD\x7f"},                  // a lead byte whose second byte cannot end a pair
+        {"A\xa1 B", u"A\uFFFD B"},     {"A\x81", u"A"}, // a lead byte at the very end
+        {"A\xff", u"A\uF8F5"},                          // a byte no pair starts with
+        {"\x80", u"\u20AC"},                            // code page 936's euro sign
     };
     for (const auto &c : cases)
         EXPECT_EQ(fromGbk(QByteArray(c.bytes)), s(c.text)) << c.bytes;
@@ -138,6 +138,30 @@ TEST(GbkDeathTest, AnUnknownCodePageStopsWithItsName)
     const QStringEncoder unknown("NO-SUCH-CODE-PAGE");
     EXPECT_DEATH(requireCodePage(unknown, "NO-SUCH-CODE-PAGE"), "cannot convert the code page NO-SUCH-CODE-PAGE");
     requireCodePage(QStringEncoder("GBK"), "GBK"); // and a known one passes
+}
+
+// The reply's checksum covers the text between its first character and the "*"
+// three characters before the line end, whatever "*" the body holds itself.
+TEST(ReplyChecksum, MatchesOnlyTheChecksumOfTheLinesOwnText)
+{
+    const QString body = u"CVSET,0908*,AB"_qs;
+    const QString sum = checksum(body);
+    const QString lower = checksum(u"CVSET,1"_qs).toLower();
+    ASSERT_NE(lower, lower.toUpper()); // the case below has a letter in it
+    const std::pair<QString, bool> rows[] = {
+        {u'!' + body + u'*' + sum + u"\r\n"_qs, true},
+        {u'!' + body + u'*' + sum, true},                   // without its line end
+        {u"!CVSET,1*"_qs + lower + u"\r\n"_qs, true},       // hex digits of either case
+        {u"!CVSET,0908*,AC*"_qs + sum + u"\r\n"_qs, false}, // one character changed
+        {u'!' + body + u"\r\n"_qs, false},                  // no checksum at all
+        {u'!' + body + u"*5\r\n"_qs, false},                // one digit of it
+        {u'!' + body + u"*XY\r\n"_qs, false},               // no hex digits
+        {u'!' + body + u'*' + sum + u"  \r\n"_qs, false},   // the "*" not where it belongs
+        {u"*00\r\n"_qs, false},                             // nothing checked
+        {QString(), false},
+    };
+    for (const auto &[line, matches] : rows)
+        EXPECT_EQ(replyChecksumMatches(line), matches) << line.toStdString();
 }
 
 } // namespace

@@ -55,6 +55,40 @@ TEST(CliOverPty, WriteIsAcknowledgedAndReadGivesTheValuesBack)
     EXPECT_EQ(json.value(u"fields"_qs).toObject().value(u"shipType"_qs).toString(), u"70(货船)"_qs);
 }
 
+// The unit's reply is taken only with its checksum: a digit hit once is read
+// again; a unit whose every answer fails it is still read, its values printed
+// but flagged (a warning, the JSON flag, exit 8), never passed as good.
+TEST(CliOverPty, ReadChecksTheRepliesChecksum)
+{
+    const struct {
+        const char *when;
+        int exitCode;
+        bool matches;
+        QString mmsi;
+        int requests;
+    } cases[] = {
+        {"once", 0, true, u"412345678"_qs, 2},
+        {"always", 8, false, u"412345679"_qs, 3},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.when);
+        aisset::test::VirtualUnit unit({u"--bad-checksum"_qs, QString::fromLatin1(c.when)});
+        ASSERT_FALSE(unit.path().isEmpty());
+        ASSERT_EQ(cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path()}, kOwnShip).exitCode, 0);
+        const CliRun json = cli({u"read"_qs, u"--port"_qs, unit.path(), u"--json"_qs});
+        EXPECT_EQ(json.exitCode, c.exitCode) << json.err.toStdString();
+        EXPECT_EQ(json.json().value(u"checksumMatches"_qs).toBool(!c.matches), c.matches);
+        EXPECT_EQ(json.json().value(u"fields"_qs).toObject().value(u"mmsi"_qs).toString(), c.mmsi);
+        EXPECT_EQ(json.err.contains(u"校验和不符"_qs), !c.matches) << json.err.toStdString();
+        EXPECT_EQ(unit.log().filter(u"< $CVRSE"_qs).size(), c.requests);
+        const CliRun text = cli({u"read"_qs, u"--port"_qs, unit.path()});
+        EXPECT_EQ(text.exitCode, c.exitCode);
+        EXPECT_TRUE(
+            text.out.contains(u"status: "_qs + (c.matches ? u"读取成功"_qs : u"校验和不符:读出的数值未经确认"_qs)))
+            << text.out.toStdString();
+    }
+}
+
 // --trace: every byte on the line, escaped, with the time to the millisecond,
 // and each transaction's outcome; a write and a read append to one file.
 TEST(CliOverPty, ATraceOfAWriteAndAReadShowsBothSentencesAndTheAcknowledgement)

@@ -1,6 +1,7 @@
 #include "LinkHarness.h"
 #include "encoding/Gbk.h"
 #include "link/LineClassifier.h"
+#include "model/FieldTable.h"
 
 #include <QCoreApplication>
 
@@ -326,6 +327,73 @@ TEST_F(Receive, AFailedReplyKeepsTheDecodingsLastStatusAndWithoutAnOpenReadSends
     h.tick();
     EXPECT_EQ(h.line.written.size(), 1);
     EXPECT_EQ(h.state().readRetries, 1);
+}
+
+// A reply is taken only with its own checksum: one that fails it (a digit hit
+// on the way, or no checksum at all) is asked for again without touching the
+// form, as an undecodable one is; when every answer fails it, the last is
+// decoded and flagged, never reported as read well.
+TEST(ReceiveChecksum, AReplyThatFailsItsChecksumIsAskedForAgainAndOnlyTheLastIsShownFlagged)
+{
+    QByteArray flipped = kReply;
+    flipped[57] = flipped[57] == '0' ? '1' : '0'; // the MMSI's last digit
+    const QByteArray noChecksum = kReply.left(kReply.size() - 5) + "\r\n";
+    const struct Case {
+        const char *name;
+        QList<QByteArray> replies;
+        int requestsAgain;
+        QByteArray decoded; // the only line the decoding gets
+        QString status;
+        bool confirmed;
+    } cases[] = {
+        {"flipped digit, then a good one", {flipped, kReply}, 1, kReply, u"读取成功"_qs, true},
+        {"flipped digit every time",
+         {flipped, flipped, flipped},
+         2,
+         flipped,
+         u"校验和不符:读出的数值未经确认"_qs,
+         false},
+        {"no checksum every time",
+         {noChecksum, noChecksum, noChecksum},
+         2,
+         noChecksum,
+         u"校验和不符:读出的数值未经确认"_qs,
+         false},
+        {"no checksum, then a good one", {noChecksum, kReply}, 1, kReply, u"读取成功"_qs, true},
+        {"stray characters before a good one", {"@@" + kReply.mid(1)}, 0, kReply, u"读取成功"_qs, true},
+        {"good", {kReply}, 0, kReply, u"读取成功"_qs, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        test::LinkHarness h;
+        h.openPort();
+        const QString request = u"$CVRSE,*7D\r\n"_qs;
+        h.state().pendingGroup = LinkState::Read;
+        h.state().readRequest = request;
+        ASSERT_TRUE(h.form().setEditText(slot::mmsi, u"412345678"_qs));
+        QList<bool> confirmed;
+        int ended = 0;
+        QObject::connect(&h.session.receivePath(), &ReceivePath::replyHandled, [&](int, bool readEnded, bool ok) {
+            confirmed.append(ok);
+            ended += readEnded;
+        });
+        for (const QByteArray &reply : c.replies) {
+            if (confirmed.size() == 1) {
+                // Asked again: what was typed is still there, and the window says why.
+                EXPECT_EQ(h.form().editText(slot::mmsi), u"412345678"_qs);
+                EXPECT_EQ(h.form().transactionStatus(), u"校验和不符,重新读取"_qs);
+            }
+            h.deliver(reply);
+            h.drain();
+        }
+        EXPECT_EQ(h.writtenText(), QStringList(c.requestsAgain, request));
+        EXPECT_EQ(h.decodedLines, QStringList{QString::fromLatin1(c.decoded)});
+        EXPECT_EQ(h.form().transactionStatus(), c.status);
+        ASSERT_EQ(confirmed.size(), c.replies.size());
+        EXPECT_EQ(confirmed.last(), c.confirmed);
+        EXPECT_EQ(ended, 1);
+        EXPECT_EQ(h.form().replyLog().count(u"长度:"_qs), c.replies.size()); // every answer logged
+    }
 }
 
 TEST_F(Receive, AReplyDuringAWriteEndsItsWaitSoItsAcknowledgementIsDropped)

@@ -269,7 +269,7 @@ TEST_F(Write, AReadSendsTheRequestAndReturnsAtOnceAndClearsTheFormWhenTheReplyCo
     // empties; a masked one refuses the empty text and keeps what it showed;
     // every choice shows no entry.
     h.onDecode = [this] { EXPECT_EQ(h.form().editText(slot::machineNumber), QString()); };
-    h.deliver("!CVSET,1\r\n");
+    h.deliver("!CVSET,1*4A\r\n");
     h.tick();
     ASSERT_EQ(h.decodedLines.size(), 1);
     EXPECT_EQ(h.form().editText(slot::machineNumber), QString());
@@ -293,7 +293,7 @@ TEST_F(Write, AReadNobodyAnswersKeepsTheFormAndSaysNoAnswerCame)
     EXPECT_EQ(h.form().choice(slot::shipType).position(), 3);
 
     click(3);
-    h.deliver("!CVSET,1\r\n");
+    h.deliver("!CVSET,1*4A\r\n");
     h.tick();
     runEventLoopFor(300);
     EXPECT_EQ(h.form().transactionStatus(), u"读取成功"_qs);

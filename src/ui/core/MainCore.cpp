@@ -83,6 +83,9 @@ void MainCore::showVerification(const WriteVerifier::Result &result)
         host_.showWarning(WriteVerifier::describe(result.differences));
         break;
     case WriteVerifier::Outcome::NoReply: form_.setTransactionStatus(QStringLiteral("校验未完成:设备无应答")); break;
+    case WriteVerifier::Outcome::Unreliable:
+        form_.setTransactionStatus(QStringLiteral("校验未完成:设备应答校验和不符"));
+        break;
     }
 }
 

@@ -15,7 +15,9 @@ WriteVerifier::WriteVerifier(LinkSession &link, const Form &form, Host &host, QO
     connect(&deadline_, &QTimer::timeout, this, &WriteVerifier::giveUp);
     connect(&link_.line(), &SerialLine::connectionLost, this, &WriteVerifier::giveUp);
     connect(&link_.receivePath(), &ReceivePath::verifyReplyHandled, this,
-            [this](const QString &reply, int, bool readEnded) { replyHandled(reply, readEnded); });
+            [this](const QString &reply, int, bool readEnded, bool confirmed) {
+                replyHandled(reply, readEnded, confirmed);
+            });
     link_.receivePath().setVerifyDecoder(standardDecoder(copy_, host_));
 }
 
@@ -47,7 +49,7 @@ bool WriteVerifier::start(int timeoutMs)
     return true;
 }
 
-void WriteVerifier::replyHandled(const QString &reply, bool readEnded)
+void WriteVerifier::replyHandled(const QString &reply, bool readEnded, bool confirmed)
 {
     if (!(running_ || late_) || !readEnded)
         return;
@@ -55,6 +57,12 @@ void WriteVerifier::replyHandled(const QString &reply, bool readEnded)
     late_ = false;
     deadline_.stop();
     Result result;
+    // A reply that failed its checksum would report differences the line made up.
+    if (!confirmed) {
+        result.outcome = Outcome::Unreliable;
+        emit finished(result);
+        return;
+    }
     result.differences = compareWrite(written_, reply);
     result.outcome = result.differences.isEmpty() ? Outcome::Agree : Outcome::Differ;
     link_.state().log.verified(reply, result.differences);

@@ -19,7 +19,9 @@ class LinkSession;
 class WriteVerifier : public QObject {
     Q_OBJECT
 public:
-    enum class Outcome { Agree, Differ, NoReply };
+    // Unreliable: every answer of the read-back failed its checksum, so what the
+    // unit holds is not known and nothing is compared.
+    enum class Outcome { Agree, Differ, NoReply, Unreliable };
     struct Result {
         Outcome outcome = Outcome::NoReply;
         QList<FieldDifference> differences;
@@ -44,7 +46,7 @@ signals:
 
 private:
     void copyForm();
-    void replyHandled(const QString &reply, bool readEnded);
+    void replyHandled(const QString &reply, bool readEnded, bool confirmed);
     void giveUp();
 
     LinkSession &link_;
