@@ -3,6 +3,7 @@
 // start state. No crash, no sanitizer report; an error message holds no
 // control character (what it echoes of the input is escaped), and a filled form
 // holds none in any field.
+#include "FuzzInput.h"
 #include "FormJson.h"
 #include "JsonKeys.h"
 #include "model/Form.h"
@@ -16,12 +17,6 @@ using namespace aisset;
 using namespace aisset::cli;
 
 namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 bool holdsControls(const QString &text)
 {

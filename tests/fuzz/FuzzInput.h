@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 // Splits fuzzer bytes into texts: each byte pair is one UTF-16 code unit, so
 // every character (controls, Chinese, lone surrogates) can turn up.
@@ -19,4 +20,12 @@ inline QString fuzzText(const uint8_t *data, size_t size)
 inline QString fuzzLatin1(const uint8_t *data, size_t size)
 {
     return QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size));
+}
+
+// A property every input must keep: a failure stops the fuzzer with a crash
+// report and the input saved.
+inline void check(bool condition)
+{
+    if (!condition)
+        std::abort();
 }

@@ -2,22 +2,13 @@
 // report; every device it maps is a trimmed, non-empty text of one line, the
 // mapping written back as "n=device" lines reads the same, and the device as
 // the command line shows it holds no control character.
+#include "FuzzInput.h"
 #include "Output.h"
 #include "link/PortNames.h"
 
 #include <cstdlib>
 
 using namespace aisset;
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

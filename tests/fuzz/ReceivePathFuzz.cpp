@@ -6,6 +6,7 @@
 // unit answers does not depend on the sentence, and building a real one would
 // take most of each run (the reply decoding target builds them from decoded
 // replies).
+#include "FuzzInput.h"
 #include "FakeSerialLine.h"
 #include "FormFixture.h"
 #include "ScriptedHost.h"
@@ -21,12 +22,6 @@
 using namespace aisset;
 
 namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 // Brings the form back to the start form: fields, window state, logs and
 // statuses. Only what differs is written, since setting a mask or a text costs

@@ -4,22 +4,13 @@
 // the name of) is a records file again, in either format. (That each ship
 // comes back with the same texts does not hold for every input yet: the corpus
 // entries it left show ships that do not.)
+#include "FuzzInput.h"
 #include "RecordFile.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 using namespace aisset::cli;
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -35,12 +35,6 @@ Snapshot snapshot(const Form &form)
     return s;
 }
 
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
 // One whole line: "$", then no control character until the closing CR LF.
 bool isSentence(const QString &text)
 {

@@ -6,6 +6,7 @@
 // Parsed from bytes alone, any file is written back byte for byte.
 // The sections live in memory as the bytes of their files: a disk and its
 // flushes would take most of each run.
+#include "FuzzInput.h"
 #include "FormFixture.h"
 #include "model/FieldInput.h"
 #include "store/ProfileRecords.h"
@@ -25,12 +26,6 @@ using namespace aisset;
 namespace {
 
 const QString kShip = u"412345678"_qs;
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 QStringList otherPageKeys(const QStringList &record)
 {

@@ -13,12 +13,6 @@ using namespace aisset;
 
 namespace {
 
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
 void checkTextCode(const QString &text)
 {
     const QString decoded = B8TO6(text);
