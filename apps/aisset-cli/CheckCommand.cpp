@@ -6,6 +6,8 @@
 #include "Output.h"
 #include "model/Form.h"
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 int runCheck(const CliArgs &args, CliContext &)
@@ -19,13 +21,13 @@ int runCheck(const CliArgs &args, CliContext &)
     }
     const QJsonArray warnings = warningsJson(form);
     if (args.json) {
-        printJson(QJsonObject{{u"warnings"_qs, warnings}});
+        printJson(QJsonObject{{u"warnings"_s, warnings}});
         return Success;
     }
     QString text;
     for (const QJsonValue &w : warnings)
-        text += w[u"field"_qs].toString() + u": "_qs + w[u"code"_qs].toString() + u": "_qs +
-                w[u"message"_qs].toString() + u'\n';
+        text += w[u"field"_s].toString() + u": "_s + w[u"code"_s].toString() + u": "_s +
+                w[u"message"_s].toString() + u'\n';
     writeStdout(text.toUtf8());
     return Success;
 }

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 namespace {
@@ -53,22 +55,22 @@ const CommandSpec *commandByName(const QString &name)
 // The checks of the option values; an error text for a value no command can use.
 std::optional<QString> checkValues(CliArgs &out)
 {
-    out.json = out.isSet(u"json"_qs);
-    out.storeDir = out.value(u"store"_qs);
+    out.json = out.isSet(u"json"_s);
+    out.storeDir = out.value(u"store"_s);
     // An empty folder would quietly mean the user's own store.
-    if (out.isSet(u"store"_qs) && out.storeDir.isEmpty())
+    if (out.isSet(u"store"_s) && out.storeDir.isEmpty())
         return QStringLiteral("--store needs a folder");
-    if (out.isSet(u"trace"_qs) && out.value(u"trace"_qs).isEmpty())
+    if (out.isSet(u"trace"_s) && out.value(u"trace"_s).isEmpty())
         return QStringLiteral("--trace needs a file");
-    if (out.isSet(u"port"_qs)) {
-        out.port = out.value(u"port"_qs);
+    if (out.isSet(u"port"_s)) {
+        out.port = out.value(u"port"_s);
         const PortArgument port = portArgument(out.port);
         if (out.port.trimmed().isEmpty() || (port.isNumber && !port.number))
             return QStringLiteral("--port takes a port number from 1 to %1 or a device path").arg(kPortCount);
     }
-    if (out.isSet(u"timeout"_qs)) {
+    if (out.isSet(u"timeout"_s)) {
         bool ok = false;
-        out.timeoutSeconds = out.value(u"timeout"_qs).toDouble(&ok);
+        out.timeoutSeconds = out.value(u"timeout"_s).toDouble(&ok);
         if (!ok || !std::isfinite(out.timeoutSeconds) || out.timeoutSeconds <= 0 || out.timeoutSeconds > kLongestWait)
             return QStringLiteral("--timeout takes seconds, more than 0 and at most %1").arg(kLongestWait);
     }

@@ -13,6 +13,8 @@
 
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 CliContext::CliContext(QString storeDir, QString historyDb)
@@ -66,7 +68,7 @@ QString CliContext::whySavingFailed()
     case StoreFailureReason::NotAFolder:
         return QStringLiteral(": %1 is not a folder").arg(failure.detail);
     case StoreFailureReason::Unknown:
-        return failure.detail.isEmpty() ? QString() : u": "_qs + failure.detail;
+        return failure.detail.isEmpty() ? QString() : u": "_s + failure.detail;
     }
     return {};
 }
@@ -92,7 +94,7 @@ void CliContext::recordHistory(LinkSession &session)
 {
     if (!recorder_)
         recorder_ = std::make_unique<HistoryRecorder>(history(),
-                                                      localSessionFacts(u"aisset-cli"_qs, {}, projectVersion()));
+                                                      localSessionFacts(u"aisset-cli"_s, {}, projectVersion()));
     recorder_->setLine(&session.line());
     session.setObserver(recorder_.get());
     session_ = &session;

@@ -8,6 +8,8 @@
 #include "link/QtSerialLine.h"
 #include "model/Form.h"
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 CliLink::CliLink(const QString &port, Form &form, Host &host, SentenceBuilder build) : form_(form)
@@ -17,7 +19,7 @@ CliLink::CliLink(const QString &port, Form &form, Host &host, SentenceBuilder bu
     if (!number)
         path_ = port;
     auto line = number ? std::make_unique<QtSerialLine>() : std::make_unique<QtSerialLine>([port](int) { return port; });
-    PortChoice::storePort(settings_, number ? QString::number(*number) : u"1"_qs);
+    PortChoice::storePort(settings_, number ? QString::number(*number) : u"1"_s);
     line_ = line.get();
     LinkSession::Options options;
     options.line = std::move(line);

@@ -12,6 +12,8 @@
 
 #include <QJsonArray>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 std::optional<Group> groupByName(const QString &name)
@@ -51,13 +53,13 @@ int runEncode(const CliArgs &args, CliContext &context)
     if (args.json) {
         QJsonObject out;
         if (result.ok()) {
-            out.insert(u"sentence"_qs, result.sentence);
+            out.insert(u"sentence"_s, result.sentence);
         } else {
-            out.insert(u"error"_qs, host.messages.value(0));
-            out.insert(u"field"_qs, failedName);
+            out.insert(u"error"_s, host.messages.value(0));
+            out.insert(u"field"_s, failedName);
         }
-        out.insert(u"trace"_qs, QJsonArray::fromStringList(form.sentCommands()));
-        out.insert(u"warnings"_qs, warningsJson(form, *group));
+        out.insert(u"trace"_s, QJsonArray::fromStringList(form.sentCommands()));
+        out.insert(u"warnings"_s, warningsJson(form, *group));
         printJson(out);
     } else if (result.ok()) {
         writeStdout(toGbk(result.sentence));

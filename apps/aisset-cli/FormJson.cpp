@@ -17,6 +17,8 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 namespace {
@@ -92,18 +94,18 @@ QJsonArray warningsJson(const Form &form, std::optional<Group> group)
 {
     QJsonArray out;
     for (const StandardsWarning &w : standardsWarnings(form, group))
-        out.append(QJsonObject{{u"field"_qs, w.field}, {u"code"_qs, w.code}, {u"message"_qs, w.message}});
+        out.append(QJsonObject{{u"field"_s, w.field}, {u"code"_s, w.code}, {u"message"_s, w.message}});
     return out;
 }
 
 QJsonObject decodedForm(const Form &form, int result, bool checksumMatches)
 {
-    return QJsonObject{{u"result"_qs, result},
-                       {u"checksumMatches"_qs, checksumMatches},
-                       {u"fields"_qs, formFields(form)},
-                       {u"status"_qs, form.transactionStatus()},
-                       {u"shipSize"_qs, form.shipSizeText()},
-                       {u"trace"_qs, QJsonArray::fromStringList(form.sentCommands())}};
+    return QJsonObject{{u"result"_s, result},
+                       {u"checksumMatches"_s, checksumMatches},
+                       {u"fields"_s, formFields(form)},
+                       {u"status"_s, form.transactionStatus()},
+                       {u"shipSize"_s, form.shipSizeText()},
+                       {u"trace"_s, QJsonArray::fromStringList(form.sentCommands())}};
 }
 
 int decodedExit(int result, bool checksumMatches, const QString &what)

@@ -15,6 +15,8 @@
 
 #include <variant>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 namespace {
@@ -32,13 +34,13 @@ QDateTime parseSince(const QString &text)
 QString entryLine(const HistoryEntry &e, const QList<HistoryEntry> &all, bool showInstaller)
 {
     const TransactionOutcome &t = e.transaction;
-    QStringList columns{historyWords::localTime(e), t.mmsi.isEmpty() ? u"-"_qs : t.mmsi, historyWords::kind(t.kind),
+    QStringList columns{historyWords::localTime(e), t.mmsi.isEmpty() ? u"-"_s : t.mmsi, historyWords::kind(t.kind),
                         historyWords::resultDetail(t)};
     if (const QString verified = historyWords::verification(e, verificationOf(e, all)); !verified.isEmpty())
         columns.append(verified);
     if (showInstaller)
         columns.append(e.session.user + u'@' + e.session.host);
-    return columns.join(u"  "_qs) + u'\n';
+    return columns.join(u"  "_s) + u'\n';
 }
 
 // The company's database, or the exit code when there is none to use.
@@ -65,7 +67,7 @@ int runSync(const CliArgs &args, CliContext &context)
         return pushed.localFailed ? StoreError : LinkError;
     }
     if (args.json)
-        printJson(QJsonObject{{u"pushed"_qs, pushed.pushed}});
+        printJson(QJsonObject{{u"pushed"_s, pushed.pushed}});
     else
         writeStdout(QStringLiteral("%1 entries sent to the company database\n").arg(pushed.pushed).toUtf8());
     return Success;
@@ -80,14 +82,14 @@ int runHistory(const CliArgs &args, CliContext &context)
     if (args.words.value(0) == u"sync")
         return runSync(args, context);
     HistoryQuery query{args.words.value(0), {}};
-    if (args.isSet(u"since"_qs)) {
-        query.since = parseSince(args.value(u"since"_qs));
+    if (args.isSet(u"since"_s)) {
+        query.since = parseSince(args.value(u"since"_s));
         if (!query.since.isValid())
             return usageError(args,
                               QStringLiteral("--since takes a date (2026-12-01) or a time (2026-12-01T08:00:00Z)"));
     }
     std::optional<QList<HistoryEntry>> entries;
-    if (args.isSet(u"company"_qs)) {
+    if (args.isSet(u"company"_s)) {
         const std::variant<CompanyDatabase *, int> company = companyOf(args, context);
         if (const int *code = std::get_if<int>(&company))
             return *code;
@@ -108,12 +110,12 @@ int runHistory(const CliArgs &args, CliContext &context)
         QJsonArray out;
         for (const HistoryEntry &e : *entries)
             out.append(historyEntryJson(e));
-        printJson(QJsonObject{{u"history"_qs, out}});
+        printJson(QJsonObject{{u"history"_s, out}});
         return Success;
     }
     QString text;
     for (const HistoryEntry &e : *entries)
-        text += entryLine(e, *entries, args.isSet(u"company"_qs));
+        text += entryLine(e, *entries, args.isSet(u"company"_s));
     writeStdout(text.toUtf8());
     return Success;
 }

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 namespace {
@@ -61,7 +63,7 @@ QString escapeControls(const QString &text)
         else if (c == u'\x1b')
             out.append(u"\\e");
         else
-            out.append((c.unicode() < 0x80 ? u"\\x"_qs : u"\\u"_qs) +
+            out.append((c.unicode() < 0x80 ? u"\\x"_s : u"\\u"_s) +
                        QString::number(c.unicode(), 16).toUpper().rightJustified(c.unicode() < 0x80 ? 2 : 4, u'0'));
     }
     return out;

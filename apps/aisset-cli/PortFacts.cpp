@@ -9,6 +9,8 @@
 #ifdef Q_OS_LINUX
 #include <grp.h>
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 #endif
 
 namespace aisset::cli {
@@ -89,8 +91,8 @@ SystemFacts systemFacts()
     const QString usb = QStringLiteral("/sys/bus/usb/devices");
     for (const QString &entry : QDir(usb).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QString dir = usb + u'/' + entry;
-        if (QFileInfo::exists(dir + u"/idVendor"_qs))
-            facts.usbDevices.append({hexFile(dir + u"/idVendor"_qs), hexFile(dir + u"/idProduct"_qs)});
+        if (QFileInfo::exists(dir + u"/idVendor"_s))
+            facts.usbDevices.append({hexFile(dir + u"/idVendor"_s), hexFile(dir + u"/idProduct"_s)});
     }
     return facts;
 }

@@ -6,6 +6,8 @@
 #include "link/PortMapFile.h"
 #include "link/PortNames.h"
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 namespace {
@@ -79,10 +81,10 @@ int unpin(const CliArgs &args, int number)
 
 int runPortPin(const CliArgs &args)
 {
-    const bool pinning = args.isSet(u"pin"_qs);
-    if (pinning == args.isSet(u"unpin"_qs) || args.isSet(u"find"_qs))
+    const bool pinning = args.isSet(u"pin"_s);
+    if (pinning == args.isSet(u"unpin"_s) || args.isSet(u"find"_s))
         return usageError(args, QStringLiteral("takes either --pin N DEVICE or --unpin N, without --find"));
-    const QString option = pinning ? u"pin"_qs : u"unpin"_qs;
+    const QString option = pinning ? u"pin"_s : u"unpin"_s;
     const int number = portNumberOf(args.value(option));
     if (number == 0)
         return usageError(args, QStringLiteral("--%1 takes a port number from 1 to %2").arg(option).arg(kPortCount));

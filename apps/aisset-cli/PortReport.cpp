@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 namespace {
@@ -33,7 +35,7 @@ QString processText(const ProcessRef &p)
     return p.name.isEmpty() ? QString::number(p.pid) : QStringLiteral("%1 (%2)").arg(p.pid).arg(p.name);
 }
 
-QJsonObject processJson(const ProcessRef &p) { return {{u"pid"_qs, double(p.pid)}, {u"name"_qs, p.name}}; }
+QJsonObject processJson(const ProcessRef &p) { return {{u"pid"_s, double(p.pid)}, {u"name"_s, p.name}}; }
 
 QString findKindName(FindOutcome::Kind kind)
 {
@@ -117,28 +119,28 @@ QJsonObject toJson(const PortReport &port)
     for (const ProcessRef &p : port.openIn)
         openIn.append(processJson(p));
     QJsonObject out{
-        {u"port"_qs, port.number},
-        {u"device"_qs, port.device},
-        {u"present"_qs, port.present},
-        {u"byId"_qs, QJsonArray::fromStringList(port.byId)},
-        {u"byPath"_qs, QJsonArray::fromStringList(port.byPath)},
-        {u"usb"_qs, port.usb ? QJsonValue(usbText(*port.usb)) : QJsonValue()},
-        {u"maker"_qs, port.maker},
-        {u"product"_qs, port.product},
-        {u"serialNumber"_qs, port.serialNumber},
-        {u"canOpen"_qs, port.access.canOpen},
-        {u"group"_qs, port.access.group},
-        {u"heldBy"_qs, port.heldBy ? QJsonValue(processJson(*port.heldBy)) : QJsonValue()},
-        {u"openIn"_qs, openIn},
-        {u"hints"_qs, QJsonArray::fromStringList(port.hints)},
+        {u"port"_s, port.number},
+        {u"device"_s, port.device},
+        {u"present"_s, port.present},
+        {u"byId"_s, QJsonArray::fromStringList(port.byId)},
+        {u"byPath"_s, QJsonArray::fromStringList(port.byPath)},
+        {u"usb"_s, port.usb ? QJsonValue(usbText(*port.usb)) : QJsonValue()},
+        {u"maker"_s, port.maker},
+        {u"product"_s, port.product},
+        {u"serialNumber"_s, port.serialNumber},
+        {u"canOpen"_s, port.access.canOpen},
+        {u"group"_s, port.access.group},
+        {u"heldBy"_s, port.heldBy ? QJsonValue(processJson(*port.heldBy)) : QJsonValue()},
+        {u"openIn"_s, openIn},
+        {u"hints"_s, QJsonArray::fromStringList(port.hints)},
     };
     if (port.find) {
-        QJsonObject find{{u"result"_qs, findKindName(port.find->kind)}};
+        QJsonObject find{{u"result"_s, findKindName(port.find->kind)}};
         if (port.find->kind == FindOutcome::Unit)
-            find.insert(u"mmsi"_qs, port.find->mmsi);
+            find.insert(u"mmsi"_s, port.find->mmsi);
         if (!port.find->reason.isEmpty())
-            find.insert(u"reason"_qs, port.find->reason);
-        out.insert(u"find"_qs, find);
+            find.insert(u"reason"_s, port.find->reason);
+        out.insert(u"find"_s, find);
     }
     return out;
 }
@@ -150,7 +152,7 @@ QString toText(const PortReport &port)
     const auto orDash = [](const QString &text) { return text.isEmpty() ? QStringLiteral("-") : escapeControls(text); };
     QString text = QStringLiteral("Com%1  %2%3\n")
                        .arg(port.number)
-                       .arg(escapeControls(port.device), port.present ? QString() : u"  (not there)"_qs);
+                       .arg(escapeControls(port.device), port.present ? QString() : u"  (not there)"_s);
     if (!port.present)
         return text;
     for (const QString &link : port.byId)
@@ -158,14 +160,14 @@ QString toText(const PortReport &port)
     for (const QString &link : port.byPath)
         text += QStringLiteral("  by-path: ") + escapeControls(link) + u'\n';
     text += QStringLiteral("  usb: %1  maker: %2  product: %3  serial: %4\n")
-                .arg(port.usb ? usbText(*port.usb) : u"-"_qs, orDash(port.maker), orDash(port.product),
+                .arg(port.usb ? usbText(*port.usb) : u"-"_s, orDash(port.maker), orDash(port.product),
                      orDash(port.serialNumber));
-    text += QStringLiteral("  open: %1\n").arg(port.access.canOpen ? u"yes"_qs : u"no, not allowed"_qs);
-    text += QStringLiteral("  held by: %1\n").arg(port.heldBy ? escapeControls(processText(*port.heldBy)) : u"-"_qs);
+    text += QStringLiteral("  open: %1\n").arg(port.access.canOpen ? u"yes"_s : u"no, not allowed"_s);
+    text += QStringLiteral("  held by: %1\n").arg(port.heldBy ? escapeControls(processText(*port.heldBy)) : u"-"_s);
     QStringList users;
     for (const ProcessRef &p : port.openIn)
         users << processText(p);
-    text += QStringLiteral("  open in: %1\n").arg(orDash(users.join(u", "_qs)));
+    text += QStringLiteral("  open in: %1\n").arg(orDash(users.join(u", "_s)));
     for (const QString &hint : port.hints)
         text += QStringLiteral("  hint: ") + escapeControls(hint) + u'\n';
     if (port.find)

@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 namespace {
@@ -97,7 +99,7 @@ QString portsLeftUntried(const QList<PortReport> &ports)
                           : QStringLiteral("Com%1-Com%2").arg(left[i]).arg(left[end]));
         i = end + 1;
     }
-    return runs.join(u", "_qs);
+    return runs.join(u", "_s);
 }
 
 void print(const QList<PortReport> &ports, const QStringList &hints, bool json)
@@ -106,7 +108,7 @@ void print(const QList<PortReport> &ports, const QStringList &hints, bool json)
         QJsonArray list;
         for (const PortReport &port : ports)
             list.append(toJson(port));
-        printJson({{u"ports"_qs, list}, {u"hints"_qs, QJsonArray::fromStringList(hints)}});
+        printJson({{u"ports"_s, list}, {u"hints"_s, QJsonArray::fromStringList(hints)}});
         return;
     }
     QString text;
@@ -123,13 +125,13 @@ void print(const QList<PortReport> &ports, const QStringList &hints, bool json)
 
 int runPorts(const CliArgs &args, CliContext &)
 {
-    if (args.isSet(u"pin"_qs) || args.isSet(u"unpin"_qs))
+    if (args.isSet(u"pin"_s) || args.isSet(u"unpin"_s))
         return runPortPin(args);
     if (!args.words.isEmpty())
         return usageError(args, QStringLiteral("takes no words"));
     const SystemFacts facts = systemFacts();
     QList<PortReport> ports = listedPorts(facts);
-    const bool find = args.isSet(u"find"_qs);
+    const bool find = args.isSet(u"find"_s);
     if (find)
         findUnit(ports);
     print(ports, systemHints(ports, facts), args.json);

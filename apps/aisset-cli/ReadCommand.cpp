@@ -15,6 +15,8 @@
 
 #include <QJsonArray>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 namespace {
@@ -22,11 +24,11 @@ namespace {
 void printFields(const QJsonObject &out)
 {
     QString text;
-    const QJsonObject fields = out.value(u"fields"_qs).toObject();
+    const QJsonObject fields = out.value(u"fields"_s).toObject();
     for (const FieldInfo &f : fieldTable())
         text += str(f.name) + QStringLiteral(": ") + escapeControls(fields.value(str(f.name)).toString()) + u'\n';
-    text += QStringLiteral("status: ") + escapeControls(out.value(u"status"_qs).toString()) + u'\n';
-    text += QStringLiteral("shipSize: ") + escapeControls(out.value(u"shipSize"_qs).toString()) + u'\n';
+    text += QStringLiteral("status: ") + escapeControls(out.value(u"status"_s).toString()) + u'\n';
+    text += QStringLiteral("shipSize: ") + escapeControls(out.value(u"shipSize"_s).toString()) + u'\n';
     writeStdout(text.toUtf8());
 }
 
@@ -39,7 +41,7 @@ int runRead(const CliArgs &args, CliContext &context)
     Form form;
     applyStartState(form);
     CliHost host;
-    CliLink link(args.port.isEmpty() ? u"1"_qs : args.port, form, host, [](Group) { return BuildResult{}; });
+    CliLink link(args.port.isEmpty() ? u"1"_s : args.port, form, host, [](Group) { return BuildResult{}; });
     if (const QString error = link.open(); !error.isEmpty()) {
         printError(error);
         return LinkError;

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 namespace {
@@ -35,7 +37,7 @@ QString csvCell(const QString &stored)
     const QString text = defused(stored);
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
         return text;
-    return u'"' + QString(text).replace(u"\""_qs, u"\"\""_qs) + u'"';
+    return u'"' + QString(text).replace(u"\""_s, u"\"\""_s) + u'"';
 }
 
 // The rows of a CSV text (RFC 4180: quoted cells may hold commas, quotes doubled
@@ -175,13 +177,13 @@ QByteArray writeRecordFile(const QList<ShipRecord> &ships, RecordFormat format)
     QStringList header{kRecordColumn};
     for (const FieldInfo &f : fieldTable())
         header << str(f.name);
-    QString text = header.join(u',') + u"\r\n"_qs;
+    QString text = header.join(u',') + u"\r\n"_s;
     for (const ShipRecord &ship : ships) {
         QStringList cells(kSlotCount + 1);
         cells[0] = csvCell(ship.name);
         for (const auto &[slot, value] : ship.values)
             cells[slot + 1] = csvCell(value);
-        text += cells.join(u',') + u"\r\n"_qs;
+        text += cells.join(u',') + u"\r\n"_s;
     }
     return text.toUtf8();
 }

@@ -8,6 +8,8 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 int runRecords(const CliArgs &args, CliContext &context)
@@ -22,7 +24,7 @@ int runRecords(const CliArgs &args, CliContext &context)
     if (args.words.isEmpty()) {
         const QStringList names = profile.recordNames();
         if (args.json)
-            printJson(QJsonObject{{u"records"_qs, QJsonArray::fromStringList(names)}});
+            printJson(QJsonObject{{u"records"_s, QJsonArray::fromStringList(names)}});
         else
             for (const QString &name : names)
                 writeStdout((escapeControls(name) + u'\n').toUtf8());

@@ -9,13 +9,15 @@
 #include <QSaveFile>
 #include <QSet>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 int runRecordsExport(const CliArgs &args, CliContext &context)
 {
     if (args.words.size() != 1)
         return usageError(args, QStringLiteral("export takes no further words"));
-    const QString formatName = args.isSet(u"format"_qs) ? args.value(u"format"_qs) : u"json"_qs;
+    const QString formatName = args.isSet(u"format"_s) ? args.value(u"format"_s) : u"json"_s;
     if (formatName != u"json" && formatName != u"csv")
         return usageError(args, QStringLiteral("--format takes json or csv"));
 
@@ -48,11 +50,11 @@ int runRecordsExport(const CliArgs &args, CliContext &context)
     const QByteArray bytes = writeRecordFile(ships, formatName == u"csv" ? RecordFormat::Csv : RecordFormat::Json);
 
     const int done = unreadable > 0 ? StoreError : Success;
-    if (!args.isSet(u"output"_qs)) {
+    if (!args.isSet(u"output"_s)) {
         writeStdout(bytes);
         return done;
     }
-    QSaveFile file(args.value(u"output"_qs));
+    QSaveFile file(args.value(u"output"_s));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         printError(QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString()));
         return UsageError;

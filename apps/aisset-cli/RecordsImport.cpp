@@ -20,6 +20,8 @@
 #include <QFile>
 #include <QSet>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 namespace {
@@ -137,7 +139,7 @@ int runRecordsImport(const CliArgs &args, CliContext &context)
             // A listed ship may be stored under its older, incomplete name;
             // a new one has its own section or none.
             const QStringList stored = isListed ? profile.readRecord(ship.name) : profile.readSection(ship.name);
-            const ShipMerge m = plan(ship, stored, isListed, args.isSet(u"replace"_qs));
+            const ShipMerge m = plan(ship, stored, isListed, args.isSet(u"replace"_s));
             const SaveResult written =
                 m.writes.isEmpty() ? SaveResult::Saved : profile.writeRecord(ship.name, m.writes);
             if (written == SaveResult::Failed) {
@@ -149,11 +151,11 @@ int runRecordsImport(const CliArgs &args, CliContext &context)
                 ++added;
             }
             if (!m.changed.isEmpty()) {
-                report += QStringLiteral("changed %1: %2\n").arg(ship.name, m.changed.join(u", "_qs));
+                report += QStringLiteral("changed %1: %2\n").arg(ship.name, m.changed.join(u", "_s));
                 ++changed;
             }
             if (!m.kept.isEmpty()) {
-                report += QStringLiteral("kept %1: %2\n").arg(ship.name, m.kept.join(u", "_qs));
+                report += QStringLiteral("kept %1: %2\n").arg(ship.name, m.kept.join(u", "_s));
                 ++kept;
             }
             if (!isListed)

@@ -6,6 +6,8 @@
 #include "history/HistoryDatabase.h"
 #include "report/InstallationReport.h"
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 int runReport(const CliArgs &args, CliContext &context)
@@ -13,10 +15,10 @@ int runReport(const CliArgs &args, CliContext &context)
     if (args.words.size() != 1)
         return usageError(args, QStringLiteral("takes one MMSI"));
     const QString mmsi = args.words[0];
-    const QString path = args.isSet(u"output"_qs) ? args.value(u"output"_qs) : u"report-%1.pdf"_qs.arg(mmsi);
+    const QString path = args.isSet(u"output"_s) ? args.value(u"output"_s) : u"report-%1.pdf"_s.arg(mmsi);
     HistoryDatabase &history = context.history();
     const std::optional<ReportData> report =
-        gatherReport(context.profile(), history, mmsi, args.value(u"installer"_qs));
+        gatherReport(context.profile(), history, mmsi, args.value(u"installer"_s));
     if (!report) {
         printError(QStringLiteral("the history %1 cannot be read: %2").arg(history.path(), history.errorText()));
         return UsageError;

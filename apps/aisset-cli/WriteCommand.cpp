@@ -16,6 +16,8 @@
 
 #include <QJsonArray>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset::cli {
 
 namespace {
@@ -40,7 +42,7 @@ QJsonArray differencesJson(const QList<FieldDifference> &differences)
     QJsonArray out;
     for (const FieldDifference &d : differences)
         out.append(
-            QJsonObject{{u"field"_qs, str(field(d.slot).name)}, {u"written"_qs, d.written}, {u"unit"_qs, d.unit}});
+            QJsonObject{{u"field"_s, str(field(d.slot).name)}, {u"written"_s, d.written}, {u"unit"_s, d.unit}});
     return out;
 }
 
@@ -63,7 +65,7 @@ int runWrite(const CliArgs &args, CliContext &context)
     CliHost host;
     BuildResult built;
     const SentenceBuilder standard = LinkSession::standardBuilder(form, host, context.records());
-    CliLink link(args.port.isEmpty() ? u"1"_qs : args.port, form, host, [&](Group g) { return built = standard(g); });
+    CliLink link(args.port.isEmpty() ? u"1"_s : args.port, form, host, [&](Group g) { return built = standard(g); });
     // A port that does not open is reported after the build: a refused form
     // outranks it (exit 1), and an accepted one is saved, as the window's write
     // on a closed port saves the page and sends nothing.
@@ -92,22 +94,22 @@ int runWrite(const CliArgs &args, CliContext &context)
         return context.afterSaving(built, LinkError);
     }
     acknowledgement.run(timeoutMs);
-    const bool verifying = args.isSet(u"verify"_qs) && acknowledged;
+    const bool verifying = args.isSet(u"verify"_s) && acknowledged;
     const WriteVerifier::Result verification =
         verifying ? verifyWrite(session, form, host, timeoutMs) : WriteVerifier::Result{};
     using Outcome = WriteVerifier::Outcome;
 
     if (args.json) {
         QJsonObject out;
-        out.insert(u"acknowledged"_qs, acknowledged);
-        out.insert(u"message"_qs, acknowledged ? host.messages.last() : QString());
-        out.insert(u"connection"_qs, form.connectionStatus());
-        out.insert(u"trace"_qs, QJsonArray::fromStringList(form.sentCommands()));
-        out.insert(u"warnings"_qs, warningsJson(form, *group));
+        out.insert(u"acknowledged"_s, acknowledged);
+        out.insert(u"message"_s, acknowledged ? host.messages.last() : QString());
+        out.insert(u"connection"_s, form.connectionStatus());
+        out.insert(u"trace"_s, QJsonArray::fromStringList(form.sentCommands()));
+        out.insert(u"warnings"_s, warningsJson(form, *group));
         if (verifying) {
-            out.insert(u"verified"_qs, verification.outcome == Outcome::Agree);
-            out.insert(u"checksumMatches"_qs, verification.outcome != Outcome::Unreliable);
-            out.insert(u"differences"_qs, differencesJson(verification.differences));
+            out.insert(u"verified"_s, verification.outcome == Outcome::Agree);
+            out.insert(u"checksumMatches"_s, verification.outcome != Outcome::Unreliable);
+            out.insert(u"differences"_s, differencesJson(verification.differences));
         }
         printJson(out);
     } else if (acknowledged) {
@@ -127,7 +129,7 @@ int runWrite(const CliArgs &args, CliContext &context)
         return context.afterSaving(built, LinkError);
     }
     if (verifying && verification.outcome == Outcome::Unreliable) {
-        return context.afterSaving(built, decodedExit(0, false, u"every answer to the read-back"_qs));
+        return context.afterSaving(built, decodedExit(0, false, u"every answer to the read-back"_s));
     }
     return context.afterSaving(built, verification.outcome == Outcome::Differ ? Differs : Success);
 }

@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 #if defined(__SANITIZE_ADDRESS__)
 #define AISSET_CLI_SANITIZED 1
 #elif defined(__has_feature)
@@ -37,13 +39,13 @@ int main(int argc, char **argv)
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    if (args.isSet(u"trace"_qs)) {
-        if (const QString error = aisset::TraceFile::start(args.value(u"trace"_qs)); !error.isEmpty()) {
+    if (args.isSet(u"trace"_s)) {
+        if (const QString error = aisset::TraceFile::start(args.value(u"trace"_s)); !error.isEmpty()) {
             printError(QStringLiteral("aisset-cli: --trace: ") + escapeControls(error));
             return UsageError;
         }
     }
-    CliContext context(args.storeDir, args.value(u"history-db"_qs));
+    CliContext context(args.storeDir, args.value(u"history-db"_s));
     int code = args.command->run(args, context);
     // What a command prints is its result (an export is the installer's backup):
     // output cut short by a full disk or a closed pipe fails the run.

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset {
 
 void trimSlot(Form &form, int slot)
@@ -116,8 +118,8 @@ std::optional<char32_t> firstNonDigit(int slot, const QString &entered)
     if (!isDigitField(slot))
         return std::nullopt;
     const FieldInfo &f = field(slot);
-    const QString allowed = f.check == CopyCheck::Date ? u"年月日"_qs
-                            : f.maxLength > 0          ? u"_"_qs + str(f.mask).remove(u'#')
+    const QString allowed = f.check == CopyCheck::Date ? u"年月日"_s
+                            : f.maxLength > 0          ? u"_"_s + str(f.mask).remove(u'#')
                                                        : QString();
     for (const char32_t c : entered.trimmed().toUcs4())
         if ((c < U'0' || c > U'9') && (c > 0xFFFF || !allowed.contains(QChar(char16_t(c)))))

@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset {
 
 namespace {
@@ -130,7 +132,7 @@ void PortChoice::storePort(SettingStore &store, const QString &port)
 
 void PortChoice::onConnectionLost()
 {
-    form_.setConnectionStatus(status(QString::number(line_.portNumber()), QStringLiteral(" "), u"断开"_qs));
+    form_.setConnectionStatus(status(QString::number(line_.portNumber()), QStringLiteral(" "), u"断开"_s));
     lostPortLookup_.start();
 }
 

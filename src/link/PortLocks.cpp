@@ -11,6 +11,8 @@
 
 #ifdef Q_OS_LINUX
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 #endif
 
 namespace aisset {
@@ -22,8 +24,8 @@ namespace {
 // one further down.
 QStringList lockFolders()
 {
-    QStringList folders{u"/run/lock"_qs,       u"/var/lock"_qs, u"/etc/locks"_qs, u"/var/spool/locks"_qs,
-                        u"/var/spool/uucp"_qs, u"/tmp"_qs,      u"/var/tmp"_qs,   u"/var/lock/lockdev"_qs};
+    QStringList folders{u"/run/lock"_s,       u"/var/lock"_s, u"/etc/locks"_s, u"/var/spool/locks"_s,
+                        u"/var/spool/uucp"_s, u"/tmp"_s,      u"/var/tmp"_s,   u"/var/lock/lockdev"_s};
     const QString temp = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
     if (!folders.contains(temp))
         folders.append(temp);

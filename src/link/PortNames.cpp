@@ -14,6 +14,8 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
 #endif
 
 namespace aisset {
@@ -162,7 +164,7 @@ bool isSerialDevice(const QString &path)
     struct stat status {};
     if (::stat(QFile::encodeName(target).constData(), &status) != 0 || !S_ISCHR(status.st_mode))
         return false;
-    return target.startsWith(u"/dev/pts/") || QFileInfo::exists(u"/sys/class/tty/"_qs + QFileInfo(target).fileName());
+    return target.startsWith(u"/dev/pts/") || QFileInfo::exists(u"/sys/class/tty/"_s + QFileInfo(target).fileName());
 #else
     return true;
 #endif

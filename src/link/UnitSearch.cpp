@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset {
 
 namespace {
@@ -33,7 +35,7 @@ struct UnitSearch::Probe {
         applyStartState(form);
         auto qtLine = std::make_unique<QtSerialLine>([device](int) { return device; });
         line = qtLine.get();
-        PortChoice::storePort(settings, u"1"_qs);
+        PortChoice::storePort(settings, u"1"_s);
         LinkSession::Options options;
         options.line = std::move(qtLine);
         session = std::make_unique<LinkSession>(
@@ -132,7 +134,7 @@ void UnitSearch::tryNext()
     Probe &probe = *probe_;
     probe.session->ports().openAtStartup();
     if (!probe.line->isOpen()) {
-        outcomes_[next_] = {FindOutcome::OpenFailed, {}, candidate.device + u": "_qs + probe.line->errorText()};
+        outcomes_[next_] = {FindOutcome::OpenFailed, {}, candidate.device + u": "_s + probe.line->errorText()};
         endPortSoon();
         return;
     }

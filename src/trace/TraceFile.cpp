@@ -8,6 +8,8 @@
 #include <cstring>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset {
 
 namespace {
@@ -40,7 +42,7 @@ void writeMessage(QtMsgType type, const QMessageLogContext &context, const QStri
             previous(type, context, message);
         return;
     }
-    const QString line = QDateTime::currentDateTime().toString(u"yyyy-MM-dd HH:mm:ss.zzz"_qs) + u' ' +
+    const QString line = QDateTime::currentDateTime().toString(u"yyyy-MM-dd HH:mm:ss.zzz"_s) + u' ' +
                          QString::fromLatin1(context.category) + u' ' + message + u'\n';
     t.file->write(line.toUtf8());
     t.file->flush(); // a program that ends abruptly keeps its trace

@@ -7,6 +7,8 @@
 #include <QChar>
 #include <QList>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset {
 
 namespace {
@@ -37,7 +39,7 @@ std::optional<char32_t> firstCharacterFieldCannotHold(int slot, const QString &v
 
 QString describeCharacter(char32_t character)
 {
-    const QString code = u"U+"_qs + QString::number(uint(character), 16).toUpper().rightJustified(4, u'0');
+    const QString code = u"U+"_s + QString::number(uint(character), 16).toUpper().rightJustified(4, u'0');
     if (isControlCharacter(character) || QChar::category(character) == QChar::Other_NotAssigned ||
         QChar::isSurrogate(character))
         return code;

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset {
 
 namespace {
@@ -47,7 +49,7 @@ std::optional<StandardsWarning> checkDimension(const char16_t *field, const QStr
 {
     if (wholeNumber(first) + wholeNumber(second) != 0)
         return std::nullopt;
-    return StandardsWarning{QString::fromUtf16(field), u"no-ship-size"_qs, message};
+    return StandardsWarning{QString::fromUtf16(field), u"no-ship-size"_s, message};
 }
 
 } // namespace
@@ -58,13 +60,13 @@ std::optional<StandardsWarning> checkMmsi(const QString &mmsi)
         return std::nullopt; // the builder refuses it
     if (mmsi[0] < u'2' || mmsi[0] > u'7') {
         const QString kind = stationKind(mmsi);
-        return StandardsWarning{u"mmsi"_qs, u"not-ship-station"_qs,
+        return StandardsWarning{u"mmsi"_s, u"not-ship-station"_s,
                                 (kind.isEmpty() ? QStringLiteral("MMSI %1不是船舶电台的号码").arg(mmsi)
                                                 : QStringLiteral("MMSI %1是%2的号码,不是船舶电台").arg(mmsi, kind)) +
-                                    u"(船舶电台的MMSI首位为2至7)"_qs};
+                                    u"(船舶电台的MMSI首位为2至7)"_s};
     }
     if (!isAllocatedMid(mmsi.left(3).toInt()))
-        return StandardsWarning{u"mmsi"_qs, u"mid-unknown"_qs,
+        return StandardsWarning{u"mmsi"_s, u"mid-unknown"_s,
                                 QStringLiteral("MMSI的前三位%1不是国际电联分配的海上识别数字(MID)").arg(mmsi.left(3))};
     return std::nullopt;
 }
@@ -77,7 +79,7 @@ std::optional<StandardsWarning> checkImoNumber(const QString &imoNumber)
     if (filled.size() > 9)
         return std::nullopt;
     if (!filled.startsWith(u"00"))
-        return StandardsWarning{u"imoNumber"_qs, u"imo-check-digit"_qs,
+        return StandardsWarning{u"imoNumber"_s, u"imo-check-digit"_s,
                                 QStringLiteral("IMO编号%1超过七位数字").arg(imoNumber)};
     // The seventh digit is the last digit of the sum of the first six, weighted 7 down to 2.
     const QString digits = filled.mid(2);
@@ -87,18 +89,18 @@ std::optional<StandardsWarning> checkImoNumber(const QString &imoNumber)
     const int expected = sum % 10;
     if (digits[6].digitValue() == expected)
         return std::nullopt;
-    return StandardsWarning{u"imoNumber"_qs, u"imo-check-digit"_qs,
+    return StandardsWarning{u"imoNumber"_s, u"imo-check-digit"_s,
                             QStringLiteral("IMO编号%1的校验位不符(应为%2)").arg(digits).arg(expected)};
 }
 
 std::optional<StandardsWarning> checkShipLength(const QString &antennaA, const QString &antennaB)
 {
-    return checkDimension(u"antennaA", antennaA, antennaB, u"天线A与天线B之和为0,船长不可用"_qs);
+    return checkDimension(u"antennaA", antennaA, antennaB, u"天线A与天线B之和为0,船长不可用"_s);
 }
 
 std::optional<StandardsWarning> checkShipBeam(const QString &antennaC, const QString &antennaD)
 {
-    return checkDimension(u"antennaC", antennaC, antennaD, u"天线C与天线D之和为0,船宽不可用"_qs);
+    return checkDimension(u"antennaC", antennaC, antennaD, u"天线C与天线D之和为0,船宽不可用"_s);
 }
 
 std::optional<StandardsWarning> checkDraught(const QString &draught)
@@ -107,7 +109,7 @@ std::optional<StandardsWarning> checkDraught(const QString &draught)
     const double metres = draught.toDouble(&number);
     if (!number || metres != 0)
         return std::nullopt;
-    return StandardsWarning{u"draught"_qs, u"draught-not-available"_qs, u"吃水为0,表示吃水不可用"_qs};
+    return StandardsWarning{u"draught"_s, u"draught-not-available"_s, u"吃水为0,表示吃水不可用"_s};
 }
 
 std::vector<StandardsWarning> standardsWarnings(const Form &form, std::optional<Group> group)

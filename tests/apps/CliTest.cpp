@@ -13,6 +13,8 @@
 
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Outcome {
@@ -75,8 +77,8 @@ TEST_F(Cli, EverySuccessfulEncodeIsSavedAndListed)
     r = run({QStringLiteral("records"), QStringLiteral("show"), QStringLiteral("412345678")}, {});
     EXPECT_EQ(r.exitCode, 0);
     const QString json = QString::fromUtf8(r.out);
-    EXPECT_TRUE(json.contains(u"\"吃水\": \"_8.5米\""_qs)) << r.out.constData();
-    EXPECT_TRUE(json.contains(u"\"AIS频道1\": \"2087(161.9750)MHz\""_qs));
+    EXPECT_TRUE(json.contains(u"\"吃水\": \"_8.5米\""_s)) << r.out.constData();
+    EXPECT_TRUE(json.contains(u"\"AIS频道1\": \"2087(161.9750)MHz\""_s));
     EXPECT_EQ(run({QStringLiteral("records"), QStringLiteral("show"), QStringLiteral("999999999")}, {}).exitCode, 1);
 }
 
@@ -90,23 +92,23 @@ TEST_F(Cli, ValuesTheWindowCannotHoldAreRefusedBeforeAnythingIsSavedOrSent)
         QString error;
     } cases[] = {
         {R"j({"mmsi":"412345678","shipName":"X\r\n$CVUIS,ZZ"})j",
-         u"field \"shipName\" cannot hold the character U+000D"_qs},
+         u"field \"shipName\" cannot hold the character U+000D"_s},
         {R"j({"mmsi":"412345678","shipName":"海星七号"})j",
-         u"field \"shipName\" cannot hold the character \"海\" (U+6D77)"_qs},
-        {R"j({"mmsi":"412345678","shipName":"A\u0000B"})j", u"field \"shipName\" cannot hold the character U+0000"_qs},
+         u"field \"shipName\" cannot hold the character \"海\" (U+6D77)"_s},
+        {R"j({"mmsi":"412345678","shipName":"A\u0000B"})j", u"field \"shipName\" cannot hold the character U+0000"_s},
         {R"j({"mmsi":"412345678","callSign":"BX~9"})j",
-         u"field \"callSign\" cannot hold the character \"~\" (U+007E)"_qs},
+         u"field \"callSign\" cannot hold the character \"~\" (U+007E)"_s},
         {R"j({"mmsi":"412345678","vendorNumber":"编号"})j",
-         u"field \"vendorNumber\" cannot hold the character \"编\" (U+7F16)"_qs},
+         u"field \"vendorNumber\" cannot hold the character \"编\" (U+7F16)"_s},
         {R"j({"mmsi":"412345678","shipType":"70\u001b[2J"})j",
-         u"field \"shipType\" cannot hold the character U+001B"_qs},
-        {R"j({"mmsi":"4123\t45678"})j", u"field \"mmsi\" cannot hold the character U+0009"_qs},
+         u"field \"shipType\" cannot hold the character U+001B"_s},
+        {R"j({"mmsi":"4123\t45678"})j", u"field \"mmsi\" cannot hold the character U+0009"_s},
     };
     for (const auto &c : cases) {
-        for (const QString &command : {u"encode"_qs, u"write"_qs}) {
+        for (const QString &command : {u"encode"_s, u"write"_s}) {
             QStringList args{command, QStringLiteral("ownship")};
             if (command == u"write")
-                args << QStringLiteral("--port") << home.path() + u"/none"_qs;
+                args << QStringLiteral("--port") << home.path() + u"/none"_s;
             const Outcome r = run(args, c.form);
             EXPECT_EQ(r.exitCode, 2) << c.form.constData() << " " << r.err.constData();
             EXPECT_EQ(QString::fromUtf8(r.err).trimmed(), c.error);
@@ -172,12 +174,12 @@ TEST_F(Cli, CheckAndEncodeWarnButNeverRefuse)
         "antennaA":"0","antennaB":"0","antennaC":"5","antennaD":"5"})j";
     const auto codes = [](const QByteArray &json) {
         QStringList out;
-        for (const QJsonValue &w : QJsonDocument::fromJson(json).object().value(u"warnings"_qs).toArray())
-            out << w[u"field"_qs].toString() + u':' + w[u"code"_qs].toString();
+        for (const QJsonValue &w : QJsonDocument::fromJson(json).object().value(u"warnings"_s).toArray())
+            out << w[u"field"_s].toString() + u':' + w[u"code"_s].toString();
         return out;
     };
-    const QStringList expected{u"mmsi:mid-unknown"_qs, u"imoNumber:imo-check-digit"_qs, u"antennaA:no-ship-size"_qs,
-                               u"draught:draught-not-available"_qs};
+    const QStringList expected{u"mmsi:mid-unknown"_s, u"imoNumber:imo-check-digit"_s, u"antennaA:no-ship-size"_s,
+                               u"draught:draught-not-available"_s};
 
     Outcome r = run({QStringLiteral("check"), QStringLiteral("--json")}, doubtful);
     EXPECT_EQ(r.exitCode, 0);
@@ -185,18 +187,18 @@ TEST_F(Cli, CheckAndEncodeWarnButNeverRefuse)
     r = run({QStringLiteral("check")}, doubtful);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(QString::fromUtf8(r.out).startsWith(
-        u"mmsi: mid-unknown: MMSI的前三位200不是国际电联分配的海上识别数字(MID)\n"_qs));
+        u"mmsi: mid-unknown: MMSI的前三位200不是国际电联分配的海上识别数字(MID)\n"_s));
 
     r = run({QStringLiteral("encode"), QStringLiteral("ownship"), QStringLiteral("--json")}, doubtful);
     EXPECT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(codes(r.out), expected);
     r = run({QStringLiteral("encode"), QStringLiteral("system"), QStringLiteral("--json")}, doubtful);
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(QJsonDocument::fromJson(r.out).object().value(u"warnings"_qs).isArray());
+    EXPECT_TRUE(QJsonDocument::fromJson(r.out).object().value(u"warnings"_s).isArray());
     EXPECT_EQ(codes(r.out), QStringList()); // the system page has no fields these checks judge
 
     r = run({QStringLiteral("check"), QStringLiteral("--json")}, kWorkedExample);
-    EXPECT_EQ(codes(r.out), QStringList{u"imoNumber:imo-check-digit"_qs});
+    EXPECT_EQ(codes(r.out), QStringList{u"imoNumber:imo-check-digit"_s});
 }
 
 TEST_F(Cli, BadInputIsAUsageError)

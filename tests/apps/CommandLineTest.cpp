@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Outcome {
@@ -52,29 +54,29 @@ TEST(CommandLine, HelpVersionAndMalformedOptions)
 {
     const QString version = QStringLiteral(AISSET_VERSION);
     const Case cases[] = {
-        {kCli, {u"--version"_qs}, 0, u"aisset-cli "_qs + version, {}},
-        {kCli, {u"--version"_qs}, 0, u"Copyright (C) 2026 the aisset authors.\nMIT licence"_qs, {}},
-        {kCli, {u"--help"_qs}, 0, u"Usage: aisset-cli [options] COMMAND"_qs, {}},
-        {kCli, {u"help"_qs}, 0, u"  records [show MMSI | export | import FILE]"_qs, {}},
-        {kCli, {u"encode"_qs, u"--help"_qs}, 0, u"Usage: aisset-cli [options] encode ownship|system|factory"_qs, {}},
-        {kCli, {u"help"_qs, u"read"_qs}, 0, u"--timeout <S>"_qs, {}},
-        {kCli, {u"-h"_qs, u"write"_qs}, 0, u"--port <P>"_qs, {}},
-        {kCli, {}, 2, {}, u"no command given"_qs},
-        {kCli, {u"fly"_qs}, 2, {}, u"unknown command \"fly\""_qs},
-        {kCli, {u"help"_qs, u"fly"_qs}, 2, {}, u"unknown command \"fly\""_qs},
-        {kCli, {u"read"_qs, u"--bogus"_qs}, 2, {}, u"Unknown option 'bogus'.\nTry 'aisset-cli --help'"_qs},
-        {kCli, {u"encode"_qs, u"ownship"_qs, u"--port"_qs, u"3"_qs}, 2, {}, u"Unknown option 'port'"_qs},
-        {kCli, {u"read"_qs, u"--port"_qs}, 2, {}, u"Missing value after '--port'"_qs},
-        {kCli, {u"read"_qs, u"extra"_qs}, 2, {}, u"Try 'aisset-cli read --help'"_qs},
-        {kSim, {u"--version"_qs}, 0, u"aisset-sim "_qs + version, {}},
-        {kSim, {u"--help"_qs}, 0, u"--corrupt-reply"_qs, {}},
-        {kSim, {u"--bogus"_qs}, 2, {}, u"Unknown option 'bogus'"_qs},
-        {kSim, {u"--chunk"_qs, u"3"_qs}, 2, {}, u"--chunk takes 1 or 2"_qs},
-        {kWindow, {u"--version"_qs}, 0, u"aisset "_qs + version, {}},
-        {kWindow, {u"--help"_qs}, 0, u"Usage: aisset [options]"_qs, {}},
-        {kWindow, {u"--bogus"_qs}, 2, {}, u"Unknown option 'bogus'"_qs},
-        {kWindow, {u"-platform"_qs, u"offscreen"_qs, u"--bogus"_qs}, 2, {}, u"Unknown option 'bogus'"_qs},
-        {kWindow, {u"stray"_qs}, 2, {}, u"takes no arguments"_qs},
+        {kCli, {u"--version"_s}, 0, u"aisset-cli "_s + version, {}},
+        {kCli, {u"--version"_s}, 0, u"Copyright (C) 2026 the aisset authors.\nMIT licence"_s, {}},
+        {kCli, {u"--help"_s}, 0, u"Usage: aisset-cli [options] COMMAND"_s, {}},
+        {kCli, {u"help"_s}, 0, u"  records [show MMSI | export | import FILE]"_s, {}},
+        {kCli, {u"encode"_s, u"--help"_s}, 0, u"Usage: aisset-cli [options] encode ownship|system|factory"_s, {}},
+        {kCli, {u"help"_s, u"read"_s}, 0, u"--timeout <S>"_s, {}},
+        {kCli, {u"-h"_s, u"write"_s}, 0, u"--port <P>"_s, {}},
+        {kCli, {}, 2, {}, u"no command given"_s},
+        {kCli, {u"fly"_s}, 2, {}, u"unknown command \"fly\""_s},
+        {kCli, {u"help"_s, u"fly"_s}, 2, {}, u"unknown command \"fly\""_s},
+        {kCli, {u"read"_s, u"--bogus"_s}, 2, {}, u"Unknown option 'bogus'.\nTry 'aisset-cli --help'"_s},
+        {kCli, {u"encode"_s, u"ownship"_s, u"--port"_s, u"3"_s}, 2, {}, u"Unknown option 'port'"_s},
+        {kCli, {u"read"_s, u"--port"_s}, 2, {}, u"Missing value after '--port'"_s},
+        {kCli, {u"read"_s, u"extra"_s}, 2, {}, u"Try 'aisset-cli read --help'"_s},
+        {kSim, {u"--version"_s}, 0, u"aisset-sim "_s + version, {}},
+        {kSim, {u"--help"_s}, 0, u"--corrupt-reply"_s, {}},
+        {kSim, {u"--bogus"_s}, 2, {}, u"Unknown option 'bogus'"_s},
+        {kSim, {u"--chunk"_s, u"3"_s}, 2, {}, u"--chunk takes 1 or 2"_s},
+        {kWindow, {u"--version"_s}, 0, u"aisset "_s + version, {}},
+        {kWindow, {u"--help"_s}, 0, u"Usage: aisset [options]"_s, {}},
+        {kWindow, {u"--bogus"_s}, 2, {}, u"Unknown option 'bogus'"_s},
+        {kWindow, {u"-platform"_s, u"offscreen"_s, u"--bogus"_s}, 2, {}, u"Unknown option 'bogus'"_s},
+        {kWindow, {u"stray"_s}, 2, {}, u"takes no arguments"_s},
     };
     QTemporaryDir home;
     for (const Case &c : cases) {
@@ -99,43 +101,43 @@ TEST(CommandLine, PortAndTimeoutValues)
         QStringList args;
         int exitCode;
     } cases[] = {
-        {{u"--timeout"_qs, u"nan"_qs}, 2},
-        {{u"--timeout"_qs, u"inf"_qs}, 2},
-        {{u"--timeout"_qs, u"1e308"_qs}, 2},
-        {{u"--timeout"_qs, u"0"_qs}, 2},
-        {{u"--timeout"_qs, u"-1"_qs}, 2},
-        {{u"--timeout"_qs, u"3600.5"_qs}, 2},
-        {{u"--timeout"_qs, u"5s"_qs}, 2},
-        {{u"--timeout"_qs, u""_qs}, 2},
-        {{u"--port"_qs, u"0"_qs}, 2},
-        {{u"--port"_qs, u""_qs}, 2},
-        {{u"--port"_qs, u" "_qs}, 2},
-        {{u"--port"_qs, u"17"_qs}, 2},
-        {{u"--port"_qs, u"-1"_qs}, 2},
-        {{u"--port"_qs, u"99999999999"_qs}, 2}, // all digits: a port number, never a path
-        {{u"--port"_qs, u"4294967297"_qs}, 2},  // 2^32 + 1
-        {{u"--port"_qs, u"0016"_qs}, 3},
-        {{u"--timeout"_qs, u"0.001"_qs, u"--port"_qs, u"15"_qs}, 3}, // a device name holding an escape
-        {{u"--timeout"_qs, u"3600"_qs, u"--port"_qs, u"16"_qs}, 3},
-        {{u"--timeout"_qs, u"0.001"_qs, u"--port"_qs, u"/nonexistent/tty"_qs}, 3},
+        {{u"--timeout"_s, u"nan"_s}, 2},
+        {{u"--timeout"_s, u"inf"_s}, 2},
+        {{u"--timeout"_s, u"1e308"_s}, 2},
+        {{u"--timeout"_s, u"0"_s}, 2},
+        {{u"--timeout"_s, u"-1"_s}, 2},
+        {{u"--timeout"_s, u"3600.5"_s}, 2},
+        {{u"--timeout"_s, u"5s"_s}, 2},
+        {{u"--timeout"_s, u""_s}, 2},
+        {{u"--port"_s, u"0"_s}, 2},
+        {{u"--port"_s, u""_s}, 2},
+        {{u"--port"_s, u" "_s}, 2},
+        {{u"--port"_s, u"17"_s}, 2},
+        {{u"--port"_s, u"-1"_s}, 2},
+        {{u"--port"_s, u"99999999999"_s}, 2}, // all digits: a port number, never a path
+        {{u"--port"_s, u"4294967297"_s}, 2},  // 2^32 + 1
+        {{u"--port"_s, u"0016"_s}, 3},
+        {{u"--timeout"_s, u"0.001"_s, u"--port"_s, u"15"_s}, 3}, // a device name holding an escape
+        {{u"--timeout"_s, u"3600"_s, u"--port"_s, u"16"_s}, 3},
+        {{u"--timeout"_s, u"0.001"_s, u"--port"_s, u"/nonexistent/tty"_s}, 3},
     };
     QTemporaryDir home;
     for (const auto &c : cases) {
         const Outcome r =
-            runWithoutDisplay(kCli, QStringList{u"read"_qs} << c.args << u"--store"_qs << home.path(), home.path());
+            runWithoutDisplay(kCli, QStringList{u"read"_s} << c.args << u"--store"_s << home.path(), home.path());
         EXPECT_EQ(r.exitCode, c.exitCode) << c.args.join(u' ').toStdString() << "\n" << r.err.toStdString();
         if (c.exitCode == 2) {
-            EXPECT_TRUE(r.err.contains(c.args[0] + u" takes"_qs)) << r.err.toStdString();
+            EXPECT_TRUE(r.err.contains(c.args[0] + u" takes"_s)) << r.err.toStdString();
         }
         // Text from outside (a device name) reaches the terminal escaped.
         EXPECT_FALSE(r.err.contains(u'\x1b')) << r.err.toStdString();
-        if (c.args.contains(u"15"_qs)) {
-            EXPECT_TRUE(r.err.contains(u"/tty\\e[2J"_qs)) << r.err.toStdString();
+        if (c.args.contains(u"15"_s)) {
+            EXPECT_TRUE(r.err.contains(u"/tty\\e[2J"_s)) << r.err.toStdString();
         }
         // A device path is named as such, not as the port number it stands in for.
-        if (c.args.contains(u"/nonexistent/tty"_qs)) {
-            EXPECT_TRUE(r.err.contains(u"/nonexistent/tty 无效"_qs)) << r.err.toStdString();
-            EXPECT_FALSE(r.err.contains(u"通讯口"_qs)) << r.err.toStdString();
+        if (c.args.contains(u"/nonexistent/tty"_s)) {
+            EXPECT_TRUE(r.err.contains(u"/nonexistent/tty 无效"_s)) << r.err.toStdString();
+            EXPECT_FALSE(r.err.contains(u"通讯口"_s)) << r.err.toStdString();
         }
     }
 }
@@ -159,8 +161,8 @@ TEST(CommandLine, ExitCodePrecedence)
     QTemporaryDir home;
     for (const auto &c : cases) {
         QProcess p;
-        p.start(kCli, {u"write"_qs, u"ownship"_qs, u"--port"_qs, home.path() + u"/no-such-device"_qs,
-                       u"--store"_qs, home.path() + u"/store"_qs});
+        p.start(kCli, {u"write"_s, u"ownship"_s, u"--port"_s, home.path() + u"/no-such-device"_s,
+                       u"--store"_s, home.path() + u"/store"_s});
         p.write(c.form);
         p.closeWriteChannel();
         ASSERT_TRUE(p.waitForFinished(20000));

@@ -16,6 +16,8 @@
 #include <memory>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using aisset::test::VirtualUnit;
@@ -36,7 +38,7 @@ protected:
     std::unique_ptr<QProcess> start(const QStringList &args, const QByteArray &input = {})
     {
         auto p = std::make_unique<QProcess>();
-        p->start(QStringLiteral(AISSET_CLI_PATH), args + QStringList{u"--store"_qs, store.path()});
+        p->start(QStringLiteral(AISSET_CLI_PATH), args + QStringList{u"--store"_s, store.path()});
         p->write(input);
         p->closeWriteChannel();
         return p;
@@ -49,9 +51,9 @@ protected:
     }
     QJsonArray history(const QStringList &args = {})
     {
-        const Outcome r = run(QStringList{u"history"_qs, u"--json"_qs} + args);
+        const Outcome r = run(QStringList{u"history"_s, u"--json"_s} + args);
         EXPECT_EQ(r.exitCode, 0) << r.err.constData();
-        return QJsonDocument::fromJson(r.out).object().value(u"history"_qs).toArray();
+        return QJsonDocument::fromJson(r.out).object().value(u"history"_s).toArray();
     }
 
     QTemporaryDir store;
@@ -61,33 +63,33 @@ TEST_F(HistoryCli, EachWriteAndReadBackLeavesItsEntryAndTheListFilters)
 {
     VirtualUnit unit({});
     ASSERT_FALSE(unit.path().isEmpty());
-    const QStringList write{u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path(), u"--verify"_qs};
+    const QStringList write{u"write"_s, u"ownship"_s, u"--port"_s, unit.path(), u"--verify"_s};
     ASSERT_EQ(run(write, kShip).exitCode, 0);
-    ASSERT_EQ(run({u"read"_qs, u"--port"_qs, unit.path()}).exitCode, 0);
+    ASSERT_EQ(run({u"read"_s, u"--port"_s, unit.path()}).exitCode, 0);
 
     const QJsonArray all = history();
     ASSERT_EQ(all.size(), 3);
-    const QStringList groups{all[0][u"group"_qs].toString(), all[1][u"group"_qs].toString(),
-                             all[2][u"group"_qs].toString()};
-    EXPECT_EQ(groups, (QStringList{u"read"_qs, u"verify"_qs, u"ownship"_qs}));
+    const QStringList groups{all[0][u"group"_s].toString(), all[1][u"group"_s].toString(),
+                             all[2][u"group"_s].toString()};
+    EXPECT_EQ(groups, (QStringList{u"read"_s, u"verify"_s, u"ownship"_s}));
     const QJsonObject written = all[2].toObject();
-    EXPECT_EQ(written[u"outcome"_qs], u"acknowledged"_qs);
-    EXPECT_EQ(written[u"program"_qs], u"aisset-cli"_qs);
-    EXPECT_EQ(written[u"device"_qs], unit.path());
-    EXPECT_EQ(written[u"mmsi"_qs], u"412345678"_qs);
-    EXPECT_TRUE(written[u"sentence"_qs].toString().startsWith(u"$CVUIS,0025BXYZ9"_qs));
-    EXPECT_EQ(all[1][u"checks"_qs], written[u"id"_qs]);
-    EXPECT_EQ(all[1][u"outcome"_qs], u"agree"_qs);
+    EXPECT_EQ(written[u"outcome"_s], u"acknowledged"_s);
+    EXPECT_EQ(written[u"program"_s], u"aisset-cli"_s);
+    EXPECT_EQ(written[u"device"_s], unit.path());
+    EXPECT_EQ(written[u"mmsi"_s], u"412345678"_s);
+    EXPECT_TRUE(written[u"sentence"_s].toString().startsWith(u"$CVUIS,0025BXYZ9"_s));
+    EXPECT_EQ(all[1][u"checks"_s], written[u"id"_s]);
+    EXPECT_EQ(all[1][u"outcome"_s], u"agree"_s);
 
-    EXPECT_EQ(history({u"412345678"_qs}).size(), 3);
-    EXPECT_EQ(history({u"413000000"_qs}).size(), 0);
-    EXPECT_EQ(history({u"--since"_qs, u"2999-01-01"_qs}).size(), 0);
-    EXPECT_EQ(history({u"--since"_qs, u"2000-01-01T00:00:00Z"_qs}).size(), 3);
-    EXPECT_EQ(run({u"history"_qs, u"--since"_qs, u"yesterday"_qs}).exitCode, 2);
+    EXPECT_EQ(history({u"412345678"_s}).size(), 3);
+    EXPECT_EQ(history({u"413000000"_s}).size(), 0);
+    EXPECT_EQ(history({u"--since"_s, u"2999-01-01"_s}).size(), 0);
+    EXPECT_EQ(history({u"--since"_s, u"2000-01-01T00:00:00Z"_s}).size(), 3);
+    EXPECT_EQ(run({u"history"_s, u"--since"_s, u"yesterday"_s}).exitCode, 2);
 
-    const Outcome text = run({u"history"_qs, u"412345678"_qs});
-    EXPECT_TRUE(QString::fromUtf8(text.out).contains(u"本船资料写入  设置成功"_qs)) << text.out.constData();
-    EXPECT_TRUE(QString::fromUtf8(text.out).contains(u"已校验"_qs));
+    const Outcome text = run({u"history"_s, u"412345678"_s});
+    EXPECT_TRUE(QString::fromUtf8(text.out).contains(u"本船资料写入  设置成功"_s)) << text.out.constData();
+    EXPECT_TRUE(QString::fromUtf8(text.out).contains(u"已校验"_s));
 }
 
 // Eight programs write to eight units at the same moment, three rounds: every
@@ -97,7 +99,7 @@ TEST_F(HistoryCli, EightWritersAtOnceLoseNoEntry)
     constexpr int kWriters = 8, kRounds = 3;
     std::vector<std::unique_ptr<VirtualUnit>> units;
     for (int i = 0; i < kWriters; ++i) {
-        units.push_back(std::make_unique<VirtualUnit>(QStringList{u"--quiet"_qs}));
+        units.push_back(std::make_unique<VirtualUnit>(QStringList{u"--quiet"_s}));
         ASSERT_FALSE(units.back()->path().isEmpty());
     }
     for (int round = 0; round < kRounds; ++round) {
@@ -105,7 +107,7 @@ TEST_F(HistoryCli, EightWritersAtOnceLoseNoEntry)
         for (int i = 0; i < kWriters; ++i) {
             const QByteArray ship = QByteArray(kShip).replace("412345678", "41300000" + QByteArray::number(i));
             writers.push_back(start(
-                {u"write"_qs, u"ownship"_qs, u"--port"_qs, units[std::size_t(i)]->path(), u"--verify"_qs}, ship));
+                {u"write"_s, u"ownship"_s, u"--port"_s, units[std::size_t(i)]->path(), u"--verify"_s}, ship));
         }
         for (auto &w : writers) {
             ASSERT_TRUE(w->waitForFinished(30000));
@@ -116,9 +118,9 @@ TEST_F(HistoryCli, EightWritersAtOnceLoseNoEntry)
     EXPECT_EQ(all.size(), kWriters * kRounds * 2);
     QSet<QString> ids;
     for (int i = 0; i < kWriters; ++i)
-        EXPECT_EQ(history({u"41300000%1"_qs.arg(i)}).size(), kRounds * 2) << i;
+        EXPECT_EQ(history({u"41300000%1"_s.arg(i)}).size(), kRounds * 2) << i;
     for (const QJsonValue &e : all)
-        ids.insert(e[u"id"_qs].toString());
+        ids.insert(e[u"id"_s].toString());
     EXPECT_EQ(ids.size(), all.size());
 }
 
@@ -128,21 +130,21 @@ TEST_F(HistoryCli, AHistoryThatCannotBeWrittenWarnsAndExitsFive)
 {
     VirtualUnit unit({});
     ASSERT_FALSE(unit.path().isEmpty());
-    const QString blocked = store.path() + u"/history.sqlite"_qs;
+    const QString blocked = store.path() + u"/history.sqlite"_s;
     ASSERT_TRUE(QDir().mkpath(blocked));
-    const Outcome r = run({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path()}, kShip);
+    const Outcome r = run({u"write"_s, u"ownship"_s, u"--port"_s, unit.path()}, kShip);
     EXPECT_EQ(r.exitCode, 5);
     EXPECT_EQ(r.out, QByteArray("本船资料设置成功\n"));
-    EXPECT_TRUE(QString::fromUtf8(r.err).contains(u"warning: the transaction was not written to the history "_qs +
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains(u"warning: the transaction was not written to the history "_s +
                                                   blocked))
         << r.err.constData();
-    EXPECT_EQ(unit.log().filter(u"< $CVUIS"_qs).size(), 1);
+    EXPECT_EQ(unit.log().filter(u"< $CVUIS"_s).size(), 1);
 }
 
 QString pdfText(const QString &pdf)
 {
     QProcess p;
-    p.start(u"pdftotext"_qs, {pdf, u"-"_qs});
+    p.start(u"pdftotext"_s, {pdf, u"-"_s});
     EXPECT_TRUE(p.waitForFinished(20000));
     return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -152,16 +154,16 @@ QString pdfText(const QString &pdf)
 // verified.
 TEST_F(HistoryCli, TheReportHoldsTheShipAndEveryVerifiedValue)
 {
-    if (QStandardPaths::findExecutable(u"pdftotext"_qs).isEmpty())
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     VirtualUnit unit({});
     ASSERT_FALSE(unit.path().isEmpty());
-    ASSERT_EQ(run({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path(), u"--verify"_qs}, kShip).exitCode, 0);
-    ASSERT_EQ(run({u"write"_qs, u"system"_qs, u"--port"_qs, unit.path(), u"--verify"_qs}, R"({"mmsi":"412345678"})")
+    ASSERT_EQ(run({u"write"_s, u"ownship"_s, u"--port"_s, unit.path(), u"--verify"_s}, kShip).exitCode, 0);
+    ASSERT_EQ(run({u"write"_s, u"system"_s, u"--port"_s, unit.path(), u"--verify"_s}, R"({"mmsi":"412345678"})")
                   .exitCode,
               0);
-    const QString pdf = store.path() + u"/report.pdf"_qs;
-    const Outcome made = run({u"report"_qs, u"412345678"_qs, u"-o"_qs, pdf, u"--installer"_qs, u"李工"_qs});
+    const QString pdf = store.path() + u"/report.pdf"_s;
+    const Outcome made = run({u"report"_s, u"412345678"_s, u"-o"_s, pdf, u"--installer"_s, u"李工"_s});
     ASSERT_EQ(made.exitCode, 0) << made.err.constData();
     const QString text = pdfText(pdf);
     const char16_t *const verified[] = {
@@ -171,15 +173,15 @@ TEST_F(HistoryCli, TheReportHoldsTheShipAndEveryVerifiedValue)
     };
     for (const char16_t *value : verified)
         EXPECT_TRUE(text.contains(QString::fromUtf16(value))) << QString::fromUtf16(value).toStdString();
-    EXPECT_EQ(text.count(u"未经校验"_qs), 4) << "the four factory values";
-    EXPECT_FALSE(text.contains(u"与档案不符"_qs));
+    EXPECT_EQ(text.count(u"未经校验"_s), 4) << "the four factory values";
+    EXPECT_FALSE(text.contains(u"与档案不符"_s));
 
     // The form is saved with another crew count and not sent: the report marks it.
-    ASSERT_EQ(run({u"encode"_qs, u"ownship"_qs}, QByteArray(kShip).replace("\"25\"", "\"30\"")).exitCode, 0);
-    ASSERT_EQ(run({u"report"_qs, u"412345678"_qs, u"-o"_qs, pdf}).exitCode, 0);
-    EXPECT_EQ(pdfText(pdf).count(u"与档案不符"_qs), 1);
+    ASSERT_EQ(run({u"encode"_s, u"ownship"_s}, QByteArray(kShip).replace("\"25\"", "\"30\"")).exitCode, 0);
+    ASSERT_EQ(run({u"report"_s, u"412345678"_s, u"-o"_s, pdf}).exitCode, 0);
+    EXPECT_EQ(pdfText(pdf).count(u"与档案不符"_s), 1);
 
-    EXPECT_EQ(run({u"report"_qs, u"499999999"_qs, u"-o"_qs, pdf}).exitCode, 1);
+    EXPECT_EQ(run({u"report"_s, u"499999999"_s, u"-o"_s, pdf}).exitCode, 1);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset::cli;
 
 namespace {
@@ -15,12 +17,12 @@ TEST(TerminalText, ControlCharactersAreWrittenOutAndTheRestKept)
         QString text;
         QString shown;
     } cases[] = {
-        {u"/dev/ttyUSB0"_qs, u"/dev/ttyUSB0"_qs},
-        {u"/tty\x1b[2J"_qs, u"/tty\\e[2J"_qs},
-        {u"a\rb\nc\td"_qs, u"a\\rb\\nc\\td"_qs},
-        {QString(QChar(0)) + u"\x07\x7f"_qs, u"\\x00\\x07\\x7F"_qs},
-        {u"\u009b31m"_qs, u"\\u009B31m"_qs},
-        {u"海星 \\e"_qs, u"海星 \\e"_qs},
+        {u"/dev/ttyUSB0"_s, u"/dev/ttyUSB0"_s},
+        {u"/tty\x1b[2J"_s, u"/tty\\e[2J"_s},
+        {u"a\rb\nc\td"_s, u"a\\rb\\nc\\td"_s},
+        {QString(QChar(0)) + u"\x07\x7f"_s, u"\\x00\\x07\\x7F"_s},
+        {u"\u009b31m"_s, u"\\u009B31m"_s},
+        {u"海星 \\e"_s, u"海星 \\e"_s},
     };
     for (const auto &c : cases)
         EXPECT_EQ(escapeControls(c.text), c.shown) << c.text.toStdString();

@@ -16,6 +16,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset {
 namespace {
 
@@ -74,8 +76,8 @@ protected:
     static QStringList ids(const CliRun &run)
     {
         QStringList out;
-        for (const QJsonValue &e : QJsonDocument::fromJson(run.out.toUtf8()).object().value(u"history"_qs).toArray())
-            out.append(e.toObject().value(u"id"_qs).toString());
+        for (const QJsonValue &e : QJsonDocument::fromJson(run.out.toUtf8()).object().value(u"history"_s).toArray())
+            out.append(e.toObject().value(u"id"_s).toString());
         return out;
     }
 
@@ -96,7 +98,7 @@ TEST_F(CompanyCli, EightWritersWhileTheServerStopsAndStartsLoseNoneAndStoreEachO
     std::vector<std::unique_ptr<QProcess>> running(kWriters);
     int started = 0, finished = 0, failedWrites = 0;
     const auto startNext = [&](int writer) {
-        running[writer] = startCli({u"write"_qs, u"ownship"_qs, u"--port"_qs, units[writer]->path()},
+        running[writer] = startCli({u"write"_s, u"ownship"_s, u"--port"_s, units[writer]->path()},
                                    laptops[writer % 2].path(), kOwnShip);
         ++started;
     };
@@ -130,7 +132,7 @@ TEST_F(CompanyCli, EightWritersWhileTheServerStopsAndStartsLoseNoneAndStoreEachO
     // None lost locally: every write is in its laptop's history.
     QStringList local;
     for (const QTemporaryDir &laptop : laptops) {
-        const CliRun listed = cli({u"history"_qs, u"--json"_qs}, laptop.path());
+        const CliRun listed = cli({u"history"_s, u"--json"_s}, laptop.path());
         ASSERT_EQ(listed.exitCode, 0) << listed.err.toStdString();
         local += ids(listed);
     }
@@ -138,13 +140,13 @@ TEST_F(CompanyCli, EightWritersWhileTheServerStopsAndStartsLoseNoneAndStoreEachO
     // What the stopped server missed is still to send; a sync sends it, a
     // second one finds nothing left.
     for (const QTemporaryDir &laptop : laptops) {
-        const CliRun sync = cli({u"history"_qs, u"sync"_qs}, laptop.path());
+        const CliRun sync = cli({u"history"_s, u"sync"_s}, laptop.path());
         EXPECT_EQ(sync.exitCode, 0) << sync.err.toStdString();
-        EXPECT_EQ(cli({u"history"_qs, u"sync"_qs}, laptop.path()).out, u"0 entries sent to the company database\n"_qs);
+        EXPECT_EQ(cli({u"history"_s, u"sync"_s}, laptop.path()).out, u"0 entries sent to the company database\n"_s);
     }
-    EXPECT_EQ(cluster.sql(u"fleet"_qs, u"SELECT count(*), count(DISTINCT id) FROM aisset_history"_qs),
+    EXPECT_EQ(cluster.sql(u"fleet"_s, u"SELECT count(*), count(DISTINCT id) FROM aisset_history"_s),
               QStringLiteral("%1|%1").arg(kTotal));
-    const CliRun company = cli({u"history"_qs, u"--company"_qs, u"412345678"_qs, u"--json"_qs}, laptops[0].path());
+    const CliRun company = cli({u"history"_s, u"--company"_s, u"412345678"_s, u"--json"_s}, laptops[0].path());
     ASSERT_EQ(company.exitCode, 0) << company.err.toStdString();
     const QStringList onServer = ids(company);
     EXPECT_EQ(QSet<QString>(onServer.begin(), onServer.end()), QSet<QString>(local.begin(), local.end()));
@@ -157,28 +159,28 @@ TEST_F(CompanyCli, ARefusedLoginIsSaidAndTheLocalWriteGoesOn)
     test::VirtualUnit unit({});
     ASSERT_FALSE(unit.path().isEmpty());
     const CliRun write =
-        cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path()}, laptop.path(), kOwnShip, u"wrong"_qs);
+        cli({u"write"_s, u"ownship"_s, u"--port"_s, unit.path()}, laptop.path(), kOwnShip, u"wrong"_s);
     EXPECT_EQ(write.exitCode, 0) << write.err.toStdString();
-    EXPECT_EQ(write.out, u"本船资料设置成功\n"_qs);
-    EXPECT_TRUE(write.err.contains(u"warning: the company database refused the user"_qs)) << write.err.toStdString();
-    EXPECT_TRUE(write.err.contains(u"password authentication failed"_qs)) << write.err.toStdString();
-    EXPECT_EQ(ids(cli({u"history"_qs, u"--json"_qs}, laptop.path())).size(), 1);
+    EXPECT_EQ(write.out, u"本船资料设置成功\n"_s);
+    EXPECT_TRUE(write.err.contains(u"warning: the company database refused the user"_s)) << write.err.toStdString();
+    EXPECT_TRUE(write.err.contains(u"password authentication failed"_s)) << write.err.toStdString();
+    EXPECT_EQ(ids(cli({u"history"_s, u"--json"_s}, laptop.path())).size(), 1);
 
-    const CliRun refusedSync = cli({u"history"_qs, u"sync"_qs}, laptop.path(), {}, u"wrong"_qs);
+    const CliRun refusedSync = cli({u"history"_s, u"sync"_s}, laptop.path(), {}, u"wrong"_s);
     EXPECT_EQ(refusedSync.exitCode, 3);
-    EXPECT_TRUE(refusedSync.err.contains(u"refused"_qs)) << refusedSync.err.toStdString();
-    const CliRun sync = cli({u"history"_qs, u"sync"_qs, u"--json"_qs}, laptop.path());
+    EXPECT_TRUE(refusedSync.err.contains(u"refused"_s)) << refusedSync.err.toStdString();
+    const CliRun sync = cli({u"history"_s, u"sync"_s, u"--json"_s}, laptop.path());
     EXPECT_EQ(sync.exitCode, 0) << sync.err.toStdString();
-    EXPECT_EQ(QJsonDocument::fromJson(sync.out.toUtf8()).object().value(u"pushed"_qs).toInt(), 1);
+    EXPECT_EQ(QJsonDocument::fromJson(sync.out.toUtf8()).object().value(u"pushed"_s).toInt(), 1);
 }
 
 TEST_F(CompanyCli, APasswordInTheUrlIsNotUsed)
 {
     QTemporaryDir laptop;
     const CliRun sync =
-        cli({u"history"_qs, u"sync"_qs, u"--history-db"_qs, u"postgresql://installer:secret@/fleet"_qs}, laptop.path());
+        cli({u"history"_s, u"sync"_s, u"--history-db"_s, u"postgresql://installer:secret@/fleet"_s}, laptop.path());
     EXPECT_EQ(sync.exitCode, 2);
-    EXPECT_TRUE(sync.err.contains(u"must not hold a password"_qs)) << sync.err.toStdString();
+    EXPECT_TRUE(sync.err.contains(u"must not hold a password"_s)) << sync.err.toStdString();
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -20,7 +22,7 @@ struct Outcome {
 Outcome runDecode(const QStringList &args, const QByteArray &input = {})
 {
     QProcess p;
-    p.start(QStringLiteral(AISSET_CLI_PATH), QStringList{u"decode"_qs} + args);
+    p.start(QStringLiteral(AISSET_CLI_PATH), QStringList{u"decode"_s} + args);
     p.write(input);
     p.closeWriteChannel();
     EXPECT_TRUE(p.waitForFinished(20000));
@@ -31,17 +33,17 @@ TEST(DecodeCli, LineArgumentPrintsFormStatusSizeAndTrace)
 {
     const Outcome r = runDecode({test::ReplyLine().text()});
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.json.value(u"result"_qs).toInt(-1), 0);
-    const QJsonObject fields = r.json.value(u"fields"_qs).toObject();
-    EXPECT_EQ(fields.value(u"shipType"_qs).toString(), u"70(货船)"_qs);
-    EXPECT_EQ(fields.value(u"shipName"_qs).toString(), u"HAI XING 7          "_qs);
-    EXPECT_EQ(fields.value(u"autoVhfOff"_qs).toString(), u"关"_qs);
+    EXPECT_EQ(r.json.value(u"result"_s).toInt(-1), 0);
+    const QJsonObject fields = r.json.value(u"fields"_s).toObject();
+    EXPECT_EQ(fields.value(u"shipType"_s).toString(), u"70(货船)"_s);
+    EXPECT_EQ(fields.value(u"shipName"_s).toString(), u"HAI XING 7          "_s);
+    EXPECT_EQ(fields.value(u"autoVhfOff"_s).toString(), u"关"_s);
     EXPECT_EQ(fields.size(), 35);
-    EXPECT_EQ(r.json.value(u"status"_qs).toString(), u"拆分状态"_qs);
-    EXPECT_EQ(r.json.value(u"shipSize"_qs).toString(), u"船长:120米   船宽:12米"_qs);
-    const QJsonArray trace = r.json.value(u"trace"_qs).toArray();
+    EXPECT_EQ(r.json.value(u"status"_s).toString(), u"拆分状态"_s);
+    EXPECT_EQ(r.json.value(u"shipSize"_s).toString(), u"船长:120米   船宽:12米"_s);
+    const QJsonArray trace = r.json.value(u"trace"_s).toArray();
     ASSERT_EQ(trace.size(), 11);
-    EXPECT_EQ(trace[0].toString(), u"字符串: hnVu"_qs);
+    EXPECT_EQ(trace[0].toString(), u"字符串: hnVu"_s);
 }
 
 TEST(DecodeCli, StandardInputKeepsTheUnitsCrLfButNotTheShellsLf)
@@ -50,10 +52,10 @@ TEST(DecodeCli, StandardInputKeepsTheUnitsCrLfButNotTheShellsLf)
     const QByteArray body = test::ReplyLine().text().left(110).toLatin1();
     const Outcome crlf = runDecode({}, body + "\r\n");
     EXPECT_EQ(crlf.exitCode, 8);
-    EXPECT_EQ(crlf.json.value(u"trace"_qs).toArray().at(1).toString(), u"16进制: D,A,,"_qs);
+    EXPECT_EQ(crlf.json.value(u"trace"_s).toArray().at(1).toString(), u"16进制: D,A,,"_s);
     const Outcome lf = runDecode({}, body + "\n" + "second line ignored\n");
     EXPECT_EQ(lf.exitCode, 8);
-    EXPECT_EQ(lf.json.value(u"trace"_qs).toArray().at(1).toString(), u"16进制: ,,,"_qs);
+    EXPECT_EQ(lf.json.value(u"trace"_s).toArray().at(1).toString(), u"16进制: ,,,"_s);
 }
 
 // Standard input is read up to its first line end and no further: an input that
@@ -71,7 +73,7 @@ TEST(DecodeCli, StandardInputIsReadOnlyToTheFirstLineEnd)
     };
     for (const auto &c : cases) {
         QProcess p;
-        p.start(QStringLiteral(AISSET_CLI_PATH), {u"decode"_qs});
+        p.start(QStringLiteral(AISSET_CLI_PATH), {u"decode"_s});
         p.write(c.input);
         p.write(QByteArray(1 << 20, 'y')); // more that is never read; the pipe stays open
         EXPECT_TRUE(p.waitForFinished(10000)) << c.input.size();
@@ -89,7 +91,7 @@ TEST(DecodeCli, ALineThatFailsItsChecksumIsFlagged)
     const QString good = test::ReplyLine().text();
     QString flipped = good;
     flipped[57] = u'9'; // the MMSI 412345678 read as 412345679
-    QString badAndUndecodable = test::ReplyLine().with(slot::shipType, u"99"_qs).text();
+    QString badAndUndecodable = test::ReplyLine().with(slot::shipType, u"99"_s).text();
     badAndUndecodable[57] = u'9';
     const struct {
         QString line;
@@ -97,33 +99,33 @@ TEST(DecodeCli, ALineThatFailsItsChecksumIsFlagged)
         bool matches;
         QString mmsi;
     } cases[] = {
-        {good, 0, true, u"412345678"_qs},
-        {flipped, 8, false, u"412345679"_qs},
+        {good, 0, true, u"412345678"_s},
+        {flipped, 8, false, u"412345679"_s},
         {badAndUndecodable, 1, false, {}},
     };
     for (const auto &c : cases) {
         QProcess p;
-        p.start(QStringLiteral(AISSET_CLI_PATH), {u"decode"_qs, c.line});
+        p.start(QStringLiteral(AISSET_CLI_PATH), {u"decode"_s, c.line});
         ASSERT_TRUE(p.waitForFinished(20000));
         const QJsonObject json = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
         const QString err = QString::fromUtf8(p.readAllStandardError());
         EXPECT_EQ(p.exitCode(), c.exitCode) << c.line.toStdString();
-        EXPECT_EQ(json.value(u"checksumMatches"_qs).toBool(!c.matches), c.matches);
-        EXPECT_EQ(err.contains(u"校验和不符"_qs), !c.matches) << err.toStdString();
+        EXPECT_EQ(json.value(u"checksumMatches"_s).toBool(!c.matches), c.matches);
+        EXPECT_EQ(err.contains(u"校验和不符"_s), !c.matches) << err.toStdString();
         if (c.exitCode != 1) {
-            EXPECT_EQ(json.value(u"fields"_qs).toObject().value(u"mmsi"_qs).toString(), c.mmsi);
+            EXPECT_EQ(json.value(u"fields"_s).toObject().value(u"mmsi"_s).toString(), c.mmsi);
         }
     }
 }
 
 TEST(DecodeCli, FailedDecodingExitsWithOne)
 {
-    const Outcome r = runDecode({test::ReplyLine().with(slot::shipType, u"99"_qs).text()});
+    const Outcome r = runDecode({test::ReplyLine().with(slot::shipType, u"99"_s).text()});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.json.value(u"result"_qs).toInt(-1), 1);
-    EXPECT_EQ(r.json.value(u"status"_qs).toString(), u"拆分船型"_qs);
-    EXPECT_TRUE(r.json.value(u"trace"_qs).toArray().isEmpty());
-    EXPECT_EQ(r.json.value(u"fields"_qs).toObject().value(u"crewCount"_qs).toString(), u"0025"_qs);
+    EXPECT_EQ(r.json.value(u"result"_s).toInt(-1), 1);
+    EXPECT_EQ(r.json.value(u"status"_s).toString(), u"拆分船型"_s);
+    EXPECT_TRUE(r.json.value(u"trace"_s).toArray().isEmpty());
+    EXPECT_EQ(r.json.value(u"fields"_s).toObject().value(u"crewCount"_s).toString(), u"0025"_s);
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 
 namespace aisset::test {
 
+using namespace Qt::StringLiterals;
+
 // Builds a parameter line as the unit sends it. The positions are written out here
 // on their own (not taken from the decoder's field table), so that a wrong position
 // in the table shows up as a wrong field.
@@ -36,28 +38,28 @@ struct ReplyLine {
     // "q" for "1", "y" for "9", "w" for "7"), and status characters "hnVu" that set
     // every packed switch away from its start selection.
     std::map<int, QString> fields{
-        {slot::factoryDate, u"090817"_qs},
-        {slot::machineNumber, u"123456789"_qs},
-        {slot::powerOnTime, u"0150"_qs},
-        {slot::vendorNumber, u"ZLpq```"_qs},
-        {slot::crewCount, u"0025"_qs},
-        {slot::callSign, u"BXYZy``"_qs},
-        {slot::shipType, u"70"_qs},
-        {slot::draught, u"085"_qs},
-        {slot::mmsi, u"412345678"_qs},
-        {slot::imoNumber, u"009123456"_qs},
-        {slot::shipName, u"HAI`XING`w``````````"_qs},
-        {slot::antennaA, u"100"_qs},
-        {slot::antennaB, u"020"_qs},
-        {slot::antennaC, u"05"_qs},
-        {slot::antennaD, u"07"_qs},
-        {slot::epfdType, u"3"_qs},
-        {slot::channel1, u"1088"_qs},
-        {slot::channel2, u"2288"_qs},
-        {slot::alarmRange, u"12"_qs},
-        {slot::soundPromptRange, u"03"_qs},
+        {slot::factoryDate, u"090817"_s},
+        {slot::machineNumber, u"123456789"_s},
+        {slot::powerOnTime, u"0150"_s},
+        {slot::vendorNumber, u"ZLpq```"_s},
+        {slot::crewCount, u"0025"_s},
+        {slot::callSign, u"BXYZy``"_s},
+        {slot::shipType, u"70"_s},
+        {slot::draught, u"085"_s},
+        {slot::mmsi, u"412345678"_s},
+        {slot::imoNumber, u"009123456"_s},
+        {slot::shipName, u"HAI`XING`w``````````"_s},
+        {slot::antennaA, u"100"_s},
+        {slot::antennaB, u"020"_s},
+        {slot::antennaC, u"05"_s},
+        {slot::antennaD, u"07"_s},
+        {slot::epfdType, u"3"_s},
+        {slot::channel1, u"1088"_s},
+        {slot::channel2, u"2288"_s},
+        {slot::alarmRange, u"12"_s},
+        {slot::soundPromptRange, u"03"_s},
     };
-    QString status = u"hnVu"_qs;
+    QString status = u"hnVu"_s;
 
     ReplyLine &with(int slot, const QString &text)
     {
@@ -75,11 +77,11 @@ struct ReplyLine {
     // cutting the whole line).
     QString text() const
     {
-        QString line = u"!CVSET,"_qs + QString(107, u' ');
+        QString line = u"!CVSET,"_s + QString(107, u' ');
         for (const auto &[s, place] : layout())
             put(line, place.position, place.length, fields.at(s));
         put(line, 111, 4, status);
-        return line + u'*' + checksum(line.mid(1)) + u"\r\n"_qs;
+        return line + u'*' + checksum(line.mid(1)) + u"\r\n"_s;
     }
 
 private:

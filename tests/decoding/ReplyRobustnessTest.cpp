@@ -7,6 +7,8 @@
 
 #include <random>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -37,7 +39,7 @@ QString randomLine(std::mt19937 &rng)
             line[std::uniform_int_distribution<int>(7, int(line.size()) - 1)(rng)] = randomChar(rng);
         return line.left(std::uniform_int_distribution<int>(0, int(line.size()))(rng));
     }
-    QString line = std::bernoulli_distribution(0.5)(rng) ? u"!CVSET,"_qs : QString();
+    QString line = std::bernoulli_distribution(0.5)(rng) ? u"!CVSET,"_s : QString();
     const int length = std::uniform_int_distribution<int>(0, 2000)(rng);
     while (line.size() < length)
         line.append(randomChar(rng));

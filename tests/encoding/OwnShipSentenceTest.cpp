@@ -9,6 +9,8 @@
 
 #include <map>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -18,10 +20,10 @@ using Values = std::map<int, QString>;
 // The worked example: a complete, valid own-ship page.
 Values workedExample()
 {
-    return {{slot::crewCount, u"25"_qs},        {slot::callSign, u"BXYZ9"_qs}, {slot::shipType, u"70"_qs},
-            {slot::draught, u"8.5"_qs},         {slot::mmsi, u"412345678"_qs}, {slot::imoNumber, u"009123456"_qs},
-            {slot::shipName, u"HAI XING 7"_qs}, {slot::antennaA, u"100"_qs},   {slot::antennaB, u"20"_qs},
-            {slot::antennaC, u"5"_qs},          {slot::antennaD, u"5"_qs},     {slot::epfdType, u"1"_qs}};
+    return {{slot::crewCount, u"25"_s},        {slot::callSign, u"BXYZ9"_s}, {slot::shipType, u"70"_s},
+            {slot::draught, u"8.5"_s},         {slot::mmsi, u"412345678"_s}, {slot::imoNumber, u"009123456"_s},
+            {slot::shipName, u"HAI XING 7"_s}, {slot::antennaA, u"100"_s},   {slot::antennaB, u"20"_s},
+            {slot::antennaC, u"5"_s},          {slot::antennaD, u"5"_s},     {slot::epfdType, u"1"_s}};
 }
 
 class OwnShip : public testing::Test {
@@ -47,10 +49,10 @@ TEST_F(OwnShip, WorkedExampleGivesTheSentenceWithChecksum34)
     fill(workedExample());
     f.form.setEnabled(false);
     const BuildResult r = build();
-    const QString body = u"0025BXYZ9  70085412345678009123456HAI XING 7          10002005051"_qs;
+    const QString body = u"0025BXYZ9  70085412345678009123456HAI XING 7          10002005051"_s;
     ASSERT_EQ(body.size(), 65);
-    EXPECT_EQ(r.sentence, u"$CVUIS,"_qs + body + u"*34\r\n"_qs);
-    EXPECT_EQ(f.form.sentCommands(), QStringList{u"$CVUIS,"_qs + body + u"*34Chr(13)Chr(10)"_qs});
+    EXPECT_EQ(r.sentence, u"$CVUIS,"_s + body + u"*34\r\n"_s);
+    EXPECT_EQ(f.form.sentCommands(), QStringList{u"$CVUIS,"_s + body + u"*34Chr(13)Chr(10)"_s});
     EXPECT_EQ(sink.ownShip, 1);
     EXPECT_FALSE(r.savingFailed());
     EXPECT_TRUE(host.messages.isEmpty());
@@ -70,11 +72,11 @@ TEST_F(OwnShip, ASavingThatFailedStillGivesTheSentenceAndSaysSo)
 TEST_F(OwnShip, ChineseShipNameTravelsAsGbkBytesAndIsCheckedInCharacters)
 {
     Values v = workedExample();
-    v[slot::shipName] = u"海星7号ABCDEFGHIJKLMNOP"_qs; // 20 characters, 22 bytes
+    v[slot::shipName] = u"海星7号ABCDEFGHIJKLMNOP"_s; // 20 characters, 22 bytes
     fill(v);
     const BuildResult r = build();
     ASSERT_TRUE(r.ok());
-    EXPECT_TRUE(r.sentence.contains(u"海星7号ABCDEFGHIJKLMNOP100"_qs));
+    EXPECT_TRUE(r.sentence.contains(u"海星7号ABCDEFGHIJKLMNOP100"_s));
     const QByteArray wire = toGbk(r.sentence);
     const QByteArray checked = wire.mid(1, wire.indexOf('*') - 1);
     unsigned char sum = 0;
@@ -87,20 +89,20 @@ TEST_F(OwnShip, ChineseShipNameTravelsAsGbkBytesAndIsCheckedInCharacters)
 
 TEST_F(OwnShip, UntouchedFieldsAreWrittenAsZerosAndBlanks)
 {
-    fill({{slot::draught, u"8.5"_qs}, {slot::shipType, u"30"_qs}});
+    fill({{slot::draught, u"8.5"_s}, {slot::shipType, u"30"_s}});
     const BuildResult r = build();
     ASSERT_TRUE(r.ok());
-    EXPECT_TRUE(r.sentence.startsWith(u"$CVUIS,0000       30085000000000000000000"_qs));
-    EXPECT_TRUE(r.sentence.contains(QString(20, u' ') + u"00000000001*"_qs));
+    EXPECT_TRUE(r.sentence.startsWith(u"$CVUIS,0000       30085000000000000000000"_s));
+    EXPECT_TRUE(r.sentence.contains(QString(20, u' ') + u"00000000001*"_s));
 }
 
 TEST_F(OwnShip, LowerCaseTextIsSentInUpperCase)
 {
     Values v = workedExample();
-    v[slot::shipName] = u"hai xing 7"_qs;
-    v[slot::callSign] = u"bxyz9"_qs;
+    v[slot::shipName] = u"hai xing 7"_s;
+    v[slot::callSign] = u"bxyz9"_s;
     fill(v);
-    EXPECT_TRUE(build().sentence.contains(u"BXYZ9  70085412345678009123456HAI XING 7"_qs));
+    EXPECT_TRUE(build().sentence.contains(u"BXYZ9  70085412345678009123456HAI XING 7"_s));
 }
 
 // The vendor number belongs to the factory data: whatever its page holds, the
@@ -108,11 +110,11 @@ TEST_F(OwnShip, LowerCaseTextIsSentInUpperCase)
 TEST_F(OwnShip, TheVendorNumberIsNeitherCheckedNorSent)
 {
     Values v = workedExample();
-    v[slot::vendorNumber] = u"far too long for seven"_qs;
+    v[slot::vendorNumber] = u"far too long for seven"_s;
     fill(v);
     const BuildResult r = build();
     ASSERT_TRUE(r.ok());
-    EXPECT_FALSE(r.sentence.contains(u"FAR"_qs));
+    EXPECT_FALSE(r.sentence.contains(u"FAR"_s));
 }
 
 struct FailCase {
@@ -137,20 +139,20 @@ TEST_P(OwnShipChecks, RefusesOnceWithFocusOnTheLastFailingField)
 INSTANTIATE_TEST_SUITE_P(
     Fields, OwnShipChecks,
     testing::Values(
-        FailCase{"untouched draught", {{slot::draught, u""_qs}}, slot::draught},
-        FailCase{"draught 25.6", {{slot::draught, u"25.6"_qs}}, slot::draught},
-        FailCase{"8-digit MMSI", {{slot::mmsi, u"41234567"_qs}}, slot::mmsi},
-        FailCase{"8-digit IMO", {{slot::imoNumber, u"12345678"_qs}}, slot::imoNumber},
-        FailCase{"antenna A 512", {{slot::antennaA, u"512"_qs}}, slot::antennaA},
-        FailCase{"antenna C 64", {{slot::antennaC, u"64"_qs}}, slot::antennaC},
-        FailCase{"antenna D 99", {{slot::antennaD, u"99"_qs}}, slot::antennaD},
-        FailCase{"no ship type", {{slot::shipType, u""_qs}}, slot::shipType},
-        FailCase{"no device", {{slot::epfdType, u""_qs}}, slot::epfdType},
-        FailCase{"line end in the ship name", {{slot::shipName, u"X\r\n$CVUIS,ZZ"_qs}}, slot::shipName},
+        FailCase{"untouched draught", {{slot::draught, u""_s}}, slot::draught},
+        FailCase{"draught 25.6", {{slot::draught, u"25.6"_s}}, slot::draught},
+        FailCase{"8-digit MMSI", {{slot::mmsi, u"41234567"_s}}, slot::mmsi},
+        FailCase{"8-digit IMO", {{slot::imoNumber, u"12345678"_s}}, slot::imoNumber},
+        FailCase{"antenna A 512", {{slot::antennaA, u"512"_s}}, slot::antennaA},
+        FailCase{"antenna C 64", {{slot::antennaC, u"64"_s}}, slot::antennaC},
+        FailCase{"antenna D 99", {{slot::antennaD, u"99"_s}}, slot::antennaD},
+        FailCase{"no ship type", {{slot::shipType, u""_s}}, slot::shipType},
+        FailCase{"no device", {{slot::epfdType, u""_s}}, slot::epfdType},
+        FailCase{"line end in the ship name", {{slot::shipName, u"X\r\n$CVUIS,ZZ"_s}}, slot::shipName},
         FailCase{"NUL in the call sign", {{slot::callSign, QString::fromUtf16(u"BX\0YZ", 5)}}, slot::callSign},
-        FailCase{"lone LF in the ship name", {{slot::shipName, u"HAI\nXING"_qs}}, slot::shipName},
-        FailCase{"draught and MMSI", {{slot::draught, u""_qs}, {slot::mmsi, u"1234"_qs}}, slot::mmsi},
-        FailCase{"ship type and device", {{slot::shipType, u""_qs}, {slot::epfdType, u""_qs}}, slot::epfdType}),
+        FailCase{"lone LF in the ship name", {{slot::shipName, u"HAI\nXING"_s}}, slot::shipName},
+        FailCase{"draught and MMSI", {{slot::draught, u""_s}, {slot::mmsi, u"1234"_s}}, slot::mmsi},
+        FailCase{"ship type and device", {{slot::shipType, u""_s}, {slot::epfdType, u""_s}}, slot::epfdType}),
     test::ByWhat());
 
 struct PassCase {
@@ -183,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, OwnShipLimits,
 TEST_F(OwnShip, ShipTypeCodesBelowTenNeedALeadingZero)
 {
     fill(workedExample());
-    f.form.setChoiceEntries(slot::shipType, {u"7(test)"_qs, u"07(test)"_qs});
+    f.form.setChoiceEntries(slot::shipType, {u"7(test)"_s, u"07(test)"_s});
     ASSERT_TRUE(f.form.selectChoice(slot::shipType, 0));
     EXPECT_EQ(build().failedSlot, slot::shipType);
     ASSERT_TRUE(f.form.selectChoice(slot::shipType, 1));

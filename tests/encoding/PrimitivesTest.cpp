@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -144,20 +146,20 @@ TEST(GbkDeathTest, AnUnknownCodePageStopsWithItsName)
 // three characters before the line end, whatever "*" the body holds itself.
 TEST(ReplyChecksum, MatchesOnlyTheChecksumOfTheLinesOwnText)
 {
-    const QString body = u"CVSET,0908*,AB"_qs;
+    const QString body = u"CVSET,0908*,AB"_s;
     const QString sum = checksum(body);
-    const QString lower = checksum(u"CVSET,1"_qs).toLower();
+    const QString lower = checksum(u"CVSET,1"_s).toLower();
     ASSERT_NE(lower, lower.toUpper()); // the case below has a letter in it
     const std::pair<QString, bool> rows[] = {
-        {u'!' + body + u'*' + sum + u"\r\n"_qs, true},
+        {u'!' + body + u'*' + sum + u"\r\n"_s, true},
         {u'!' + body + u'*' + sum, true},                   // without its line end
-        {u"!CVSET,1*"_qs + lower + u"\r\n"_qs, true},       // hex digits of either case
-        {u"!CVSET,0908*,AC*"_qs + sum + u"\r\n"_qs, false}, // one character changed
-        {u'!' + body + u"\r\n"_qs, false},                  // no checksum at all
-        {u'!' + body + u"*5\r\n"_qs, false},                // one digit of it
-        {u'!' + body + u"*XY\r\n"_qs, false},               // no hex digits
-        {u'!' + body + u'*' + sum + u"  \r\n"_qs, false},   // the "*" not where it belongs
-        {u"*00\r\n"_qs, false},                             // nothing checked
+        {u"!CVSET,1*"_s + lower + u"\r\n"_s, true},       // hex digits of either case
+        {u"!CVSET,0908*,AC*"_s + sum + u"\r\n"_s, false}, // one character changed
+        {u'!' + body + u"\r\n"_s, false},                  // no checksum at all
+        {u'!' + body + u"*5\r\n"_s, false},                // one digit of it
+        {u'!' + body + u"*XY\r\n"_s, false},               // no hex digits
+        {u'!' + body + u'*' + sum + u"  \r\n"_s, false},   // the "*" not where it belongs
+        {u"*00\r\n"_s, false},                             // nothing checked
         {QString(), false},
     };
     for (const auto &[line, matches] : rows)

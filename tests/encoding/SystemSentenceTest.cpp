@@ -9,6 +9,8 @@
 
 #include <map>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -16,7 +18,7 @@ namespace {
 using Choices = std::map<int, QString>;
 
 // The packed field of the start selections, bit 1 first.
-const QString kStartField = u"001101011011001101100010"_qs;
+const QString kStartField = u"001101011011001101100010"_s;
 
 // The four characters of a 24-bit field, read straight from the six-bit table.
 QString sixBitText(const QString &bits)
@@ -40,7 +42,7 @@ QString xorOf(const QString &text)
 QString tracedField(const Form &form)
 {
     for (const QString &line : form.sentCommands())
-        if (line.startsWith(u"24位:"_qs))
+        if (line.startsWith(u"24位:"_s))
             return line.mid(4);
     return {};
 }
@@ -63,19 +65,19 @@ TEST_F(SystemSentence, StartSelectionsGiveTheWorkedExampleWithItsTrace)
 {
     f.form.setEnabled(false);
     const BuildResult r = build();
-    EXPECT_EQ(r.sentence, u"$CVSYS,208720880505M[M\"*16\r\n"_qs);
+    EXPECT_EQ(r.sentence, u"$CVSYS,208720880505M[M\"*16\r\n"_s);
     const QStringList expectedTrace{
-        u"字符串:2,3,2,正显,关,GPS,00,5,0,0,0,1,0,0,0,0"_qs,
+        u"字符串:2,3,2,正显,关,GPS,00,5,0,0,0,1,0,0,0,0"_s,
         u"分割后: 提示音量2,报警音量3,按键亮度2,LCD显示正显,VHF通话 关,AIS数据输出 GPS,导航到达距离5,"
-        u"目标靠近显示0,报警16频0,AIS发射0,灯光提示1,自动量程0,GPS数据输出:0,自定义信息发送:0,自动关闭VHF:0"_qs,
-        u"2,3,2,正显,关,GPS,5,0,0,0,1,0,0,0,0"_qs,
-        u"010,011,10,0,1,10,0101,1,1,1,0,1,0,0,0"_qs,
-        u"24位:001101011011001101100010"_qs,
-        u"化成四个6进制数:001101,011011,001101,100010"_qs,
-        u"化成四个8进制数:01001101,01011011,01001101,00100010"_qs,
-        u"转16进制:4D,5B,4D,22"_qs,
-        u"转字符:M,[,M,\""_qs,
-        u"$CVSYS,208720880505M[M\"*16Chr(13)Chr(10)"_qs,
+        u"目标靠近显示0,报警16频0,AIS发射0,灯光提示1,自动量程0,GPS数据输出:0,自定义信息发送:0,自动关闭VHF:0"_s,
+        u"2,3,2,正显,关,GPS,5,0,0,0,1,0,0,0,0"_s,
+        u"010,011,10,0,1,10,0101,1,1,1,0,1,0,0,0"_s,
+        u"24位:001101011011001101100010"_s,
+        u"化成四个6进制数:001101,011011,001101,100010"_s,
+        u"化成四个8进制数:01001101,01011011,01001101,00100010"_s,
+        u"转16进制:4D,5B,4D,22"_s,
+        u"转字符:M,[,M,\""_s,
+        u"$CVSYS,208720880505M[M\"*16Chr(13)Chr(10)"_s,
     };
     EXPECT_EQ(f.form.sentCommands(), expectedTrace);
     EXPECT_EQ(sink.system, 1);
@@ -86,11 +88,11 @@ TEST_F(SystemSentence, StartSelectionsGiveTheWorkedExampleWithItsTrace)
 
 TEST_F(SystemSentence, ChannelsAndDistanceStepsAreWrittenAsDigits)
 {
-    select({{slot::channel1, u"1001"_qs},
-            {slot::channel2, u"2288"_qs},
-            {slot::soundPromptRange, u"关闭"_qs},
-            {slot::alarmRange, u"6.0海里"_qs}});
-    EXPECT_TRUE(build().sentence.startsWith(u"$CVSYS,100122880015M[M\"*"_qs));
+    select({{slot::channel1, u"1001"_s},
+            {slot::channel2, u"2288"_s},
+            {slot::soundPromptRange, u"关闭"_s},
+            {slot::alarmRange, u"6.0海里"_s}});
+    EXPECT_TRUE(build().sentence.startsWith(u"$CVSYS,100122880015M[M\"*"_s));
 }
 
 // One setting changed from the start selections: its bits, at their place in the
@@ -150,22 +152,22 @@ class SystemFramingCharacters : public SystemSentence, public testing::WithParam
 TEST_P(SystemFramingCharacters, TravelInsideTheBodyUnderTheChecksum)
 {
     select(GetParam().choices);
-    const QString checked = u"CVSYS,208720880505"_qs + QString::fromUtf16(GetParam().packed);
-    EXPECT_EQ(build().sentence, u'$' + checked + u'*' + xorOf(checked) + u"\r\n"_qs);
+    const QString checked = u"CVSYS,208720880505"_s + QString::fromUtf16(GetParam().packed);
+    EXPECT_EQ(build().sentence, u'$' + checked + u'*' + xorOf(checked) + u"\r\n"_s);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Characters, SystemFramingCharacters,
     testing::Values(
-        FramingCase{"comma", {{slot::customMessage, u"开"_qs}, {slot::arrivalRange, u"3海里"_qs}}, u",;M\""},
+        FramingCase{"comma", {{slot::customMessage, u"开"_s}, {slot::arrivalRange, u"3海里"_s}}, u",;M\""},
         FramingCase{"asterisk",
-                    {{slot::customMessage, u"开"_qs}, {slot::aisTransmit, u"开"_qs}, {slot::arrivalRange, u"8海里"_qs}},
+                    {{slot::customMessage, u"开"_s}, {slot::aisTransmit, u"开"_s}, {slot::arrivalRange, u"8海里"_s}},
                     u"*KM\""},
         FramingCase{"dollar",
-                    {{slot::customMessage, u"开"_qs}, {slot::autoRange, u"开"_qs}, {slot::arrivalRange, u"关闭"_qs}},
+                    {{slot::customMessage, u"开"_s}, {slot::autoRange, u"开"_s}, {slot::arrivalRange, u"关闭"_s}},
                     u"$KM\""},
         FramingCase{"exclamation",
-                    {{slot::customMessage, u"开"_qs}, {slot::autoRange, u"开"_qs}, {slot::aisTransmit, u"开"_qs}},
+                    {{slot::customMessage, u"开"_s}, {slot::autoRange, u"开"_s}, {slot::aisTransmit, u"开"_s}},
                     u"![M\""}),
     test::ByWhat());
 
@@ -202,10 +204,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SystemSentence, ASwitchBeyondItsTwoPositionsLeavesNoItemInTheSettingsList)
 {
-    f.form.setChoiceEntries(slot::approachDisplay, {u"关"_qs, u"开"_qs, u"自动"_qs});
+    f.form.setChoiceEntries(slot::approachDisplay, {u"关"_s, u"开"_s, u"自动"_s});
     ASSERT_TRUE(f.form.selectChoice(slot::approachDisplay, 2));
     ASSERT_TRUE(build().ok());
-    EXPECT_EQ(f.form.sentCommands().value(0), u"字符串:2,3,2,正显,关,GPS,00,5,0,0,1,0,0,0,0"_qs);
+    EXPECT_EQ(f.form.sentCommands().value(0), u"字符串:2,3,2,正显,关,GPS,00,5,0,0,1,0,0,0,0"_s);
 }
 
 // Settings lists that the page never produces, packed directly.
@@ -223,7 +225,7 @@ TEST_P(SystemPackingRules, PadShortFieldsAndDropBitsBeyondThe24th)
     Form form;
     EXPECT_EQ(A8TO6(form, QString::fromUtf16(GetParam().list)), QString::fromUtf16(GetParam().characters));
     ASSERT_EQ(form.sentCommands().size(), 9);
-    EXPECT_EQ(form.sentCommands()[4], u"24位:"_qs + QString::fromUtf16(GetParam().field));
+    EXPECT_EQ(form.sentCommands()[4], u"24位:"_s + QString::fromUtf16(GetParam().field));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -19,6 +19,8 @@
 #include <cstdlib>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -99,7 +101,7 @@ struct Rig {
     {
         if (refuseWrite)
             return {{}, slot::mmsi};
-        return {u"$CVSET,%1\r\n"_qs.arg(int(group)), -1};
+        return {u"$CVSET,%1\r\n"_s.arg(int(group)), -1};
     }
 
     void checkState()

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -78,8 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const size_t length = size - 1;
     switch (data[0] % 3) {
     case 0: decodeTwice(fuzzLatin1(text, length)); break;
-    case 1: decodeTwice(u"!CVSET,"_qs + fuzzLatin1(text, length)); break;
-    default: decodeTwice(u"!CVSET,"_qs + fuzzText(text, length)); break;
+    case 1: decodeTwice(u"!CVSET,"_s + fuzzLatin1(text, length)); break;
+    default: decodeTwice(u"!CVSET,"_s + fuzzText(text, length)); break;
     }
     return 0;
 }

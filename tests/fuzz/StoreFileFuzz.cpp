@@ -21,11 +21,13 @@
 
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
 
-const QString kShip = u"412345678"_qs;
+const QString kShip = u"412345678"_s;
 
 QStringList otherPageKeys(const QStringList &record)
 {
@@ -79,7 +81,7 @@ public:
     }
 
     QString lockPath() const override { return lockPath_; }
-    QString location() const override { return u"memory"_qs; }
+    QString location() const override { return u"memory"_s; }
 
 private:
     // A section never written is an empty file.
@@ -98,18 +100,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     // The store's lock file is flushed to disk on every save: on a memory file
     // system, where there is one, that costs nothing.
-    static QTemporaryDir lockDir(QDir(u"/dev/shm"_qs).exists() ? u"/dev/shm/aisset-fuzz-XXXXXX"_qs
-                                                               : QDir::tempPath() + u"/aisset-fuzz-XXXXXX"_qs);
+    static QTemporaryDir lockDir(QDir(u"/dev/shm"_s).exists() ? u"/dev/shm/aisset-fuzz-XXXXXX"_s
+                                                               : QDir::tempPath() + u"/aisset-fuzz-XXXXXX"_s);
 
     // Whatever the bytes, a file read and written again is the same file.
     const QByteArrayView bytes(data, size);
     check(SectionFile::fromBytes(bytes).toBytes() == bytes);
 
     // The first byte picks the damaged section; the rest is its file.
-    const QString section = size > 0 && data[0] % 2 ? kShip : u"content"_qs;
-    auto backend = std::make_unique<MemoryBackend>(lockDir.filePath(u"store.lock"_qs));
+    const QString section = size > 0 && data[0] % 2 ? kShip : u"content"_s;
+    auto backend = std::make_unique<MemoryBackend>(lockDir.filePath(u"store.lock"_s));
     if (size > 1)
-        backend->setBytes(u"VARID"_qs, section, bytes.sliced(1));
+        backend->setBytes(u"VARID"_s, section, bytes.sliced(1));
     ProfileStore store(std::move(backend));
     ProfileRecords records(store);
     (void)records.commPort();

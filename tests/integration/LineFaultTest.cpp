@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 using test::Tool;
 using test::UnitOnPty;
@@ -21,7 +23,7 @@ protected:
     {
         ASSERT_TRUE(unit.started());
         tool.start(unit.device());
-        ASSERT_EQ(tool.form().connectionStatus(), u"通讯口1  连接"_qs);
+        ASSERT_EQ(tool.form().connectionStatus(), u"通讯口1  连接"_s);
     }
     // The device goes away once the tool has sent something: right after the
     // chunk, outside the pseudo-terminal's own notification.
@@ -39,9 +41,9 @@ protected:
         UnitOnPty next;
         ASSERT_TRUE(next.started());
         tool.choosePortAgain(next.device());
-        EXPECT_EQ(tool.form().connectionStatus(), u"通讯口1 连接"_qs);
-        tool.expectResponsive(u"413000000"_qs);
-        EXPECT_EQ(tool.recordNames(), namesBefore + QStringList{u"413000000"_qs});
+        EXPECT_EQ(tool.form().connectionStatus(), u"通讯口1 连接"_s);
+        tool.expectResponsive(u"413000000"_s);
+        EXPECT_EQ(tool.recordNames(), namesBefore + QStringList{u"413000000"_s});
     }
 
     QTemporaryDir dir;
@@ -52,19 +54,19 @@ protected:
 TEST_F(LineFaults, UnitGoneWhileAWriteWaitsForItsAcknowledgement)
 {
     hangUpOnFirstChunk();
-    tool.fillOwnShip(u"412345678"_qs);
+    tool.fillOwnShip(u"412345678"_s);
     tool.link().transactions().setNoRepeat(false);
     tool.host.answers = {true, false}; // start the write; no retry
     tool.core.writeButtonClicked(0);
 
-    EXPECT_EQ(tool.host.questions, (QStringList{u"是否开始设置数据"_qs, u"设置失败,是否重试"_qs}));
+    EXPECT_EQ(tool.host.questions, (QStringList{u"是否开始设置数据"_s, u"设置失败,是否重试"_s}));
     EXPECT_TRUE(tool.host.messages.isEmpty());
-    EXPECT_EQ(tool.form().connectionStatus(), u"通讯口1 断开"_qs);
+    EXPECT_EQ(tool.form().connectionStatus(), u"通讯口1 断开"_s);
     EXPECT_FALSE(tool.link().line().isOpen());
     EXPECT_TRUE(tool.form().isEnabled());
     // The page was saved when its sentence was built.
-    EXPECT_EQ(tool.recordNames(), QStringList{u"412345678"_qs});
-    expectWorksAgainOnANewUnit({u"412345678"_qs});
+    EXPECT_EQ(tool.recordNames(), QStringList{u"412345678"_s});
+    expectWorksAgainOnANewUnit({u"412345678"_s});
 }
 
 TEST_F(LineFaults, UnitGoneInTheMiddleOfItsReply)
@@ -82,14 +84,14 @@ TEST_F(LineFaults, UnitGoneInTheMiddleOfItsReply)
     tool.core.writeButtonClicked(3);
     ASSERT_TRUE(lost.run(3000));
 
-    EXPECT_EQ(tool.form().connectionStatus(), u"通讯口1 断开"_qs);
-    EXPECT_TRUE(tool.form().receiveLog().startsWith(u"!CVSET,"_qs));
+    EXPECT_EQ(tool.form().connectionStatus(), u"通讯口1 断开"_s);
+    EXPECT_TRUE(tool.form().receiveLog().startsWith(u"!CVSET,"_s));
     EXPECT_TRUE(tool.form().replyLog().isEmpty()); // half a line is no reply
     EXPECT_TRUE(tool.form().isEnabled());
     // Choosing the port at once: the half line must not spoil the next reply,
     // which is decoded at the first attempt.
     expectWorksAgainOnANewUnit({});
-    EXPECT_TRUE(tool.form().replyLog().endsWith(u" 次数:1\r\n"_qs)) << tool.form().replyLog().toStdString();
+    EXPECT_TRUE(tool.form().replyLog().endsWith(u" 次数:1\r\n"_s)) << tool.form().replyLog().toStdString();
 }
 
 TEST_F(LineFaults, SilentUnitGetsTheRetryPromptThenAnswersTheRetry)
@@ -103,18 +105,18 @@ TEST_F(LineFaults, SilentUnitGetsTheRetryPromptThenAnswersTheRetry)
         return asleep;
     };
     unit.poweredOn = false;
-    tool.fillOwnShip(u"412345678"_qs);
+    tool.fillOwnShip(u"412345678"_s);
     tool.link().transactions().setNoRepeat(false);
     tool.core.writeButtonClicked(0);
 
-    EXPECT_EQ(tool.host.questions, (QStringList{u"是否开始设置数据"_qs, u"设置失败,是否重试"_qs}));
-    EXPECT_EQ(tool.host.messages, QStringList{u"本船资料设置成功"_qs});
+    EXPECT_EQ(tool.host.questions, (QStringList{u"是否开始设置数据"_s, u"设置失败,是否重试"_s}));
+    EXPECT_EQ(tool.host.messages, QStringList{u"本船资料设置成功"_s});
     EXPECT_EQ(unit.received.count("$CVUIS,"), 3);
-    EXPECT_EQ(tool.form().transactionStatus(), u"设置成功"_qs);
+    EXPECT_EQ(tool.form().transactionStatus(), u"设置成功"_s);
     EXPECT_TRUE(tool.form().isEnabled());
     // A retry builds and saves again; the ship is listed once.
-    EXPECT_EQ(tool.recordNames(), QStringList{u"412345678"_qs});
-    tool.expectResponsive(u"412345678"_qs);
+    EXPECT_EQ(tool.recordNames(), QStringList{u"412345678"_s});
+    tool.expectResponsive(u"412345678"_s);
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 using test::Tool;
 using test::UnitOnPty;
@@ -23,7 +25,7 @@ protected:
     {
         ASSERT_TRUE(unit.started());
         tool.start(unit.device());
-        ASSERT_EQ(tool.form().connectionStatus(), u"通讯口1  连接"_qs);
+        ASSERT_EQ(tool.form().connectionStatus(), u"通讯口1  连接"_s);
     }
     // Sends bytes and waits until the tool has taken all of them but the
     // flow-control bytes, which the terminal keeps.
@@ -70,7 +72,7 @@ TEST_F(Noise, AFloodWithoutALineEndIsDroppedAndTheToolWorksOn)
         tool.link().receivePath().pollTick();
     EXPECT_TRUE(tool.link().state().recvBuffer.isEmpty());
     EXPECT_FALSE(tool.link().receivePath().isPolling());
-    tool.expectResponsive(u"412345678"_qs);
+    tool.expectResponsive(u"412345678"_s);
 }
 
 TEST_F(Noise, ALineUnderTheReceiveLimitIsTakenAndOneOverItIsDroppedWhole)
@@ -80,43 +82,43 @@ TEST_F(Noise, ALineUnderTheReceiveLimitIsTakenAndOneOverItIsDroppedWhole)
     handled.finishOn(&tool.link().receivePath(), &ReceivePath::replyHandled);
     unit.send(paddedReply(1999));
     ASSERT_TRUE(handled.run(3000));
-    EXPECT_EQ(tool.form().transactionStatus(), u"读取成功"_qs);
-    EXPECT_TRUE(tool.form().replyLog().endsWith(u"长度:1999 次数:1\r\n"_qs));
+    EXPECT_EQ(tool.form().transactionStatus(), u"读取成功"_s);
+    EXPECT_TRUE(tool.form().replyLog().endsWith(u"长度:1999 次数:1\r\n"_s));
 
     // 2,001 characters: dropped before its line end is seen.
     const QString replyLog = tool.form().replyLog();
     sendAndTake(paddedReply(2001));
     EXPECT_EQ(tool.form().replyLog(), replyLog);
     EXPECT_TRUE(tool.link().state().recvBuffer.isEmpty());
-    tool.expectResponsive(u"412345678"_qs);
+    tool.expectResponsive(u"412345678"_s);
 }
 
 // Far more than the receive limit in one burst, the acknowledgement inside it.
 TEST_F(Noise, AnAcknowledgementInsideABurstOfPositionSentencesIsFound)
 {
-    tool.fillOwnShip(u"412345678"_qs);
+    tool.fillOwnShip(u"412345678"_s);
     QByteArray burst;
     for (int n = 0; n < 40; ++n)
         burst += sim::PositionStream::sentence(n);
     answerNextWith(burst + "!CVACK\r\n" + burst);
     ASSERT_TRUE(tool.write(0));
-    EXPECT_EQ(tool.host.messages, QStringList{u"本船资料设置成功"_qs});
+    EXPECT_EQ(tool.host.messages, QStringList{u"本船资料设置成功"_s});
 }
 
 TEST_F(Noise, FlowControlBytesInsideLinesAreTakenByTheTerminal)
 {
     // XOFF and XON inside the acknowledgement: the terminal keeps both, the tool
     // sees the plain line.
-    tool.fillOwnShip(u"412345678"_qs);
+    tool.fillOwnShip(u"412345678"_s);
     answerNextWith("!CV\x13"
                    "ACK\x11\r\n");
     ASSERT_TRUE(tool.write(0));
-    EXPECT_EQ(tool.form().receiveLog(), u"!CVACK\r\n"_qs);
+    EXPECT_EQ(tool.form().receiveLog(), u"!CVACK\r\n"_s);
 
     // An XOFF alone in a line holds the tool's output only until the next byte.
     sendAndTake("noise\x13tail\r\n");
-    EXPECT_TRUE(tool.form().receiveLog().endsWith(u"noisetail\r\n"_qs));
-    tool.expectResponsive(u"412345678"_qs);
+    EXPECT_TRUE(tool.form().receiveLog().endsWith(u"noisetail\r\n"_s));
+    tool.expectResponsive(u"412345678"_s);
 }
 
 TEST_F(Noise, AReplyWithEveryByteValueIsRefusedAndTheRepeatedRequestGetsTheRealOne)
@@ -126,11 +128,11 @@ TEST_F(Noise, AReplyWithEveryByteValueIsRefusedAndTheRepeatedRequestGetsTheRealO
         everyByte += char(b);
     answerNextWith(everyByte + "\r\n");
     ASSERT_TRUE(tool.read());
-    EXPECT_EQ(tool.form().transactionStatus(), u"读取成功"_qs);
-    EXPECT_TRUE(tool.form().replyLog().contains(u" 次数:1\r\n"_qs));
-    EXPECT_TRUE(tool.form().replyLog().endsWith(u" 次数:2\r\n"_qs));
+    EXPECT_EQ(tool.form().transactionStatus(), u"读取成功"_s);
+    EXPECT_TRUE(tool.form().replyLog().contains(u" 次数:1\r\n"_s));
+    EXPECT_TRUE(tool.form().replyLog().endsWith(u" 次数:2\r\n"_s));
     EXPECT_EQ(unit.received.count("$CVRSE,*7D\r\n"), 2);
-    tool.expectResponsive(u"412345678"_qs);
+    tool.expectResponsive(u"412345678"_s);
 }
 
 } // namespace

@@ -19,6 +19,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 using test::ReadOnlyFiles;
 using test::Tool;
@@ -26,15 +28,15 @@ using test::UnitOnPty;
 
 namespace {
 
-const QString kApp = u"VARID"_qs;
-const QString kOld = u"412345678"_qs;
-const QString kNew = u"413000000"_qs;
+const QString kApp = u"VARID"_s;
+const QString kOld = u"412345678"_s;
+const QString kNew = u"413000000"_s;
 
 class StoreFaults : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(unit.started()); }
 
-    QString root() const { return dir.path() + u"/store"_qs; }
+    QString root() const { return dir.path() + u"/store"_s; }
     QString sectionFile(const QString &section) const { return sectionFilePath(root(), kApp, section); }
     static void writeFile(const QString &path, const QByteArray &bytes)
     {
@@ -51,7 +53,7 @@ protected:
     // What a later run of the tool finds on disk.
     QString stored(const QString &section, const QString &key) const
     {
-        return ProfileStore(root()).read(kApp, section, key, u"<absent>"_qs);
+        return ProfileStore(root()).read(kApp, section, key, u"<absent>"_s);
     }
     // Starts the tool on the store with port 1 on the unit.
     Tool &startTool()
@@ -59,7 +61,7 @@ protected:
         tool = std::make_unique<Tool>(root());
         tool->start(unit.device());
         EXPECT_TRUE(tool->form().isVisible());
-        EXPECT_EQ(tool->form().connectionStatus(), u"通讯口1  连接"_qs);
+        EXPECT_EQ(tool->form().connectionStatus(), u"通讯口1  连接"_s);
         return *tool;
     }
 
@@ -72,22 +74,22 @@ TEST_F(StoreFaults, CorruptFilesKeepWhatCanBeReadAndTheSaveAddsToIt)
 {
     // The bookkeeping file holds binary noise around its lines; the old ship's
     // file has noise and a system key.
-    writeFile(sectionFile(u"content"_qs), QByteArray(1, '\0') +
+    writeFile(sectionFile(u"content"_s), QByteArray(1, '\0') +
                                               "\xff\xfe garbage\n=no key\nfname=412345678,414000000\n\x80\x81=\xc3\n"
                                               "nn=2\ncommport=1\nno separator\n");
     writeFile(sectionFile(kOld), "\xff\xfe\x01\n\xe9\x9f\xb3=\nais\xe9\xa2\x91\xe9\x81\x93"
                                  "1=1088(157.3750)MHz\n");
     Tool &t = startTool();
-    EXPECT_EQ(t.recordNames(), (QStringList{kOld, u"414000000"_qs}));
+    EXPECT_EQ(t.recordNames(), (QStringList{kOld, u"414000000"_s}));
 
     t.expectResponsive(kNew);
     t.expectResponsive(kOld);
-    EXPECT_EQ(t.recordNames(), (QStringList{kOld, u"414000000"_qs, kNew}));
-    EXPECT_EQ(stored(u"content"_qs, u"nn"_qs), u"3"_qs);
-    EXPECT_EQ(stored(u"content"_qs, u"Commport"_qs), u"1"_qs);
+    EXPECT_EQ(t.recordNames(), (QStringList{kOld, u"414000000"_s, kNew}));
+    EXPECT_EQ(stored(u"content"_s, u"nn"_s), u"3"_s);
+    EXPECT_EQ(stored(u"content"_s, u"Commport"_s), u"1"_s);
     // The old ship's own-ship keys are new, its system key is kept.
-    EXPECT_EQ(stored(kOld, u"船名"_qs), u"HAI XING 7"_qs + QString(10, u'_'));
-    EXPECT_EQ(stored(kOld, u"AIS频道1"_qs), u"1088(157.3750)MHz"_qs);
+    EXPECT_EQ(stored(kOld, u"船名"_s), u"HAI XING 7"_s + QString(10, u'_'));
+    EXPECT_EQ(stored(kOld, u"AIS频道1"_s), u"1088(157.3750)MHz"_s);
 }
 
 TEST_F(StoreFaults, AnEmptyFileOrAMissingFolderStartsAnEmptyStore)
@@ -96,12 +98,12 @@ TEST_F(StoreFaults, AnEmptyFileOrAMissingFolderStartsAnEmptyStore)
         SCOPED_TRACE(emptyFile ? "empty bookkeeping file" : "no store folder");
         QDir(root()).removeRecursively();
         if (emptyFile)
-            writeFile(sectionFile(u"content"_qs), {});
+            writeFile(sectionFile(u"content"_s), {});
         Tool &t = startTool();
         EXPECT_TRUE(t.recordNames().isEmpty());
         t.expectResponsive(kNew);
         EXPECT_EQ(t.recordNames(), QStringList{kNew});
-        EXPECT_EQ(stored(kNew, u"MMSI"_qs), kNew);
+        EXPECT_EQ(stored(kNew, u"MMSI"_s), kNew);
     }
 }
 
@@ -119,10 +121,10 @@ TEST_F(StoreFaults, AReadOnlyStoreIsReadAndLeftAsItWas)
     {
         ProfileStore seed(root());
         expectSaved(
-            seed.saveMany(kApp, u"content"_qs, {{u"fname"_qs, kOld}, {u"nn"_qs, u"1"_qs}, {u"Commport"_qs, u"1"_qs}}));
-        expectSaved(seed.saveMany(kApp, kOld, {{u"MMSI"_qs, kOld}}));
+            seed.saveMany(kApp, u"content"_s, {{u"fname"_s, kOld}, {u"nn"_s, u"1"_s}, {u"Commport"_s, u"1"_s}}));
+        expectSaved(seed.saveMany(kApp, kOld, {{u"MMSI"_s, kOld}}));
     }
-    const QByteArray content = readFile(sectionFile(u"content"_qs));
+    const QByteArray content = readFile(sectionFile(u"content"_s));
     const QByteArray ship = readFile(sectionFile(kOld));
     // The temporary folder is the owner's only; the files' readers need a way in.
     QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ReadOther | QFile::ExeOther);
@@ -134,9 +136,9 @@ TEST_F(StoreFaults, AReadOnlyStoreIsReadAndLeftAsItWas)
         t.expectResponsive(kNew);
         EXPECT_EQ(t.recordNames(), QStringList{kOld});
     }
-    EXPECT_EQ(readFile(sectionFile(u"content"_qs)), content);
+    EXPECT_EQ(readFile(sectionFile(u"content"_s)), content);
     EXPECT_EQ(readFile(sectionFile(kOld)), ship);
-    EXPECT_EQ(stored(kNew, u"MMSI"_qs), u"<absent>"_qs);
+    EXPECT_EQ(stored(kNew, u"MMSI"_s), u"<absent>"_s);
 }
 
 TEST_F(StoreFaults, ACountAtItsTopOrAHundredThousandNamesLoseNoName)
@@ -149,16 +151,16 @@ TEST_F(StoreFaults, ACountAtItsTopOrAHundredThousandNamesLoseNoName)
         const QString fname = names.join(u',');
         {
             ProfileStore seed(root());
-            expectSaved(seed.saveMany(kApp, u"content"_qs, {{u"fname"_qs, fname}, {u"nn"_qs, u"32767"_qs}}));
+            expectSaved(seed.saveMany(kApp, u"content"_s, {{u"fname"_s, fname}, {u"nn"_s, u"32767"_s}}));
         }
         Tool &t = startTool();
         // At its top the count lists every name.
         EXPECT_TRUE(t.recordNames() == names) << t.recordNames().size();
         t.expectResponsive(kNew);
         EXPECT_TRUE(t.recordNames() == names + QStringList{kNew}) << t.recordNames().size();
-        EXPECT_EQ(stored(u"content"_qs, u"fname"_qs), fname + u',' + kNew);
-        EXPECT_EQ(stored(u"content"_qs, u"nn"_qs), u"32767"_qs);
-        EXPECT_EQ(stored(kNew, u"MMSI"_qs), kNew);
+        EXPECT_EQ(stored(u"content"_s, u"fname"_s), fname + u',' + kNew);
+        EXPECT_EQ(stored(u"content"_s, u"nn"_s), u"32767"_s);
+        EXPECT_EQ(stored(kNew, u"MMSI"_s), kNew);
     }
 }
 

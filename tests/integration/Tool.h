@@ -17,6 +17,8 @@
 
 namespace aisset::test {
 
+using namespace Qt::StringLiterals;
+
 // Runs the event loop until the condition holds; false when the time ran out.
 inline bool waitUntil(const std::function<bool()> &condition, qint64 timeoutMs = 3000)
 {
@@ -62,18 +64,18 @@ public:
 
     void fillOwnShip(const QString &mmsi)
     {
-        const std::pair<int, QString> values[] = {{slot::crewCount, u"25"_qs},
-                                                  {slot::callSign, u"BXYZ9"_qs},
-                                                  {slot::shipType, u"70"_qs},
-                                                  {slot::draught, u"8.5"_qs},
+        const std::pair<int, QString> values[] = {{slot::crewCount, u"25"_s},
+                                                  {slot::callSign, u"BXYZ9"_s},
+                                                  {slot::shipType, u"70"_s},
+                                                  {slot::draught, u"8.5"_s},
                                                   {slot::mmsi, mmsi},
-                                                  {slot::imoNumber, u"009123456"_qs},
-                                                  {slot::shipName, u"HAI XING 7"_qs},
-                                                  {slot::antennaA, u"100"_qs},
-                                                  {slot::antennaB, u"20"_qs},
-                                                  {slot::antennaC, u"5"_qs},
-                                                  {slot::antennaD, u"7"_qs},
-                                                  {slot::epfdType, u"3"_qs}};
+                                                  {slot::imoNumber, u"009123456"_s},
+                                                  {slot::shipName, u"HAI XING 7"_s},
+                                                  {slot::antennaA, u"100"_s},
+                                                  {slot::antennaB, u"20"_s},
+                                                  {slot::antennaC, u"5"_s},
+                                                  {slot::antennaD, u"7"_s},
+                                                  {slot::epfdType, u"3"_s}};
         for (const auto &[s, v] : values) {
             const bool taken =
                 field(s).kind == FieldKind::Choice ? selectChoiceValue(form(), s, v) : enterValue(form(), s, v);
@@ -110,9 +112,9 @@ public:
         fillOwnShip(mmsi);
         const qsizetype shown = host.messages.size();
         ASSERT_TRUE(write(0)) << "no acknowledgement";
-        EXPECT_EQ(host.messages.mid(shown), QStringList{u"本船资料设置成功"_qs});
+        EXPECT_EQ(host.messages.mid(shown), QStringList{u"本船资料设置成功"_s});
         ASSERT_TRUE(read()) << "the read did not end";
-        EXPECT_EQ(form().transactionStatus(), u"读取成功"_qs);
+        EXPECT_EQ(form().transactionStatus(), u"读取成功"_s);
         EXPECT_EQ(form().editText(slot::mmsi), mmsi);
         EXPECT_TRUE(form().isEnabled());
     }

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct CliRun {
@@ -26,7 +28,7 @@ CliRun cli(const QStringList &args, const QByteArray &input = {})
 {
     static QTemporaryDir store;
     QProcess p;
-    p.start(QStringLiteral(AISSET_CLI_PATH), args + QStringList{u"--store"_qs, store.path()});
+    p.start(QStringLiteral(AISSET_CLI_PATH), args + QStringList{u"--store"_s, store.path()});
     p.write(input);
     p.closeWriteChannel();
     EXPECT_TRUE(p.waitForFinished(10000));
@@ -41,18 +43,18 @@ TEST(CliOverPty, WriteIsAcknowledgedAndReadGivesTheValuesBack)
 {
     aisset::test::VirtualUnit unit({});
     ASSERT_FALSE(unit.path().isEmpty());
-    const CliRun writeRun = cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path()}, kOwnShip);
+    const CliRun writeRun = cli({u"write"_s, u"ownship"_s, u"--port"_s, unit.path()}, kOwnShip);
     EXPECT_EQ(writeRun.exitCode, 0) << writeRun.err.toStdString();
-    EXPECT_EQ(writeRun.out, u"本船资料设置成功\n"_qs);
+    EXPECT_EQ(writeRun.out, u"本船资料设置成功\n"_s);
 
-    const CliRun readRun = cli({u"read"_qs, u"--port"_qs, unit.path(), u"--json"_qs});
+    const CliRun readRun = cli({u"read"_s, u"--port"_s, unit.path(), u"--json"_s});
     EXPECT_EQ(readRun.exitCode, 0) << readRun.err.toStdString();
     const QJsonObject json = readRun.json();
-    EXPECT_EQ(json.value(u"result"_qs).toInt(-1), 0);
-    EXPECT_EQ(json.value(u"status"_qs).toString(), u"读取成功"_qs);
-    EXPECT_EQ(json.value(u"shipSize"_qs).toString(), u"船长:120米   船宽:12米"_qs);
-    EXPECT_EQ(json.value(u"fields"_qs).toObject().value(u"mmsi"_qs).toString(), u"412345678"_qs);
-    EXPECT_EQ(json.value(u"fields"_qs).toObject().value(u"shipType"_qs).toString(), u"70(货船)"_qs);
+    EXPECT_EQ(json.value(u"result"_s).toInt(-1), 0);
+    EXPECT_EQ(json.value(u"status"_s).toString(), u"读取成功"_s);
+    EXPECT_EQ(json.value(u"shipSize"_s).toString(), u"船长:120米   船宽:12米"_s);
+    EXPECT_EQ(json.value(u"fields"_s).toObject().value(u"mmsi"_s).toString(), u"412345678"_s);
+    EXPECT_EQ(json.value(u"fields"_s).toObject().value(u"shipType"_s).toString(), u"70(货船)"_s);
 }
 
 // The unit's reply is taken only with its checksum: a digit hit once is read
@@ -67,24 +69,24 @@ TEST(CliOverPty, ReadChecksTheRepliesChecksum)
         QString mmsi;
         int requests;
     } cases[] = {
-        {"once", 0, true, u"412345678"_qs, 2},
-        {"always", 8, false, u"412345679"_qs, 3},
+        {"once", 0, true, u"412345678"_s, 2},
+        {"always", 8, false, u"412345679"_s, 3},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.when);
-        aisset::test::VirtualUnit unit({u"--bad-checksum"_qs, QString::fromLatin1(c.when)});
+        aisset::test::VirtualUnit unit({u"--bad-checksum"_s, QString::fromLatin1(c.when)});
         ASSERT_FALSE(unit.path().isEmpty());
-        ASSERT_EQ(cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path()}, kOwnShip).exitCode, 0);
-        const CliRun json = cli({u"read"_qs, u"--port"_qs, unit.path(), u"--json"_qs});
+        ASSERT_EQ(cli({u"write"_s, u"ownship"_s, u"--port"_s, unit.path()}, kOwnShip).exitCode, 0);
+        const CliRun json = cli({u"read"_s, u"--port"_s, unit.path(), u"--json"_s});
         EXPECT_EQ(json.exitCode, c.exitCode) << json.err.toStdString();
-        EXPECT_EQ(json.json().value(u"checksumMatches"_qs).toBool(!c.matches), c.matches);
-        EXPECT_EQ(json.json().value(u"fields"_qs).toObject().value(u"mmsi"_qs).toString(), c.mmsi);
-        EXPECT_EQ(json.err.contains(u"校验和不符"_qs), !c.matches) << json.err.toStdString();
-        EXPECT_EQ(unit.log().filter(u"< $CVRSE"_qs).size(), c.requests);
-        const CliRun text = cli({u"read"_qs, u"--port"_qs, unit.path()});
+        EXPECT_EQ(json.json().value(u"checksumMatches"_s).toBool(!c.matches), c.matches);
+        EXPECT_EQ(json.json().value(u"fields"_s).toObject().value(u"mmsi"_s).toString(), c.mmsi);
+        EXPECT_EQ(json.err.contains(u"校验和不符"_s), !c.matches) << json.err.toStdString();
+        EXPECT_EQ(unit.log().filter(u"< $CVRSE"_s).size(), c.requests);
+        const CliRun text = cli({u"read"_s, u"--port"_s, unit.path()});
         EXPECT_EQ(text.exitCode, c.exitCode);
         EXPECT_TRUE(
-            text.out.contains(u"status: "_qs + (c.matches ? u"读取成功"_qs : u"校验和不符:读出的数值未经确认"_qs)))
+            text.out.contains(u"status: "_s + (c.matches ? u"读取成功"_s : u"校验和不符:读出的数值未经确认"_s)))
             << text.out.toStdString();
     }
 }
@@ -96,54 +98,54 @@ TEST(CliOverPty, ATraceOfAWriteAndAReadShowsBothSentencesAndTheAcknowledgement)
     aisset::test::VirtualUnit unit({});
     ASSERT_FALSE(unit.path().isEmpty());
     QTemporaryDir dir;
-    const QString trace = dir.filePath(u"trace.txt"_qs);
+    const QString trace = dir.filePath(u"trace.txt"_s);
     const CliRun writeRun =
-        cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path(), u"--trace"_qs, trace}, kOwnShip);
+        cli({u"write"_s, u"ownship"_s, u"--port"_s, unit.path(), u"--trace"_s, trace}, kOwnShip);
     EXPECT_EQ(writeRun.exitCode, 0) << writeRun.err.toStdString();
-    EXPECT_EQ(writeRun.out, u"本船资料设置成功\n"_qs);
+    EXPECT_EQ(writeRun.out, u"本船资料设置成功\n"_s);
     EXPECT_EQ(writeRun.err, QString()); // the trace goes into its file only
-    const CliRun readRun = cli({u"read"_qs, u"--port"_qs, unit.path(), u"--trace"_qs, trace});
+    const CliRun readRun = cli({u"read"_s, u"--port"_s, unit.path(), u"--trace"_s, trace});
     EXPECT_EQ(readRun.exitCode, 0) << readRun.err.toStdString();
 
     QFile file(trace);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    static const QRegularExpression stamped(uR"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} aisset\.[a-z]+ )"_qs);
+    static const QRegularExpression stamped(uR"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} aisset\.[a-z]+ )"_s);
     QString sent;
     QString received;
     QStringList outcomes;
     for (const QString &line : lines) {
         EXPECT_TRUE(stamped.match(line).hasMatch()) << line.toStdString();
         const QString body = line.mid(24);
-        if (const qsizetype at = body.indexOf(u" sent: "_qs); body.startsWith(u"aisset.link "_qs) && at >= 0)
+        if (const qsizetype at = body.indexOf(u" sent: "_s); body.startsWith(u"aisset.link "_s) && at >= 0)
             sent += body.mid(at + 7);
-        if (const qsizetype at = body.indexOf(u" received: "_qs); body.startsWith(u"aisset.link "_qs) && at >= 0)
+        if (const qsizetype at = body.indexOf(u" received: "_s); body.startsWith(u"aisset.link "_s) && at >= 0)
             received += body.mid(at + 11);
-        if (body.startsWith(u"aisset.transaction "_qs))
+        if (body.startsWith(u"aisset.transaction "_s))
             outcomes << body.mid(19);
     }
     // Both sentences as they went out, their line ends visible.
-    EXPECT_TRUE(sent.startsWith(u"$CVUIS,0025BXYZ9"_qs)) << sent.toStdString();
-    EXPECT_TRUE(sent.endsWith(u"$CVRSE,*7D\\r\\n"_qs)) << sent.toStdString();
-    EXPECT_EQ(sent.count(u"\\r\\n"_qs), 2);
+    EXPECT_TRUE(sent.startsWith(u"$CVUIS,0025BXYZ9"_s)) << sent.toStdString();
+    EXPECT_TRUE(sent.endsWith(u"$CVRSE,*7D\\r\\n"_s)) << sent.toStdString();
+    EXPECT_EQ(sent.count(u"\\r\\n"_s), 2);
     // The acknowledgement, then the parameter line.
-    EXPECT_TRUE(received.startsWith(u"!CVACK\\r\\n"_qs)) << received.toStdString();
-    EXPECT_TRUE(received.contains(u"CVSET,"_qs));
-    EXPECT_EQ(outcomes, (QStringList{u"own-ship write sent"_qs, u"own-ship write acknowledged"_qs,
-                                     u"read: request sent"_qs, u"read: reply decoded"_qs}));
+    EXPECT_TRUE(received.startsWith(u"!CVACK\\r\\n"_s)) << received.toStdString();
+    EXPECT_TRUE(received.contains(u"CVSET,"_s));
+    EXPECT_EQ(outcomes, (QStringList{u"own-ship write sent"_s, u"own-ship write acknowledged"_s,
+                                     u"read: request sent"_s, u"read: reply decoded"_s}));
 }
 
 TEST(CliOverPty, NoTraceUnlessAskedForAndAnUnwritableTraceIsAUsageError)
 {
     aisset::test::VirtualUnit unit({});
     ASSERT_FALSE(unit.path().isEmpty());
-    const CliRun plain = cli({u"read"_qs, u"--port"_qs, unit.path()});
+    const CliRun plain = cli({u"read"_s, u"--port"_s, unit.path()});
     EXPECT_EQ(plain.exitCode, 0);
-    EXPECT_FALSE(plain.err.contains(u"aisset."_qs)) << plain.err.toStdString();
-    const CliRun bad = cli({u"read"_qs, u"--port"_qs, unit.path(), u"--trace"_qs, u"/nonexistent/dir/trace.txt"_qs});
+    EXPECT_FALSE(plain.err.contains(u"aisset."_s)) << plain.err.toStdString();
+    const CliRun bad = cli({u"read"_s, u"--port"_s, unit.path(), u"--trace"_s, u"/nonexistent/dir/trace.txt"_s});
     EXPECT_EQ(bad.exitCode, 2);
-    EXPECT_TRUE(bad.err.contains(u"--trace"_qs)) << bad.err.toStdString();
-    EXPECT_EQ(unit.log().filter(u"< $CVRSE"_qs).size(), 1); // the refused run sent nothing
+    EXPECT_TRUE(bad.err.contains(u"--trace"_s)) << bad.err.toStdString();
+    EXPECT_EQ(unit.log().filter(u"< $CVRSE"_s).size(), 1); // the refused run sent nothing
 }
 
 TEST(CliOverPty, EveryGroupWrittenComesBackFromTheUnit)
@@ -158,13 +160,13 @@ TEST(CliOverPty, EveryGroupWrittenComesBackFromTheUnit)
     const QByteArray factory = R"j({"mmsi":"412345678","factoryDate":"090817","machineNumber":"12345",
         "powerOnTime":"120","vendorNumber":"ab12"})j";
     for (const auto &[group, form] :
-         {std::pair{u"ownship"_qs, kOwnShip}, {u"system"_qs, system}, {u"factory"_qs, factory}}) {
-        const CliRun w = cli({u"write"_qs, group, u"--port"_qs, unit.path()}, form);
+         {std::pair{u"ownship"_s, kOwnShip}, {u"system"_s, system}, {u"factory"_s, factory}}) {
+        const CliRun w = cli({u"write"_s, group, u"--port"_s, unit.path()}, form);
         EXPECT_EQ(w.exitCode, 0) << group.toStdString() << ": " << w.err.toStdString();
     }
-    const CliRun readRun = cli({u"read"_qs, u"--port"_qs, unit.path(), u"--json"_qs});
+    const CliRun readRun = cli({u"read"_s, u"--port"_s, unit.path(), u"--json"_s});
     ASSERT_EQ(readRun.exitCode, 0) << readRun.err.toStdString();
-    const QJsonObject fields = readRun.json().value(u"fields"_qs).toObject();
+    const QJsonObject fields = readRun.json().value(u"fields"_s).toObject();
     const std::pair<const char16_t *, const char16_t *> expected[] = {{u"crewCount", u"0025"},
                                                                       {u"callSign", u"BXYZ9  "},
                                                                       {u"shipType", u"70(货船)"},
@@ -210,38 +212,38 @@ TEST(CliOverPty, AWriteWithWarningsIsStillWritten)
     aisset::test::VirtualUnit unit({});
     QByteArray form = kOwnShip;
     form.replace("412345678", "970123456");
-    const CliRun w = cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path(), u"--json"_qs}, form);
+    const CliRun w = cli({u"write"_s, u"ownship"_s, u"--port"_s, unit.path(), u"--json"_s}, form);
     EXPECT_EQ(w.exitCode, 0) << w.err.toStdString();
-    EXPECT_TRUE(w.json().value(u"acknowledged"_qs).toBool());
-    const QJsonArray warnings = w.json().value(u"warnings"_qs).toArray();
+    EXPECT_TRUE(w.json().value(u"acknowledged"_s).toBool());
+    const QJsonArray warnings = w.json().value(u"warnings"_s).toArray();
     ASSERT_EQ(warnings.size(), 1);
-    EXPECT_EQ(warnings[0][u"code"_qs].toString(), u"not-ship-station"_qs);
+    EXPECT_EQ(warnings[0][u"code"_s].toString(), u"not-ship-station"_s);
 }
 
 TEST(CliOverPty, ARefusedBuildSendsNothingAndExitsWithOne)
 {
     aisset::test::VirtualUnit unit({});
-    const CliRun writeRun = cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path()}, R"({"mmsi":"4123"})");
+    const CliRun writeRun = cli({u"write"_s, u"ownship"_s, u"--port"_s, unit.path()}, R"({"mmsi":"4123"})");
     EXPECT_EQ(writeRun.exitCode, 1);
-    EXPECT_TRUE(writeRun.err.contains(u"有错误,请检查数据"_qs));
+    EXPECT_TRUE(writeRun.err.contains(u"有错误,请检查数据"_s));
     // The unit's first sentence is the read that follows.
-    EXPECT_EQ(cli({u"read"_qs, u"--port"_qs, unit.path()}).exitCode, 0);
-    EXPECT_EQ(unit.log().filter(u"< "_qs), QStringList{u"< $CVRSE,*7D"_qs});
+    EXPECT_EQ(cli({u"read"_s, u"--port"_s, unit.path()}).exitCode, 0);
+    EXPECT_EQ(unit.log().filter(u"< "_s), QStringList{u"< $CVRSE,*7D"_s});
 }
 
 TEST(CliOverPty, NoAnswerOrNoPortExitsWithThree)
 {
-    aisset::test::VirtualUnit silent({u"--silent"_qs});
-    const CliRun writeRun = cli({u"write"_qs, u"system"_qs, u"--port"_qs, silent.path(), u"--timeout"_qs, u"0.3"_qs});
+    aisset::test::VirtualUnit silent({u"--silent"_s});
+    const CliRun writeRun = cli({u"write"_s, u"system"_s, u"--port"_s, silent.path(), u"--timeout"_s, u"0.3"_s});
     EXPECT_EQ(writeRun.exitCode, 3);
-    EXPECT_TRUE(writeRun.err.contains(u"no acknowledgement"_qs)) << writeRun.err.toStdString();
-    const CliRun readRun = cli({u"read"_qs, u"--port"_qs, silent.path(), u"--timeout"_qs, u"0.3"_qs});
+    EXPECT_TRUE(writeRun.err.contains(u"no acknowledgement"_s)) << writeRun.err.toStdString();
+    const CliRun readRun = cli({u"read"_s, u"--port"_s, silent.path(), u"--timeout"_s, u"0.3"_s});
     EXPECT_EQ(readRun.exitCode, 3);
 
-    const CliRun missing = cli({u"read"_qs, u"--port"_qs, u"/dev/aisset-no-such-device"_qs});
+    const CliRun missing = cli({u"read"_s, u"--port"_s, u"/dev/aisset-no-such-device"_s});
     EXPECT_EQ(missing.exitCode, 3);
     // A device path is named itself, not as the port number it stands in for.
-    EXPECT_TRUE(missing.err.startsWith(u"/dev/aisset-no-such-device 无效"_qs)) << missing.err.toStdString();
+    EXPECT_TRUE(missing.err.startsWith(u"/dev/aisset-no-such-device 无效"_s)) << missing.err.toStdString();
 }
 
 // The read-back after the write: the unit holds what was written (0), keeps its
@@ -256,53 +258,53 @@ TEST(CliOverPty, VerifyReadsTheUnitBackAndComparesEveryWrittenField)
     };
     const Case cases[] = {
         {{}, 0, true},
-        {{u"--stale"_qs, u"ownship"_qs}, 4, false},
-        {{u"--hangup-after"_qs, u"1"_qs}, 3, false},
+        {{u"--stale"_s, u"ownship"_s}, 4, false},
+        {{u"--hangup-after"_s, u"1"_s}, 3, false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.faults.join(u' ').toStdString());
         aisset::test::VirtualUnit unit(c.faults);
         ASSERT_FALSE(unit.path().isEmpty());
-        const CliRun run = cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path(), u"--verify"_qs, u"--json"_qs,
-                                u"--timeout"_qs, u"2"_qs},
+        const CliRun run = cli({u"write"_s, u"ownship"_s, u"--port"_s, unit.path(), u"--verify"_s, u"--json"_s,
+                                u"--timeout"_s, u"2"_s},
                                kOwnShip);
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
         const QJsonObject json = run.json();
-        EXPECT_TRUE(json.value(u"acknowledged"_qs).toBool());
-        EXPECT_EQ(json.value(u"verified"_qs).toBool(), c.verified);
-        EXPECT_EQ(json.value(u"differences"_qs).toArray().isEmpty(), c.exitCode != 4);
+        EXPECT_TRUE(json.value(u"acknowledged"_s).toBool());
+        EXPECT_EQ(json.value(u"verified"_s).toBool(), c.verified);
+        EXPECT_EQ(json.value(u"differences"_s).toArray().isEmpty(), c.exitCode != 4);
     }
 }
 
 TEST(CliOverPty, AVerifiedWriteToAStaleUnitNamesEachDifference)
 {
-    aisset::test::VirtualUnit unit({u"--stale"_qs, u"ownship"_qs});
+    aisset::test::VirtualUnit unit({u"--stale"_s, u"ownship"_s});
     ASSERT_FALSE(unit.path().isEmpty());
     const CliRun json =
-        cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path(), u"--verify"_qs, u"--json"_qs}, kOwnShip);
+        cli({u"write"_s, u"ownship"_s, u"--port"_s, unit.path(), u"--verify"_s, u"--json"_s}, kOwnShip);
     ASSERT_EQ(json.exitCode, 4) << json.err.toStdString();
     // The unit still holds its blank ship of type 90 with a GPS source.
     QStringList written;
-    for (const QJsonValue &d : json.json().value(u"differences"_qs).toArray())
-        written << d[u"field"_qs].toString() + u'=' + d[u"written"_qs].toString() + u'/' + d[u"unit"_qs].toString();
-    EXPECT_EQ(written, (QStringList{u"crewCount=0025/0000"_qs, u"callSign=BXYZ9  /       "_qs, u"shipType=70/90"_qs,
-                                    u"draught=085/000"_qs, u"mmsi=412345678/000000000"_qs,
-                                    u"shipName=HAI XING 7          /                    "_qs, u"antennaA=100/000"_qs,
-                                    u"antennaB=020/000"_qs, u"antennaC=05/00"_qs, u"antennaD=07/00"_qs}));
+    for (const QJsonValue &d : json.json().value(u"differences"_s).toArray())
+        written << d[u"field"_s].toString() + u'=' + d[u"written"_s].toString() + u'/' + d[u"unit"_s].toString();
+    EXPECT_EQ(written, (QStringList{u"crewCount=0025/0000"_s, u"callSign=BXYZ9  /       "_s, u"shipType=70/90"_s,
+                                    u"draught=085/000"_s, u"mmsi=412345678/000000000"_s,
+                                    u"shipName=HAI XING 7          /                    "_s, u"antennaA=100/000"_s,
+                                    u"antennaB=020/000"_s, u"antennaC=05/00"_s, u"antennaD=07/00"_s}));
 
-    const CliRun text = cli({u"write"_qs, u"ownship"_qs, u"--port"_qs, unit.path(), u"--verify"_qs}, kOwnShip);
+    const CliRun text = cli({u"write"_s, u"ownship"_s, u"--port"_s, unit.path(), u"--verify"_s}, kOwnShip);
     EXPECT_EQ(text.exitCode, 4);
-    EXPECT_TRUE(text.out.startsWith(u"本船资料设置成功\n设备参数与写入不符\n"_qs)) << text.out.toStdString();
-    EXPECT_TRUE(text.out.contains(u"mmsi: written \"412345678\", unit \"000000000\""_qs)) << text.out.toStdString();
+    EXPECT_TRUE(text.out.startsWith(u"本船资料设置成功\n设备参数与写入不符\n"_s)) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains(u"mmsi: written \"412345678\", unit \"000000000\""_s)) << text.out.toStdString();
 }
 
 TEST(CliOverPty, AnUndecodableReplyEndsTheReadWithOne)
 {
-    aisset::test::VirtualUnit unit({u"--corrupt-reply"_qs});
-    const CliRun readRun = cli({u"read"_qs, u"--port"_qs, unit.path(), u"--json"_qs});
+    aisset::test::VirtualUnit unit({u"--corrupt-reply"_s});
+    const CliRun readRun = cli({u"read"_s, u"--port"_s, unit.path(), u"--json"_s});
     EXPECT_EQ(readRun.exitCode, 1);
-    EXPECT_EQ(readRun.json().value(u"status"_qs).toString(), u"读取数据错误"_qs);
-    EXPECT_EQ(readRun.json().value(u"result"_qs).toInt(-1), 1);
+    EXPECT_EQ(readRun.json().value(u"status"_s).toString(), u"读取数据错误"_s);
+    EXPECT_EQ(readRun.json().value(u"result"_s).toInt(-1), 1);
 }
 
 // A unit that reports control characters (here an own-ship sentence written to
@@ -318,11 +320,11 @@ TEST(CliOverPty, ReadPrintsTheUnitsControlCharactersEscaped)
     ASSERT_TRUE(port.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     port.write("$" + body + "*" + QByteArray::number(uchar(sum), 16).toUpper().rightJustified(2, '0') + "\r\n");
     port.close();
-    const CliRun readRun = cli({u"read"_qs, u"--port"_qs, unit.path()});
+    const CliRun readRun = cli({u"read"_s, u"--port"_s, unit.path()});
     EXPECT_EQ(readRun.exitCode, 0) << readRun.err.toStdString();
-    EXPECT_TRUE(readRun.out.contains(u"shipName: \\e[2J\\x07ING 7"_qs))
-        << readRun.out.toStdString() << unit.log().join(u"\n"_qs).toStdString();
-    EXPECT_FALSE(readRun.out.contains(QChar(0x1b))) << unit.log().join(u"\n"_qs).toStdString();
+    EXPECT_TRUE(readRun.out.contains(u"shipName: \\e[2J\\x07ING 7"_s))
+        << readRun.out.toStdString() << unit.log().join(u"\n"_s).toStdString();
+    EXPECT_FALSE(readRun.out.contains(QChar(0x1b))) << unit.log().join(u"\n"_s).toStdString();
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -16,28 +18,28 @@ protected:
 TEST_F(ConsoleActions, CopyingCommandsAfterAReadLeavesTheRequestsOwnLineEndInPlace)
 {
     h.session.transactions().command2Click(3);
-    h.form().appendSentCommand(u"$CVUIS,ABC*12Chr(13)Chr(10)"_qs);
+    h.form().appendSentCommand(u"$CVUIS,ABC*12Chr(13)Chr(10)"_s);
     console().click(Console::CopyCommands);
-    EXPECT_EQ(h.form().replyLog(), u"$CVRSE,*7D\r\n\r\n$CVUIS,ABC*12Chr(13)Chr(10)\r\n"_qs);
+    EXPECT_EQ(h.form().replyLog(), u"$CVRSE,*7D\r\n\r\n$CVUIS,ABC*12Chr(13)Chr(10)\r\n"_s);
 }
 
 TEST_F(ConsoleActions, ASelectedCommandIsSentExactlyAsListedAndNeitherLoggedNorMadePending)
 {
-    h.form().appendSentCommand(u"$CVRSE,*7D\r\n"_qs);
-    h.form().appendSentCommand(u"$CVUIS,ABC*12Chr(13)Chr(10)"_qs);
+    h.form().appendSentCommand(u"$CVRSE,*7D\r\n"_s);
+    h.form().appendSentCommand(u"$CVUIS,ABC*12Chr(13)Chr(10)"_s);
     h.state().pendingGroup = LinkState::SystemWrite;
     console().selectSentCommand(1);
-    EXPECT_EQ(h.form().replyLog(), u"$CVUIS,ABC*12Chr(13)Chr(10)"_qs);
+    EXPECT_EQ(h.form().replyLog(), u"$CVUIS,ABC*12Chr(13)Chr(10)"_s);
     console().click(Console::SendData);
     console().selectSentCommand(0);
     console().click(Console::SendData);
-    EXPECT_EQ(h.writtenText(), (QStringList{u"$CVUIS,ABC*12Chr(13)Chr(10)"_qs, u"$CVRSE,*7D\r\n"_qs}));
+    EXPECT_EQ(h.writtenText(), (QStringList{u"$CVUIS,ABC*12Chr(13)Chr(10)"_s, u"$CVRSE,*7D\r\n"_s}));
     EXPECT_EQ(h.form().sentCommands().size(), 2);
     EXPECT_EQ(h.state().pendingGroup, LinkState::SystemWrite);
     // A reply to the resent request is decoded though no read was started.
     h.deliver("!CVSET,1\r\n");
     h.tick();
-    EXPECT_EQ(h.decodedLines, QStringList{u"!CVSET,1\r\n"_qs});
+    EXPECT_EQ(h.decodedLines, QStringList{u"!CVSET,1\r\n"_s});
 }
 
 // Line ends separate commands and go out as typed; any other control character
@@ -48,9 +50,9 @@ TEST_F(ConsoleActions, ACommandHoldingAControlCharacterIsRefusedBeforeAnythingIs
         QString text;
         bool sent;
     };
-    const Case cases[] = {{u"$CVRSE,*7D\r\n$CVRSE,*7D\r\n"_qs, true}, {u"$CVRSE,\t*7D"_qs, false},
-                          {u"$CVRSE,*7D\x1b"_qs, false},                 {QStringLiteral("\x7f$CVRSE"), false},
-                          {u"$CVRSE,\x00*7D"_qs, false}};
+    const Case cases[] = {{u"$CVRSE,*7D\r\n$CVRSE,*7D\r\n"_s, true}, {u"$CVRSE,\t*7D"_s, false},
+                          {u"$CVRSE,*7D\x1b"_s, false},                 {QStringLiteral("\x7f$CVRSE"), false},
+                          {u"$CVRSE,\x00*7D"_s, false}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text.toStdString());
         h.line.written.clear();
@@ -70,27 +72,27 @@ TEST_F(ConsoleActions, AnEmptyCommandTextSendsNothing)
 
 TEST_F(ConsoleActions, SplittingDecodesTheRawLogWithoutTouchingTheLink)
 {
-    h.form().setReceiveLog(u"!CVSET,1\r\n!CVACK\r\n"_qs);
+    h.form().setReceiveLog(u"!CVSET,1\r\n!CVACK\r\n"_s);
     h.state().pendingGroup = LinkState::Read;
-    h.state().readRequest = u"$CVRSE,*7D\r\n"_qs;
+    h.state().readRequest = u"$CVRSE,*7D\r\n"_s;
     h.decodeResults = {1};
     console().click(Console::SplitData);
-    EXPECT_EQ(h.decodedLines, QStringList{u"!CVSET,1\r\n!CVACK\r\n"_qs});
+    EXPECT_EQ(h.decodedLines, QStringList{u"!CVSET,1\r\n!CVACK\r\n"_s});
     EXPECT_EQ(h.state().pendingGroup, LinkState::Read);
     EXPECT_TRUE(h.line.written.isEmpty());
 }
 
 TEST_F(ConsoleActions, ClearingEmptiesBothLogsAndTheListAndLaterBytesStartANewLog)
 {
-    h.form().setReplyLog(u"a"_qs);
-    h.form().appendSentCommand(u"b"_qs);
+    h.form().setReplyLog(u"a"_s);
+    h.form().appendSentCommand(u"b"_s);
     h.deliver("!CVA");
     console().click(Console::ClearData);
     EXPECT_TRUE(h.form().replyLog().isEmpty());
     EXPECT_TRUE(h.form().receiveLog().isEmpty());
     EXPECT_TRUE(h.form().sentCommands().isEmpty());
     h.deliver("CK\r\n");
-    EXPECT_EQ(h.form().receiveLog(), u"CK\r\n"_qs);
+    EXPECT_EQ(h.form().receiveLog(), u"CK\r\n"_s);
 }
 
 } // namespace

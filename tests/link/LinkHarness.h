@@ -12,6 +12,8 @@
 
 namespace aisset::test {
 
+using namespace Qt::StringLiterals;
+
 // A host that also notes whether the window was enabled at each question.
 class RecordingHost : public ScriptedHost {
 public:
@@ -66,9 +68,9 @@ public:
     std::deque<int> decodeResults;
     std::function<void()> onDecode;
     std::map<Group, QString> sentences{
-        {Group::OwnShip, u"$CVUIS,OWN*00\r\n"_qs},
-        {Group::System, u"$CVSYS,SYS*00\r\n"_qs},
-        {Group::Factory, u"$CVEFS,FAC*00\r\n"_qs},
+        {Group::OwnShip, u"$CVUIS,OWN*00\r\n"_s},
+        {Group::System, u"$CVSYS,SYS*00\r\n"_s},
+        {Group::Factory, u"$CVEFS,FAC*00\r\n"_s},
     };
     bool refuseBuild = false;
     bool failSaving = false; // the builder's saving does not reach the store
@@ -98,7 +100,7 @@ private:
     {
         ++builds;
         if (refuseBuild) {
-            host.showMessage(u"有错误,请检查数据"_qs);
+            host.showMessage(u"有错误,请检查数据"_s);
             return {{}, 5};
         }
         return {sentences.at(g), -1, failSaving ? SaveResult::Failed : SaveResult::Saved};

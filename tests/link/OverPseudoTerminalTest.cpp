@@ -17,6 +17,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -40,7 +42,7 @@ protected:
             LinkSession::standardBuilder(form(), host, nullptr), std::move(options));
         session->ports().openAtStartup();
         ASSERT_TRUE(session->line().isOpen());
-        ASSERT_EQ(form().connectionStatus(), u"通讯口1  连接"_qs);
+        ASSERT_EQ(form().connectionStatus(), u"通讯口1  连接"_s);
     }
     Form &form() { return f.form; }
     void fillOwnShip()
@@ -91,20 +93,20 @@ TEST_F(OverPty, WrittenValuesComeBackThroughARead)
     start({});
     fillOwnShip();
     ASSERT_TRUE(write(0));
-    ASSERT_TRUE(selectChoiceValue(form(), slot::promptVolume, u"5"_qs));
-    ASSERT_TRUE(selectChoiceValue(form(), slot::lcdMode, u"负显"_qs));
-    ASSERT_TRUE(selectChoiceValue(form(), slot::arrivalRange, u"15海里"_qs));
-    ASSERT_TRUE(selectChoiceValue(form(), slot::customMessage, u"开"_qs));
-    ASSERT_TRUE(selectChoiceValue(form(), slot::alarmRange, u"2.0海里"_qs));
-    ASSERT_TRUE(selectChoiceValue(form(), slot::soundPromptRange, u"0.3海里"_qs));
+    ASSERT_TRUE(selectChoiceValue(form(), slot::promptVolume, u"5"_s));
+    ASSERT_TRUE(selectChoiceValue(form(), slot::lcdMode, u"负显"_s));
+    ASSERT_TRUE(selectChoiceValue(form(), slot::arrivalRange, u"15海里"_s));
+    ASSERT_TRUE(selectChoiceValue(form(), slot::customMessage, u"开"_s));
+    ASSERT_TRUE(selectChoiceValue(form(), slot::alarmRange, u"2.0海里"_s));
+    ASSERT_TRUE(selectChoiceValue(form(), slot::soundPromptRange, u"0.3海里"_s));
     ASSERT_TRUE(write(1));
-    EXPECT_EQ(host.messages, (QStringList{u"本船资料设置成功"_qs, u"系统设置成功"_qs}));
+    EXPECT_EQ(host.messages, (QStringList{u"本船资料设置成功"_s, u"系统设置成功"_s}));
 
     QStringList choicesBefore;
     for (int s = 0; s < kSlotCount; ++s)
         choicesBefore << form().choiceText(s);
     ASSERT_TRUE(read());
-    EXPECT_EQ(form().transactionStatus(), u"读取成功"_qs);
+    EXPECT_EQ(form().transactionStatus(), u"读取成功"_s);
     // Every choice shows what was written; the edit fields show the values in
     // the form the unit keeps them, zero-filled and blank-filled.
     for (int s = 0; s < kSlotCount; ++s)
@@ -116,39 +118,39 @@ TEST_F(OverPty, WrittenValuesComeBackThroughARead)
         {slot::antennaD, u"07米"}};
     for (const auto &[s, text] : edits)
         EXPECT_EQ(form().editText(s), QString::fromUtf16(text)) << str(field(s).name).toStdString();
-    EXPECT_EQ(form().editText(slot::machineNumber), u"000012345"_qs);
-    EXPECT_TRUE(form().replyLog().endsWith(u" 次数:1\r\n"_qs));
+    EXPECT_EQ(form().editText(slot::machineNumber), u"000012345"_s);
+    EXPECT_TRUE(form().replyLog().endsWith(u" 次数:1\r\n"_s));
 }
 
 TEST_F(OverPty, AnswersInChunksOfOneOrTwoBytesWithNoiseBetweenLinesStillArrive)
 {
     // Pauses longer than a poll period: many ticks find only a byte or two.
-    start({u"--chunk"_qs, u"1"_qs, u"--chunk-pause"_qs, u"25"_qs, u"--garbage"_qs, u"--zlout"_qs});
+    start({u"--chunk"_s, u"1"_s, u"--chunk-pause"_s, u"25"_s, u"--garbage"_s, u"--zlout"_s});
     fillOwnShip();
     EXPECT_TRUE(write(0));
-    EXPECT_EQ(host.messages, QStringList{u"本船资料设置成功"_qs});
+    EXPECT_EQ(host.messages, QStringList{u"本船资料设置成功"_s});
 }
 
 TEST_F(OverPty, AReplyInTwoByteChunksIsDecoded)
 {
-    start({u"--chunk"_qs, u"2"_qs, u"--chunk-pause"_qs, u"25"_qs});
+    start({u"--chunk"_s, u"2"_s, u"--chunk-pause"_s, u"25"_s});
     ASSERT_TRUE(read(5000));
-    EXPECT_EQ(form().transactionStatus(), u"读取成功"_qs);
-    EXPECT_EQ(form().choiceText(slot::channel1), u"2087(161.9750)MHz"_qs);
+    EXPECT_EQ(form().transactionStatus(), u"读取成功"_s);
+    EXPECT_EQ(form().choiceText(slot::channel1), u"2087(161.9750)MHz"_s);
 }
 
 // The poll ticks slowed to a minute never run here: every answer is handled
 // because its line ended, whatever pieces it came in.
 TEST_F(OverPty, AnswersAreHandledAsTheirLinesEndWithoutWaitingForATick)
 {
-    start({u"--chunk"_qs, u"2"_qs, u"--chunk-pause"_qs, u"5"_qs, u"--garbage"_qs});
+    start({u"--chunk"_s, u"2"_s, u"--chunk-pause"_s, u"5"_s, u"--garbage"_s});
     session->receivePath().setPollPeriod(60000);
     fillOwnShip();
     ASSERT_TRUE(write(0));
     ASSERT_TRUE(read());
-    EXPECT_EQ(form().transactionStatus(), u"读取成功"_qs);
-    EXPECT_EQ(form().editText(slot::mmsi), u"412345678"_qs);
-    EXPECT_EQ(host.messages, QStringList{u"本船资料设置成功"_qs});
+    EXPECT_EQ(form().transactionStatus(), u"读取成功"_s);
+    EXPECT_EQ(form().editText(slot::mmsi), u"412345678"_s);
+    EXPECT_EQ(host.messages, QStringList{u"本船资料设置成功"_s});
 }
 
 // A unit that reports its position 50 times a second on a line paced at 38400
@@ -156,14 +158,14 @@ TEST_F(OverPty, AnswersAreHandledAsTheirLinesEndWithoutWaitingForATick)
 // is found between them. The success status outlives the sentences after it.
 TEST_F(OverPty, AUnitThatTalksAllTheTimeLosesNoAcknowledgement)
 {
-    start({u"--baud"_qs, u"38400"_qs, u"--stream"_qs, u"50"_qs});
+    start({u"--baud"_s, u"38400"_s, u"--stream"_s, u"50"_s});
     fillOwnShip();
     for (int i = 0; i < 20; ++i)
         ASSERT_TRUE(write(0)) << "write " << i;
     EXPECT_EQ(host.messages.size(), 20);
     runEventLoopFor(100); // a few more position sentences
-    EXPECT_TRUE(form().receiveLog().contains(u"$GPRMC,"_qs));
-    EXPECT_EQ(form().transactionStatus(), u"设置成功"_qs);
+    EXPECT_TRUE(form().receiveLog().contains(u"$GPRMC,"_s));
+    EXPECT_EQ(form().transactionStatus(), u"设置成功"_s);
 }
 
 TEST_F(OverPty, QuickAnswersAreNeverLost)
@@ -177,53 +179,53 @@ TEST_F(OverPty, QuickAnswersAreNeverLost)
 
 TEST_F(OverPty, ASilentUnitEndsInTheRetryPrompt)
 {
-    start({u"--silent"_qs});
+    start({u"--silent"_s});
     fillOwnShip();
     session->transactions().setNoRepeat(false);
     host.answers = {true, true, false};
     session->transactions().command2Click(0);
-    EXPECT_EQ(host.questions, (QStringList{u"是否开始设置数据"_qs, u"设置失败,是否重试"_qs, u"设置失败,是否重试"_qs}));
+    EXPECT_EQ(host.questions, (QStringList{u"是否开始设置数据"_s, u"设置失败,是否重试"_s, u"设置失败,是否重试"_s}));
     EXPECT_TRUE(host.messages.isEmpty());
     EXPECT_TRUE(form().isEnabled());
     runEventLoopFor(50);
-    EXPECT_EQ(unit->log().filter(u"< $CVUIS,"_qs).size(), 4); // two sends per attempt
+    EXPECT_EQ(unit->log().filter(u"< $CVUIS,"_s).size(), 4); // two sends per attempt
 }
 
 TEST_F(OverPty, ARepeatedWriteEndsWhenTheDelayedAcknowledgementArrives)
 {
-    start({u"--ack-delay"_qs, u"150"_qs});
+    start({u"--ack-delay"_s, u"150"_s});
     fillOwnShip();
     session->transactions().setNoRepeat(false);
     session->transactions().command2Click(0);
-    EXPECT_EQ(host.messages, QStringList{u"本船资料设置成功"_qs});
-    EXPECT_EQ(host.questions, QStringList{u"是否开始设置数据"_qs});
-    EXPECT_EQ(unit->log().filter(u"< $CVUIS,"_qs).size(), 2); // the ack came during the second wait
+    EXPECT_EQ(host.messages, QStringList{u"本船资料设置成功"_s});
+    EXPECT_EQ(host.questions, QStringList{u"是否开始设置数据"_s});
+    EXPECT_EQ(unit->log().filter(u"< $CVUIS,"_s).size(), 2); // the ack came during the second wait
 }
 
 TEST_F(OverPty, AnUndecodableReplyIsRequestedTwiceMoreThenReportedAsAReadError)
 {
-    start({u"--corrupt-reply"_qs});
+    start({u"--corrupt-reply"_s});
     ASSERT_TRUE(read());
-    EXPECT_EQ(form().transactionStatus(), u"读取数据错误"_qs);
-    EXPECT_EQ(unit->log().filter(u"< $CVRSE,*7D"_qs).size(), 3);
-    EXPECT_TRUE(form().replyLog().contains(u" 次数:3\r\n"_qs));
+    EXPECT_EQ(form().transactionStatus(), u"读取数据错误"_s);
+    EXPECT_EQ(unit->log().filter(u"< $CVRSE,*7D"_s).size(), 3);
+    EXPECT_TRUE(form().replyLog().contains(u" 次数:3\r\n"_s));
 }
 
 TEST_F(OverPty, AUnitThatHangsUpClosesThePortOnce)
 {
-    start({u"--hangup-after"_qs, u"0"_qs});
+    start({u"--hangup-after"_s, u"0"_s});
     fillOwnShip();
     EventWait lost;
     lost.finishOn(&session->line(), &SerialLine::connectionLost);
     session->transactions().command2Click(0);
     ASSERT_TRUE(lost.run(3000));
     EXPECT_FALSE(session->line().isOpen());
-    EXPECT_EQ(form().connectionStatus(), u"通讯口1 断开"_qs);
+    EXPECT_EQ(form().connectionStatus(), u"通讯口1 断开"_s);
     EXPECT_TRUE(host.messages.isEmpty());
     // Later sends do nothing and report nothing.
     session->transactions().command2Click(3);
     runEventLoopFor(50);
-    EXPECT_EQ(form().connectionStatus(), u"通讯口1 断开"_qs);
+    EXPECT_EQ(form().connectionStatus(), u"通讯口1 断开"_s);
 }
 
 // An adapter pulled out and plugged in again: the unit behind port 1 goes away
@@ -231,23 +233,23 @@ TEST_F(OverPty, AUnitThatHangsUpClosesThePortOnce)
 TEST_F(OverPty, APortThatWentAwayReopensByItselfWhenAUnitIsBackUnderItsName)
 {
     QTemporaryDir dir;
-    const QString link = dir.filePath(u"unit"_qs);
-    start({u"--link"_qs, link}, link);
+    const QString link = dir.filePath(u"unit"_s);
+    start({u"--link"_s, link}, link);
     EventWait lost;
     lost.finishOn(&session->line(), &SerialLine::connectionLost);
     unit.reset(); // the first unit ends, its device with it
     ASSERT_TRUE(lost.run(3000));
-    EXPECT_EQ(form().connectionStatus(), u"通讯口1 断开"_qs);
+    EXPECT_EQ(form().connectionStatus(), u"通讯口1 断开"_s);
 
-    unit = std::make_unique<test::VirtualUnit>(QStringList{u"--link"_qs, link});
+    unit = std::make_unique<test::VirtualUnit>(QStringList{u"--link"_s, link});
     ASSERT_FALSE(unit->path().isEmpty());
     EventWait back;
     back.finishOn(&form(), &Form::statusChanged);
     ASSERT_TRUE(back.run(2500));
-    EXPECT_EQ(form().connectionStatus(), u"通讯口1 连接"_qs);
+    EXPECT_EQ(form().connectionStatus(), u"通讯口1 连接"_s);
     fillOwnShip();
     EXPECT_TRUE(write(0));
-    EXPECT_EQ(unit->log().filter(u"< $CVUIS,"_qs).size(), 1);
+    EXPECT_EQ(unit->log().filter(u"< $CVUIS,"_s).size(), 1);
 }
 
 } // namespace

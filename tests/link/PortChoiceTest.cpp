@@ -7,12 +7,14 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
 
-const QStringList kOpeningSteps{u"settings 38400,n,8,1"_qs, u"discard input"_qs, u"xon/xoff"_qs, u"discard output"_qs,
-                                u"open"_qs};
+const QStringList kOpeningSteps{u"settings 38400,n,8,1"_s, u"discard input"_s, u"xon/xoff"_s, u"discard output"_s,
+                                u"open"_s};
 
 struct StartupCase {
     const char16_t *stored; // nullptr: nothing stored
@@ -29,16 +31,16 @@ TEST_P(PortStartup, OpensTheStoredPortAndShowsItWithTwoBlanks)
     test::LinkHarness h;
     h.line.existing = {1, 3, 16};
     if (c.stored)
-        h.store.save(u"varid"_qs, u"CONTENT"_qs, u"Commport"_qs, QString::fromUtf16(c.stored));
+        h.store.save(u"varid"_s, u"CONTENT"_s, u"Commport"_s, QString::fromUtf16(c.stored));
     h.openPort();
     EXPECT_EQ(h.line.portNumber(), c.port);
     EXPECT_EQ(h.session.ports().currentIndex(), c.listPosition);
     EXPECT_EQ(h.form().connectionStatus(), QString::fromUtf16(c.status));
     // The port is not closed first, and nothing is stored at start-up.
     EXPECT_EQ(h.line.calls.mid(h.line.calls.size() - 5), kOpeningSteps);
-    EXPECT_FALSE(h.line.calls.contains(u"close"_qs));
-    EXPECT_EQ(h.store.read(u"VARID"_qs, u"content"_qs, u"commport"_qs, u"none"_qs),
-              c.stored ? QString::fromUtf16(c.stored) : u"none"_qs);
+    EXPECT_FALSE(h.line.calls.contains(u"close"_s));
+    EXPECT_EQ(h.store.read(u"VARID"_s, u"content"_s, u"commport"_s, u"none"_s),
+              c.stored ? QString::fromUtf16(c.stored) : u"none"_s);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -56,12 +58,12 @@ protected:
     {
         h.line.existing = {1, 3, 5, 6};
         h.line.busy = {6};
-        h.store.save(u"VARID"_qs, u"CONTENT"_qs, u"Commport"_qs, u"3"_qs);
+        h.store.save(u"VARID"_s, u"CONTENT"_s, u"Commport"_s, u"3"_s);
         h.openPort();
         h.form().setVisible(true);
         h.line.calls.clear();
     }
-    QString stored() { return h.store.read(u"VARID"_qs, u"content"_qs, u"commport"_qs, {}); }
+    QString stored() { return h.store.read(u"VARID"_s, u"content"_s, u"commport"_s, {}); }
 
     test::LinkHarness h;
 };
@@ -69,28 +71,28 @@ protected:
 TEST_F(PortSelection, ReopensThePortWithOneBlankAndStoresIt)
 {
     h.session.ports().select(4);
-    EXPECT_EQ(h.line.calls, (QStringList{u"close"_qs, u"port 5"_qs} + kOpeningSteps));
+    EXPECT_EQ(h.line.calls, (QStringList{u"close"_s, u"port 5"_s} + kOpeningSteps));
     EXPECT_TRUE(h.line.isOpen());
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口5 连接"_qs);
-    EXPECT_EQ(stored(), u"5"_qs);
+    EXPECT_EQ(h.form().connectionStatus(), u"通讯口5 连接"_s);
+    EXPECT_EQ(stored(), u"5"_s);
 }
 
 TEST_F(PortSelection, APortThatDoesNotExistIsInvalidAndNotStored)
 {
     h.session.ports().select(6);
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口7 无效"_qs);
+    EXPECT_EQ(h.form().connectionStatus(), u"通讯口7 无效"_s);
     EXPECT_FALSE(h.line.isOpen());
-    EXPECT_EQ(stored(), u"3"_qs);
+    EXPECT_EQ(stored(), u"3"_s);
 }
 
 TEST_F(PortSelection, APortThatRefusesToOpenSaysSoAndStaysTheChoice)
 {
     h.session.ports().select(5);
     EXPECT_FALSE(h.line.isOpen());
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口6 无法打开"_qs);
-    EXPECT_EQ(stored(), u"6"_qs);
+    EXPECT_EQ(h.form().connectionStatus(), u"通讯口6 无法打开"_s);
+    EXPECT_EQ(stored(), u"6"_s);
     h.session.ports().openAtStartup(); // the stored choice at the next start
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口6  无法打开"_qs);
+    EXPECT_EQ(h.form().connectionStatus(), u"通讯口6  无法打开"_s);
 }
 
 TEST_F(PortSelection, DoesNothingWhileTheWindowIsDisabledOrHidden)
@@ -102,26 +104,26 @@ TEST_F(PortSelection, DoesNothingWhileTheWindowIsDisabledOrHidden)
     h.session.ports().select(0);
     EXPECT_TRUE(h.line.calls.isEmpty());
     EXPECT_EQ(h.line.portNumber(), 3);
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3  连接"_qs);
-    EXPECT_EQ(stored(), u"3"_qs);
+    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3  连接"_s);
+    EXPECT_EQ(stored(), u"3"_s);
 }
 
 TEST_F(PortSelection, APortThatGoesAwayIsShownAsDisconnectedAndReopensWhenItsDeviceIsBack)
 {
     h.line.existing.remove(3);
     h.line.loseConnection();
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3 断开"_qs);
+    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3 断开"_s);
     runEventLoopFor(1300); // looked up again, not there yet
-    EXPECT_GE(h.line.calls.count(u"open"_qs), 1);
+    EXPECT_GE(h.line.calls.count(u"open"_s), 1);
     EXPECT_FALSE(h.line.isOpen());
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3 断开"_qs);
+    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3 断开"_s);
 
     h.line.existing.insert(3);
     EventWait back;
     back.finishOn(&h.form(), &Form::statusChanged);
     ASSERT_TRUE(back.run(2000));
     EXPECT_TRUE(h.line.isOpen());
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3 连接"_qs);
+    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3 连接"_s);
     // Once open, the port is looked up no more.
     h.line.calls.clear();
     runEventLoopFor(1200);
@@ -136,7 +138,7 @@ TEST(PortLookup, AnInvalidPortOpensOnceItsDeviceAppears)
         SCOPED_TRACE(chosen ? "chosen" : "at start-up");
         test::LinkHarness h;
         h.line.existing = {1};
-        h.store.save(u"VARID"_qs, u"CONTENT"_qs, u"Commport"_qs, chosen ? u"1"_qs : u"2"_qs);
+        h.store.save(u"VARID"_s, u"CONTENT"_s, u"Commport"_s, chosen ? u"1"_s : u"2"_s);
         h.openPort();
         if (chosen) {
             h.form().setVisible(true);
@@ -144,11 +146,11 @@ TEST(PortLookup, AnInvalidPortOpensOnceItsDeviceAppears)
             h.session.ports().select(3);
         }
         const int port = chosen ? 4 : 2;
-        const QString status = QStringLiteral("通讯口%1%2").arg(port).arg(chosen ? u" "_qs : u"  "_qs);
-        ASSERT_EQ(h.form().connectionStatus(), status + u"无效"_qs);
+        const QString status = QStringLiteral("通讯口%1%2").arg(port).arg(chosen ? u" "_s : u"  "_s);
+        ASSERT_EQ(h.form().connectionStatus(), status + u"无效"_s);
         runEventLoopFor(1300); // looked up again, not there yet
         EXPECT_FALSE(h.line.isOpen());
-        EXPECT_EQ(h.form().connectionStatus(), status + u"无效"_qs);
+        EXPECT_EQ(h.form().connectionStatus(), status + u"无效"_s);
 
         h.line.existing.insert(port);
         EventWait found;
@@ -164,30 +166,30 @@ TEST_F(PortSelection, ChoosingTheLostPortAgainReopensIt)
     h.line.loseConnection();
     h.session.ports().select(2); // the entry already selected
     EXPECT_TRUE(h.line.isOpen());
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3 连接"_qs);
+    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3 连接"_s);
 }
 
 TEST(PortNames, UsbAdaptersComeFirstThenModemsThenTheRestInNumericOrder)
 {
-    const QStringList found{u"/dev/ttyS1"_qs, u"/dev/ttyUSB10"_qs, u"/dev/ttyACM0"_qs, u"/dev/ttyUSB2"_qs,
-                            u"/dev/ttyS0"_qs, u"/dev/ttyS10"_qs,   u"/dev/ttyS2"_qs};
+    const QStringList found{u"/dev/ttyS1"_s, u"/dev/ttyUSB10"_s, u"/dev/ttyACM0"_s, u"/dev/ttyUSB2"_s,
+                            u"/dev/ttyS0"_s, u"/dev/ttyS10"_s,   u"/dev/ttyS2"_s};
     EXPECT_EQ(orderSerialDevices(found),
-              (QStringList{u"/dev/ttyUSB2"_qs, u"/dev/ttyUSB10"_qs, u"/dev/ttyACM0"_qs, u"/dev/ttyS0"_qs,
-                           u"/dev/ttyS1"_qs, u"/dev/ttyS2"_qs, u"/dev/ttyS10"_qs}));
+              (QStringList{u"/dev/ttyUSB2"_s, u"/dev/ttyUSB10"_s, u"/dev/ttyACM0"_s, u"/dev/ttyS0"_s,
+                           u"/dev/ttyS1"_s, u"/dev/ttyS2"_s, u"/dev/ttyS10"_s}));
 }
 
 TEST(PortNames, AMappingNamesAnyDeviceOtherwiseThePortCountsThroughTheDevices)
 {
     PortMapSources sources;
-    sources.devices = {u"/dev/ttyUSB0"_qs, u"/dev/ttyS0"_qs};
+    sources.devices = {u"/dev/ttyUSB0"_s, u"/dev/ttyS0"_s};
     sources.overrides = parsePortMapFile(u"# the bench unit\n"
                                          u"Com3 = /dev/pts/7\n"
                                          u"1=/dev/ttyS4\n"
                                          u"  # 2=/dev/ttyS9\n"
-                                         u"garbage line\n"_qs);
-    EXPECT_EQ(resolvePortDevice(1, sources), u"/dev/ttyS4"_qs);
-    EXPECT_EQ(resolvePortDevice(2, sources), u"/dev/ttyS0"_qs);
-    EXPECT_EQ(resolvePortDevice(3, sources), u"/dev/pts/7"_qs);
+                                         u"garbage line\n"_s);
+    EXPECT_EQ(resolvePortDevice(1, sources), u"/dev/ttyS4"_s);
+    EXPECT_EQ(resolvePortDevice(2, sources), u"/dev/ttyS0"_s);
+    EXPECT_EQ(resolvePortDevice(3, sources), u"/dev/pts/7"_s);
     EXPECT_EQ(resolvePortDevice(4, sources), QString());
     EXPECT_EQ(resolvePortDevice(0, sources), QString());
 }
@@ -195,13 +197,13 @@ TEST(PortNames, AMappingNamesAnyDeviceOtherwiseThePortCountsThroughTheDevices)
 TEST(PortNames, TheListingShowsEveryNumberWithItsDeviceWhetherItIsThereAndWhatTheSystemTellsOfIt)
 {
     QTemporaryDir folder;
-    const QString pseudoTerminal = folder.filePath(u"unit"_qs);
+    const QString pseudoTerminal = folder.filePath(u"unit"_s);
     QFile(pseudoTerminal).open(QIODevice::WriteOnly);
     PortMapSources sources;
-    sources.devices = {u"/dev/ttyUSB0"_qs, u"/dev/ttyS0"_qs};
-    sources.known = {{u"/dev/ttyS0"_qs, {}, {}, {}},
-                     {u"/dev/ttyUSB0"_qs, u"USB-Serial Controller"_qs, u"Prolific"_qs, u"A1"_qs}};
-    sources.overrides = {{3, pseudoTerminal}, {4, folder.filePath(u"gone"_qs)}};
+    sources.devices = {u"/dev/ttyUSB0"_s, u"/dev/ttyS0"_s};
+    sources.known = {{u"/dev/ttyS0"_s, {}, {}, {}},
+                     {u"/dev/ttyUSB0"_s, u"USB-Serial Controller"_s, u"Prolific"_s, u"A1"_s}};
+    sources.overrides = {{3, pseudoTerminal}, {4, folder.filePath(u"gone"_s)}};
 
     const QList<PortListing> ports = listPorts(sources);
     ASSERT_EQ(ports.size(), 16);
@@ -212,10 +214,10 @@ TEST(PortNames, TheListingShowsEveryNumberWithItsDeviceWhetherItIsThereAndWhatTh
         QString described;
     };
     const Row rows[] = {
-        {1, u"/dev/ttyUSB0"_qs, true, u"/dev/ttyUSB0 (USB-Serial Controller, Prolific)"_qs},
-        {2, u"/dev/ttyS0"_qs, true, u"/dev/ttyS0"_qs},
+        {1, u"/dev/ttyUSB0"_s, true, u"/dev/ttyUSB0 (USB-Serial Controller, Prolific)"_s},
+        {2, u"/dev/ttyS0"_s, true, u"/dev/ttyS0"_s},
         {3, pseudoTerminal, true, pseudoTerminal},
-        {4, folder.filePath(u"gone"_qs), false, folder.filePath(u"gone"_qs)},
+        {4, folder.filePath(u"gone"_s), false, folder.filePath(u"gone"_s)},
         {16, {}, false, {}},
     };
     for (const Row &row : rows) {
@@ -225,7 +227,7 @@ TEST(PortNames, TheListingShowsEveryNumberWithItsDeviceWhetherItIsThereAndWhatTh
         EXPECT_EQ(port.present, row.present) << row.number;
         EXPECT_EQ(port.describe(), row.described) << row.number;
     }
-    EXPECT_EQ(ports[0].details.serialNumber, u"A1"_qs);
+    EXPECT_EQ(ports[0].details.serialNumber, u"A1"_s);
 }
 
 } // namespace

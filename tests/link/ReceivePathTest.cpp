@@ -9,6 +9,8 @@
 
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -72,12 +74,12 @@ TEST_F(Receive, OneOrTwoCharactersAreTheStartOfALineNotNoise)
     h.tick();
     h.deliver("C");
     h.tick();
-    EXPECT_EQ(h.state().recvBuffer, u"!C"_qs);
+    EXPECT_EQ(h.state().recvBuffer, u"!C"_s);
     EXPECT_EQ(h.state().idleTicks, 2);
     EXPECT_TRUE(h.session.receivePath().isPolling());
     h.deliver("VACK\r\n");
     h.tick();
-    EXPECT_EQ(h.host.messages, QStringList{u"本船资料设置成功"_qs});
+    EXPECT_EQ(h.host.messages, QStringList{u"本船资料设置成功"_s});
 }
 
 TEST_F(Receive, ALineSplitAfterFourCharactersIsTakenWholeOnceComplete)
@@ -90,7 +92,7 @@ TEST_F(Receive, ALineSplitAfterFourCharactersIsTakenWholeOnceComplete)
     h.deliver("CK\r\n");
     h.tick();
     EXPECT_EQ(h.state().idleTicks, 0);
-    EXPECT_EQ(h.host.messages, QStringList{u"系统设置成功"_qs});
+    EXPECT_EQ(h.host.messages, QStringList{u"系统设置成功"_s});
     h.tick();
     EXPECT_FALSE(h.session.receivePath().isPolling());
 }
@@ -99,7 +101,7 @@ TEST_F(Receive, AnIncompleteLineIsDroppedAtTheTwoHundredthIdleTickAndTheCountSta
 {
     h.deliver("!CVSE");
     h.tick(199);
-    EXPECT_EQ(h.state().recvBuffer, u"!CVSE"_qs);
+    EXPECT_EQ(h.state().recvBuffer, u"!CVSE"_s);
     h.tick();
     EXPECT_TRUE(h.state().recvBuffer.isEmpty());
     EXPECT_FALSE(h.session.receivePath().isPolling());
@@ -107,10 +109,10 @@ TEST_F(Receive, AnIncompleteLineIsDroppedAtTheTwoHundredthIdleTickAndTheCountSta
     h.state().pendingGroup = LinkState::FactoryWrite;
     h.deliver("!CV");
     h.tick();
-    EXPECT_EQ(h.state().recvBuffer, u"!CV"_qs);
+    EXPECT_EQ(h.state().recvBuffer, u"!CV"_s);
     h.deliver("ACK\r\n");
     h.tick();
-    EXPECT_EQ(h.host.messages, QStringList{u"出厂设置成功"_qs});
+    EXPECT_EQ(h.host.messages, QStringList{u"出厂设置成功"_s});
 }
 
 TEST_F(Receive, ABufferOfTwoThousandCharactersIsDroppedWhole)
@@ -129,9 +131,9 @@ TEST_F(Receive, OneTickTakesEveryCompleteLineInOrderAndKeepsTheUnfinishedRest)
     h.state().pendingGroup = LinkState::OwnShipWrite;
     h.deliver("!CVACK\r\n" + kReply + "!CV");
     h.tick();
-    EXPECT_EQ(h.host.messages, QStringList{u"本船资料设置成功"_qs});
+    EXPECT_EQ(h.host.messages, QStringList{u"本船资料设置成功"_s});
     EXPECT_EQ(h.decodedLines, QStringList{QString::fromLatin1(kReply)});
-    EXPECT_EQ(h.state().recvBuffer, u"!CV"_qs);
+    EXPECT_EQ(h.state().recvBuffer, u"!CV"_s);
     EXPECT_EQ(h.state().idleTicks, 0);
     EXPECT_TRUE(h.session.receivePath().isPolling());
     h.deliver("ACK\r\n");
@@ -145,11 +147,11 @@ TEST_F(Receive, AnAcknowledgementInsideABurstOfOtherLinesIsFound)
 {
     const QByteArray position = "$GPRMC,083559.00,A,3113.0000,N,12129.0000,E,0.0,0.0,101226,,,A*00\r\n";
     h.state().pendingGroup = LinkState::SystemWrite;
-    h.form().setTransactionStatus(u"读取成功"_qs);
+    h.form().setTransactionStatus(u"读取成功"_s);
     h.deliver(position.repeated(40) + "!CVACK\r\n" + position.repeated(10));
     h.tick();
-    EXPECT_EQ(h.host.messages, QStringList{u"系统设置成功"_qs});
-    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_qs);
+    EXPECT_EQ(h.host.messages, QStringList{u"系统设置成功"_s});
+    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_s);
     EXPECT_TRUE(h.state().recvBuffer.isEmpty());
 }
 
@@ -168,10 +170,10 @@ TEST_F(Receive, ALineOfTwoThousandCharactersIsDroppedAndTheLineBehindItHandled)
 TEST_F(Receive, AnIgnoredLineLeavesTheTransactionStatusAlone)
 {
     h.state().pendingGroup = LinkState::OwnShipWrite;
-    h.form().setTransactionStatus(u"设置成功"_qs);
+    h.form().setTransactionStatus(u"设置成功"_s);
     h.deliver("$GPRMC,noise\r\n");
     h.tick();
-    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_qs);
+    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_s);
     EXPECT_EQ(h.state().pendingGroup, LinkState::OwnShipWrite);
     EXPECT_TRUE(h.host.messages.isEmpty());
     h.state().pendingGroup = LinkState::None;
@@ -197,7 +199,7 @@ TEST_P(AtOnce, ACompletedLineIsHandledAtTheNextPassOfTheEventLoop)
             EXPECT_TRUE(h.host.messages.isEmpty()) << "after chunk " << i;
         }
     }
-    EXPECT_EQ(h.host.messages, QStringList{u"出厂设置成功"_qs});
+    EXPECT_EQ(h.host.messages, QStringList{u"出厂设置成功"_s});
     EXPECT_TRUE(h.state().recvBuffer.isEmpty());
     EXPECT_FALSE(h.session.receivePath().isPolling());
 }
@@ -228,8 +230,8 @@ TEST_P(Acknowledgement, IsAnnouncedForThePendingWriteOnly)
     const LinkState &s = h.state();
     if (c.message) {
         EXPECT_EQ(h.host.messages, QStringList{QString::fromUtf16(c.message)});
-        EXPECT_EQ(h.host.titles, QStringList{u"Ais设置"_qs});
-        EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_qs);
+        EXPECT_EQ(h.host.titles, QStringList{u"Ais设置"_s});
+        EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_s);
         EXPECT_EQ(s.pendingGroup, LinkState::None);
         EXPECT_EQ(s.ackOwnShip + s.ackSystem + s.ackFactory, 1);
         EXPECT_TRUE(h.session.state().ackFlag(c.pending));
@@ -262,7 +264,7 @@ TEST_F(Receive, ASecondAcknowledgementIsDroppedEvenWhileTheFirstMessageIsOpen)
     };
     h.deliver("!CVACK\r\n!CVACK\r\n");
     h.tick();
-    EXPECT_EQ(waitingBehindTheBox, u"!CVACK\r\n"_qs);
+    EXPECT_EQ(waitingBehindTheBox, u"!CVACK\r\n"_s);
     EXPECT_TRUE(h.state().recvBuffer.isEmpty());
     EXPECT_EQ(h.host.messages.size(), 1);
     EXPECT_EQ(h.state().pendingGroup, LinkState::None);
@@ -271,14 +273,14 @@ TEST_F(Receive, ASecondAcknowledgementIsDroppedEvenWhileTheFirstMessageIsOpen)
 TEST_F(Receive, AReplyIsDecodedAndLoggedWithItsLengthAndCount)
 {
     h.state().pendingGroup = LinkState::Read;
-    h.state().readRequest = u"$CVRSE,*7D\r\n"_qs;
-    h.form().setTransactionStatus(u"x"_qs);
+    h.state().readRequest = u"$CVRSE,*7D\r\n"_s;
+    h.form().setTransactionStatus(u"x"_s);
     h.deliver(kReply);
     h.tick();
     const QString line = QString::fromLatin1(kReply);
     EXPECT_EQ(h.decodedLines, QStringList{line});
-    EXPECT_EQ(h.form().replyLog(), line + u"长度:"_qs + QString::number(line.size()) + u" 次数:1\r\n"_qs);
-    EXPECT_EQ(h.form().transactionStatus(), u"读取成功"_qs);
+    EXPECT_EQ(h.form().replyLog(), line + u"长度:"_s + QString::number(line.size()) + u" 次数:1\r\n"_s);
+    EXPECT_EQ(h.form().transactionStatus(), u"读取成功"_s);
     EXPECT_TRUE(h.state().readRequest.isEmpty());
     EXPECT_EQ(h.state().pendingGroup, LinkState::None);
     EXPECT_TRUE(h.line.written.isEmpty());
@@ -290,37 +292,37 @@ TEST_F(Receive, AReplyBehindStrayCharactersIsHandedOnWithItsStartRestoredAndLogg
     h.tick();
     const QString line = QString::fromLatin1(kReply);
     EXPECT_EQ(h.decodedLines, QStringList{line});
-    EXPECT_EQ(h.form().replyLog(), line + u"长度:"_qs + QString::number(line.size()) + u"\r\n"_qs);
+    EXPECT_EQ(h.form().replyLog(), line + u"长度:"_s + QString::number(line.size()) + u"\r\n"_s);
 }
 
 TEST_F(Receive, ThreeUndecodableRepliesRequestTwiceMoreThenReportAReadError)
 {
-    const QString request = u"$CVRSE,*7D\r\n"_qs;
+    const QString request = u"$CVRSE,*7D\r\n"_s;
     h.state().pendingGroup = LinkState::Read;
     h.state().readRequest = request;
     h.decodeResults = {1, 1, 1};
     for (int reply = 0; reply < 3; ++reply) {
-        h.form().setTransactionStatus(u"拆分船型"_qs); // the decoding's last progress text
+        h.form().setTransactionStatus(u"拆分船型"_s); // the decoding's last progress text
         h.deliver(kReply);
         h.tick();
     }
     EXPECT_EQ(h.writtenText(), (QStringList{request, request}));
     EXPECT_EQ(h.state().readRetries, 2);
     EXPECT_EQ(h.state().readRequest, request);
-    EXPECT_EQ(h.form().transactionStatus(), u"读取数据错误"_qs);
+    EXPECT_EQ(h.form().transactionStatus(), u"读取数据错误"_s);
     const QString log = h.form().replyLog();
-    EXPECT_TRUE(log.contains(u" 次数:1\r\n"_qs) && log.contains(u" 次数:2\r\n"_qs) && log.contains(u" 次数:3\r\n"_qs));
+    EXPECT_TRUE(log.contains(u" 次数:1\r\n"_s) && log.contains(u" 次数:2\r\n"_s) && log.contains(u" 次数:3\r\n"_s));
 }
 
 TEST_F(Receive, AFailedReplyKeepsTheDecodingsLastStatusAndWithoutAnOpenReadSendsNothing)
 {
-    h.state().readRequest = u"$CVRSE,*7D\r\n"_qs;
+    h.state().readRequest = u"$CVRSE,*7D\r\n"_s;
     h.decodeResults = {1, 1};
-    h.onDecode = [&] { h.form().setTransactionStatus(u"拆分船型"_qs); };
+    h.onDecode = [&] { h.form().setTransactionStatus(u"拆分船型"_s); };
     h.deliver(kReply);
     h.tick();
     EXPECT_EQ(h.line.written.size(), 1);
-    EXPECT_EQ(h.form().transactionStatus(), u"拆分船型"_qs);
+    EXPECT_EQ(h.form().transactionStatus(), u"拆分船型"_s);
 
     h.state().readRequest.clear();
     h.deliver(kReply);
@@ -346,31 +348,31 @@ TEST(ReceiveChecksum, AReplyThatFailsItsChecksumIsAskedForAgainAndOnlyTheLastIsS
         QString status;
         bool confirmed;
     } cases[] = {
-        {"flipped digit, then a good one", {flipped, kReply}, 1, kReply, u"读取成功"_qs, true},
+        {"flipped digit, then a good one", {flipped, kReply}, 1, kReply, u"读取成功"_s, true},
         {"flipped digit every time",
          {flipped, flipped, flipped},
          2,
          flipped,
-         u"校验和不符:读出的数值未经确认"_qs,
+         u"校验和不符:读出的数值未经确认"_s,
          false},
         {"no checksum every time",
          {noChecksum, noChecksum, noChecksum},
          2,
          noChecksum,
-         u"校验和不符:读出的数值未经确认"_qs,
+         u"校验和不符:读出的数值未经确认"_s,
          false},
-        {"no checksum, then a good one", {noChecksum, kReply}, 1, kReply, u"读取成功"_qs, true},
-        {"stray characters before a good one", {"@@" + kReply.mid(1)}, 0, kReply, u"读取成功"_qs, true},
-        {"good", {kReply}, 0, kReply, u"读取成功"_qs, true},
+        {"no checksum, then a good one", {noChecksum, kReply}, 1, kReply, u"读取成功"_s, true},
+        {"stray characters before a good one", {"@@" + kReply.mid(1)}, 0, kReply, u"读取成功"_s, true},
+        {"good", {kReply}, 0, kReply, u"读取成功"_s, true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         test::LinkHarness h;
         h.openPort();
-        const QString request = u"$CVRSE,*7D\r\n"_qs;
+        const QString request = u"$CVRSE,*7D\r\n"_s;
         h.state().pendingGroup = LinkState::Read;
         h.state().readRequest = request;
-        ASSERT_TRUE(h.form().setEditText(slot::mmsi, u"412345678"_qs));
+        ASSERT_TRUE(h.form().setEditText(slot::mmsi, u"412345678"_s));
         QList<bool> confirmed;
         int ended = 0;
         QObject::connect(&h.session.receivePath(), &ReceivePath::replyHandled, [&](int, bool readEnded, bool ok) {
@@ -380,8 +382,8 @@ TEST(ReceiveChecksum, AReplyThatFailsItsChecksumIsAskedForAgainAndOnlyTheLastIsS
         for (const QByteArray &reply : c.replies) {
             if (confirmed.size() == 1) {
                 // Asked again: what was typed is still there, and the window says why.
-                EXPECT_EQ(h.form().editText(slot::mmsi), u"412345678"_qs);
-                EXPECT_EQ(h.form().transactionStatus(), u"校验和不符,重新读取"_qs);
+                EXPECT_EQ(h.form().editText(slot::mmsi), u"412345678"_s);
+                EXPECT_EQ(h.form().transactionStatus(), u"校验和不符,重新读取"_s);
             }
             h.deliver(reply);
             h.drain();
@@ -392,7 +394,7 @@ TEST(ReceiveChecksum, AReplyThatFailsItsChecksumIsAskedForAgainAndOnlyTheLastIsS
         ASSERT_EQ(confirmed.size(), c.replies.size());
         EXPECT_EQ(confirmed.last(), c.confirmed);
         EXPECT_EQ(ended, 1);
-        EXPECT_EQ(h.form().replyLog().count(u"长度:"_qs), c.replies.size()); // every answer logged
+        EXPECT_EQ(h.form().replyLog().count(u"长度:"_s), c.replies.size()); // every answer logged
     }
 }
 
@@ -408,7 +410,7 @@ TEST_F(Receive, AReplyDuringAWriteEndsItsWaitSoItsAcknowledgementIsDropped)
 
 TEST_F(Receive, GbkPairsSplitAcrossChunksAndInvalidBytesNeitherBreakNorStallTheLines)
 {
-    const QByteArray chinese = toGbk(u"长度"_qs);
+    const QByteArray chinese = toGbk(u"长度"_s);
     ASSERT_EQ(chinese.size(), 4);
     h.deliver(chinese.left(1));
     h.deliver(chinese.mid(1) + "\r\n");
@@ -416,8 +418,8 @@ TEST_F(Receive, GbkPairsSplitAcrossChunksAndInvalidBytesNeitherBreakNorStallTheL
     h.state().pendingGroup = LinkState::OwnShipWrite;
     h.deliver("\xfe!CVACK\r\n");
     h.drain();
-    EXPECT_TRUE(h.form().receiveLog().startsWith(u"长度\r\n"_qs));
-    EXPECT_EQ(h.host.messages, QStringList{u"本船资料设置成功"_qs});
+    EXPECT_TRUE(h.form().receiveLog().startsWith(u"长度\r\n"_s));
+    EXPECT_EQ(h.host.messages, QStringList{u"本船资料设置成功"_s});
     EXPECT_TRUE(h.state().recvBuffer.isEmpty());
 }
 
@@ -426,7 +428,7 @@ TEST_F(Receive, EveryChunkIsLoggedRawAndOnlyTheReceiveEventStartsTheTimer)
     EXPECT_FALSE(h.session.receivePath().isPolling());
     h.deliver("ab");
     h.deliver("c\r\n");
-    EXPECT_EQ(h.form().receiveLog(), u"abc\r\n"_qs);
+    EXPECT_EQ(h.form().receiveLog(), u"abc\r\n"_s);
     EXPECT_TRUE(h.session.receivePath().isPolling());
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -32,8 +34,8 @@ protected:
     }
     TransactionLog log;
     Recorder recorder;
-    const QString sentence = u"$CVUIS,...*00\r\n"_qs;
-    const QString request = u"$CVRSE,*7D\r\n"_qs;
+    const QString sentence = u"$CVUIS,...*00\r\n"_s;
+    const QString request = u"$CVRSE,*7D\r\n"_s;
 };
 
 TEST_F(TransactionLogTest, RepeatedSendsOfOneWriteAreOneTransaction)
@@ -78,12 +80,12 @@ TEST_F(TransactionLogTest, AReadBackNamesTheWriteItChecked)
     log.sent(LinkState::OwnShipWrite, sentence);
     log.acknowledged(LinkState::OwnShipWrite);
     log.verifySent(request);
-    log.verified(u"!CVSET,...\r\n"_qs, {{slot::draught, u"085"_qs, u"000"_qs}});
-    log.readEnded(u"!CVSET\r\n"_qs, 0); // no read is open: nothing
+    log.verified(u"!CVSET,...\r\n"_s, {{slot::draught, u"085"_s, u"000"_s}});
+    log.readEnded(u"!CVSET\r\n"_s, 0); // no read is open: nothing
     expectTold({{TransactionKind::OwnShipWrite, TransactionResult::Acknowledged},
                 {TransactionKind::Verify, TransactionResult::Differ}});
     EXPECT_EQ(recorder.told[1].checks, recorder.told[0].id);
-    EXPECT_EQ(recorder.told[1].reply, u"!CVSET,...\r\n"_qs);
+    EXPECT_EQ(recorder.told[1].reply, u"!CVSET,...\r\n"_s);
     EXPECT_EQ(recorder.told[1].differences.size(), 1);
 }
 

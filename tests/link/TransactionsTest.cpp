@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
 
-const QString kConfirm = u"是否开始设置数据"_qs;
-const QString kRetry = u"设置失败,是否重试"_qs;
+const QString kConfirm = u"是否开始设置数据"_s;
+const QString kRetry = u"设置失败,是否重试"_s;
 
 class Write : public testing::Test {
 protected:
@@ -53,7 +55,7 @@ TEST_P(SingleSend, SendsOnceAndReturnsTheLateAcknowledgementIsStillAnnounced)
 {
     const WriteCase c = GetParam();
     ASSERT_TRUE(h.session.transactions().noRepeat());
-    h.form().setReceiveLog(u"old"_qs);
+    h.form().setReceiveLog(u"old"_s);
     click(c.index);
     EXPECT_EQ(h.host.questions, QStringList{kConfirm});
     EXPECT_EQ(h.writtenText(), QStringList{h.sentences.at(c.group)});
@@ -78,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(Groups, SingleSend,
 TEST_F(Write, TheStatusClearsWhenAWriteStartsAndSaysWhenNoAcknowledgementCame)
 {
     h.session.transactions().setAcknowledgementWaitMs(200);
-    h.form().setTransactionStatus(u"设置成功"_qs);
+    h.form().setTransactionStatus(u"设置成功"_s);
     h.host.answers = {false};
     click(0); // cleared at the question, also when the answer is no
     EXPECT_TRUE(h.form().transactionStatus().isEmpty());
@@ -87,16 +89,16 @@ TEST_F(Write, TheStatusClearsWhenAWriteStartsAndSaysWhenNoAcknowledgementCame)
     h.deliver("!CVACK\r\n");
     h.tick();
     runEventLoopFor(300);
-    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_qs);
+    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_s);
 
     click(1); // a silent unit
     EXPECT_TRUE(h.form().transactionStatus().isEmpty());
     runEventLoopFor(300);
-    EXPECT_EQ(h.form().transactionStatus(), u"未收到应答"_qs);
+    EXPECT_EQ(h.form().transactionStatus(), u"未收到应答"_s);
     h.deliver("!CVACK\r\n"); // late, and still a success
     h.tick();
-    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_qs);
-    EXPECT_EQ(h.host.messages, (QStringList{u"本船资料设置成功"_qs, u"系统设置成功"_qs}));
+    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_s);
+    EXPECT_EQ(h.host.messages, (QStringList{u"本船资料设置成功"_s, u"系统设置成功"_s}));
 }
 
 // The success box read for longer than the wait: the acknowledgement that came
@@ -108,8 +110,8 @@ TEST_F(Write, AnAcknowledgementWhoseBoxStaysOpenPastTheWaitStaysASuccess)
     click(0);
     h.deliver("!CVACK\r\n");
     h.tick();
-    EXPECT_EQ(h.host.messages, QStringList{u"本船资料设置成功"_qs});
-    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_qs);
+    EXPECT_EQ(h.host.messages, QStringList{u"本船资料设置成功"_s});
+    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_s);
 }
 
 TEST_F(Write, AFailedSavingIsNotedAfterEveryStatusUntilTheNextWrite)
@@ -117,10 +119,10 @@ TEST_F(Write, AFailedSavingIsNotedAfterEveryStatusUntilTheNextWrite)
     h.failSaving = true;
     click(0);
     ASSERT_EQ(h.writtenText().size(), 1); // written all the same
-    EXPECT_EQ(h.form().transactionPanel(), u" 档案保存失败"_qs);
+    EXPECT_EQ(h.form().transactionPanel(), u" 档案保存失败"_s);
     h.deliver("!CVACK\r\n");
     h.tick();
-    EXPECT_EQ(h.form().transactionPanel(), u"设置成功 档案保存失败"_qs);
+    EXPECT_EQ(h.form().transactionPanel(), u"设置成功 档案保存失败"_s);
     h.failSaving = false;
     h.host.answers = {false};
     click(0); // the next write starts: the note goes
@@ -138,7 +140,7 @@ TEST_F(Write, WithThePortNotOpenTheWriteSavesSaysSoAndSendsNothing)
         EXPECT_EQ(h.builds, builds + 1) << "the page is saved with the build";
         EXPECT_TRUE(h.line.written.isEmpty());
         EXPECT_EQ(h.waits, 0);
-        EXPECT_EQ(h.host.messages, QStringList{u"通讯口未打开"_qs});
+        EXPECT_EQ(h.host.messages, QStringList{u"通讯口未打开"_s});
         EXPECT_EQ(h.host.questions.last(), kConfirm) << "no retry is offered";
         EXPECT_EQ(h.state().pendingGroup, LinkState::None);
         expectCleanEnd();
@@ -163,7 +165,7 @@ TEST_F(Write, ARefusedBuildSendsNothingAndLeavesThePendingTransaction)
     click(1);
     EXPECT_TRUE(h.line.written.isEmpty());
     EXPECT_EQ(h.waits, 0);
-    EXPECT_EQ(h.host.messages, QStringList{u"有错误,请检查数据"_qs}); // the builder's own, nothing more
+    EXPECT_EQ(h.host.messages, QStringList{u"有错误,请检查数据"_s}); // the builder's own, nothing more
     EXPECT_EQ(h.host.questions, QStringList{kConfirm});
     EXPECT_EQ(h.state().pendingGroup, LinkState::Read);
     expectCleanEnd();
@@ -184,7 +186,7 @@ TEST_F(Write, RepeatingAWriteStopsSendingOnceTheUnitAcknowledges)
     EXPECT_EQ(h.line.written.size(), 2);
     EXPECT_EQ(h.waits, 2);
     EXPECT_EQ(enabledAtWait, (QList<bool>{false, false}));
-    EXPECT_EQ(h.host.messages, QStringList{u"系统设置成功"_qs});
+    EXPECT_EQ(h.host.messages, QStringList{u"系统设置成功"_s});
     EXPECT_EQ(h.host.questions, QStringList{kConfirm});
     expectCleanEnd();
 }
@@ -207,7 +209,7 @@ TEST_F(Write, ASilentUnitGetsThreeSystemSendsPerAttemptAndARetryWithoutTheFirstQ
     EXPECT_EQ(h.host.enabledAtQuestion, (QList<bool>{true, true, true}));
     EXPECT_EQ(retryingAtWait, (QList<bool>{false, false, false, true, true, true}));
     // The retry is a transaction of its own: it starts a fresh raw receive log.
-    EXPECT_EQ(h.form().receiveLog(), u"noise\r\nnoise\r\nnoise\r\n"_qs);
+    EXPECT_EQ(h.form().receiveLog(), u"noise\r\nnoise\r\nnoise\r\n"_s);
     EXPECT_TRUE(h.host.messages.isEmpty());
     EXPECT_EQ(h.state().pendingGroup, LinkState::SystemWrite);
     expectCleanEnd();
@@ -237,18 +239,18 @@ TEST_F(Write, TheFactoryWriteNeverDisablesTheWindow)
 
 TEST_F(Write, AReadSendsTheRequestAndReturnsAtOnceAndClearsTheFormWhenTheReplyComes)
 {
-    h.form().setReplyLog(u"earlier replies"_qs);
-    h.form().setReceiveLog(u"earlier bytes"_qs);
-    h.form().setTransactionStatus(u"设置成功"_qs);
-    h.form().appendSentCommand(u"$CVUIS,...Chr(13)Chr(10)"_qs);
-    ASSERT_TRUE(h.form().setEditText(slot::machineNumber, u"12345"_qs));
-    ASSERT_TRUE(h.form().setEditText(slot::mmsi, u"412345678"_qs));
+    h.form().setReplyLog(u"earlier replies"_s);
+    h.form().setReceiveLog(u"earlier bytes"_s);
+    h.form().setTransactionStatus(u"设置成功"_s);
+    h.form().appendSentCommand(u"$CVUIS,...Chr(13)Chr(10)"_s);
+    ASSERT_TRUE(h.form().setEditText(slot::machineNumber, u"12345"_s));
+    ASSERT_TRUE(h.form().setEditText(slot::mmsi, u"412345678"_s));
     ASSERT_TRUE(h.form().selectChoice(slot::shipType, 3));
     h.state().readRetries = 2;
     h.form().setEnabled(false);
 
     click(3);
-    const QString request = u"$CVRSE,*7D\r\n"_qs;
+    const QString request = u"$CVRSE,*7D\r\n"_s;
     EXPECT_EQ(Transactions::readRequest(), request);
     EXPECT_EQ(h.writtenText(), QStringList{request});
     EXPECT_EQ(h.form().sentCommands(), QStringList{request});
@@ -262,7 +264,7 @@ TEST_F(Write, AReadSendsTheRequestAndReturnsAtOnceAndClearsTheFormWhenTheReplyCo
     EXPECT_TRUE(h.form().receiveLog().isEmpty());
     EXPECT_TRUE(h.form().transactionStatus().isEmpty());
     // Nothing typed is touched until the unit answers.
-    EXPECT_EQ(h.form().editText(slot::machineNumber), u"12345"_qs);
+    EXPECT_EQ(h.form().editText(slot::machineNumber), u"12345"_s);
     EXPECT_EQ(h.form().choice(slot::shipType).position(), 3);
 
     // The reply clears the form before it is decoded: a field without a mask
@@ -273,7 +275,7 @@ TEST_F(Write, AReadSendsTheRequestAndReturnsAtOnceAndClearsTheFormWhenTheReplyCo
     h.tick();
     ASSERT_EQ(h.decodedLines.size(), 1);
     EXPECT_EQ(h.form().editText(slot::machineNumber), QString());
-    EXPECT_EQ(h.form().editText(slot::mmsi), u"412345678"_qs);
+    EXPECT_EQ(h.form().editText(slot::mmsi), u"412345678"_s);
     for (int s = 0; s < kSlotCount; ++s)
         EXPECT_EQ(h.form().choice(s).position(), -1) << s;
 }
@@ -284,19 +286,19 @@ TEST_F(Write, AReadSendsTheRequestAndReturnsAtOnceAndClearsTheFormWhenTheReplyCo
 TEST_F(Write, AReadNobodyAnswersKeepsTheFormAndSaysNoAnswerCame)
 {
     h.session.transactions().setAcknowledgementWaitMs(200);
-    ASSERT_TRUE(h.form().setEditText(slot::machineNumber, u"12345"_qs));
+    ASSERT_TRUE(h.form().setEditText(slot::machineNumber, u"12345"_s));
     ASSERT_TRUE(h.form().selectChoice(slot::shipType, 3));
     click(3);
     runEventLoopFor(300);
-    EXPECT_EQ(h.form().transactionStatus(), u"未收到应答"_qs);
-    EXPECT_EQ(h.form().editText(slot::machineNumber), u"12345"_qs);
+    EXPECT_EQ(h.form().transactionStatus(), u"未收到应答"_s);
+    EXPECT_EQ(h.form().editText(slot::machineNumber), u"12345"_s);
     EXPECT_EQ(h.form().choice(slot::shipType).position(), 3);
 
     click(3);
     h.deliver("!CVSET,1*4A\r\n");
     h.tick();
     runEventLoopFor(300);
-    EXPECT_EQ(h.form().transactionStatus(), u"读取成功"_qs);
+    EXPECT_EQ(h.form().transactionStatus(), u"读取成功"_s);
 }
 
 } // namespace

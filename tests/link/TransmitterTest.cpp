@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -23,11 +25,11 @@ TEST_F(Transmit, DiscardsStaleInputSendsTheTextUnchangedAndReturnsOnceItHasLeftT
     h.line.calls.clear();
     QElapsedTimer clock;
     clock.start();
-    h.session.transmitter().sendCommand(u"$CVABC,船*00\r\n"_qs);
+    h.session.transmitter().sendCommand(u"$CVABC,船*00\r\n"_s);
     EXPECT_GE(clock.elapsed(), 35);
     EXPECT_EQ(h.line.pendingOutput(), 0);
-    EXPECT_EQ(h.line.written, QList<QByteArray>{toGbk(u"$CVABC,船*00\r\n"_qs)});
-    EXPECT_EQ(h.line.calls, (QStringList{u"discard input"_qs, u"discard output"_qs}));
+    EXPECT_EQ(h.line.written, QList<QByteArray>{toGbk(u"$CVABC,船*00\r\n"_s)});
+    EXPECT_EQ(h.line.calls, (QStringList{u"discard input"_s, u"discard output"_s}));
     EXPECT_TRUE(h.form().receiveLog().isEmpty()); // the stale bytes never reached the receive path
 }
 
@@ -37,7 +39,7 @@ TEST_F(Transmit, OnAClosedLineNothingIsSentAndNothingWaits)
     h.line.drainMs = 500;
     QElapsedTimer clock;
     clock.start();
-    h.session.transmitter().sendCommand(u"$CVRSE,*7D\r\n"_qs);
+    h.session.transmitter().sendCommand(u"$CVRSE,*7D\r\n"_s);
     EXPECT_LT(clock.elapsed(), 100);
     EXPECT_TRUE(h.line.written.isEmpty());
 }
@@ -52,10 +54,10 @@ TEST_F(Transmit, AnAnswerArrivingWhileTheSentenceDrainsIsKept)
         QTimer::singleShot(20, &h.line, [this] { h.line.input += "CK\r\n"; }); // arrived, event not yet raised
     };
     h.state().pendingGroup = LinkState::OwnShipWrite;
-    h.session.transmitter().sendCommand(u"$CVUIS,x*00\r\n"_qs);
+    h.session.transmitter().sendCommand(u"$CVUIS,x*00\r\n"_s);
     h.line.receive({}); // the receive event for the bytes that came last
     h.drain();
-    EXPECT_EQ(h.host.messages, QStringList{u"本船资料设置成功"_qs});
+    EXPECT_EQ(h.host.messages, QStringList{u"本船资料设置成功"_s});
     EXPECT_TRUE(h.state().ackOwnShip);
 }
 

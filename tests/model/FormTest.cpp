@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -90,14 +92,14 @@ namespace {
 TEST(ReceiveLog, GrowsByAppendingAndKeepsTheNewestTextPastItsLimit)
 {
     aisset::Form form;
-    form.appendReceiveLog(u"!CVACK\r\n"_qs);
-    form.appendReceiveLog(u"abc"_qs);
-    EXPECT_EQ(form.receiveLog(), u"!CVACK\r\nabc"_qs);
+    form.appendReceiveLog(u"!CVACK\r\n"_s);
+    form.appendReceiveLog(u"abc"_s);
+    EXPECT_EQ(form.receiveLog(), u"!CVACK\r\nabc"_s);
     const QString noise(aisset::Form::kReceiveLogLimit, u'x');
     form.appendReceiveLog(noise);
-    form.appendReceiveLog(u"END"_qs);
+    form.appendReceiveLog(u"END"_s);
     EXPECT_LE(form.receiveLog().size(), aisset::Form::kReceiveLogLimit);
-    EXPECT_TRUE(form.receiveLog().endsWith(u"xEND"_qs));
+    EXPECT_TRUE(form.receiveLog().endsWith(u"xEND"_s));
 }
 
 } // namespace

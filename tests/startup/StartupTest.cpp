@@ -13,6 +13,8 @@
 
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -20,19 +22,19 @@ namespace {
 // Records every platform call; files and resources are sets the test fills.
 class FakePlatform : public StartupPlatform {
 public:
-    void initCommonControls() override { calls.append(u"init"_qs); }
+    void initCommonControls() override { calls.append(u"init"_s); }
     bool anotherInstanceRunning() override { return running; }
-    QString systemDirectory() override { return u"C:\\WINDOWS\\system32"_qs; }
+    QString systemDirectory() override { return u"C:\\WINDOWS\\system32"_s; }
     QChar separator() const override { return u'\\'; }
     bool fileExists(const QString &path) override { return files.contains(path); }
     std::optional<QByteArray> readResource(int id) override
     {
-        calls.append(u"read %1"_qs.arg(id));
+        calls.append(u"read %1"_s.arg(id));
         return resources.contains(id) ? std::optional<QByteArray>(QByteArray("bytes")) : std::nullopt;
     }
     bool writeNewFile(const QString &path, const QByteArray &) override
     {
-        calls.append(u"write "_qs + path);
+        calls.append(u"write "_s + path);
         files.insert(path);
         return true;
     }
@@ -40,10 +42,10 @@ public:
     void showMessage(const QString &text, const QString &title) override { messages.append(title + u'|' + text); }
     void showProgress(int minimum, int maximum) override
     {
-        calls.append(u"progress %1-%2"_qs.arg(minimum).arg(maximum));
+        calls.append(u"progress %1-%2"_s.arg(minimum).arg(maximum));
     }
     void setProgress(int value) override { progress.append(value); }
-    void closeProgress() override { calls.append(u"close"_qs); }
+    void closeProgress() override { calls.append(u"close"_s); }
 
     bool running = false;
     QSet<QString> files;
@@ -52,14 +54,14 @@ public:
     QList<int> progress;
 };
 
-const QString kSysDir = u"C:\\WINDOWS\\system32\\"_qs;
+const QString kSysDir = u"C:\\WINDOWS\\system32\\"_s;
 
-QString reg(const QString &name) { return kSysDir + u"Regsvr32 /s "_qs + kSysDir + name; }
+QString reg(const QString &name) { return kSysDir + u"Regsvr32 /s "_s + kSysDir + name; }
 
 TEST(Startup, RuntimeFileTableInOrderWithResourceIds)
 {
-    const QStringList names{u"secur32.dll"_qs,  u"msvbvm60.dll"_qs, u"stdole2.tlb"_qs,  u"mscomctl.ocx"_qs,
-                            u"msmask32.ocx"_qs, u"MSCOMM32.OCX"_qs, u"actskn43.ocx"_qs, u"green.skn"_qs};
+    const QStringList names{u"secur32.dll"_s,  u"msvbvm60.dll"_s, u"stdole2.tlb"_s,  u"mscomctl.ocx"_s,
+                            u"msmask32.ocx"_s, u"MSCOMM32.OCX"_s, u"actskn43.ocx"_s, u"green.skn"_s};
     for (std::size_t i = 0; i < runtimeFiles().size(); ++i) {
         EXPECT_EQ(QString::fromUtf16(runtimeFiles()[i].name), names[qsizetype(i)]);
         EXPECT_EQ(runtimeFiles()[i].resourceId, 101 + int(i));
@@ -80,30 +82,30 @@ TEST(Startup, AllFilesPresentWritesNothingAndRegistersEachInOrder)
     EXPECT_TRUE(loaded);
     EXPECT_EQ(sysDir, kSysDir);
     EXPECT_EQ(p.registrations, expected);
-    EXPECT_FALSE(p.calls.join(u',').contains(u"write"_qs));
+    EXPECT_FALSE(p.calls.join(u',').contains(u"write"_s));
     EXPECT_EQ(p.progress, (QList<int>{0, 0, 1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_TRUE(p.calls.contains(u"progress 0-24"_qs));
-    EXPECT_EQ(p.calls.last(), u"close"_qs);
+    EXPECT_TRUE(p.calls.contains(u"progress 0-24"_s));
+    EXPECT_EQ(p.calls.last(), u"close"_s);
 }
 
 TEST(Startup, MissingFilesAreWrittenFromTheirResourceAndRegisteredByTheRules)
 {
     FakePlatform p;
     p.resources = {103, 108};
-    DeployFile(p, kSysDir, u"green.skn"_qs, 108);
-    DeployFile(p, kSysDir, u"stdole2.tlb"_qs, 103);
-    DeployFile(p, kSysDir, u"extra.ocx"_qs, 111);
+    DeployFile(p, kSysDir, u"green.skn"_s, 108);
+    DeployFile(p, kSysDir, u"stdole2.tlb"_s, 103);
+    DeployFile(p, kSysDir, u"extra.ocx"_s, 111);
     DeployFile(p, kSysDir, QString(), 101);
-    EXPECT_EQ(p.calls, (QStringList{u"read 108"_qs, u"write "_qs + kSysDir + u"green.skn"_qs, u"read 103"_qs,
-                                    u"write "_qs + kSysDir + u"stdole2.tlb"_qs, u"read 111"_qs}));
-    EXPECT_EQ(p.registrations, QStringList{reg(u"green.skn"_qs)});
+    EXPECT_EQ(p.calls, (QStringList{u"read 108"_s, u"write "_s + kSysDir + u"green.skn"_s, u"read 103"_s,
+                                    u"write "_s + kSysDir + u"stdole2.tlb"_s, u"read 111"_s}));
+    EXPECT_EQ(p.registrations, QStringList{reg(u"green.skn"_s)});
 }
 
 TEST(Startup, AFileWithoutBytesIsNotWrittenAsAnEmptyFile)
 {
     FakePlatform p;
-    DeployFile(p, kSysDir, u"mscomctl.ocx"_qs, 104);
-    EXPECT_FALSE(p.files.contains(kSysDir + u"mscomctl.ocx"_qs));
+    DeployFile(p, kSysDir, u"mscomctl.ocx"_s, 104);
+    EXPECT_FALSE(p.files.contains(kSysDir + u"mscomctl.ocx"_s));
 }
 
 TEST(Startup, ASecondInstanceShowsTheMessageWithEmptyTitleAndStops)
@@ -114,7 +116,7 @@ TEST(Startup, ASecondInstanceShowsTheMessageWithEmptyTitleAndStops)
     QString sysDir;
     EXPECT_FALSE(Main(p, sysDir, [&] { loaded = true; }));
     EXPECT_FALSE(loaded);
-    EXPECT_EQ(p.messages, QStringList{u"|本系统已运行中, 不得重复加载!!"_qs});
+    EXPECT_EQ(p.messages, QStringList{u"|本系统已运行中, 不得重复加载!!"_s});
     EXPECT_TRUE(p.progress.isEmpty());
 }
 
@@ -150,7 +152,7 @@ TEST(DesktopPlatform, ALockNamingNoInstanceIsTakenOverOnceASecondOld)
         for (const int ageMs : {1500, 0}) {
             SCOPED_TRACE(::testing::Message() << left.what << ", " << ageMs << " ms old");
             QTemporaryDir dir;
-            test::leaveLockFile(dir.filePath(u"aisset.lock"_qs), left.content, ageMs);
+            test::leaveLockFile(dir.filePath(u"aisset.lock"_s), left.content, ageMs);
             Desktop start(dir.path());
             EXPECT_EQ(start.anotherInstanceRunning(), ageMs == 0);
         }
@@ -163,7 +165,7 @@ TEST(DesktopPlatform, ALongRunningInstanceKeepsTheSecondStartOut)
     QTemporaryDir dir;
     Desktop first(dir.path());
     ASSERT_FALSE(first.anotherInstanceRunning());
-    test::ageFile(dir.filePath(u"aisset.lock"_qs), 24 * 3600 * 1000);
+    test::ageFile(dir.filePath(u"aisset.lock"_s), 24 * 3600 * 1000);
     Desktop second(dir.path());
     EXPECT_TRUE(second.anotherInstanceRunning());
 }
@@ -185,7 +187,7 @@ TEST(DesktopPlatform, WritesAbsentOrEmptyFilesOnly)
         SCOPED_TRACE(c.what);
         QTemporaryDir dir;
         Desktop platform(dir.path());
-        const QString path = GetSysDir(platform) + u"green.skn"_qs;
+        const QString path = GetSysDir(platform) + u"green.skn"_s;
         EXPECT_TRUE(path.startsWith(dir.path()));
         if (c.before) {
             QFile file(path);
@@ -198,7 +200,7 @@ TEST(DesktopPlatform, WritesAbsentOrEmptyFilesOnly)
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), c.written ? QByteArray("skin") : *c.before);
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"green.skn"_qs});
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"green.skn"_s});
     }
 }
 

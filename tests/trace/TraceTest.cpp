@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -18,10 +20,10 @@ Q_LOGGING_CATEGORY(lcOther, "other.category")
 TEST(Trace, EveryByteIsVisible)
 {
     const std::pair<QByteArray, QString> cases[] = {
-        {"$CVRSE,*7D\r\n", u"$CVRSE,*7D\\r\\n"_qs},
-        {QByteArray("a\0b", 3), u"a\\x00b"_qs},
-        {"\x1b[2J\t\\", u"\\x1B[2J\\t\\\\"_qs},
-        {"\x11\x13\x7f\xc4\xe3", u"\\x11\\x13\\x7F\\xC4\\xE3"_qs}, // XON, XOFF, DEL, GBK bytes
+        {"$CVRSE,*7D\r\n", u"$CVRSE,*7D\\r\\n"_s},
+        {QByteArray("a\0b", 3), u"a\\x00b"_s},
+        {"\x1b[2J\t\\", u"\\x1B[2J\\t\\\\"_s},
+        {"\x11\x13\x7f\xc4\xe3", u"\\x11\\x13\\x7F\\xC4\\xE3"_s}, // XON, XOFF, DEL, GBK bytes
     };
     for (const auto &[bytes, text] : cases)
         EXPECT_EQ(escapedBytes(bytes), text) << bytes.toHex().constData();
@@ -37,7 +39,7 @@ QStringList linesOf(const QString &path)
 TEST(Trace, TheFileTakesTheAissetCategoriesOnlyWhileItRuns)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"trace.txt"_qs);
+    const QString path = dir.filePath(u"trace.txt"_s);
     qCDebug(lcLink) << "before";
     EXPECT_FALSE(lcLink().isDebugEnabled()); // off unless asked for
     ASSERT_EQ(TraceFile::start(path), QString());
@@ -53,9 +55,9 @@ TEST(Trace, TheFileTakesTheAissetCategoriesOnlyWhileItRuns)
 
     const QStringList lines = linesOf(path);
     ASSERT_EQ(lines.size(), 2) << lines.join(u'|').toStdString();
-    EXPECT_TRUE(lines[0].endsWith(u" aisset.link during"_qs)) << lines[0].toStdString();
-    EXPECT_TRUE(lines[1].endsWith(u" aisset.transaction read: request sent"_qs)) << lines[1].toStdString();
-    EXPECT_EQ(TraceFile::start(dir.filePath(u"no/such/folder/trace.txt"_qs)).isEmpty(), false);
+    EXPECT_TRUE(lines[0].endsWith(u" aisset.link during"_s)) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(u" aisset.transaction read: request sent"_s)) << lines[1].toStdString();
+    EXPECT_EQ(TraceFile::start(dir.filePath(u"no/such/folder/trace.txt"_s)).isEmpty(), false);
     EXPECT_FALSE(TraceFile::isRunning());
 }
 

@@ -11,6 +11,8 @@
 
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -325,13 +327,13 @@ TEST(FactoryPageRules, EnterWalksToTheWriteAndTheVendorNumberKeepsSixBitCharacte
     EXPECT_EQ(writes, std::vector<int>{2});
 
     // Upper case, then only the unit's six-bit characters, with the six-bit message.
-    ASSERT_TRUE(form.setEditText(slot::vendorNumber, u"ab中1"_qs));
+    ASSERT_TRUE(form.setEditText(slot::vendorNumber, u"ab中1"_s));
     rules.text1_LostFocus(slot::vendorNumber);
-    EXPECT_EQ(form.editText(slot::vendorNumber), u"AB1"_qs);
-    EXPECT_EQ(host.messages, QStringList{u"录入的数据不对,应仔细查询 只能为字母数字"_qs});
-    ASSERT_TRUE(form.setEditText(slot::vendorNumber, u"zl-01"_qs));
+    EXPECT_EQ(form.editText(slot::vendorNumber), u"AB1"_s);
+    EXPECT_EQ(host.messages, QStringList{u"录入的数据不对,应仔细查询 只能为字母数字"_s});
+    ASSERT_TRUE(form.setEditText(slot::vendorNumber, u"zl-01"_s));
     rules.text1_LostFocus(slot::vendorNumber);
-    EXPECT_EQ(form.editText(slot::vendorNumber), u"ZL-01"_qs);
+    EXPECT_EQ(form.editText(slot::vendorNumber), u"ZL-01"_s);
     EXPECT_EQ(host.messages.size(), 1);
 }
 

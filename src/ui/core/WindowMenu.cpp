@@ -9,6 +9,8 @@
 
 #include <QDateTime>
 
+using namespace Qt::StringLiterals;
+
 namespace aisset {
 
 namespace {
@@ -182,7 +184,7 @@ void WindowMenu::chooseNoSkin()
 
 QString WindowMenu::newTracePath() const
 {
-    return skinDir_ + QDateTime::currentDateTime().toString(u"'trace-'yyyyMMdd-HHmmss'.txt'"_qs);
+    return skinDir_ + QDateTime::currentDateTime().toString(u"'trace-'yyyyMMdd-HHmmss'.txt'"_s);
 }
 
 void WindowMenu::toggleTrace()

@@ -16,6 +16,8 @@
 
 namespace aisset::test {
 
+using namespace Qt::StringLiterals;
+
 // The loaded core of a window whose every port number names the virtual unit.
 struct Core {
     Core(const QStringList &faults, Edition edition) : unit(faults)
@@ -38,7 +40,7 @@ struct Core {
         };
         for (const auto &[s, text] : texts)
             ASSERT_TRUE(form.setEditText(s, QString::fromUtf16(text))) << s;
-        ASSERT_TRUE(form.selectChoiceText(slot::shipType, u"70(货船)"_qs));
+        ASSERT_TRUE(form.selectChoiceText(slot::shipType, u"70(货船)"_s));
     }
 
     // Writes page 1 and lets the unit answer until the read-back has ended; in

@@ -17,6 +17,8 @@
 #include <map>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -64,31 +66,31 @@ struct SearchingCore {
 
 TEST(DeviceSearch, TwoUnitsAreNamedAndThePortChosenBeforeOpensAgain)
 {
-    test::VirtualUnit silent({u"--silent"_qs});
+    test::VirtualUnit silent({u"--silent"_s});
     test::VirtualUnit first({});
     test::VirtualUnit second({});
     ASSERT_FALSE(silent.path().isEmpty() || first.path().isEmpty() || second.path().isEmpty());
     SearchingCore c({{1, silent.path()}, {2, first.path()}, {4, second.path()}});
-    ASSERT_EQ(c.core->form().connectionStatus(), u"通讯口1  连接"_qs);
+    ASSERT_EQ(c.core->form().connectionStatus(), u"通讯口1  连接"_s);
 
     ASSERT_TRUE(c.search());
     ASSERT_EQ(c.host.messages.size(), 1);
     const QString said = c.host.messages[0];
-    EXPECT_TRUE(said.startsWith(u"找到2台设备,请选择通讯口\n"_qs)) << said.toStdString();
-    EXPECT_TRUE(said.contains(u"通讯口2 (%1): 设备 MMSI"_qs.arg(first.path()))) << said.toStdString();
-    EXPECT_TRUE(said.contains(u"通讯口4 (%1): 设备 MMSI"_qs.arg(second.path()))) << said.toStdString();
-    EXPECT_TRUE(said.contains(u"通讯口1 (%1): 无应答"_qs.arg(silent.path()))) << said.toStdString();
+    EXPECT_TRUE(said.startsWith(u"找到2台设备,请选择通讯口\n"_s)) << said.toStdString();
+    EXPECT_TRUE(said.contains(u"通讯口2 (%1): 设备 MMSI"_s.arg(first.path()))) << said.toStdString();
+    EXPECT_TRUE(said.contains(u"通讯口4 (%1): 设备 MMSI"_s.arg(second.path()))) << said.toStdString();
+    EXPECT_TRUE(said.contains(u"通讯口1 (%1): 无应答"_s.arg(silent.path()))) << said.toStdString();
     // Back on the port of before, open.
     EXPECT_EQ(c.core->link().ports().currentIndex(), 0);
     EXPECT_TRUE(c.core->link().line().isOpen());
-    EXPECT_EQ(c.core->form().connectionStatus(), u"通讯口1 连接"_qs);
+    EXPECT_EQ(c.core->form().connectionStatus(), u"通讯口1 连接"_s);
     // The window's own form and logs are not the probes'.
     EXPECT_TRUE(c.core->form().receiveLog().isEmpty());
 }
 
 TEST(DeviceSearch, TheOneUnitFoundBecomesTheChosenPort)
 {
-    test::VirtualUnit silent({u"--silent"_qs});
+    test::VirtualUnit silent({u"--silent"_s});
     test::VirtualUnit unit({});
     ASSERT_FALSE(silent.path().isEmpty() || unit.path().isEmpty());
     SearchingCore c({{1, silent.path()}, {3, unit.path()}});
@@ -96,31 +98,31 @@ TEST(DeviceSearch, TheOneUnitFoundBecomesTheChosenPort)
     ASSERT_TRUE(c.search());
     EXPECT_TRUE(c.host.messages.isEmpty()) << c.host.messages.join(u'|').toStdString();
     EXPECT_EQ(c.core->link().ports().currentIndex(), 2);
-    EXPECT_EQ(c.core->form().connectionStatus(), u"通讯口3 连接"_qs);
-    EXPECT_EQ(c.core->form().transactionStatus(), u"找到设备 通讯口3 (%1)"_qs.arg(unit.path()));
-    EXPECT_EQ(c.storedPort(), u"3"_qs);
+    EXPECT_EQ(c.core->form().connectionStatus(), u"通讯口3 连接"_s);
+    EXPECT_EQ(c.core->form().transactionStatus(), u"找到设备 通讯口3 (%1)"_s.arg(unit.path()));
+    EXPECT_EQ(c.storedPort(), u"3"_s);
     // The port the window opened is the unit's: a read through it succeeds.
     EventWait read;
     read.finishOn(&c.core->link().receivePath(), &ReceivePath::replyHandled);
     c.core->writeButtonClicked(3);
     ASSERT_TRUE(read.run(3000));
-    EXPECT_EQ(c.core->form().transactionStatus(), u"读取成功"_qs);
+    EXPECT_EQ(c.core->form().transactionStatus(), u"读取成功"_s);
 }
 
 TEST(DeviceSearch, NothingFoundOrCancelled)
 {
-    test::VirtualUnit silent({u"--silent"_qs});
+    test::VirtualUnit silent({u"--silent"_s});
     ASSERT_FALSE(silent.path().isEmpty());
     {
         SearchingCore c({{2, silent.path()}});
         ASSERT_TRUE(c.search());
-        EXPECT_EQ(c.host.messages, QStringList{u"未找到设备\n通讯口2 (%1): 无应答"_qs.arg(silent.path())});
-        EXPECT_EQ(c.core->form().connectionStatus(), u"通讯口1 无效"_qs); // port 1 names no device
+        EXPECT_EQ(c.host.messages, QStringList{u"未找到设备\n通讯口2 (%1): 无应答"_s.arg(silent.path())});
+        EXPECT_EQ(c.core->form().connectionStatus(), u"通讯口1 无效"_s); // port 1 names no device
     }
     {
         SearchingCore c({});
         ASSERT_TRUE(c.search());
-        EXPECT_EQ(c.host.messages, QStringList{u"未找到设备:没有可以查找的通讯口"_qs});
+        EXPECT_EQ(c.host.messages, QStringList{u"未找到设备:没有可以查找的通讯口"_s});
     }
     {
         // A cancel ends the search at once, says nothing and reopens the port.

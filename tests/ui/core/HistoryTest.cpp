@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 using test::Core;
 
@@ -17,15 +19,15 @@ namespace {
 
 QList<HistoryEntry> entries(Core &core)
 {
-    HistoryDatabase reader(core.dir.path() + u"/history.sqlite"_qs);
+    HistoryDatabase reader(core.dir.path() + u"/history.sqlite"_s);
     return reader.entries({}).value_or(QList<HistoryEntry>{});
 }
 
 // What the unit received that starts with the address, as one sentence.
 QString received(Core &core, const QString &address)
 {
-    const QStringList lines = core.unit.log().filter(u"< "_qs + address);
-    return lines.isEmpty() ? QString() : lines.last().mid(2) + u"\r\n"_qs;
+    const QStringList lines = core.unit.log().filter(u"< "_s + address);
+    return lines.isEmpty() ? QString() : lines.last().mid(2) + u"\r\n"_s;
 }
 
 struct Expected {
@@ -42,8 +44,8 @@ void expectEntries(const QList<HistoryEntry> &got, const QList<Expected> &want)
         EXPECT_EQ(t.kind, want[i].kind);
         EXPECT_EQ(t.result, want[i].result);
         EXPECT_FALSE(t.id.isNull());
-        EXPECT_EQ(got[i].session.program, u"aisset"_qs);
-        EXPECT_EQ(got[i].session.edition, u"full"_qs);
+        EXPECT_EQ(got[i].session.program, u"aisset"_s);
+        EXPECT_EQ(got[i].session.edition, u"full"_s);
         EXPECT_EQ(got[i].session.port, 1);
         EXPECT_TRUE(t.startedUtc.isValid());
     }
@@ -54,7 +56,7 @@ TEST(History, AnAcknowledgedWriteAndItsAgreeingReadBackLeaveTwoLinkedEntries)
     Core core({}, Edition::Full);
     core.typeShip();
     core.writeOwnShip(Edition::Full);
-    ASSERT_EQ(core.core->form().transactionStatus(), u"校验通过"_qs);
+    ASSERT_EQ(core.core->form().transactionStatus(), u"校验通过"_s);
 
     const QList<HistoryEntry> got = entries(core);
     expectEntries(got, {{TransactionKind::Verify, TransactionResult::Agree},
@@ -62,20 +64,20 @@ TEST(History, AnAcknowledgedWriteAndItsAgreeingReadBackLeaveTwoLinkedEntries)
     ASSERT_EQ(got.size(), 2);
     const TransactionOutcome &verify = got[0].transaction;
     const TransactionOutcome &write = got[1].transaction;
-    EXPECT_EQ(write.mmsi, u"412345678"_qs);
-    EXPECT_EQ(write.sentence, received(core, u"$CVUIS"_qs));
+    EXPECT_EQ(write.mmsi, u"412345678"_s);
+    EXPECT_EQ(write.sentence, received(core, u"$CVUIS"_s));
     EXPECT_GE(write.milliseconds, 0);
     EXPECT_EQ(got[1].session.device, core.unit.path());
     EXPECT_EQ(verify.checks, write.id);
-    EXPECT_EQ(verify.sentence, u"$CVRSE,*7D\r\n"_qs);
-    EXPECT_TRUE(verify.reply.startsWith(u"!CVSET"_qs)) << verify.reply.toStdString();
+    EXPECT_EQ(verify.sentence, u"$CVRSE,*7D\r\n"_s);
+    EXPECT_TRUE(verify.reply.startsWith(u"!CVSET"_s)) << verify.reply.toStdString();
     EXPECT_TRUE(verify.differences.isEmpty());
-    EXPECT_EQ(verify.mmsi, u"412345678"_qs);
+    EXPECT_EQ(verify.mmsi, u"412345678"_s);
 }
 
 TEST(History, AReadBackThatDiffersKeepsTheDifferences)
 {
-    Core core({u"--stale"_qs, u"ownship"_qs}, Edition::Full);
+    Core core({u"--stale"_s, u"ownship"_s}, Edition::Full);
     core.typeShip();
     core.writeOwnShip(Edition::Full);
 
@@ -85,11 +87,11 @@ TEST(History, AReadBackThatDiffersKeepsTheDifferences)
     ASSERT_EQ(got.size(), 2);
     const QList<FieldDifference> &differences = got[0].transaction.differences;
     ASSERT_FALSE(differences.isEmpty());
-    EXPECT_EQ(differences[0], (FieldDifference{slot::crewCount, u"0025"_qs, u"0000"_qs}));
+    EXPECT_EQ(differences[0], (FieldDifference{slot::crewCount, u"0025"_s, u"0000"_s}));
     const auto mmsi = std::find_if(differences.begin(), differences.end(),
                                    [](const FieldDifference &d) { return d.slot == slot::mmsi; });
     ASSERT_NE(mmsi, differences.end());
-    EXPECT_EQ(mmsi->unit, u"000000000"_qs);
+    EXPECT_EQ(mmsi->unit, u"000000000"_s);
 }
 
 // A silent unit, a refused field, a closed port and a read each leave one entry.
@@ -104,7 +106,7 @@ TEST(History, EveryOtherOutcomeLeavesItsEntry)
     };
     const Case cases[] = {
         {"silent unit",
-         {u"--silent"_qs},
+         {u"--silent"_s},
          [](Core &c) {
              c.core->link().transactions().setAcknowledgementWaitMs(100);
              c.core->writeButtonClicked(0);
@@ -112,14 +114,14 @@ TEST(History, EveryOtherOutcomeLeavesItsEntry)
          },
          {TransactionKind::OwnShipWrite, TransactionResult::NoAnswer},
          [](Core &c, const TransactionOutcome &t) {
-             EXPECT_EQ(t.sentence, received(c, u"$CVUIS"_qs));
+             EXPECT_EQ(t.sentence, received(c, u"$CVUIS"_s));
              EXPECT_EQ(t.milliseconds, -1);
-             EXPECT_EQ(c.core->form().transactionStatus(), u"未收到应答"_qs);
+             EXPECT_EQ(c.core->form().transactionStatus(), u"未收到应答"_s);
          }},
         {"refused field",
          {},
          [](Core &c) {
-             c.core->form().setChoiceEntries(slot::shipType, {u"7(test)"_qs});
+             c.core->form().setChoiceEntries(slot::shipType, {u"7(test)"_s});
              ASSERT_TRUE(c.core->form().selectChoice(slot::shipType, 0));
              c.core->writeButtonClicked(0);
          },
@@ -127,7 +129,7 @@ TEST(History, EveryOtherOutcomeLeavesItsEntry)
          [](Core &c, const TransactionOutcome &t) {
              EXPECT_EQ(t.refusedSlot, slot::shipType);
              EXPECT_TRUE(t.sentence.isEmpty());
-             EXPECT_TRUE(received(c, u"$CVUIS"_qs).isEmpty());
+             EXPECT_TRUE(received(c, u"$CVUIS"_s).isEmpty());
          }},
         {"port not open",
          {},
@@ -136,7 +138,7 @@ TEST(History, EveryOtherOutcomeLeavesItsEntry)
              c.core->writeButtonClicked(0);
          },
          {TransactionKind::OwnShipWrite, TransactionResult::PortNotOpen},
-         [](Core &, const TransactionOutcome &t) { EXPECT_TRUE(t.sentence.startsWith(u"$CVUIS,"_qs)); }},
+         [](Core &, const TransactionOutcome &t) { EXPECT_TRUE(t.sentence.startsWith(u"$CVUIS,"_s)); }},
         {"read",
          {},
          [](Core &c) {
@@ -147,10 +149,10 @@ TEST(History, EveryOtherOutcomeLeavesItsEntry)
          },
          {TransactionKind::Read, TransactionResult::Decoded},
          [](Core &, const TransactionOutcome &t) {
-             EXPECT_EQ(t.sentence, u"$CVRSE,*7D\r\n"_qs);
-             EXPECT_TRUE(t.reply.startsWith(u"!CVSET"_qs));
+             EXPECT_EQ(t.sentence, u"$CVRSE,*7D\r\n"_s);
+             EXPECT_TRUE(t.reply.startsWith(u"!CVSET"_s));
              EXPECT_GE(t.milliseconds, 0);
-             EXPECT_EQ(t.mmsi, u"000000000"_qs); // the unit's, decoded: a fresh unit holds none
+             EXPECT_EQ(t.mmsi, u"000000000"_s); // the unit's, decoded: a fresh unit holds none
          }},
     };
     for (const Case &c : cases) {
@@ -175,17 +177,17 @@ TEST(History, AHistoryThatCannotBeWrittenIsSaidAndTheWriteGoesOn)
         const test::ReadOnlyFiles readOnly(core.dir.path());
         core.typeShip();
         core.writeOwnShip(Edition::Simplified);
-        EXPECT_EQ(core.host.messages, QStringList{u"本船资料设置成功"_qs});
-        EXPECT_EQ(core.core->form().transactionPanel(), u"设置成功 档案保存失败 历史记录失败"_qs);
+        EXPECT_EQ(core.host.messages, QStringList{u"本船资料设置成功"_s});
+        EXPECT_EQ(core.core->form().transactionPanel(), u"设置成功 档案保存失败 历史记录失败"_s);
     }
-    EXPECT_FALSE(QFile::exists(core.dir.path() + u"/history.sqlite"_qs));
-    EXPECT_EQ(received(core, u"$CVUIS"_qs).left(7), u"$CVUIS,"_qs);
+    EXPECT_FALSE(QFile::exists(core.dir.path() + u"/history.sqlite"_s));
+    EXPECT_EQ(received(core, u"$CVUIS"_s).left(7), u"$CVUIS,"_s);
 }
 
 TEST(History, ADamagedFileIsSetAsideAndANewOneStarted)
 {
     Core core({}, Edition::Simplified);
-    const QString path = core.dir.path() + u"/history.sqlite"_qs;
+    const QString path = core.dir.path() + u"/history.sqlite"_s;
     const QByteArray damaged(4096, 'x');
     {
         QFile file(path);
@@ -194,12 +196,12 @@ TEST(History, ADamagedFileIsSetAsideAndANewOneStarted)
     }
     core.typeShip();
     core.writeOwnShip(Edition::Simplified);
-    EXPECT_EQ(core.core->form().transactionPanel(), u"设置成功"_qs);
+    EXPECT_EQ(core.core->form().transactionPanel(), u"设置成功"_s);
 
     const QList<HistoryEntry> got = entries(core);
     ASSERT_EQ(got.size(), 1);
     EXPECT_EQ(got[0].transaction.result, TransactionResult::Acknowledged);
-    const QStringList aside = QDir(core.dir.path()).entryList({u"history.sqlite.damaged-*"_qs}, QDir::Files);
+    const QStringList aside = QDir(core.dir.path()).entryList({u"history.sqlite.damaged-*"_s}, QDir::Files);
     ASSERT_EQ(aside.size(), 1);
     QFile kept(core.dir.path() + u'/' + aside[0]);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));

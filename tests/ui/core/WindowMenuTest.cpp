@@ -14,6 +14,8 @@
 #include <memory>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 using Menu = aisset::WindowMenu;
 
@@ -39,7 +41,7 @@ struct Core {
     {
         auto fake = std::make_unique<test::FakeSerialLine>();
         line = fake.get();
-        core = std::make_unique<MainCore>(host, MainCore::Services{store, {std::move(fake), {}}, u"/data/aisset/"_qs});
+        core = std::make_unique<MainCore>(host, MainCore::Services{store, {std::move(fake), {}}, u"/data/aisset/"_s});
         core->menu().setScreenHeight([] { return kScreenHeight; });
         core->formLoad();
     }
@@ -58,9 +60,9 @@ TEST(WindowMenu, MenuTreeWithItsStartStates)
 {
     Core c;
     const auto &menus = Menu::topMenus();
-    EXPECT_EQ(menus[0].caption, u"窗口调整"_qs);
-    EXPECT_EQ(menus[1].caption, u"档案调用"_qs);
-    EXPECT_EQ(menus[2].caption, u"加载模板"_qs);
+    EXPECT_EQ(menus[0].caption, u"窗口调整"_s);
+    EXPECT_EQ(menus[1].caption, u"档案调用"_s);
+    EXPECT_EQ(menus[2].caption, u"加载模板"_s);
     EXPECT_EQ((std::array{menus[0].shown, menus[1].shown, menus[2].shown}), (std::array{false, true, false}));
 
     struct Expected {
@@ -89,7 +91,7 @@ TEST(WindowMenu, MenuTreeWithItsStartStates)
     // After start no skin entry is checked although the start skin is applied.
     for (int item = Menu::NoSkin; item < Menu::kItemCount; ++item)
         EXPECT_FALSE(c.menu().isChecked(item)) << item;
-    EXPECT_EQ(c.menu().startSkin(), u"/data/aisset/\\green.skn"_qs);
+    EXPECT_EQ(c.menu().startSkin(), u"/data/aisset/\\green.skn"_s);
 }
 
 TEST(WindowMenu, NoRepeatEntryIsTheWritesOwnOption)
@@ -157,8 +159,8 @@ TEST(WindowMenu, ChoosingASkinLoadsItStoresItsPathAndMovesTheCheckMark)
     Recorder<QString> skins(&c.menu(), &Menu::skinChosen);
     Recorder<bool> enabled(&c.core->form(), &Form::enabledChanged);
     c.menu().trigger(Menu::SkinFirst + 3);
-    EXPECT_EQ(skins.values, std::vector{u"/data/aisset/Green.skn"_qs});
-    EXPECT_EQ(c.storedSkin(), u"/data/aisset/Green.skn"_qs);
+    EXPECT_EQ(skins.values, std::vector{u"/data/aisset/Green.skn"_s});
+    EXPECT_EQ(c.storedSkin(), u"/data/aisset/Green.skn"_s);
     EXPECT_TRUE(c.menu().isChecked(Menu::SkinFirst + 3));
     // The window is held disabled while the skin loads.
     EXPECT_EQ(enabled.values, (std::vector{false, true}));
@@ -170,7 +172,7 @@ TEST(WindowMenu, ChoosingASkinLoadsItStoresItsPathAndMovesTheCheckMark)
     c.menu().trigger(Menu::NoSkin);
     ASSERT_EQ(skins.values.size(), 3u);
     EXPECT_EQ(skins.values[2], QString()); // no skin
-    EXPECT_EQ(c.storedSkin(), u"no"_qs);
+    EXPECT_EQ(c.storedSkin(), u"no"_s);
     EXPECT_TRUE(c.menu().isChecked(Menu::NoSkin));
     EXPECT_FALSE(c.menu().isChecked(Menu::SkinFirst + 5));
 }
@@ -181,9 +183,9 @@ TEST(WindowMenu, TheRecordsDialogLoadsTheStoredSkinChoice)
     RecordsDialog &dialog = c.core->recordsDialog();
     const std::pair<std::function<void()>, QString> cases[] = {
         {[] {}, QString()}, // nothing stored yet: "0" names no file
-        {[&] { c.menu().trigger(Menu::SkinFirst + 1); }, u"/data/aisset/Chizh.skn"_qs},
+        {[&] { c.menu().trigger(Menu::SkinFirst + 1); }, u"/data/aisset/Chizh.skn"_s},
         {[&] { c.menu().trigger(Menu::NoSkin); }, QString()},
-        {[&] { expectSaved(ProfileRecords(c.store).saveSkin(QString())); }, u"/data/aisset/\\green.skn"_qs},
+        {[&] { expectSaved(ProfileRecords(c.store).saveSkin(QString())); }, u"/data/aisset/\\green.skn"_s},
     };
     for (const auto &[choose, expected] : cases) {
         choose();
@@ -206,7 +208,7 @@ TEST(WindowMenu, WhileTheWindowIsDisabledModeAndSkinEntriesDoNothing)
     EXPECT_TRUE(checks.values.empty());
     EXPECT_TRUE(skins.values.empty());
     EXPECT_EQ(layoutChanges, 0);
-    EXPECT_EQ(c.storedSkin(), u"0"_qs); // nothing stored
+    EXPECT_EQ(c.storedSkin(), u"0"_s); // nothing stored
     EXPECT_FALSE(c.core->form().isEnabled());
 }
 
@@ -255,12 +257,12 @@ TEST(WindowMenu, TheInstallersEditionShowsEveryMenuAndOnlySkinsWhoseFileIsThere)
 TEST(SkinPaths, SkinFilesAreFoundWhateverTheCaseOfTheirNames)
 {
     QTemporaryDir skins;
-    QFile file(skins.filePath(u"green.skn"_qs));
+    QFile file(skins.filePath(u"green.skn"_s));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     const QString dir = skins.path();
-    EXPECT_EQ(findSkinFile(dir + u"/Green.skn"_qs), dir + u"/green.skn"_qs);
-    EXPECT_EQ(findSkinFile(dir + u"\\green.skn"_qs), dir + u"/green.skn"_qs);
-    EXPECT_TRUE(findSkinFile(dir + u"/Paper.skn"_qs).isEmpty());
+    EXPECT_EQ(findSkinFile(dir + u"/Green.skn"_s), dir + u"/green.skn"_s);
+    EXPECT_EQ(findSkinFile(dir + u"\\green.skn"_s), dir + u"/green.skn"_s);
+    EXPECT_TRUE(findSkinFile(dir + u"/Paper.skn"_s).isEmpty());
     EXPECT_TRUE(findSkinFile({}).isEmpty());
 }
 

@@ -16,6 +16,8 @@
 
 #include <map>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -46,22 +48,22 @@ protected:
     }
 
     bool searching() const { return window->core().deviceSearch().isRunning(); }
-    QProgressBar *progress() const { return find<QProgressBar>(u"SearchProgress"_qs); }
+    QProgressBar *progress() const { return find<QProgressBar>(u"SearchProgress"_s); }
 };
 
 TEST_F(DeviceSearchWindow, FindsBothUnitsWhileTheWindowTakesKeys)
 {
-    test::VirtualUnit silent({u"--silent"_qs});
+    test::VirtualUnit silent({u"--silent"_s});
     test::VirtualUnit first({});
     test::VirtualUnit second({});
     ASSERT_FALSE(silent.path().isEmpty() || first.path().isEmpty() || second.path().isEmpty());
     startOn({{1, silent.path()}, {2, first.path()}, {3, second.path()}});
     enter(edit(slot::mmsi));
 
-    find<QAction>(u"finddev"_qs)->trigger();
+    find<QAction>(u"finddev"_s)->trigger();
     ASSERT_TRUE(searching());
     EXPECT_TRUE(progress()->isVisible());
-    EXPECT_TRUE(find<QPushButton>(u"SearchCancel"_qs)->isVisible());
+    EXPECT_TRUE(find<QPushButton>(u"SearchCancel"_s)->isVisible());
     // A key typed a moment later, from the event loop, while the silent port
     // is being tried: the field takes it.
     bool searchingAtKey = false;
@@ -76,38 +78,38 @@ TEST_F(DeviceSearchWindow, FindsBothUnitsWhileTheWindowTakesKeys)
     QString said;
     test::answerNextBox(QMessageBox::Ok, [&](QMessageBox &box) { said = box.text(); });
     ASSERT_TRUE(QTest::qWaitFor([&] { return !said.isEmpty(); }, 8000));
-    EXPECT_TRUE(said.startsWith(u"找到2台设备"_qs)) << said.toStdString();
-    for (const QString &port : {u"通讯口2 (%1): 设备"_qs.arg(first.path()), u"通讯口3 (%1): 设备"_qs.arg(second.path()),
-                                u"通讯口1 (%1): 无应答"_qs.arg(silent.path())})
+    EXPECT_TRUE(said.startsWith(u"找到2台设备"_s)) << said.toStdString();
+    for (const QString &port : {u"通讯口2 (%1): 设备"_s.arg(first.path()), u"通讯口3 (%1): 设备"_s.arg(second.path()),
+                                u"通讯口1 (%1): 无应答"_s.arg(silent.path())})
         EXPECT_TRUE(said.contains(port)) << said.toStdString();
     EXPECT_FALSE(searching());
     EXPECT_FALSE(progress()->isVisible());
-    EXPECT_TRUE(find<QCheckBox>(u"Check1"_qs)->isVisible()); // the status bar as before
-    EXPECT_EQ(find<QComboBox>(u"Combo2"_qs)->currentIndex(), 0);
-    EXPECT_EQ(form().connectionStatus(), u"通讯口1 连接"_qs);
+    EXPECT_TRUE(find<QCheckBox>(u"Check1"_s)->isVisible()); // the status bar as before
+    EXPECT_EQ(find<QComboBox>(u"Combo2"_s)->currentIndex(), 0);
+    EXPECT_EQ(form().connectionStatus(), u"通讯口1 连接"_s);
 }
 
 TEST_F(DeviceSearchWindow, OneUnitBecomesThePortChoiceAndCancelKeepsThePortOfBefore)
 {
-    test::VirtualUnit silent({u"--silent"_qs});
+    test::VirtualUnit silent({u"--silent"_s});
     test::VirtualUnit unit({});
     ASSERT_FALSE(silent.path().isEmpty() || unit.path().isEmpty());
     startOn({{1, silent.path()}, {2, unit.path()}});
 
     // Cancelled while the silent port is tried: nothing said, port 1 again.
-    find<QAction>(u"finddev"_qs)->trigger();
+    find<QAction>(u"finddev"_s)->trigger();
     ASSERT_TRUE(searching());
-    QTest::mouseClick(find<QPushButton>(u"SearchCancel"_qs), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(u"SearchCancel"_s), Qt::LeftButton);
     EXPECT_FALSE(searching());
     EXPECT_FALSE(progress()->isVisible());
-    EXPECT_EQ(form().connectionStatus(), u"通讯口1 连接"_qs);
+    EXPECT_EQ(form().connectionStatus(), u"通讯口1 连接"_s);
 
-    find<QAction>(u"finddev"_qs)->trigger();
+    find<QAction>(u"finddev"_s)->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !searching(); }, 8000));
-    EXPECT_EQ(find<QComboBox>(u"Combo2"_qs)->currentIndex(), 1);
-    EXPECT_EQ(form().connectionStatus(), u"通讯口2 连接"_qs);
-    EXPECT_EQ(find<QLabel>(u"SBar1_Panel2"_qs)->text(), u"找到设备 通讯口2 (%1)"_qs.arg(unit.path()));
-    EXPECT_EQ(store.read(u"VARID"_qs, u"content"_qs, u"Commport"_qs, QString()), u"2"_qs);
+    EXPECT_EQ(find<QComboBox>(u"Combo2"_s)->currentIndex(), 1);
+    EXPECT_EQ(form().connectionStatus(), u"通讯口2 连接"_s);
+    EXPECT_EQ(find<QLabel>(u"SBar1_Panel2"_s)->text(), u"找到设备 通讯口2 (%1)"_s.arg(unit.path()));
+    EXPECT_EQ(store.read(u"VARID"_s, u"content"_s, u"Commport"_s, QString()), u"2"_s);
 }
 
 } // namespace

@@ -12,6 +12,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -20,14 +22,14 @@ class EditionTest : public test::WindowTest {
 protected:
     void SetUp() override {} // each test starts the edition it needs
 
-    QPushButton *button(int index) const { return find<QPushButton>(u"Command2_%1"_qs.arg(index)); }
-    QTabWidget *tabs() const { return find<QTabWidget>(u"Tab1"_qs); }
+    QPushButton *button(int index) const { return find<QPushButton>(u"Command2_%1"_s.arg(index)); }
+    QTabWidget *tabs() const { return find<QTabWidget>(u"Tab1"_s); }
     void clickTab(int page) const
     {
         QTabBar *bar = tabs()->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page - 1).center());
     }
-    QString panel2() const { return find<QLabel>(u"SBar1_Panel2"_qs)->text(); }
+    QString panel2() const { return find<QLabel>(u"SBar1_Panel2"_s)->text(); }
 };
 
 TEST_F(EditionTest, OnlyTheInstallersEditionShowsTheReadButtonTheFactoryPageAndAllMenus)
@@ -36,7 +38,7 @@ TEST_F(EditionTest, OnlyTheInstallersEditionShowsTheReadButtonTheFactoryPageAndA
         const bool full = edition == Edition::Full;
         SCOPED_TRACE(full ? "full" : "simplified");
         startWindow(QString(), edition);
-        EXPECT_EQ(window->windowTitle().endsWith(u"(简)"_qs), !full);
+        EXPECT_EQ(window->windowTitle().endsWith(u"(简)"_s), !full);
         EXPECT_EQ(tabs()->count(), full ? 5 : 4);
         for (const char16_t *menu : {u"tools", u"showall"})
             EXPECT_EQ(find<QMenu>(QString::fromUtf16(menu))->menuAction()->isVisible(), full);
@@ -49,21 +51,21 @@ TEST_F(EditionTest, OnlyTheInstallersEditionShowsTheReadButtonTheFactoryPageAndA
         }
         if (!full)
             continue;
-        EXPECT_EQ(tabs()->tabText(4), u"出厂资料设置"_qs);
+        EXPECT_EQ(tabs()->tabText(4), u"出厂资料设置"_s);
         clickTab(5);
         EXPECT_FALSE(button(3)->isVisible());
         EXPECT_TRUE(button(2)->isVisible());
-        EXPECT_EQ(button(2)->text(), u"出厂资料写入"_qs);
+        EXPECT_EQ(button(2)->text(), u"出厂资料写入"_s);
         for (int s : {slot::vendorNumber, slot::factoryDate, slot::machineNumber, slot::powerOnTime}) {
             EXPECT_TRUE(edit(s)->isVisible()) << s;
-            EXPECT_EQ(find<QLabel>(u"SkinLabel1_%1"_qs.arg(s))->text(), str(field(s).caption)) << s;
+            EXPECT_EQ(find<QLabel>(u"SkinLabel1_%1"_s.arg(s))->text(), str(field(s).caption)) << s;
         }
         EXPECT_EQ(focused(), edit(slot::vendorNumber));
         // "Green.skn" finds the deployed green.skn; a skin without its file cannot be chosen.
-        EXPECT_TRUE(find<QAction>(u"s1_3"_qs)->isEnabled());
-        EXPECT_FALSE(find<QAction>(u"s1_0"_qs)->isEnabled());
+        EXPECT_TRUE(find<QAction>(u"s1_3"_s)->isEnabled());
+        EXPECT_FALSE(find<QAction>(u"s1_0"_s)->isEnabled());
         window->setStyleSheet({});
-        find<QAction>(u"s1_3"_qs)->trigger();
+        find<QAction>(u"s1_3"_s)->trigger();
         EXPECT_FALSE(window->styleSheet().isEmpty());
     }
 }
@@ -74,9 +76,9 @@ TEST_F(EditionTest, TheReadButtonFillsTheFormFromTheUnit)
     ASSERT_FALSE(unit.path().isEmpty());
     startWindow(unit.path(), Edition::Full);
     QTest::mouseClick(button(3), Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return panel2() == u"读取成功"_qs; }, 5000)) << panel2().toStdString();
-    EXPECT_EQ(edit(slot::vendorNumber)->text(), u"AB12   "_qs); // the unit's sample factory record
-    EXPECT_EQ(choice(slot::shipType)->currentText(), u"90(其它类型船)"_qs);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel2() == u"读取成功"_s; }, 5000)) << panel2().toStdString();
+    EXPECT_EQ(edit(slot::vendorNumber)->text(), u"AB12   "_s); // the unit's sample factory record
+    EXPECT_EQ(choice(slot::shipType)->currentText(), u"90(其它类型船)"_s);
 }
 
 // Yes to the question, OK to the acknowledgement, then the outcome.
@@ -88,17 +90,17 @@ TEST_F(EditionTest, AVerifiedWriteSaysSoOrListsWhatTheUnitHolds)
         bool warns;
     };
     const Case cases[] = {
-        {{}, u"校验通过"_qs, false},
-        {{u"--stale"_qs, u"ownship"_qs}, u"设备参数与写入不符"_qs, true},
+        {{}, u"校验通过"_s, false},
+        {{u"--stale"_s, u"ownship"_s}, u"设备参数与写入不符"_s, true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.faults.join(u' ').toStdString());
         test::VirtualUnit unit(c.faults);
         ASSERT_FALSE(unit.path().isEmpty());
         startWindow(unit.path(), Edition::Full);
-        ASSERT_TRUE(form().setEditText(slot::mmsi, u"412345678"_qs));
-        ASSERT_TRUE(form().selectChoiceText(slot::shipType, u"70(货船)"_qs));
-        ASSERT_TRUE(form().setEditText(slot::draught, u"_8.5米"_qs));
+        ASSERT_TRUE(form().setEditText(slot::mmsi, u"412345678"_s));
+        ASSERT_TRUE(form().selectChoiceText(slot::shipType, u"70(货船)"_s));
+        ASSERT_TRUE(form().setEditText(slot::draught, u"_8.5米"_s));
 
         QStringList boxes;
         QMessageBox::Icon warningIcon = QMessageBox::NoIcon;
@@ -117,16 +119,16 @@ TEST_F(EditionTest, AVerifiedWriteSaysSoOrListsWhatTheUnitHolds)
         QTest::mouseClick(button(0), Qt::LeftButton);
         EXPECT_TRUE(QTest::qWaitFor([&] { return panel2() == c.panel2; }, 5000)) << panel2().toStdString();
         ASSERT_EQ(boxes.size(), c.warns ? 3 : 2);
-        EXPECT_EQ(boxes[1], u"本船资料设置成功"_qs);
+        EXPECT_EQ(boxes[1], u"本船资料设置成功"_s);
         if (c.warns) {
             EXPECT_EQ(warningIcon, QMessageBox::Warning);
-            EXPECT_TRUE(boxes[2].startsWith(u"设备参数与写入不符\n"_qs));
-            EXPECT_TRUE(boxes[2].contains(u"MMSI  写入: 412345678  设备: 000000000"_qs)) << boxes[2].toStdString();
-            EXPECT_TRUE(boxes[2].contains(u"吃水深度  写入: 085  设备: 000"_qs));
+            EXPECT_TRUE(boxes[2].startsWith(u"设备参数与写入不符\n"_s));
+            EXPECT_TRUE(boxes[2].contains(u"MMSI  写入: 412345678  设备: 000000000"_s)) << boxes[2].toStdString();
+            EXPECT_TRUE(boxes[2].contains(u"吃水深度  写入: 085  设备: 000"_s));
         }
         // What was typed stays for a retry.
-        EXPECT_EQ(edit(slot::mmsi)->text(), u"412345678"_qs);
-        EXPECT_EQ(edit(slot::draught)->text(), u"_8.5米"_qs);
+        EXPECT_EQ(edit(slot::mmsi)->text(), u"412345678"_s);
+        EXPECT_EQ(edit(slot::draught)->text(), u"_8.5米"_s);
         EXPECT_TRUE(window->isEnabled());
     }
 }

@@ -28,6 +28,8 @@
 #include <functional>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 using test::answerNextBox;
 using test::WindowTest;
@@ -80,7 +82,7 @@ TEST_F(WindowTest, ThePortOpensAfterTheWindowsFirstPaint)
     PaintSeen seen(*window);
     bool paintedBeforeOpen = false;
     QObject::connect(&form(), &Form::statusChanged, &seen, [&] {
-        if (form().connectionStatus() == u"通讯口1  无效"_qs && !paintedBeforeOpen)
+        if (form().connectionStatus() == u"通讯口1  无效"_s && !paintedBeforeOpen)
             paintedBeforeOpen = seen.painted;
     });
     window->load();

@@ -16,6 +16,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 using Menu = aisset::WindowMenu;
 
@@ -31,37 +33,37 @@ TEST_F(MenusTest, EveryEntryIsAnActionShowingTheCoresCheckMark)
 {
     for (const char16_t *hidden : {u"tools", u"showall"})
         EXPECT_FALSE(find<QMenu>(QString::fromUtf16(hidden))->menuAction()->isVisible());
-    EXPECT_TRUE(find<QMenu>(u"tt"_qs)->menuAction()->isVisible());
+    EXPECT_TRUE(find<QMenu>(u"tt"_s)->menuAction()->isVisible());
     for (int item = 0; item < Menu::kItemCount; ++item) {
         QAction *a = action(Menu::entry(item).name);
         ASSERT_NE(a, nullptr);
         EXPECT_EQ(a->text(), Menu::entry(item).caption);
         EXPECT_EQ(a->isChecked(), window->core().menu().isChecked(item)) << item;
     }
-    EXPECT_TRUE(action(u"wt1"_qs)->isChecked());
-    EXPECT_TRUE(action(u"jid"_qs)->isChecked());
+    EXPECT_TRUE(action(u"wt1"_s)->isChecked());
+    EXPECT_TRUE(action(u"jid"_s)->isChecked());
 
     // "不循环设置" shows the writes' option and has no action of its own.
-    action(u"jid"_qs)->trigger();
-    EXPECT_TRUE(action(u"jid"_qs)->isChecked());
+    action(u"jid"_s)->trigger();
+    EXPECT_TRUE(action(u"jid"_s)->isChecked());
     EXPECT_TRUE(window->core().link().transactions().noRepeat());
     window->core().menu().setNoRepeat(false);
-    EXPECT_FALSE(action(u"jid"_qs)->isChecked());
+    EXPECT_FALSE(action(u"jid"_s)->isChecked());
 }
 
 TEST_F(MenusTest, DebugModeShowsTheConsoleBelowThePagesAndStandardModeHidesIt)
 {
     const ui::Twips t = twips();
     const int standardHeight = window->height();
-    action(u"wt2"_qs)->trigger();
-    EXPECT_TRUE(action(u"wt2"_qs)->isChecked());
-    EXPECT_FALSE(action(u"wt1"_qs)->isChecked());
+    action(u"wt2"_s)->trigger();
+    EXPECT_TRUE(action(u"wt2"_s)->isChecked());
+    EXPECT_FALSE(action(u"wt1"_s)->isChecked());
     EXPECT_EQ(window->height(), t.px(9000 - 450));
     const int screenHeight = t.twips(window->screen()->geometry().height());
     EXPECT_EQ(window->y(), t.px((screenHeight - 9000) / 2));
 
     const QWidget *area = window->centralWidget();
-    const QRect tabs = find<QTabWidget>(u"Tab1"_qs)->geometry();
+    const QRect tabs = find<QTabWidget>(u"Tab1"_s)->geometry();
     const std::pair<const char16_t *, const char16_t *> frames[] = {{u"Frame1_0", u"发出的指令集"},
                                                                     {u"Frame1_1", u"收到的数据"}};
     for (const auto &[name, title] : frames) {
@@ -76,55 +78,55 @@ TEST_F(MenusTest, DebugModeShowsTheConsoleBelowThePagesAndStandardModeHidesIt)
         EXPECT_TRUE(find<QWidget>(QString::fromUtf16(name))->isVisible());
     const char16_t *captions[] = {u"清空数据", u"拆分数据", u"发送数据", u"复制指令"};
     for (int b = 0; b < 4; ++b) {
-        auto *button = find<QPushButton>(u"Command1_%1"_qs.arg(b));
+        auto *button = find<QPushButton>(u"Command1_%1"_s.arg(b));
         EXPECT_TRUE(button->isVisible());
         EXPECT_EQ(button->text(), QString::fromUtf16(captions[b]));
         EXPECT_GE(button->width(), button->sizeHint().width()) << "caption cut: " << b;
     }
 
-    action(u"wt1"_qs)->trigger();
-    EXPECT_TRUE(action(u"wt1"_qs)->isChecked());
+    action(u"wt1"_s)->trigger();
+    EXPECT_TRUE(action(u"wt1"_s)->isChecked());
     EXPECT_EQ(window->height(), standardHeight);
-    EXPECT_FALSE(find<QGroupBox>(u"Frame1_0"_qs)->isVisible());
-    EXPECT_FALSE(find<QGroupBox>(u"Frame1_1"_qs)->isVisible());
+    EXPECT_FALSE(find<QGroupBox>(u"Frame1_0"_s)->isVisible());
+    EXPECT_FALSE(find<QGroupBox>(u"Frame1_1"_s)->isVisible());
     EXPECT_EQ(window->y(), t.px((screenHeight - 6400) / 2));
 }
 
 TEST_F(MenusTest, ShowParametersShowsTheStatusLabelsOnTheStatusBar)
 {
-    const auto labels = std::array{find<QLabel>(u"SkinLabel2_0"_qs), find<QLabel>(u"SkinLabel2_1"_qs)};
+    const auto labels = std::array{find<QLabel>(u"SkinLabel2_0"_s), find<QLabel>(u"SkinLabel2_1"_s)};
     ASSERT_FALSE(labels[0]->isVisible());
-    window->core().form().setTransactionStatus(u"读取成功"_qs);
-    action(u"t3d"_qs)->trigger();
+    window->core().form().setTransactionStatus(u"读取成功"_s);
+    action(u"t3d"_s)->trigger();
     for (QLabel *label : labels) {
         EXPECT_TRUE(label->isVisible());
         EXPECT_GE(label->y(), window->statusBar()->y());
     }
-    EXPECT_EQ(labels[0]->text(), u"通讯口1  无效"_qs);
-    EXPECT_EQ(labels[1]->text(), u"读取成功"_qs);
+    EXPECT_EQ(labels[0]->text(), u"通讯口1  无效"_s);
+    EXPECT_EQ(labels[1]->text(), u"读取成功"_s);
 }
 
 TEST_F(MenusTest, SkinEntriesRestyleTheWindowOrLeaveItWhenTheFileIsMissing)
 {
     const QByteArray paper = "QMainWindow { background-color: #f4efe1; }\n";
-    QFile file(sysDir + u"Paper.skn"_qs);
+    QFile file(sysDir + u"Paper.skn"_s);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(paper);
     file.close();
 
-    action(u"s1_7"_qs)->trigger(); // "Paper.skn"
+    action(u"s1_7"_s)->trigger(); // "Paper.skn"
     EXPECT_EQ(window->styleSheet(), QString::fromUtf8(paper));
-    EXPECT_EQ(ProfileRecords(store).skin(), sysDir + u"Paper.skn"_qs);
-    EXPECT_TRUE(action(u"s1_7"_qs)->isChecked());
+    EXPECT_EQ(ProfileRecords(store).skin(), sysDir + u"Paper.skn"_s);
+    EXPECT_TRUE(action(u"s1_7"_s)->isChecked());
 
-    action(u"s1_0"_qs)->trigger(); // "B-studio.skn" is not in the folder
+    action(u"s1_0"_s)->trigger(); // "B-studio.skn" is not in the folder
     EXPECT_EQ(window->styleSheet(), QString::fromUtf8(paper));
-    EXPECT_TRUE(action(u"s1_0"_qs)->isChecked());
-    EXPECT_FALSE(action(u"s1_7"_qs)->isChecked());
+    EXPECT_TRUE(action(u"s1_0"_s)->isChecked());
+    EXPECT_FALSE(action(u"s1_7"_s)->isChecked());
 
-    action(u"s2"_qs)->trigger();
+    action(u"s2"_s)->trigger();
     EXPECT_TRUE(window->styleSheet().isEmpty());
-    EXPECT_EQ(ProfileRecords(store).skin(), u"no"_qs);
+    EXPECT_EQ(ProfileRecords(store).skin(), u"no"_s);
     EXPECT_TRUE(window->isEnabled());
 }
 
@@ -136,19 +138,19 @@ protected:
         ASSERT_FALSE(unit.path().isEmpty()) << "the virtual unit did not start";
         startWindow(unit.path());
         ASSERT_TRUE(window->core().link().line().isOpen());
-        action(u"wt2"_qs)->trigger();
+        action(u"wt2"_s)->trigger();
     }
     QStringList listed() const
     {
         QStringList entries;
-        auto *list = find<QListWidget>(u"List3"_qs);
+        auto *list = find<QListWidget>(u"List3"_s);
         for (int i = 0; i < list->count(); ++i)
             entries.append(list->item(i)->text());
         return entries;
     }
     void click(int button) const
     {
-        QTest::mouseClick(find<QPushButton>(u"Command1_%1"_qs.arg(button)), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(u"Command1_%1"_s.arg(button)), Qt::LeftButton);
     }
 
     test::VirtualUnit unit{{}};
@@ -156,35 +158,35 @@ protected:
 
 TEST_F(ConsoleTest, SendsTypedTextDecodesTheReplyAndWorksWithTheLists)
 {
-    auto *commandText = find<QPlainTextEdit>(u"Text2"_qs);
-    auto *receiveLog = find<QPlainTextEdit>(u"Text6"_qs);
+    auto *commandText = find<QPlainTextEdit>(u"Text2"_s);
+    auto *receiveLog = find<QPlainTextEdit>(u"Text6"_s);
     enter(commandText);
-    QTest::keyClicks(commandText, u"$CVRSE,*7D"_qs);
+    QTest::keyClicks(commandText, u"$CVRSE,*7D"_s);
     QTest::keyClick(commandText, Qt::Key_Return); // a typed line end is CR LF
-    EXPECT_EQ(form().replyLog(), u"$CVRSE,*7D\r\n"_qs);
+    EXPECT_EQ(form().replyLog(), u"$CVRSE,*7D\r\n"_s);
 
     click(2); // "发送数据"
-    QTRY_COMPARE_WITH_TIMEOUT(form().transactionStatus(), u"读取成功"_qs, 5000);
-    EXPECT_TRUE(unit.log().contains(u"< $CVRSE,*7D"_qs)) << unit.log().join(u'\n').toStdString();
-    EXPECT_TRUE(receiveLog->toPlainText().startsWith(u"!CVSET"_qs));
-    EXPECT_EQ(choice(slot::shipType)->currentText(), u"90(其它类型船)"_qs);
+    QTRY_COMPARE_WITH_TIMEOUT(form().transactionStatus(), u"读取成功"_s, 5000);
+    EXPECT_TRUE(unit.log().contains(u"< $CVRSE,*7D"_s)) << unit.log().join(u'\n').toStdString();
+    EXPECT_TRUE(receiveLog->toPlainText().startsWith(u"!CVSET"_s));
+    EXPECT_EQ(choice(slot::shipType)->currentText(), u"90(其它类型船)"_s);
     const QStringList trace = listed(); // the decoding's trace
     ASSERT_GE(trace.size(), 2);
     EXPECT_EQ(trace, form().sentCommands());
 
     // Selecting an entry copies it into the command text.
-    auto *list = find<QListWidget>(u"List3"_qs);
+    auto *list = find<QListWidget>(u"List3"_s);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
     EXPECT_EQ(commandText->toPlainText(), trace[1]);
 
     click(3); // "复制指令"
-    EXPECT_EQ(form().replyLog(), trace.join(u"\r\n"_qs) + u"\r\n"_qs);
+    EXPECT_EQ(form().replyLog(), trace.join(u"\r\n"_s) + u"\r\n"_s);
     EXPECT_EQ(commandText->toPlainText(), trace.join(u'\n') + u'\n');
 
     // "拆分数据" decodes the receive log again.
-    ASSERT_TRUE(form().selectChoiceText(slot::shipType, u"70(货船)"_qs));
+    ASSERT_TRUE(form().selectChoiceText(slot::shipType, u"70(货船)"_s));
     click(1);
-    EXPECT_EQ(choice(slot::shipType)->currentText(), u"90(其它类型船)"_qs);
+    EXPECT_EQ(choice(slot::shipType)->currentText(), u"90(其它类型船)"_s);
 
     click(0); // "清空数据"
     EXPECT_TRUE(commandText->toPlainText().isEmpty());

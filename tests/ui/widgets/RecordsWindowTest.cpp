@@ -13,6 +13,8 @@
 #include <QListView>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -42,7 +44,7 @@ protected:
             shown = true;
             act(dialog);
         });
-        find<QAction>(u"t1"_qs)->trigger();
+        find<QAction>(u"t1"_s)->trigger();
         EXPECT_TRUE(shown);
         EXPECT_FALSE(window->recordsWindow().isVisible());
     }
@@ -50,7 +52,7 @@ protected:
     static QStringList listed(ui::RecordsWindow &dialog)
     {
         QStringList entries;
-        const QAbstractItemModel *model = dialog.findChild<QListView *>(u"List1"_qs)->model();
+        const QAbstractItemModel *model = dialog.findChild<QListView *>(u"List1"_s)->model();
         for (int i = 0; i < model->rowCount(); ++i)
             entries.append(model->index(i, 0).data().toString());
         return entries;
@@ -61,7 +63,7 @@ protected:
     }
     static void clickEntry(ui::RecordsWindow &dialog, int row, bool twice = false)
     {
-        auto *list = dialog.findChild<QListView *>(u"List1"_qs);
+        auto *list = dialog.findChild<QListView *>(u"List1"_s);
         const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
         if (twice)
@@ -71,19 +73,19 @@ protected:
 
 TEST_F(RecordsWindowTest, OpensModallyOverTheWindowAndLoadsTheChosenShip)
 {
-    saveShip(u"412345678"_qs, u"8.5"_qs, u"30"_qs);
-    saveShip(u"413000001"_qs, u"12.5"_qs, u"70"_qs);
-    ASSERT_TRUE(enterValue(form(), slot::shipName, u"OTHER"_qs));
+    saveShip(u"412345678"_s, u"8.5"_s, u"30"_s);
+    saveShip(u"413000001"_s, u"12.5"_s, u"70"_s);
+    ASSERT_TRUE(enterValue(form(), slot::shipName, u"OTHER"_s));
     const ui::Twips twips = ui::Twips::forScreen();
 
     openRecords([&](ui::RecordsWindow &dialog) {
-        EXPECT_EQ(dialog.objectName(), u"dunote"_qs);
-        EXPECT_EQ(dialog.windowTitle(), u"读取以往录入数据"_qs);
+        EXPECT_EQ(dialog.objectName(), u"dunote"_s);
+        EXPECT_EQ(dialog.windowTitle(), u"读取以往录入数据"_s);
         EXPECT_EQ(dialog.size(), QSize(twips.px(3285), twips.px(3990)));
         EXPECT_LE((dialog.geometry().center() - window->geometry().center()).manhattanLength(), 2);
         EXPECT_EQ(dialog.windowModality(), Qt::ApplicationModal); // the main window takes no input
-        EXPECT_EQ(dialog.findChild<QLabel *>(u"SkinLabel1"_qs)->text(), u"MMSI:"_qs);
-        EXPECT_EQ(listed(dialog), (QStringList{u"412345678"_qs, u"413000001"_qs}));
+        EXPECT_EQ(dialog.findChild<QLabel *>(u"SkinLabel1"_s)->text(), u"MMSI:"_s);
+        EXPECT_EQ(listed(dialog), (QStringList{u"412345678"_s, u"413000001"_s}));
         const std::pair<const char16_t *, const char16_t *> buttons[] = {{u"Command2", u"清空注册数据"},
                                                                          {u"Command1", u"开始载入数据"}};
         for (const auto &[name, caption] : buttons) {
@@ -95,22 +97,22 @@ TEST_F(RecordsWindowTest, OpensModallyOverTheWindowAndLoadsTheChosenShip)
         QTest::mouseClick(button(dialog, u"Command1"), Qt::LeftButton);
     });
 
-    EXPECT_EQ(edit(slot::mmsi)->text(), u"413000001"_qs);
-    EXPECT_EQ(edit(slot::draught)->text(), u"12.5米"_qs);
+    EXPECT_EQ(edit(slot::mmsi)->text(), u"413000001"_s);
+    EXPECT_EQ(edit(slot::draught)->text(), u"12.5米"_s);
     EXPECT_EQ(edit(slot::shipName)->text(), QString(20, u'_')); // reset before loading
-    EXPECT_EQ(choice(slot::shipType)->currentText(), u"70(货船)"_qs);
+    EXPECT_EQ(choice(slot::shipType)->currentText(), u"70(货船)"_s);
     EXPECT_EQ(choice(slot::channel1)->currentIndex(), -1);  // no system keys stored
     EXPECT_TRUE(window->core().recordsDialog().isLoaded()); // hidden, not unloaded
 }
 
 TEST_F(RecordsWindowTest, LoadingWithoutASelectionAsksForAnMmsiAndStaysOpen)
 {
-    saveShip(u"412345678"_qs, u"8.5"_qs, u"30"_qs);
+    saveShip(u"412345678"_s, u"8.5"_s, u"30"_s);
     QString message, title;
     bool stayedOpen = false;
     openRecords([&](ui::RecordsWindow &dialog) {
         // The list taking the focus makes an entry current, but selects none.
-        dialog.findChild<QListView *>(u"List1"_qs)->setFocus();
+        dialog.findChild<QListView *>(u"List1"_s)->setFocus();
         QApplication::processEvents();
         test::answerNextBox(QMessageBox::Ok, [&](QMessageBox &box) {
             message = box.text();
@@ -120,36 +122,36 @@ TEST_F(RecordsWindowTest, LoadingWithoutASelectionAsksForAnMmsiAndStaysOpen)
         stayedOpen = dialog.isVisible();
         dialog.close(); // the dialog's window is closed: it unloads
     });
-    EXPECT_EQ(message, u"请选择一个MMSI"_qs);
-    EXPECT_EQ(title, u"Ais设置"_qs);
+    EXPECT_EQ(message, u"请选择一个MMSI"_s);
+    EXPECT_EQ(title, u"Ais设置"_s);
     EXPECT_TRUE(stayedOpen);
     EXPECT_FALSE(window->core().recordsDialog().isLoaded());
 }
 
 TEST_F(RecordsWindowTest, ADoubleClickOnAnEntryLoadsIt)
 {
-    saveShip(u"412345678"_qs, u"8.5"_qs, u"30"_qs);
+    saveShip(u"412345678"_s, u"8.5"_s, u"30"_s);
     openRecords([&](ui::RecordsWindow &dialog) { clickEntry(dialog, 0, true); });
-    EXPECT_EQ(edit(slot::draught)->text(), u"_8.5米"_qs);
-    EXPECT_EQ(choice(slot::shipType)->currentText(), u"30(渔船)"_qs);
+    EXPECT_EQ(edit(slot::draught)->text(), u"_8.5米"_s);
+    EXPECT_EQ(choice(slot::shipType)->currentText(), u"30(渔船)"_s);
 }
 
 TEST_F(RecordsWindowTest, AShipSavedWithAnIncompleteMmsiIsListedCleanAndLoads)
 {
-    saveShip(u"41234567"_qs, u"8.5"_qs, u"30"_qs);
+    saveShip(u"41234567"_s, u"8.5"_s, u"30"_s);
     openRecords([&](ui::RecordsWindow &dialog) {
-        EXPECT_EQ(listed(dialog), QStringList{u"41234567"_qs});
+        EXPECT_EQ(listed(dialog), QStringList{u"41234567"_s});
         clickEntry(dialog, 0);
         QTest::mouseClick(button(dialog, u"Command1"), Qt::LeftButton);
     });
-    EXPECT_EQ(edit(slot::mmsi)->text(), u"41234567_"_qs);
-    EXPECT_EQ(edit(slot::draught)->text(), u"_8.5米"_qs);
-    EXPECT_EQ(choice(slot::shipType)->currentText(), u"30(渔船)"_qs);
+    EXPECT_EQ(edit(slot::mmsi)->text(), u"41234567_"_s);
+    EXPECT_EQ(edit(slot::draught)->text(), u"_8.5米"_s);
+    EXPECT_EQ(choice(slot::shipType)->currentText(), u"30(渔船)"_s);
 }
 
 TEST_F(RecordsWindowTest, ALoadedShipShowsItsOwnSize)
 {
-    saveShip(u"412345678"_qs, u"8.5"_qs, u"30"_qs, {u"50"_qs, u"10"_qs, u"3"_qs, u"4"_qs});
+    saveShip(u"412345678"_s, u"8.5"_s, u"30"_s, {u"50"_s, u"10"_s, u"3"_s, u"4"_s});
     const std::pair<const char *, std::function<void(ui::RecordsWindow &)>> loads[] = {
         {"button",
          [this](ui::RecordsWindow &dialog) {
@@ -170,26 +172,26 @@ TEST_F(RecordsWindowTest, ALoadedShipShowsItsOwnSize)
             QTest::keyClicks(edit(s), QString::fromUtf16(typed));
         }
         enter(edit(slot::mmsi));
-        ASSERT_EQ(find<QLabel>(u"Label2_3"_qs)->text(), u"船长:120米   船宽:10米"_qs);
+        ASSERT_EQ(find<QLabel>(u"Label2_3"_s)->text(), u"船长:120米   船宽:10米"_s);
         openRecords(load);
-        EXPECT_EQ(find<QLabel>(u"Label2_3"_qs)->text(), u"船长:60米   船宽:7米"_qs) << name;
+        EXPECT_EQ(find<QLabel>(u"Label2_3"_s)->text(), u"船长:60米   船宽:7米"_s) << name;
     }
 }
 
 TEST_F(RecordsWindowTest, AHiddenDialogKeepsItsListAnUnloadedOneReadsTheStoreAgain)
 {
-    saveShip(u"412345678"_qs, u"8.5"_qs, u"30"_qs);
+    saveShip(u"412345678"_s, u"8.5"_s, u"30"_s);
     openRecords([&](ui::RecordsWindow &dialog) {
         clickEntry(dialog, 0);
         QTest::mouseClick(button(dialog, u"Command1"), Qt::LeftButton);
     });
-    saveShip(u"413000001"_qs, u"12.5"_qs, u"70"_qs);
+    saveShip(u"413000001"_s, u"12.5"_s, u"70"_s);
     openRecords([&](ui::RecordsWindow &dialog) {
-        EXPECT_EQ(listed(dialog), QStringList{u"412345678"_qs}); // hidden: the same list
+        EXPECT_EQ(listed(dialog), QStringList{u"412345678"_s}); // hidden: the same list
         dialog.close();
     });
     openRecords([&](ui::RecordsWindow &dialog) {
-        EXPECT_EQ(listed(dialog), (QStringList{u"412345678"_qs, u"413000001"_qs}));
+        EXPECT_EQ(listed(dialog), (QStringList{u"412345678"_s, u"413000001"_s}));
         QTest::mouseClick(button(dialog, u"Command2"), Qt::LeftButton); // "清空注册数据"
     });
     EXPECT_FALSE(window->core().recordsDialog().isLoaded());

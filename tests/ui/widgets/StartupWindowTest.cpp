@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace aisset;
 
 namespace {
@@ -39,8 +41,8 @@ TEST(WindowStartup, TheProgressWindowShowsTheBarWhileTheFilesAreDeployed)
     platform.showProgress(0, 24);
     QProgressBar *bar = progressWindow();
     ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(bar->windowTitle(), u"Form3"_qs);
-    EXPECT_EQ(bar->objectName(), u"Bar1"_qs);
+    EXPECT_EQ(bar->windowTitle(), u"Form3"_s);
+    EXPECT_EQ(bar->objectName(), u"Bar1"_s);
     EXPECT_EQ(bar->minimum(), 0);
     EXPECT_EQ(bar->maximum(), 24);
     const ui::Twips twips = ui::Twips::forScreen();
@@ -58,8 +60,8 @@ TEST(WindowStartup, TheSkinIsWrittenOnceAndTheWindowStartsWithTheOneInSysDir)
     ui::WindowStartupPlatform platform(dir.path());
     const QString sysDir = GetSysDir(platform);
     DeployRuntimeFiles(platform, sysDir);
-    const QString skin = sysDir + u"green.skn"_qs;
-    ASSERT_EQ(readFile(skin), readFile(u":/green.skn"_qs));
+    const QString skin = sysDir + u"green.skn"_s;
+    ASSERT_EQ(readFile(skin), readFile(u":/green.skn"_s));
     ASSERT_FALSE(readFile(skin).isEmpty());
 
     // An edited skin stays: the next start writes nothing over it, and the
