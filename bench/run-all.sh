@@ -92,3 +92,10 @@ echo
 echo "== installation report" >&2
 echo
 "$build/bench/report_bench"
+
+# records import of 2,000 new ships into a store of 100,000, next to one saving
+# per ship and a floor with the import's safety (about ten minutes, most of it
+# the filling of three stores and the one-at-a-time savings).
+echo "== records import" >&2
+echo
+"$build/bench/import_bench"
