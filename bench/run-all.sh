@@ -4,7 +4,8 @@
 # prints one Markdown row per figure with its ratio to what it is measured
 # against. The reference script needs pyserial (Debian's python3-serial),
 # installed here when missing.
-# Usage: bench/run-all.sh            (about three minutes on 2 cores, after the build)
+# Usage: bench/run-all.sh            (about three minutes on 2 cores after the build, and a quarter
+#                                    of an hour more for the store and import tables)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-bench
