@@ -172,7 +172,11 @@ QByteArray writeRecordFile(const QList<ShipRecord> &ships, RecordFormat format)
                 fields.insert(str(field(slot).name), value);
             all.insert(ship.name, fields);
         }
-        return QJsonDocument(all).toJson(QJsonDocument::Indented);
+        // Qt's JSON reader, like QString::fromUtf8, drops a U+FEFF (byte order
+        // mark) that starts a string, so a text that starts with one would come
+        // back without it. Written as an escape it is read as a character; in
+        // JSON these three bytes are that character and nothing else.
+        return QJsonDocument(all).toJson(QJsonDocument::Indented).replace("\xEF\xBB\xBF", "\\ufeff");
     }
     QStringList header{kRecordColumn};
     for (const FieldInfo &f : fieldTable())

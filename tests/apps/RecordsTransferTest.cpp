@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 using namespace Qt::StringLiterals;
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -264,6 +267,55 @@ TEST_F(RecordsTransfer, CsvCellsAreNoFormulasAndComeBackAsStored)
     const Outcome imported = run(u"second"_s, {u"records"_s, u"import"_s, file(u"ships.csv"_s, exported.out)});
     ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
     EXPECT_EQ(run(u"second"_s, {u"records"_s, u"export"_s}).out, run(u"first"_s, {u"records"_s, u"export"_s}).out);
+}
+
+// A backup keeps every character of a stored text: a ship whose texts the
+// window could not load is refused by the import of either format, naming the
+// character, and the others come back as they were stored. The JSON export
+// wrote a U+FEFF that starts a text as UTF-8, which the JSON reader drops: the
+// ship came back changed, without a word.
+TEST_F(RecordsTransfer, ABackupKeepsEveryCharacterOrTheImportRefusesTheShip)
+{
+    fillStore(u"store"_s);
+    const struct {
+        const char *name;
+        std::string_view section;
+        const char *character; // as the refusal names it
+    } odd[] = {
+        // Escaped, as a UTF-8 byte order mark that starts a value is not read as part of it.
+        {"412000001", "MMSI=412000001\n船名=\\\xEF\xBB\xBFHAI\n"sv, "(U+FEFF)"},
+        {"412000002", "MMSI=412000002\n船名=A\\rB\n"sv, "U+000D"},
+        {"412000003", "MMSI=412000003\n船名=A\0B\n"sv, "U+0000"},
+        {"412000004", "MMSI=412000004\n船名=A\xFF\n"sv, "(U+FFFD)"}, // not UTF-8: read as U+FFFD
+    };
+    QStringList names{u"412345678"_s, u"413000001"_s};
+    for (const auto &o : odd) {
+        file(u"store/varid/"_s + QString::fromLatin1(o.name) + u".ini"_s,
+             QByteArray(o.section.data(), qsizetype(o.section.size())));
+        names << QString::fromLatin1(o.name);
+    }
+    file(u"store/varid/content.ini"_s, "fname=" + names.join(u',').toLatin1() + "\nnn=6\n");
+
+    for (const QString &format : {u"json"_s, u"csv"_s}) {
+        SCOPED_TRACE(format.toStdString());
+        const Outcome exported = run(u"store"_s, {u"records"_s, u"export"_s, u"--format"_s, format});
+        ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+        const QString copy = u"copy-"_s + format;
+        const Outcome imported = run(copy, {u"records"_s, u"import"_s, file(u"backup."_s + format, exported.out)});
+        EXPECT_EQ(imported.exitCode, 1);
+        EXPECT_EQ(imported.out.toStdString(),
+                  "added 412345678\nadded 413000001\nadded 2, changed 0, kept 0, refused 4\n");
+        for (const auto &o : odd) {
+            const QString refusal = u"refused "_s + QString::fromLatin1(o.name) +
+                                    u": field \"shipName\" cannot hold the character "_s;
+            const qsizetype at = imported.err.indexOf(refusal);
+            EXPECT_TRUE(at >= 0 && imported.err.mid(at).section(u'\n', 0, 0).endsWith(QString::fromLatin1(o.character)))
+                << imported.err.toStdString();
+        }
+        for (const QString &ship : {u"412345678"_s, u"413000001"_s})
+            EXPECT_EQ(run(copy, {u"records"_s, u"show"_s, ship}).out,
+                      run(u"store"_s, {u"records"_s, u"show"_s, ship}).out);
+    }
 }
 
 } // namespace
