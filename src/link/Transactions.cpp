@@ -28,8 +28,6 @@ constexpr std::array<WriteKind, 3> kWrites{{
     {Group::Factory, LinkState::FactoryWrite, 2, false},
 }};
 
-constexpr int kReadIndex = 3;
-
 } // namespace
 
 Transactions::Transactions(LinkState &state, Form &form, Host &host, Transmitter &transmitter, SentenceBuilder build,
@@ -51,14 +49,6 @@ Transactions::Transactions(LinkState &state, Form &form, Host &host, Transmitter
 }
 
 QString Transactions::readRequest() { return frameCode(QStringLiteral("CVRSE"), {}); }
-
-void Transactions::command2Click(int index)
-{
-    if (index >= 0 && index < int(kWrites.size()))
-        startWrite(kWrites[std::size_t(index)].group);
-    else if (index == kReadIndex)
-        startRead();
-}
 
 void Transactions::startWrite(Group group)
 {

@@ -18,8 +18,8 @@ struct LinkState;
 // builders, with the record saving of a successful build).
 using SentenceBuilder = std::function<BuildResult(Group group)>;
 
-// The four transactions with the unit (Command2): 0 own-ship write, 1 system
-// write, 2 factory write, 3 read. A write asks for confirmation, builds its
+// The transactions with the unit: the write of a parameter group, and the read.
+// A write asks for confirmation, builds its
 // sentence and sends it. With the no-repeat option (on at start) it sends once
 // and returns; the acknowledgement is announced by the receive path whenever it
 // comes. Without it, it sends up to N times, waiting one second after each send,
@@ -38,9 +38,6 @@ public:
     Transactions(LinkState &state, Form &form, Host &host, Transmitter &transmitter, SentenceBuilder build,
                  Wait wait = {});
 
-    // A click on one of the window's four transaction buttons: 0-2 start the
-    // write of the own-ship, system or factory page, 3 the read.
-    void command2Click(int index);
     void startWrite(Group group);
     void startRead();
 

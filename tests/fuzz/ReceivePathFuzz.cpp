@@ -148,7 +148,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         case 2: // a write (0-2) or the read (3); the next bit refuses the write
             rig.refuseWrite = (n >> 2) % 2;
-            rig.session->transactions().command2Click(int(n % 4));
+            if (n % 4 == 3)
+                rig.session->transactions().startRead();
+            else
+                rig.session->transactions().startWrite(Group(n % 4));
             break;
         case 3: // the adapter goes away and the port is chosen again
             rig.line->loseConnection();

@@ -17,7 +17,7 @@ protected:
 
 TEST_F(ConsoleActions, CopyingCommandsAfterAReadLeavesTheRequestsOwnLineEndInPlace)
 {
-    h.session.transactions().command2Click(3);
+    h.session.transactions().startRead();
     h.form().appendSentCommand(u"$CVUIS,ABC*12Chr(13)Chr(10)"_s);
     console().click(Console::CopyCommands);
     EXPECT_EQ(h.form().replyLog(), u"$CVRSE,*7D\r\n\r\n$CVUIS,ABC*12Chr(13)Chr(10)\r\n"_s);
