@@ -120,7 +120,7 @@ Times writeRoundTrips(Link &link, const QString &sentence)
     for (int i = 0; i < kRounds && t.complete; ++i) {
         EventWait acknowledged;
         acknowledged.finishOn(&link.session->receivePath(), &ReceivePath::acknowledged);
-        link.session->state().pendingGroup = LinkState::OwnShipWrite;
+        link.session->state().awaitWrite(Group::OwnShip);
         const Clock::time_point queued = Clock::now();
         link.session->transmitter().sendCommand(sentence);
         t.complete = acknowledged.run(2000);

@@ -29,10 +29,10 @@ public:
 
     void refused(Group group, int slot);
     void notSent(Group group, const QString &sentence);
-    // A write's sentence or the read request left (pendingGroup of LinkState); a
-    // repeat of the open write's sentence keeps it open and restarts its clock.
-    void sent(short pending, const QString &sentence);
-    void acknowledged(short pending);
+    // A write's sentence or the read request left; a repeat of the open write's
+    // sentence keeps it open and restarts its clock.
+    void sent(TransactionKind kind, const QString &sentence);
+    void acknowledged(Group group);
     // The acknowledgement wait of the open write ran out.
     void noAnswer();
     // A read ended: its reply decoded (result 0) or not.

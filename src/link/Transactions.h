@@ -1,11 +1,13 @@
 #pragma once
 
 #include "encoding/BuildResult.h"
+#include "link/TransactionOutcome.h"
 #include "model/FieldTable.h"
 
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 namespace aisset {
 
@@ -53,7 +55,7 @@ public:
     void setAcknowledgementWaitMs(int ms) { acknowledgementWait_.setInterval(ms); }
 
 private:
-    void send(const QString &sentence, short pending);
+    void send(const QString &sentence, TransactionKind transaction);
 
     LinkState &state_;
     Form &form_;
@@ -63,7 +65,7 @@ private:
     Wait wait_;
     bool noRepeat_ = true;
     QTimer acknowledgementWait_; // runs from a write's last send or a read's request
-    short awaited_ = 0;          // the transaction that answer belongs to
+    std::optional<TransactionKind> awaited_; // the transaction that answer belongs to
 };
 
 } // namespace aisset

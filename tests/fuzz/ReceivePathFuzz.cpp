@@ -107,7 +107,9 @@ struct Rig {
     void checkState()
     {
         const LinkState &s = session->state();
-        check(s.pendingGroup >= LinkState::None && s.pendingGroup <= LinkState::Read);
+        // One transaction at a time; no verification without a verifier.
+        check(!(s.pendingGroup && s.pendingRead));
+        check(!s.pendingRead || *s.pendingRead == LinkState::Read::Parameters);
         check(s.readRetries >= 0 && s.readRetries <= 2);
         check(s.idleTicks >= 0 && s.idleTicks < ReceivePath::kIdleTickLimit);
         check(f.form.isEnabled());

@@ -42,7 +42,6 @@ protected:
 
 struct WriteCase {
     Group group;
-    short pending;
     const char16_t *message;
     bool disablesWindow;
 };
@@ -62,20 +61,20 @@ TEST_P(SingleSend, SendsOnceAndReturnsTheLateAcknowledgementIsStillAnnounced)
     EXPECT_EQ(enabledAtSend, QList<bool>{!c.disablesWindow});
     EXPECT_EQ(h.waits, 0);
     EXPECT_TRUE(h.host.messages.isEmpty());
-    EXPECT_EQ(h.state().pendingGroup, c.pending);
+    EXPECT_EQ(h.state().pendingGroup, c.group);
     EXPECT_TRUE(h.form().receiveLog().isEmpty());
     expectCleanEnd();
 
     h.deliver("!CVACK\r\n");
     h.tick();
     EXPECT_EQ(h.host.messages, QStringList{QString::fromUtf16(c.message)});
-    EXPECT_EQ(h.state().pendingGroup, LinkState::None);
+    EXPECT_EQ(h.state().pendingKind(), std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(Groups, SingleSend,
-                         testing::Values(WriteCase{Group::OwnShip, 1, u"本船资料设置成功", true},
-                                         WriteCase{Group::System, 2, u"系统设置成功", true},
-                                         WriteCase{Group::Factory, 3, u"出厂设置成功", false}));
+                         testing::Values(WriteCase{Group::OwnShip, u"本船资料设置成功", true},
+                                         WriteCase{Group::System, u"系统设置成功", true},
+                                         WriteCase{Group::Factory, u"出厂设置成功", false}));
 
 TEST_F(Write, TheStatusClearsWhenAWriteStartsAndSaysWhenNoAcknowledgementCame)
 {
@@ -142,7 +141,7 @@ TEST_F(Write, WithThePortNotOpenTheWriteSavesSaysSoAndSendsNothing)
         EXPECT_EQ(h.waits, 0);
         EXPECT_EQ(h.host.messages, QStringList{u"通讯口未打开"_s});
         EXPECT_EQ(h.host.questions.last(), kConfirm) << "no retry is offered";
-        EXPECT_EQ(h.state().pendingGroup, LinkState::None);
+        EXPECT_EQ(h.state().pendingKind(), std::nullopt);
         expectCleanEnd();
     }
 }
@@ -153,13 +152,13 @@ TEST_F(Write, NoToTheFirstQuestionSendsNothing)
     write(Group::OwnShip);
     EXPECT_EQ(h.builds, 0);
     EXPECT_TRUE(h.line.written.isEmpty());
-    EXPECT_EQ(h.state().pendingGroup, LinkState::None);
+    EXPECT_EQ(h.state().pendingKind(), std::nullopt);
     expectCleanEnd();
 }
 
 TEST_F(Write, ARefusedBuildSendsNothingAndLeavesThePendingTransaction)
 {
-    h.state().pendingGroup = LinkState::Read;
+    h.state().awaitRead(LinkState::Read::Parameters);
     h.refuseBuild = true;
     h.session.transactions().setNoRepeat(false);
     write(Group::System);
@@ -167,7 +166,7 @@ TEST_F(Write, ARefusedBuildSendsNothingAndLeavesThePendingTransaction)
     EXPECT_EQ(h.waits, 0);
     EXPECT_EQ(h.host.messages, QStringList{u"有错误,请检查数据"_s}); // the builder's own, nothing more
     EXPECT_EQ(h.host.questions, QStringList{kConfirm});
-    EXPECT_EQ(h.state().pendingGroup, LinkState::Read);
+    EXPECT_EQ(h.state().pendingKind(), TransactionKind::Read);
     expectCleanEnd();
 }
 
@@ -211,7 +210,7 @@ TEST_F(Write, ASilentUnitGetsThreeSystemSendsPerAttemptAndARetryWithoutTheFirstQ
     // The retry is a transaction of its own: it starts a fresh raw receive log.
     EXPECT_EQ(h.form().receiveLog(), u"noise\r\nnoise\r\nnoise\r\n"_s);
     EXPECT_TRUE(h.host.messages.isEmpty());
-    EXPECT_EQ(h.state().pendingGroup, LinkState::SystemWrite);
+    EXPECT_EQ(h.state().pendingGroup, Group::System);
     expectCleanEnd();
 }
 
@@ -257,7 +256,7 @@ TEST_F(Write, AReadSendsTheRequestAndReturnsAtOnceAndClearsTheFormWhenTheReplyCo
     EXPECT_TRUE(h.host.questions.isEmpty());
     EXPECT_EQ(h.waits, 0);
     EXPECT_TRUE(h.form().isEnabled());
-    EXPECT_EQ(h.state().pendingGroup, LinkState::Read);
+    EXPECT_EQ(h.state().pendingKind(), TransactionKind::Read);
     EXPECT_EQ(h.state().readRequest, request);
     EXPECT_EQ(h.state().readRetries, 0);
     EXPECT_TRUE(h.form().replyLog().isEmpty());

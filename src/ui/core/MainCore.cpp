@@ -114,7 +114,7 @@ void MainCore::formLoad(const std::function<void()> &showWindow, const AfterFirs
     for (int f = 0; f < WindowLayout::kConsoleFrameCount; ++f)
         layout_.showConsoleFrame(f, false);
     placeChoiceLists();
-    state.pendingGroup = LinkState::None;
+    state.endPending();
     const auto openPort = [this] { link_.ports().openAtStartup(); };
     if (afterFirstPaint)
         afterFirstPaint(openPort);
