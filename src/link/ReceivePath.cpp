@@ -204,8 +204,8 @@ bool ReceivePath::askAgain(const char *transaction, const char *why)
 void ReceivePath::handleVerifyReply(const QString &reply)
 {
     const bool confirmed = replyChecksumMatches(reply);
-    const int result = verifyDecoder_ ? verifyDecoder_(reply) : 1;
-    if ((result == 1 || !confirmed) &&
+    const DecodeResult result = verifyDecoder_ ? verifyDecoder_(reply) : DecodeResult::Failed;
+    if ((result == DecodeResult::Failed || !confirmed) &&
         askAgain("verification read:", confirmed ? "reply not decoded," : "reply checksum differs,")) {
         emit verifyReplyHandled(reply, result, false, confirmed);
         return;
@@ -213,7 +213,9 @@ void ReceivePath::handleVerifyReply(const QString &reply)
     state_.readRetries = 0;
     state_.readRequest.clear();
     state_.endPending();
-    const char *outcome = !confirmed ? "reply checksum differs" : result == 0 ? "decoded" : "failed";
+    const char *outcome = !confirmed                          ? "reply checksum differs"
+                          : result == DecodeResult::Decoded ? "decoded"
+                                                            : "failed";
     qCInfo(lcTransaction) << "verification read:" << outcome;
     emit verifyReplyHandled(reply, result, true, confirmed);
 }
@@ -237,18 +239,18 @@ void ReceivePath::handleReply(const QString &reply, bool counted)
         askAgain("read:", "reply checksum differs,");
         form_.setTransactionStatus(kChecksumDiffers + QStringLiteral(",重新读取"));
         state_.endPending();
-        emit replyHandled(1, false, confirmed);
+        emit replyHandled(DecodeResult::Failed, false, confirmed);
         return;
     }
     // The open read's form is emptied only now that the unit has answered: a unit
     // that stays silent leaves what was typed.
     if (!state_.readRequest.isEmpty())
         clearForm(form_);
-    const int result = decoder_ ? decoder_(reply) : 1;
+    const DecodeResult result = decoder_ ? decoder_(reply) : DecodeResult::Failed;
     logReply(reply, counted);
 
     bool readEnded = true;
-    if (result == 1) {
+    if (result == DecodeResult::Failed) {
         if (state_.readRetries >= 2) {
             qCInfo(lcTransaction) << "read: reply not decoded, no repeats left";
             form_.setTransactionStatus(QStringLiteral("读取数据错误"));

@@ -56,9 +56,9 @@ signals:
     // readEnded is false when the request was sent again; confirmed is false when
     // the reply's checksum did not match (a read whose every answer failed it
     // ends with the last one decoded but not confirmed).
-    void replyHandled(int result, bool readEnded, bool confirmed);
+    void replyHandled(aisset::DecodeResult result, bool readEnded, bool confirmed);
     // The same for a verification read, with the reply line as it came.
-    void verifyReplyHandled(const QString &reply, int result, bool readEnded, bool confirmed);
+    void verifyReplyHandled(const QString &reply, aisset::DecodeResult result, bool readEnded, bool confirmed);
 
 private:
     void dropCutLine();

@@ -98,14 +98,14 @@ void TransactionLog::noAnswer()
     finish(std::move(write), TransactionResult::NoAnswer);
 }
 
-void TransactionLog::readEnded(const QString &reply, int result)
+void TransactionLog::readEnded(const QString &reply, DecodeResult result)
 {
     if (!open_ || open_->outcome.kind != TransactionKind::Read)
         return; // a reply nobody asked for
     Open read = std::move(*open_);
     open_.reset();
     read.outcome.reply = reply;
-    finish(std::move(read), result == 0 ? TransactionResult::Decoded : TransactionResult::DecodingFailed);
+    finish(std::move(read), result == DecodeResult::Decoded ? TransactionResult::Decoded : TransactionResult::DecodingFailed);
 }
 
 void TransactionLog::verifySent(const QString &request)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/TransactionOutcome.h"
+#include "model/DecodeResult.h"
 #include "model/FieldTable.h"
 
 #include <QElapsedTimer>
@@ -35,8 +36,8 @@ public:
     void acknowledged(Group group);
     // The acknowledgement wait of the open write ran out.
     void noAnswer();
-    // A read ended: its reply decoded (result 0) or not.
-    void readEnded(const QString &reply, int result);
+    // A read ended: its reply decoded or not.
+    void readEnded(const QString &reply, DecodeResult result);
     void verifySent(const QString &request);
     void verified(const QString &reply, const QList<FieldDifference> &differences);
     void verifyUnanswered();

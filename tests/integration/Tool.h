@@ -96,7 +96,7 @@ public:
     {
         EventWait ended;
         const QObject scope; // the connection ends with this call
-        QObject::connect(&link().receivePath(), &ReceivePath::replyHandled, &scope, [&ended](int, bool readEnded) {
+        QObject::connect(&link().receivePath(), &ReceivePath::replyHandled, &scope, [&ended](DecodeResult, bool readEnded) {
             if (readEnded)
                 ended.finish();
         });

@@ -75,7 +75,7 @@ TEST_F(ConsoleActions, SplittingDecodesTheRawLogWithoutTouchingTheLink)
     h.form().setReceiveLog(u"!CVSET,1\r\n!CVACK\r\n"_s);
     h.state().awaitRead(LinkState::Read::Parameters);
     h.state().readRequest = u"$CVRSE,*7D\r\n"_s;
-    h.decodeResults = {1};
+    h.decodeResults = {DecodeResult::Failed};
     console().click(Console::SplitData);
     EXPECT_EQ(h.decodedLines, QStringList{u"!CVSET,1\r\n!CVACK\r\n"_s});
     EXPECT_EQ(h.state().pendingKind(), TransactionKind::Read);

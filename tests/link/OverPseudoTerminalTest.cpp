@@ -73,7 +73,7 @@ protected:
     {
         EventWait ended;
         const QObject scope; // the connection ends with this call, before `ended` goes
-        QObject::connect(&session->receivePath(), &ReceivePath::replyHandled, &scope, [&ended](int, bool readEnded) {
+        QObject::connect(&session->receivePath(), &ReceivePath::replyHandled, &scope, [&ended](DecodeResult, bool readEnded) {
             if (readEnded)
                 ended.finish();
         });

@@ -306,7 +306,7 @@ TEST_F(Receive, ThreeUndecodableRepliesRequestTwiceMoreThenReportAReadError)
     const QString request = u"$CVRSE,*7D\r\n"_s;
     h.state().awaitRead(LinkState::Read::Parameters);
     h.state().readRequest = request;
-    h.decodeResults = {1, 1, 1};
+    h.decodeResults = {DecodeResult::Failed, DecodeResult::Failed, DecodeResult::Failed};
     for (int reply = 0; reply < 3; ++reply) {
         h.form().setTransactionStatus(u"拆分船型"_s); // the decoding's last progress text
         h.deliver(kReply);
@@ -323,7 +323,7 @@ TEST_F(Receive, ThreeUndecodableRepliesRequestTwiceMoreThenReportAReadError)
 TEST_F(Receive, AFailedReplyKeepsTheDecodingsLastStatusAndWithoutAnOpenReadSendsNothing)
 {
     h.state().readRequest = u"$CVRSE,*7D\r\n"_s;
-    h.decodeResults = {1, 1};
+    h.decodeResults = {DecodeResult::Failed, DecodeResult::Failed};
     h.onDecode = [&] { h.form().setTransactionStatus(u"拆分船型"_s); };
     h.deliver(kReply);
     h.tick();
@@ -381,7 +381,7 @@ TEST(ReceiveChecksum, AReplyThatFailsItsChecksumIsAskedForAgainAndOnlyTheLastIsS
         ASSERT_TRUE(h.form().setEditText(slot::mmsi, u"412345678"_s));
         QList<bool> confirmed;
         int ended = 0;
-        QObject::connect(&h.session.receivePath(), &ReceivePath::replyHandled, [&](int, bool readEnded, bool ok) {
+        QObject::connect(&h.session.receivePath(), &ReceivePath::replyHandled, [&](DecodeResult, bool readEnded, bool ok) {
             confirmed.append(ok);
             ended += readEnded;
         });

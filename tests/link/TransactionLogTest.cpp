@@ -81,7 +81,7 @@ TEST_F(TransactionLogTest, AReadBackNamesTheWriteItChecked)
     log.acknowledged(Group::OwnShip);
     log.verifySent(request);
     log.verified(u"!CVSET,...\r\n"_s, {{slot::draught, u"085"_s, u"000"_s}});
-    log.readEnded(u"!CVSET\r\n"_s, 0); // no read is open: nothing
+    log.readEnded(u"!CVSET\r\n"_s, DecodeResult::Decoded); // no read is open: nothing
     expectTold({{TransactionKind::OwnShipWrite, TransactionResult::Acknowledged},
                 {TransactionKind::Verify, TransactionResult::Differ}});
     EXPECT_EQ(recorder.told[1].checks, recorder.told[0].id);

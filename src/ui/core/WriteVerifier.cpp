@@ -15,7 +15,7 @@ WriteVerifier::WriteVerifier(LinkSession &link, const Form &form, Host &host, QO
     connect(&deadline_, &QTimer::timeout, this, &WriteVerifier::giveUp);
     connect(&link_.line(), &SerialLine::connectionLost, this, &WriteVerifier::giveUp);
     connect(&link_.receivePath(), &ReceivePath::verifyReplyHandled, this,
-            [this](const QString &reply, int, bool readEnded, bool confirmed) {
+            [this](const QString &reply, DecodeResult, bool readEnded, bool confirmed) {
                 replyHandled(reply, readEnded, confirmed);
             });
     link_.receivePath().setVerifyDecoder(standardDecoder(copy_, host_));
