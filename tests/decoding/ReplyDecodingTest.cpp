@@ -1,6 +1,7 @@
 #include "decoding/ReplyDecoding.h"
 #include "FormFixture.h"
 #include "ReplyLineBuilder.h"
+#include "model/ChoiceTables.h"
 #include "ScriptedHost.h"
 #include "model/FieldTable.h"
 
@@ -191,7 +192,7 @@ TEST_F(Decode, UnmatchedCheckedFieldEndsWithOneAndLeavesTheRestBlank)
         QString progress;
     };
     const Case cases[] = {
-        {slot::shipType, u"99"_s, u"拆分船型"_s},
+        {slot::shipType, kNoShipType.toString(), u"拆分船型"_s},
         {slot::epfdType, u"8"_s, u"拆分定位装置"_s},
         {slot::alarmRange, u"16"_s, u"拆分靠近报警距离"_s},
         {slot::soundPromptRange, u"-1"_s, u"拆分声音提示距离"_s},
