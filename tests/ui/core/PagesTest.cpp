@@ -72,7 +72,7 @@ TEST(ShowPage, OwnShipPageShowsItsFieldsNarrowedAndMasked)
     EXPECT_EQ(w.choices(), (std::set<int>{3, 12}));
     EXPECT_EQ(w.labels(), (std::set<int>{0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     EXPECT_EQ(w.buttons(), std::set<int>{0});
-    EXPECT_EQ(w.layout.button(0).left, 8400);
+    EXPECT_EQ(w.layout.button(Button::OwnShipWrite).left, 8400);
     EXPECT_EQ(w.pictures(), std::set<int>{WindowLayout::image2});
     EXPECT_TRUE(w.layout.shipSizeLabelVisible());
     EXPECT_EQ(w.layout.windowHeight(), 6400);
@@ -120,7 +120,7 @@ TEST(ShowPage, SystemPageShowsItsChoiceListsInThreeColumns)
     EXPECT_EQ(w.labels(), system);
     EXPECT_TRUE(w.edits().empty());
     EXPECT_EQ(w.buttons(), std::set<int>{1});
-    EXPECT_EQ(w.layout.button(1).left, 7980);
+    EXPECT_EQ(w.layout.button(Button::SystemWrite).left, 7980);
     EXPECT_TRUE(w.pictures().empty());
     EXPECT_FALSE(w.layout.shipSizeLabelVisible());
 
@@ -204,15 +204,15 @@ TEST(ShowPage, TheInstallersEditionAddsTheReadButtonAndTheFactoryPage)
     }
     // The read button stands at the same place on both pages.
     full.show(Page::OwnShip);
-    const Placement onPageOne = full.layout.button(3);
+    const Placement onPageOne = full.layout.button(Button::Read);
     full.show(Page::System);
-    EXPECT_EQ(full.layout.button(3), onPageOne);
+    EXPECT_EQ(full.layout.button(Button::Read), onPageOne);
 
     // Page 5 in page 2's columns: vendor number and date, then machine number
     // and power-on time; the write button where page 2 has its own.
     full.show(Page::Factory);
     EXPECT_EQ(full.layout.windowHeight(), 6400);
-    EXPECT_EQ(full.layout.button(2).left, 7980);
+    EXPECT_EQ(full.layout.button(Button::FactoryWrite).left, 7980);
     const std::tuple<int, int, int, int, int> places[] = {
         // slot, field left, width, top, label left
         {slot::vendorNumber, 1500, 2255, 720, 120},
@@ -301,6 +301,42 @@ TEST(Tab1Click, PicturePagesAreLaidOutOnEveryClickWithoutFocus)
     EXPECT_EQ(changes.byElement[WindowLayout::Element::Picture], 4); // hidden and shown again
     EXPECT_EQ(w.pictures(), (std::set<int>{WindowLayout::IMAGE3, WindowLayout::Image4}));
     EXPECT_TRUE(w.host.moves.empty());
+}
+
+} // namespace
+
+namespace {
+
+// The page table against the design and field tables: a page's first and last
+// fields stand on it in the kind the field table gives them, each write button
+// writes the group of the one page that shows it, and the tabs map both ways.
+TEST(PageTable, FieldsButtonsAndTabsAgreeWithTheOtherTables)
+{
+    std::set<Button> writeButtons;
+    for (int tab = 0; tab < int(pages().size()); ++tab) {
+        const PageRow &row = pageAtTab(tab);
+        SCOPED_TRACE(tab);
+        EXPECT_EQ(tabIndex(row.page), tab);
+        EXPECT_EQ(&pageRow(row.page), &row);
+        EXPECT_EQ(row.group.has_value(), !row.picture.has_value()); // fields or a picture
+        for (const std::optional<FieldRef> &f : {row.first, row.last}) {
+            ASSERT_EQ(f.has_value(), row.group.has_value());
+            if (!f)
+                continue;
+            EXPECT_TRUE(isOnPage(f->slot, row.page)) << f->slot;
+            EXPECT_EQ(field(f->slot).kind, f->kind) << f->slot;
+            EXPECT_EQ(field(f->slot).group, *row.group) << f->slot;
+        }
+        ASSERT_EQ(row.writeButton.has_value(), row.group.has_value());
+        if (row.writeButton) {
+            EXPECT_TRUE(writeButtons.insert(*row.writeButton).second);
+            EXPECT_EQ(groupWrittenBy(*row.writeButton), row.group);
+        }
+    }
+    EXPECT_EQ(writeButtons.size(), std::size_t(kButtonCount - 1)); // and the read
+    EXPECT_EQ(groupWrittenBy(Button::Read), std::nullopt);
+    EXPECT_EQ(WindowLayout(Edition::Simplified).pageCount(), 4);
+    EXPECT_EQ(WindowLayout(Edition::Full).pageCount(), 5);
 }
 
 } // namespace
