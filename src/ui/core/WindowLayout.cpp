@@ -121,7 +121,7 @@ WindowLayout::WindowLayout(Edition edition, QObject *parent) : QObject(parent), 
         b = {false, kButtonDesignLeft, kButtonTop, kButtonWidth, 0};
     pictures_[image2] = {false, 8280, 720, 2520, 2880};
     pictures_[IMAGE3] = {false, 120, 480, 10800, 5580};
-    // The two pictures of pages 3 and 4 fill their frame IMAGE3.
+    // The pictures of the instructions and connection pages fill their frame IMAGE3.
     pictures_[Image4] = {false, 0, 0, 10800, 5580};
     pictures_[Image5] = {false, 0, 0, 10800, 5580};
     // The console below the pages: the sent commands at the left, the received
