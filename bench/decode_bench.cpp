@@ -21,9 +21,9 @@ void decodeValidLine(benchmark::State &state)
     applyStartState(form);
     QuietHost host;
     for (auto _ : state) {
-        const int result = FP(form, host, kLine);
+        const DecodeResult result = FP(form, host, kLine);
         benchmark::DoNotOptimize(result);
-        if (result != 0)
+        if (result != DecodeResult::Decoded)
             state.SkipWithError("the line did not decode");
     }
 }

@@ -120,7 +120,7 @@ Times writeRoundTrips(Link &link, const QString &sentence)
     for (int i = 0; i < kRounds && t.complete; ++i) {
         EventWait acknowledged;
         acknowledged.finishOn(&link.session->receivePath(), &ReceivePath::acknowledged);
-        link.session->state().pendingGroup = LinkState::OwnShipWrite;
+        link.session->state().awaitWrite(Group::OwnShip);
         const Clock::time_point queued = Clock::now();
         link.session->transmitter().sendCommand(sentence);
         t.complete = acknowledged.run(2000);
@@ -137,12 +137,12 @@ Times readRoundTrips(Link &link)
         EventWait decoded;
         const QObject scope;
         QObject::connect(&link.session->receivePath(), &ReceivePath::replyHandled, &scope,
-                         [&decoded](int result, bool) {
-                             if (result == 0)
+                         [&decoded](DecodeResult result, bool) {
+                             if (result == DecodeResult::Decoded)
                                  decoded.finish();
                          });
         const Clock::time_point clicked = Clock::now();
-        link.session->transactions().command2Click(3);
+        link.session->transactions().startRead();
         t.complete = decoded.run(2000);
         t.ms.push_back(msSince(clicked));
     }
@@ -192,7 +192,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < 3; ++i) {
         const double cpuBefore = cpuSeconds();
         const Clock::time_point start = Clock::now();
-        waiting.session->transactions().command2Click(0);
+        waiting.session->transactions().startWrite(Group::OwnShip);
         wall += std::chrono::duration<double>(Clock::now() - start).count();
         cpu += cpuSeconds() - cpuBefore;
     }

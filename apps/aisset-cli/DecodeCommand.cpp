@@ -62,7 +62,7 @@ int runDecode(const CliArgs &args, CliContext &)
     Form form;
     applyStartState(form);
     CliHost host;
-    const int result = FP(form, host, line);
+    const DecodeResult result = FP(form, host, line);
     const bool confirmed = replyChecksumMatches(line);
 
     const QJsonObject out = decodedForm(form, result, confirmed);

@@ -98,9 +98,9 @@ QJsonArray warningsJson(const Form &form, std::optional<Group> group)
     return out;
 }
 
-QJsonObject decodedForm(const Form &form, int result, bool checksumMatches)
+QJsonObject decodedForm(const Form &form, DecodeResult result, bool checksumMatches)
 {
-    return QJsonObject{{u"result"_s, result},
+    return QJsonObject{{u"result"_s, int(result)},
                        {u"checksumMatches"_s, checksumMatches},
                        {u"fields"_s, formFields(form)},
                        {u"status"_s, form.transactionStatus()},
@@ -108,12 +108,12 @@ QJsonObject decodedForm(const Form &form, int result, bool checksumMatches)
                        {u"trace"_s, QJsonArray::fromStringList(form.sentCommands())}};
 }
 
-int decodedExit(int result, bool checksumMatches, const QString &what)
+int decodedExit(DecodeResult result, bool checksumMatches, const QString &what)
 {
     if (!checksumMatches)
         printError(
             QStringLiteral("warning: 校验和不符: %1 failed its checksum; the values are not confirmed").arg(what));
-    if (result != 0)
+    if (result != DecodeResult::Decoded)
         return Refused;
     return checksumMatches ? Success : ChecksumDiffers;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/DecodeResult.h"
 #include "model/FieldTable.h"
 
 #include <QJsonArray>
@@ -40,10 +41,10 @@ QJsonArray warningsJson(const Form &form, std::optional<Group> group = std::null
 // A decoded form as the tool prints it: the decoding's result, whether the
 // line's checksum matched, every field, the transaction status, the ship size and
 // the trace of sent commands.
-QJsonObject decodedForm(const Form &form, int result, bool checksumMatches);
+QJsonObject decodedForm(const Form &form, DecodeResult result, bool checksumMatches);
 
 // The exit code of a decoding: 1 when it failed, else 8 when the line's checksum
 // did not match (the warning, naming what was decoded, on standard error), else 0.
-int decodedExit(int result, bool checksumMatches, const QString &what);
+int decodedExit(DecodeResult result, bool checksumMatches, const QString &what);
 
 } // namespace aisset::cli

@@ -48,10 +48,10 @@ int runRead(const CliArgs &args, CliContext &context)
     }
     LinkSession &session = link.session();
     context.recordHistory(session);
-    int result = -1; // the decoding's result for the last reply; -1 while none came
+    std::optional<DecodeResult> result; // the decoding's result for the last reply; none while none came
     bool confirmed = false;
     EventWait ended;
-    QObject::connect(&session.receivePath(), &ReceivePath::replyHandled, &session, [&](int r, bool readEnded, bool c) {
+    QObject::connect(&session.receivePath(), &ReceivePath::replyHandled, &session, [&](DecodeResult r, bool readEnded, bool c) {
         result = r;
         confirmed = c;
         if (readEnded)
@@ -60,17 +60,17 @@ int runRead(const CliArgs &args, CliContext &context)
     ended.finishOn(&session.line(), &SerialLine::connectionLost);
 
     session.transactions().startRead();
-    if (!ended.run(qint64(args.timeoutSeconds * 1000)) || result < 0) {
+    if (!ended.run(qint64(args.timeoutSeconds * 1000)) || !result) {
         printError(session.line().isOpen() ? QStringLiteral("no reply within %1 s").arg(args.timeoutSeconds)
                                            : form.connectionStatus());
         return context.afterHistory(LinkError);
     }
-    const QJsonObject out = decodedForm(form, result, confirmed);
+    const QJsonObject out = decodedForm(form, *result, confirmed);
     if (args.json)
         printJson(out);
     else
         printFields(out);
-    return context.afterHistory(decodedExit(result, confirmed, QStringLiteral("every answer of the unit")));
+    return context.afterHistory(decodedExit(*result, confirmed, QStringLiteral("every answer of the unit")));
 }
 
 } // namespace aisset::cli

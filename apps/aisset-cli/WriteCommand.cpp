@@ -129,7 +129,7 @@ int runWrite(const CliArgs &args, CliContext &context)
         return context.afterSaving(built, LinkError);
     }
     if (verifying && verification.outcome == Outcome::Unreliable) {
-        return context.afterSaving(built, decodedExit(0, false, u"every answer to the read-back"_s));
+        return context.afterSaving(built, decodedExit(DecodeResult::Decoded, false, u"every answer to the read-back"_s));
     }
     return context.afterSaving(built, verification.outcome == Outcome::Differ ? Differs : Success);
 }

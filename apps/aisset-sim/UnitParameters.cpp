@@ -1,6 +1,7 @@
 #include "UnitParameters.h"
 
 #include "encoding/Primitives.h"
+#include "model/ChoiceTables.h"
 
 namespace aisset::sim {
 
@@ -61,7 +62,7 @@ QString UnitParameters::parameterLine(bool corruptShipType) const
 {
     QString ownShip = ownShip_;
     if (corruptShipType)
-        ownShip.replace(kShipTypeOffset, 2, QStringLiteral("99"));
+        ownShip.replace(kShipTypeOffset, kNoShipType.size(), kNoShipType.toString());
     QString status;
     for (int shift = 18; shift >= 0; shift -= 6)
         status += armoured(int((statusBits_ >> shift) & 0x3f));

@@ -21,7 +21,7 @@ public:
 
     // The parameter line answering the read request: "!CVSET," and the fields
     // at their positions 8-114, "*", the checksum, CR LF. With corruptShipType
-    // the ship type reads "99", which no ship-type entry has.
+    // the ship type reads kNoShipType, which no ship-type entry has.
     QString parameterLine(bool corruptShipType = false) const;
 
     uint32_t statusBits() const { return statusBits_; }

@@ -6,6 +6,7 @@
 #include "ProgramOptions.h"
 #include "PseudoTerminal.h"
 #include "SimulatedUnit.h"
+#include "model/ChoiceTables.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -84,7 +85,7 @@ std::optional<int> parse(const QStringList &arguments, Settings &out)
                                    QStringLiteral("ms"), QStringLiteral("10"));
     const QCommandLineOption garbage(QStringLiteral("garbage"), QStringLiteral("A line of noise before every answer."));
     const QCommandLineOption corrupt(QStringLiteral("corrupt-reply"),
-                                     QStringLiteral("Answer the read request with ship type 99."));
+                                     QStringLiteral("Answer the read request with ship type %1.").arg(aisset::kNoShipType));
     const QCommandLineOption badChecksum(
         QStringLiteral("bad-checksum"),
         QStringLiteral("Answer the read request with a digit changed after the checksum: once, or always."),

@@ -45,7 +45,7 @@ const ReplyField kReplyOrder[] = {
 };
 
 // Every way out of the decoding enables the window again.
-int finish(Form &form, int result)
+DecodeResult finish(Form &form, DecodeResult result)
 {
     form.setEnabled(true);
     return result;
@@ -53,12 +53,12 @@ int finish(Form &form, int result)
 
 } // namespace
 
-std::function<int(const QString &line)> standardDecoder(Form &form, Host &host)
+std::function<DecodeResult(const QString &line)> standardDecoder(Form &form, Host &host)
 {
     return [&form, &host](const QString &line) { return FP(form, host, line); };
 }
 
-int FP(Form &form, Host &host, const QString &line)
+DecodeResult FP(Form &form, Host &host, const QString &line)
 {
     form.setTransactionStatus(QStringLiteral("拆分数据中。。。"));
     form.clearSentCommands();
@@ -70,18 +70,18 @@ int FP(Form &form, Host &host, const QString &line)
         form.setTransactionStatus(QString::fromUtf16(f.progress));
         f.decode(context, f.slot, cutField(line, f.slot));
         if (f.checked && !context.showsEntry(f.slot))
-            return finish(form, 1);
+            return finish(form, DecodeResult::Failed);
     }
 
     form.setTransactionStatus(QStringLiteral("拆分状态"));
     if (!decodeStatusCharacters(context, cutAt(line, kStatusPosition, kStatusLength)))
-        return finish(form, 1);
+        return finish(form, DecodeResult::Failed);
 
     form.appendSentCommand(context.valueList());
     ShowShipSize(form);
     form.appendSentCommand(context.cutList());
     form.appendSentCommand(context.valueList());
-    return finish(form, 0);
+    return finish(form, DecodeResult::Decoded);
 }
 
 } // namespace aisset

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/DecodeResult.h"
+
 #include <QString>
 
 #include <functional>
@@ -13,14 +15,14 @@ class Host;
 // (FP): blanks the form, cuts the fields at their fixed positions, decodes and
 // shows them in reply order with a progress text for each, and writes a trace of
 // the work into the list of sent commands.
-// Returns 0 on success and 1 as soon as a checked choice field (ship type,
-// position-fixing device, the two distances, the packed settings) ends without
-// an entry; the later fields then stay blank and no trace line follows. The
+// Returns Failed as soon as a checked choice field (ship type, position-fixing
+// device, the two distances, the packed settings) ends without an entry; the
+// later fields then stay blank and no trace line follows. The
 // window is disabled while it runs and enabled again on both ways out.
-int FP(Form &form, Host &host, const QString &line);
+DecodeResult FP(Form &form, Host &host, const QString &line);
 
 // The decoder a device link calls for each parameter line it receives: FP on the
 // given form. The counterpart of LinkSession::standardBuilder.
-std::function<int(const QString &line)> standardDecoder(Form &form, Host &host);
+std::function<DecodeResult(const QString &line)> standardDecoder(Form &form, Host &host);
 
 } // namespace aisset

@@ -1,32 +1,30 @@
 #pragma once
 
 #include "link/TransactionLog.h"
+#include "model/FieldTable.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace aisset {
 
 // What the write and read transactions leave behind for the receive path, and
 // what they look at while they wait. One instance lives as long as the session.
 struct LinkState {
-    // The transaction the next acknowledgement or reply belongs to.
-    // Verify is the read-back after a write: its reply goes to the verification
-    // and the window's fields, logs and status stay as they are.
-    // LateVerify is a verification that gave up waiting: its reply, if it still
-    // comes, goes to the verification too, never into the form.
-    enum Pending : short {
-        None = 0,
-        OwnShipWrite = 1,
-        SystemWrite = 2,
-        FactoryWrite = 3,
-        Read = 4,
-        Verify = 5,
-        LateVerify = 6
-    };
+    // A read of the unit's parameters: the window's read; the read-back after a
+    // write (Verify), whose reply goes to the verification while the window's
+    // fields, logs and status stay as they are; a verification that gave up
+    // waiting (LateVerify), whose reply, if it still comes, goes to the
+    // verification too, never into the form.
+    enum class Read { Parameters, Verify, LateVerify };
 
     QString recvBuffer; // received text not yet taken as a line
     int idleTicks = 0;  // poll ticks in a row that found no complete line
-    short pendingGroup = None;
+    // The transaction the next acknowledgement or reply belongs to, one at a
+    // time: the write of a group, waiting for its acknowledgement, or a read.
+    std::optional<Group> pendingGroup;
+    std::optional<Read> pendingRead;
     bool ackOwnShip = false;
     bool ackSystem = false;
     bool ackFactory = false;
@@ -36,18 +34,48 @@ struct LinkState {
     QString sentWrite;          // the last write sentence sent, kept for its verification
     TransactionLog log;         // tells each finished transaction to the history
 
-    // A transaction's name in the trace ("own-ship write", ...).
-    static const char *traceName(short pending)
+    void awaitWrite(Group group)
     {
-        constexpr const char *kNames[] = {"none",          "own-ship write", "system write",
-                                          "factory write", "read",           "verification read"};
-        return pending >= None && pending <= Verify ? kNames[pending] : "unknown";
+        pendingGroup = group;
+        pendingRead.reset();
+    }
+    void awaitRead(Read read)
+    {
+        pendingRead = read;
+        pendingGroup.reset();
+    }
+    void endPending()
+    {
+        pendingGroup.reset();
+        pendingRead.reset();
+    }
+    // The pending transaction as the history names it; none when nothing is pending.
+    std::optional<TransactionKind> pendingKind() const
+    {
+        if (pendingGroup)
+            return writeKind(*pendingGroup);
+        if (pendingRead)
+            return *pendingRead == Read::Parameters ? TransactionKind::Read : TransactionKind::Verify;
+        return std::nullopt;
     }
 
-    // The acknowledgement flag of a write (pendingGroup 1-3).
-    bool &ackFlag(short group)
+    // A transaction's name in the trace ("own-ship write", ...).
+    static const char *traceName(TransactionKind kind)
     {
-        return group == OwnShipWrite ? ackOwnShip : group == SystemWrite ? ackSystem : ackFactory;
+        switch (kind) {
+        case TransactionKind::OwnShipWrite: return "own-ship write";
+        case TransactionKind::SystemWrite: return "system write";
+        case TransactionKind::FactoryWrite: return "factory write";
+        case TransactionKind::Read: return "read";
+        case TransactionKind::Verify: return "verification read";
+        }
+        return "unknown";
+    }
+
+    // The acknowledgement flag of a group's write.
+    bool &ackFlag(Group group)
+    {
+        return group == Group::OwnShip ? ackOwnShip : group == Group::System ? ackSystem : ackFactory;
     }
 };
 

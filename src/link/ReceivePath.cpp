@@ -28,11 +28,11 @@ bool onlyLineEnds(const QString &text)
 const QString kChecksumDiffers = QStringLiteral("校验和不符");
 const QString kUnconfirmedStatus = QStringLiteral("校验和不符:读出的数值未经确认");
 
-QString acknowledgementMessage(short group)
+QString acknowledgementMessage(Group group)
 {
     switch (group) {
-    case LinkState::OwnShipWrite: return QStringLiteral("本船资料设置成功");
-    case LinkState::SystemWrite: return QStringLiteral("系统设置成功");
+    case Group::OwnShip: return QStringLiteral("本船资料设置成功");
+    case Group::System: return QStringLiteral("系统设置成功");
     default: return QStringLiteral("出厂设置成功");
     }
 }
@@ -149,7 +149,7 @@ void ReceivePath::tidyRest(bool tookLine)
 void ReceivePath::handleLine(const QString &line)
 {
     const ClassifiedLine classified = classifyLine(line);
-    const bool forVerification = verifying() || state_.pendingGroup == LinkState::LateVerify;
+    const bool forVerification = verifying() || state_.pendingRead == LinkState::Read::LateVerify;
     // A line that is neither (a position report of a talkative unit) leaves the
     // status alone, so "设置成功" stays readable.
     if (classified.kind != ClassifiedLine::Ignored && !forVerification)
@@ -169,22 +169,22 @@ void ReceivePath::handleLine(const QString &line)
 
 void ReceivePath::handleAcknowledgement()
 {
-    const short group = state_.pendingGroup;
     // Nobody waits for an acknowledgement during a read or with nothing open.
-    if (group < LinkState::OwnShipWrite || group > LinkState::FactoryWrite)
+    if (!state_.pendingGroup)
         return;
+    const Group group = *state_.pendingGroup;
     state_.ackFlag(group) = true;
-    qCInfo(lcTransaction) << LinkState::traceName(group) << "acknowledged";
+    qCInfo(lcTransaction) << LinkState::traceName(writeKind(group)) << "acknowledged";
     // The write ends before its success box opens: the box may stay open past
     // the acknowledgement's wait, which must not take the answer for none.
-    state_.pendingGroup = LinkState::None;
+    state_.endPending();
     form_.setTransactionStatus(QStringLiteral("设置成功"));
     state_.log.acknowledged(group);
     host_.showMessage(acknowledgementMessage(group));
     emit acknowledged(group);
 }
 
-bool ReceivePath::verifying() const { return state_.pendingGroup == LinkState::Verify; }
+bool ReceivePath::verifying() const { return state_.pendingRead == LinkState::Read::Verify; }
 
 // A reply that could not be decoded or failed its checksum is asked for again
 // while the open read has repeats left (three replies in all); false when it
@@ -204,16 +204,18 @@ bool ReceivePath::askAgain(const char *transaction, const char *why)
 void ReceivePath::handleVerifyReply(const QString &reply)
 {
     const bool confirmed = replyChecksumMatches(reply);
-    const int result = verifyDecoder_ ? verifyDecoder_(reply) : 1;
-    if ((result == 1 || !confirmed) &&
+    const DecodeResult result = verifyDecoder_ ? verifyDecoder_(reply) : DecodeResult::Failed;
+    if ((result == DecodeResult::Failed || !confirmed) &&
         askAgain("verification read:", confirmed ? "reply not decoded," : "reply checksum differs,")) {
         emit verifyReplyHandled(reply, result, false, confirmed);
         return;
     }
     state_.readRetries = 0;
     state_.readRequest.clear();
-    state_.pendingGroup = LinkState::None;
-    const char *outcome = !confirmed ? "reply checksum differs" : result == 0 ? "decoded" : "failed";
+    state_.endPending();
+    const char *outcome = !confirmed                          ? "reply checksum differs"
+                          : result == DecodeResult::Decoded ? "decoded"
+                                                            : "failed";
     qCInfo(lcTransaction) << "verification read:" << outcome;
     emit verifyReplyHandled(reply, result, true, confirmed);
 }
@@ -236,19 +238,19 @@ void ReceivePath::handleReply(const QString &reply, bool counted)
         logReply(reply, counted);
         askAgain("read:", "reply checksum differs,");
         form_.setTransactionStatus(kChecksumDiffers + QStringLiteral(",重新读取"));
-        state_.pendingGroup = LinkState::None;
-        emit replyHandled(1, false, confirmed);
+        state_.endPending();
+        emit replyHandled(DecodeResult::Failed, false, confirmed);
         return;
     }
     // The open read's form is emptied only now that the unit has answered: a unit
     // that stays silent leaves what was typed.
     if (!state_.readRequest.isEmpty())
         clearForm(form_);
-    const int result = decoder_ ? decoder_(reply) : 1;
+    const DecodeResult result = decoder_ ? decoder_(reply) : DecodeResult::Failed;
     logReply(reply, counted);
 
     bool readEnded = true;
-    if (result == 1) {
+    if (result == DecodeResult::Failed) {
         if (state_.readRetries >= 2) {
             qCInfo(lcTransaction) << "read: reply not decoded, no repeats left";
             form_.setTransactionStatus(QStringLiteral("读取数据错误"));
@@ -262,7 +264,7 @@ void ReceivePath::handleReply(const QString &reply, bool counted)
         qCInfo(lcTransaction) << (confirmed ? "read: reply decoded" : "read: reply decoded, its checksum differs");
         form_.setTransactionStatus(confirmed ? QStringLiteral("读取成功") : kUnconfirmedStatus);
     }
-    state_.pendingGroup = LinkState::None;
+    state_.endPending();
     if (readEnded)
         state_.log.readEnded(reply, result);
     emit replyHandled(result, readEnded, confirmed);

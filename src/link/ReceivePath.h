@@ -2,6 +2,7 @@
 
 #include "encoding/Gbk.h"
 #include "link/ReplyDecoder.h"
+#include "model/FieldTable.h"
 
 #include <QObject>
 #include <QTimer>
@@ -35,7 +36,7 @@ public:
     ReceivePath(SerialLine &line, LinkState &state, Form &form, Host &host, Transmitter &transmitter,
                 ReplyDecoder decoder, QObject *parent = nullptr);
 
-    // Decodes the replies of a verification read (pendingGroup Verify) instead of
+    // Decodes the replies of a verification read (pendingRead Verify) instead of
     // the form's decoder; the form's fields, logs and status are left alone.
     void setVerifyDecoder(ReplyDecoder decoder) { verifyDecoder_ = std::move(decoder); }
 
@@ -50,14 +51,14 @@ public:
 
 signals:
     // A pending write's acknowledgement has been announced to the user.
-    void acknowledged(short group);
+    void acknowledged(aisset::Group group);
     // A read reply went through the decoding (result 0 decoded, 1 failed);
     // readEnded is false when the request was sent again; confirmed is false when
     // the reply's checksum did not match (a read whose every answer failed it
     // ends with the last one decoded but not confirmed).
-    void replyHandled(int result, bool readEnded, bool confirmed);
+    void replyHandled(aisset::DecodeResult result, bool readEnded, bool confirmed);
     // The same for a verification read, with the reply line as it came.
-    void verifyReplyHandled(const QString &reply, int result, bool readEnded, bool confirmed);
+    void verifyReplyHandled(const QString &reply, aisset::DecodeResult result, bool readEnded, bool confirmed);
 
 private:
     void dropCutLine();

@@ -8,17 +8,6 @@ namespace aisset {
 
 namespace {
 
-std::optional<TransactionKind> pendingKind(short pending)
-{
-    switch (pending) {
-    case LinkState::OwnShipWrite: return TransactionKind::OwnShipWrite;
-    case LinkState::SystemWrite: return TransactionKind::SystemWrite;
-    case LinkState::FactoryWrite: return TransactionKind::FactoryWrite;
-    case LinkState::Read: return TransactionKind::Read;
-    default: return std::nullopt;
-    }
-}
-
 bool isWrite(TransactionKind kind) { return kind != TransactionKind::Read && kind != TransactionKind::Verify; }
 
 // Results that answer something the unit said carry the time it took.
@@ -70,28 +59,25 @@ void TransactionLog::notSent(Group group, const QString &sentence)
     finish(begin(writeKind(group), sentence), TransactionResult::PortNotOpen);
 }
 
-void TransactionLog::sent(short pending, const QString &sentence)
+void TransactionLog::sent(TransactionKind kind, const QString &sentence)
 {
-    const std::optional<TransactionKind> kind = pendingKind(pending);
-    if (!kind)
-        return;
-    const bool repeat = open_ && isWrite(*kind) && open_->outcome.kind == *kind && open_->outcome.sentence == sentence;
+    const bool repeat = open_ && isWrite(kind) && open_->outcome.kind == kind && open_->outcome.sentence == sentence;
     if (repeat)
         open_->clock.start();
     else
-        open_ = begin(*kind, sentence);
-    if (isWrite(*kind))
+        open_ = begin(kind, sentence);
+    if (isWrite(kind))
         lastWrite_ = open_;
 }
 
-void TransactionLog::acknowledged(short pending)
+void TransactionLog::acknowledged(Group group)
 {
-    const std::optional<TransactionKind> kind = pendingKind(pending);
+    const TransactionKind kind = writeKind(group);
     std::optional<Open> write;
-    if (open_ && kind && open_->outcome.kind == *kind) {
+    if (open_ && open_->outcome.kind == kind) {
         write = std::move(open_);
         open_.reset();
-    } else if (lastWrite_ && kind && lastWrite_->outcome.kind == *kind) {
+    } else if (lastWrite_ && lastWrite_->outcome.kind == kind) {
         // Late: the write was told as unanswered already; this is its answer.
         write = lastWrite_;
         write->outcome.id = QUuid::createUuid();
@@ -112,14 +98,14 @@ void TransactionLog::noAnswer()
     finish(std::move(write), TransactionResult::NoAnswer);
 }
 
-void TransactionLog::readEnded(const QString &reply, int result)
+void TransactionLog::readEnded(const QString &reply, DecodeResult result)
 {
     if (!open_ || open_->outcome.kind != TransactionKind::Read)
         return; // a reply nobody asked for
     Open read = std::move(*open_);
     open_.reset();
     read.outcome.reply = reply;
-    finish(std::move(read), result == 0 ? TransactionResult::Decoded : TransactionResult::DecodingFailed);
+    finish(std::move(read), result == DecodeResult::Decoded ? TransactionResult::Decoded : TransactionResult::DecodingFailed);
 }
 
 void TransactionLog::verifySent(const QString &request)

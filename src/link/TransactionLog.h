@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/TransactionOutcome.h"
+#include "model/DecodeResult.h"
 #include "model/FieldTable.h"
 
 #include <QElapsedTimer>
@@ -29,14 +30,14 @@ public:
 
     void refused(Group group, int slot);
     void notSent(Group group, const QString &sentence);
-    // A write's sentence or the read request left (pendingGroup of LinkState); a
-    // repeat of the open write's sentence keeps it open and restarts its clock.
-    void sent(short pending, const QString &sentence);
-    void acknowledged(short pending);
+    // A write's sentence or the read request left; a repeat of the open write's
+    // sentence keeps it open and restarts its clock.
+    void sent(TransactionKind kind, const QString &sentence);
+    void acknowledged(Group group);
     // The acknowledgement wait of the open write ran out.
     void noAnswer();
-    // A read ended: its reply decoded (result 0) or not.
-    void readEnded(const QString &reply, int result);
+    // A read ended: its reply decoded or not.
+    void readEnded(const QString &reply, DecodeResult result);
     void verifySent(const QString &request);
     void verified(const QString &reply, const QList<FieldDifference> &differences);
     void verifyUnanswered();

@@ -17,18 +17,15 @@ namespace {
 
 struct WriteKind {
     Group group;
-    short pending;
     int sends;           // sends per attempt without the no-repeat option
     bool disablesWindow; // the factory write leaves the window enabled
 };
 
 constexpr std::array<WriteKind, 3> kWrites{{
-    {Group::OwnShip, LinkState::OwnShipWrite, 2, true},
-    {Group::System, LinkState::SystemWrite, 3, true},
-    {Group::Factory, LinkState::FactoryWrite, 2, false},
+    {Group::OwnShip, 2, true},
+    {Group::System, 3, true},
+    {Group::Factory, 2, false},
 }};
-
-constexpr int kReadIndex = 3;
 
 } // namespace
 
@@ -42,9 +39,9 @@ Transactions::Transactions(LinkState &state, Form &form, Host &host, Transmitter
     // The receive path ends the pending write when its acknowledgement comes (a
     // late one is still announced as a success), and the read when its reply comes.
     QObject::connect(&acknowledgementWait_, &QTimer::timeout, &acknowledgementWait_, [this] {
-        if (state_.pendingGroup != awaited_)
+        if (!awaited_ || state_.pendingKind() != awaited_)
             return;
-        qCInfo(lcTransaction) << LinkState::traceName(awaited_) << "not acknowledged in time";
+        qCInfo(lcTransaction) << LinkState::traceName(*awaited_) << "not acknowledged in time";
         form_.setTransactionStatus(QStringLiteral("未收到应答"));
         state_.log.noAnswer();
     });
@@ -52,19 +49,12 @@ Transactions::Transactions(LinkState &state, Form &form, Host &host, Transmitter
 
 QString Transactions::readRequest() { return frameCode(QStringLiteral("CVRSE"), {}); }
 
-void Transactions::command2Click(int index)
-{
-    if (index >= 0 && index < int(kWrites.size()))
-        startWrite(kWrites[std::size_t(index)].group);
-    else if (index == kReadIndex)
-        startRead();
-}
-
 void Transactions::startWrite(Group group)
 {
     const WriteKind &kind =
         *std::find_if(kWrites.begin(), kWrites.end(), [group](const WriteKind &w) { return w.group == group; });
-    bool &acknowledged = state_.ackFlag(kind.pending);
+    const TransactionKind transaction = writeKind(group);
+    bool &acknowledged = state_.ackFlag(group);
     // Every way out leaves the flags cleared and the window enabled.
     const auto end = [&] {
         acknowledged = false;
@@ -85,28 +75,28 @@ void Transactions::startWrite(Group group)
             form_.setEnabled(false);
         const BuildResult built = build_(kind.group);
         if (!built.ok()) {
-            qCInfo(lcTransaction) << LinkState::traceName(kind.pending) << "refused by the checks";
+            qCInfo(lcTransaction) << LinkState::traceName(transaction) << "refused by the checks";
             state_.log.refused(kind.group, built.failedSlot);
             return end(); // the builder has told the user what is wrong
         }
         if (built.savingFailed())
             form_.setTransactionNote(QStringLiteral(" 档案保存失败")); // the write goes on
         if (!transmitter_.canSend()) {
-            qCInfo(lcTransaction) << LinkState::traceName(kind.pending) << "not sent: the port is not open";
+            qCInfo(lcTransaction) << LinkState::traceName(transaction) << "not sent: the port is not open";
             form_.setEnabled(true);
             state_.log.notSent(kind.group, built.sentence);
             host_.showWarning(QStringLiteral("通讯口未打开")); // the page is saved all the same
             return end();
         }
-        state_.pendingGroup = kind.pending;
+        state_.awaitWrite(group);
         state_.sentWrite = built.sentence;
         acknowledged = false;
         if (noRepeat_) {
-            send(built.sentence, kind.pending);
+            send(built.sentence, transaction);
             return end(); // a late acknowledgement is still announced
         }
         for (int sent = 0; sent < kind.sends && !acknowledged; ++sent) {
-            send(built.sentence, kind.pending);
+            send(built.sentence, transaction);
             wait_(1);
         }
         if (acknowledged)
@@ -120,12 +110,12 @@ void Transactions::startWrite(Group group)
     }
 }
 
-void Transactions::send(const QString &sentence, short pending)
+void Transactions::send(const QString &sentence, TransactionKind transaction)
 {
-    qCInfo(lcTransaction) << LinkState::traceName(pending) << "sent";
-    state_.log.sent(pending, sentence); // before: the answer can come while it drains
+    qCInfo(lcTransaction) << LinkState::traceName(transaction) << "sent";
+    state_.log.sent(transaction, sentence); // before: the answer can come while it drains
     transmitter_.sendCommand(sentence);
-    awaited_ = pending;
+    awaited_ = transaction;
     acknowledgementWait_.start();
 }
 
@@ -135,16 +125,16 @@ void Transactions::startRead()
     form_.setReceiveLog({});
     form_.setTransactionStatus({});
     form_.setReplyLog({});
-    state_.pendingGroup = LinkState::Read;
+    state_.awaitRead(LinkState::Read::Parameters);
     form_.clearSentCommands();
     const QString request = readRequest();
     state_.readRequest = request;
     state_.readRetries = 0;
     form_.appendSentCommand(request);
     qCInfo(lcTransaction) << "read: request sent";
-    state_.log.sent(LinkState::Read, request);
+    state_.log.sent(TransactionKind::Read, request);
     transmitter_.sendCommand(request);
-    awaited_ = LinkState::Read;
+    awaited_ = TransactionKind::Read;
     acknowledgementWait_.start();
     form_.setEnabled(true);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "encoding/BuildResult.h"
+#include "link/TransactionOutcome.h"
 #include "model/FieldTable.h"
 
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 namespace aisset {
 
@@ -18,8 +20,8 @@ struct LinkState;
 // builders, with the record saving of a successful build).
 using SentenceBuilder = std::function<BuildResult(Group group)>;
 
-// The four transactions with the unit (Command2): 0 own-ship write, 1 system
-// write, 2 factory write, 3 read. A write asks for confirmation, builds its
+// The transactions with the unit: the write of a parameter group, and the read.
+// A write asks for confirmation, builds its
 // sentence and sends it. With the no-repeat option (on at start) it sends once
 // and returns; the acknowledgement is announced by the receive path whenever it
 // comes. Without it, it sends up to N times, waiting one second after each send,
@@ -38,9 +40,6 @@ public:
     Transactions(LinkState &state, Form &form, Host &host, Transmitter &transmitter, SentenceBuilder build,
                  Wait wait = {});
 
-    // A click on one of the window's four transaction buttons: 0-2 start the
-    // write of the own-ship, system or factory page, 3 the read.
-    void command2Click(int index);
     void startWrite(Group group);
     void startRead();
 
@@ -56,7 +55,7 @@ public:
     void setAcknowledgementWaitMs(int ms) { acknowledgementWait_.setInterval(ms); }
 
 private:
-    void send(const QString &sentence, short pending);
+    void send(const QString &sentence, TransactionKind transaction);
 
     LinkState &state_;
     Form &form_;
@@ -66,7 +65,7 @@ private:
     Wait wait_;
     bool noRepeat_ = true;
     QTimer acknowledgementWait_; // runs from a write's last send or a read's request
-    short awaited_ = 0;          // the transaction that answer belongs to
+    std::optional<TransactionKind> awaited_; // the transaction that answer belongs to
 };
 
 } // namespace aisset

@@ -47,7 +47,7 @@ struct UnitSearch::Probe {
     MemorySettingStore settings;
     QtSerialLine *line = nullptr;
     std::unique_ptr<LinkSession> session;
-    int result = -1; // the decoding's result of the first parameter line
+    std::optional<DecodeResult> result; // the decoding's result of the first parameter line
 };
 
 UnitSearch::UnitSearch(DecoderFor decoderFor, QObject *parent) : QObject(parent), decoderFor_(std::move(decoderFor))
@@ -138,8 +138,8 @@ void UnitSearch::tryNext()
         endPortSoon();
         return;
     }
-    connect(&probe.session->receivePath(), &ReceivePath::replyHandled, this, [this, &probe](int result, bool) {
-        if (probe.result < 0)
+    connect(&probe.session->receivePath(), &ReceivePath::replyHandled, this, [this, &probe](DecodeResult result, bool) {
+        if (!probe.result)
             probe.result = result;
         endPortSoon();
     });
@@ -166,8 +166,9 @@ void UnitSearch::endPort()
     Probe &probe = *probe_;
     FindOutcome &outcome = outcomes_[next_];
     if (outcome.kind != FindOutcome::OpenFailed) {
-        if (probe.result >= 0)
-            outcome = {FindOutcome::Unit, probe.result == 0 ? probe.form.editText(slot::mmsi) : QString(), {}};
+        if (probe.result)
+            outcome = {FindOutcome::Unit,
+                       probe.result == DecodeResult::Decoded ? probe.form.editText(slot::mmsi) : QString(), {}};
         else
             outcome = {probe.form.receiveLog().isEmpty() ? FindOutcome::Silent : FindOutcome::OtherData, {}, {}};
     }

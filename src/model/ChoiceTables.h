@@ -15,6 +15,12 @@ int startPosition(int slot);
 // the writes encode it as 0.
 inline constexpr QStringView kOffEntry = u"关闭";
 
+// A ship type that no entry of the ship-type list has, so that a reply carrying
+// it fails its decoding at the ship type: the virtual unit's corrupt reply
+// (--corrupt-reply) and the tests of a refused reply use it. ChoiceTablesTest
+// keeps it off the list.
+inline constexpr QStringView kNoShipType = u"99";
+
 // The 180 AIS channel entries shared by both channel fields.
 const QStringList &channelEntries();
 

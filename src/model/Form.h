@@ -81,7 +81,7 @@ public:
     // What panel 2 shows: the status, then the note.
     QString transactionPanel() const { return transactionStatus_ + transactionNote_; }
 
-    // The ship-size label on page 1 (Label2(3)).
+    // The ship-size label on the own-ship page (Label2(3)).
     const QString &shipSizeText() const { return shipSizeText_; }
     void setShipSizeText(const QString &text);
 

@@ -56,27 +56,6 @@ constexpr EnterStep kChoiceWalk[] = {
     {slot::approachDisplay, Choice, slot::alarm16},
 };
 
-// Enter on the last field of a page starts that page's write.
-struct WriteOnEnter {
-    int from;
-    int button;
-};
-constexpr WriteOnEnter kChoiceWriteOnEnter[] = {{slot::epfdType, 0}, {slot::alarm16, 1}};
-constexpr WriteOnEnter kEditWriteOnEnter[] = {{slot::powerOnTime, 2}};
-
-// The write button that Enter on a page's last field stands for, or -1.
-template <std::size_t N>
-int writeButtonOnEnter(const WriteOnEnter (&steps)[N], int from)
-{
-    for (const WriteOnEnter &w : steps)
-        if (w.from == from)
-            return w.button;
-    return -1;
-}
-
-constexpr int kOwnShipPage = 1;
-constexpr int kFactoryPage = 5;
-
 template <std::size_t N>
 bool walk(const EnterStep (&steps)[N], int from, Host &host)
 {
@@ -113,7 +92,7 @@ void EntryRules::text1_KeyDown(int slot, int key)
         if (walk(kEditWalk, slot, host_) || !window_.isFullEdition())
             return;
         if (!walk(kFactoryWalk, slot, host_))
-            startWriteIfShown(writeButtonOnEnter(kEditWriteOnEnter, slot));
+            startWriteOnEnter(Edit, slot);
     } else if (key == kKeyDecimal && slot == slot::draught) {
         decimalKeyInDraught();
     }
@@ -123,13 +102,14 @@ void EntryRules::Combo1_KeyDown(int slot, int key)
 {
     if (key != kKeyEnter || walk(kChoiceWalk, slot, host_))
         return;
-    startWriteIfShown(writeButtonOnEnter(kChoiceWriteOnEnter, slot));
+    startWriteOnEnter(Choice, slot);
 }
 
-void EntryRules::startWriteIfShown(int button)
+// Enter on the last field of a page starts that page's write.
+void EntryRules::startWriteOnEnter(FieldKind kind, int slot)
 {
-    if (button >= 0 && window_.isButtonShown(button) && hooks_.startWrite)
-        hooks_.startWrite(button);
+    if (const std::optional<Group> group = window_.writeOnEnter(kind, slot); group && hooks_.startWrite)
+        hooks_.startWrite(*group);
 }
 
 // The keypad's decimal key lets a one-digit draught be typed without its
@@ -160,12 +140,12 @@ void EntryRules::text1_LostFocus(int slot)
         return;
     (void)form_.setEditText(slot, getUCase(form_.editText(slot)));
     form_.setMirror(slot, ccg(form_.editText(slot)));
-    const int page = window_.selectedPage();
-    if (isSixBitField(slot) && (page == kOwnShipPage || page == kFactoryPage)) {
+    const std::optional<Group> group = window_.selectedGroup();
+    if (isSixBitField(slot) && (group == Group::OwnShip || group == Group::Factory)) {
         filterSixBit(slot);
         return;
     }
-    if (page != kOwnShipPage)
+    if (group != Group::OwnShip)
         return;
 
     const QString v = form_.mirror(slot);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "model/FieldTable.h"
+
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace aisset {
@@ -15,13 +18,17 @@ constexpr int kKeyEnter = 13;
 constexpr int kKeyDecimal = 110; // the decimal-point key of the numeric keypad
 
 // What the entry rules read of the window's arrangement: the edition, the page
-// on screen and which buttons are shown. The window core's layout provides it.
+// on screen and its write button. The window core's layout provides it from its
+// page table.
 class EntryWindow {
 public:
     virtual ~EntryWindow() = default;
     virtual bool isFullEdition() const = 0;
-    virtual int selectedPage() const = 0;
-    virtual bool isButtonShown(int index) const = 0;
+    // The parameter group of the selected page; none on a picture page.
+    virtual std::optional<Group> selectedGroup() const = 0;
+    // The write that Enter on a field starts: that of the page whose last field
+    // it is, while the page's write button is shown; none on any other field.
+    virtual std::optional<Group> writeOnEnter(FieldKind kind, int slot) const = 0;
 };
 
 // The entry rules of the main window's fields, run from the fields' focus and key
@@ -31,8 +38,8 @@ public:
 class EntryRules {
 public:
     struct Hooks {
-        // Starts the write transaction of a write button (0 own-ship, 1 system, 2 factory).
-        std::function<void(int index)> startWrite;
+        // Starts the write transaction of a parameter group.
+        std::function<void(Group group)> startWrite;
         // Refreshes the ship-size display from the antenna fields.
         std::function<void()> showShipSize;
     };
@@ -49,7 +56,7 @@ private:
     void filterSixBit(int slot);
     void rewrite(int slot, const QString &text);
     void limitWholeMetres(int slot, const QString &clean, double limit);
-    void startWriteIfShown(int button);
+    void startWriteOnEnter(FieldKind kind, int slot);
 
     Form &form_;
     const EntryWindow &window_;

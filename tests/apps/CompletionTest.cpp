@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -11,8 +12,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The completions bash offers for a command line whose last word is being typed.
-QStringList complete(const QString &line, const QString &configHome = {})
+// The completions bash offers for a command line of the tool cli whose last
+// word is being typed.
+QStringList completeFor(const QString &cli, const QString &line, const QString &configHome = {})
 {
     const QString script = QStringLiteral(R"(source "$1"
 IFS=' ' read -r -a COMP_WORDS <<<"$2"
@@ -27,12 +29,17 @@ printf '%s\n' "${COMPREPLY[@]}")");
         bash.setProcessEnvironment(env);
     }
     bash.start(QStringLiteral("bash"), {u"-c"_s, script, u"bash"_s, QStringLiteral(AISSET_COMPLETION_PATH),
-                                        QStringLiteral(AISSET_CLI_PATH) + u' ' + line});
+                                        cli + u' ' + line});
     EXPECT_TRUE(bash.waitForFinished(10000));
     EXPECT_EQ(bash.exitCode(), 0) << bash.readAllStandardError().constData();
     QStringList words = QString::fromUtf8(bash.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     words.sort();
     return words;
+}
+
+QStringList complete(const QString &line, const QString &configHome = {})
+{
+    return completeFor(QStringLiteral(AISSET_CLI_PATH), line, configHome);
 }
 
 TEST(Completion, CommandsWordsAndOptionsComeFromTheToolsHelp)
@@ -60,6 +67,34 @@ TEST(Completion, CommandsWordsAndOptionsComeFromTheToolsHelp)
     };
     for (const auto &c : cases)
         EXPECT_EQ(complete(c.line), c.expected) << c.line.toStdString();
+}
+
+// Every command of the tool's table is offered whole once typed, and a name
+// with a hyphen (from a stand-in tool's help) is not cut at the hyphen.
+TEST(Completion, EveryCommandNameIsOfferedWhole)
+{
+    QProcess cli;
+    cli.start(QStringLiteral(AISSET_CLI_PATH), {u"--help"_s});
+    ASSERT_TRUE(cli.waitForFinished(10000));
+    const QString commands = QString::fromUtf8(cli.readAllStandardOutput()).section(u"Commands:\n"_s, 1);
+    static const QRegularExpression name(u"^  ([a-z][a-z-]*)"_s, QRegularExpression::MultilineOption);
+    int names = 0;
+    for (const QRegularExpressionMatch &m : name.globalMatch(commands.section(u"\n\n"_s, 0, 0))) {
+        EXPECT_TRUE(complete(m.captured(1)).contains(m.captured(1))) << m.captured(1).toStdString();
+        ++names;
+    }
+    EXPECT_GE(names, 10);
+
+    QTemporaryDir dir;
+    const QString tool = dir.filePath(u"tool"_s);
+    QFile script(tool);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nprintf 'Usage: tool [options] COMMAND\\n\\nCommands:\\n  records-merge FILE\\n"
+                 "      Merge.\\n  read\\n      Read.\\n\\n'\n");
+    script.close();
+    ASSERT_TRUE(script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    EXPECT_EQ(completeFor(tool, u"rec"_s), QStringList{u"records-merge"_s});
+    EXPECT_EQ(completeFor(tool, u"r"_s), (QStringList{u"read"_s, u"records-merge"_s}));
 }
 
 // --port offers the adapters' stable names from the by-id folder, which the

@@ -1,5 +1,6 @@
 // Runs "aisset-cli decode" as a user would and checks its JSON and exit codes.
 #include "ReplyLineBuilder.h"
+#include "model/ChoiceTables.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -91,7 +92,7 @@ TEST(DecodeCli, ALineThatFailsItsChecksumIsFlagged)
     const QString good = test::ReplyLine().text();
     QString flipped = good;
     flipped[57] = u'9'; // the MMSI 412345678 read as 412345679
-    QString badAndUndecodable = test::ReplyLine().with(slot::shipType, u"99"_s).text();
+    QString badAndUndecodable = test::ReplyLine().with(slot::shipType, kNoShipType.toString()).text();
     badAndUndecodable[57] = u'9';
     const struct {
         QString line;
@@ -120,7 +121,7 @@ TEST(DecodeCli, ALineThatFailsItsChecksumIsFlagged)
 
 TEST(DecodeCli, FailedDecodingExitsWithOne)
 {
-    const Outcome r = runDecode({test::ReplyLine().with(slot::shipType, u"99"_s).text()});
+    const Outcome r = runDecode({test::ReplyLine().with(slot::shipType, kNoShipType.toString()).text()});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.json.value(u"result"_s).toInt(-1), 1);
     EXPECT_EQ(r.json.value(u"status"_s).toString(), u"拆分船型"_s);

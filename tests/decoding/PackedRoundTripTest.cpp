@@ -43,7 +43,7 @@ TEST(PackedSettings, EveryEntryOfEverySettingComesBackAsWritten)
 
             test::StartForm read;
             const QString line = test::ReplyLine{}.withStatus(armoured(packed)).text();
-            ASSERT_EQ(FP(read.form, host, line), 0) << str(field(setting.slot).name).toStdString();
+            ASSERT_EQ(FP(read.form, host, line), DecodeResult::Decoded) << str(field(setting.slot).name).toStdString();
             EXPECT_EQ(read.form.choiceText(setting.slot), entries[position])
                 << str(field(setting.slot).name).toStdString() << " entry " << position;
         }

@@ -1,6 +1,7 @@
 #include "decoding/ReplyDecoding.h"
 #include "FormFixture.h"
 #include "ReplyLineBuilder.h"
+#include "model/ChoiceTables.h"
 #include "ScriptedHost.h"
 #include "model/FieldTable.h"
 
@@ -52,7 +53,7 @@ bool isBlank(const Form &form, int s)
 
 class Decode : public testing::Test {
 protected:
-    int decode(const QString &text) { return FP(f.form, host, text); }
+    DecodeResult decode(const QString &text) { return FP(f.form, host, text); }
     QString shown(int s) const
     {
         return field(s).kind == FieldKind::Choice ? f.form.choiceText(s) : f.form.editText(s);
@@ -66,7 +67,7 @@ protected:
 TEST_F(Decode, ValidLineFillsEveryFieldAndWritesTheWholeTrace)
 {
     f.form.appendSentCommand(u"$CVRSE,*7DChr(13)Chr(10)"_s); // the read request goes away
-    ASSERT_EQ(decode(line.text()), 0);
+    ASSERT_EQ(decode(line.text()), DecodeResult::Decoded);
 
     const std::map<int, QString> expected{
         {slot::factoryDate, u"09年08月17日"_s},
@@ -164,7 +165,7 @@ TEST_F(Decode, FieldCodesShowTheirEntriesAndValues)
         test::StartForm fresh;
         test::ScriptedHost h;
         test::ReplyLine l;
-        EXPECT_EQ(FP(fresh.form, h, l.with(c.slot, c.cut).text()), 0) << c.cut.toStdString();
+        EXPECT_EQ(FP(fresh.form, h, l.with(c.slot, c.cut).text()), DecodeResult::Decoded) << c.cut.toStdString();
         const QString text =
             field(c.slot).kind == FieldKind::Choice ? fresh.form.choiceText(c.slot) : fresh.form.editText(c.slot);
         EXPECT_EQ(text, c.shows) << str(field(c.slot).name).toStdString() << " " << c.cut.toStdString();
@@ -173,7 +174,7 @@ TEST_F(Decode, FieldCodesShowTheirEntriesAndValues)
 
 TEST_F(Decode, CrewCountIsFollowedByTheCallSignWithoutAComma)
 {
-    ASSERT_EQ(decode(line.with(slot::crewCount, u"0012"_s).text()), 0);
+    ASSERT_EQ(decode(line.with(slot::crewCount, u"0012"_s).text()), DecodeResult::Decoded);
     EXPECT_EQ(f.form.editText(slot::crewCount), u"0012"_s);
     const QStringList &trace = f.form.sentCommands();
     ASSERT_EQ(trace.size(), 11);
@@ -191,7 +192,7 @@ TEST_F(Decode, UnmatchedCheckedFieldEndsWithOneAndLeavesTheRestBlank)
         QString progress;
     };
     const Case cases[] = {
-        {slot::shipType, u"99"_s, u"拆分船型"_s},
+        {slot::shipType, kNoShipType.toString(), u"拆分船型"_s},
         {slot::epfdType, u"8"_s, u"拆分定位装置"_s},
         {slot::alarmRange, u"16"_s, u"拆分靠近报警距离"_s},
         {slot::soundPromptRange, u"-1"_s, u"拆分声音提示距离"_s},
@@ -202,7 +203,7 @@ TEST_F(Decode, UnmatchedCheckedFieldEndsWithOneAndLeavesTheRestBlank)
         test::ScriptedHost h;
         test::ReplyLine l;
         Form &form = fresh.form;
-        EXPECT_EQ(FP(form, h, l.with(c.slot, c.cut).text()), 1);
+        EXPECT_EQ(FP(form, h, l.with(c.slot, c.cut).text()), DecodeResult::Failed);
         EXPECT_TRUE(form.isEnabled());
         EXPECT_TRUE(form.sentCommands().isEmpty());
         EXPECT_EQ(form.transactionStatus(), c.progress);
@@ -215,7 +216,7 @@ TEST_F(Decode, UnmatchedCheckedFieldEndsWithOneAndLeavesTheRestBlank)
 
 TEST_F(Decode, FiftyCharacterLineEndsAtThePositionDeviceAtTheLatest)
 {
-    EXPECT_EQ(decode(line.text().left(50)), 1);
+    EXPECT_EQ(decode(line.text().left(50)), DecodeResult::Failed);
     EXPECT_TRUE(f.form.isEnabled());
     EXPECT_EQ(f.form.transactionStatus(), u"拆分定位装置"_s);
     EXPECT_EQ(f.form.editText(slot::factoryDate), u"09年08月17日"_s);
@@ -233,9 +234,9 @@ TEST_F(Decode, FiftyCharacterLineEndsAtThePositionDeviceAtTheLatest)
 TEST_F(Decode, SecondDecodingGivesTheSameFormAndTrace)
 {
     const QString text = line.text();
-    ASSERT_EQ(decode(text), 0);
+    ASSERT_EQ(decode(text), DecodeResult::Decoded);
     const std::string first = snapshot(f.form);
-    ASSERT_EQ(decode(text), 0);
+    ASSERT_EQ(decode(text), DecodeResult::Decoded);
     EXPECT_EQ(snapshot(f.form), first);
     EXPECT_EQ(f.form.shipSizeText(), u"船长:120米   船宽:12米"_s);
 }
@@ -245,10 +246,10 @@ TEST_F(Decode, ShortLineAfterAFullOneLeavesNothingOfTheFirst)
     const QString shortLine = line.text().left(50);
     test::StartForm fresh;
     test::ScriptedHost h;
-    ASSERT_EQ(FP(fresh.form, h, shortLine), 1);
+    ASSERT_EQ(FP(fresh.form, h, shortLine), DecodeResult::Failed);
 
-    ASSERT_EQ(decode(line.text()), 0);
-    ASSERT_EQ(decode(shortLine), 1);
+    ASSERT_EQ(decode(line.text()), DecodeResult::Decoded);
+    ASSERT_EQ(decode(shortLine), DecodeResult::Failed);
     EXPECT_EQ(snapshot(f.form), snapshot(fresh.form));
     // The failed decoding does not reach the ship-size display, which keeps the first size.
     EXPECT_EQ(f.form.shipSizeText(), u"船长:120米   船宽:12米"_s);
@@ -263,7 +264,7 @@ TEST_F(Decode, EventsRunWhileTheWindowIsDisabledDuringTheChoiceScans)
         EXPECT_TRUE(f.form.sentCommands().isEmpty());
         seen.append(f.form.transactionStatus());
     };
-    ASSERT_EQ(decode(line.text()), 0);
+    ASSERT_EQ(decode(line.text()), DecodeResult::Decoded);
     // Ship type "70" is entry 21 of its list, device "3" entry 4: one pass per comparison.
     EXPECT_EQ(seen.count(u"拆分船型"_s), 21);
     EXPECT_EQ(seen.count(u"拆分定位装置"_s), 4);
@@ -315,7 +316,7 @@ TEST_F(Decode, StatusBitsSelectTheirEntries)
         test::StartForm fresh;
         test::ScriptedHost h;
         test::ReplyLine l;
-        ASSERT_EQ(FP(fresh.form, h, l.withStatus(c.status).text()), 0);
+        ASSERT_EQ(FP(fresh.form, h, l.withStatus(c.status).text()), DecodeResult::Decoded);
         for (const auto &[s, text] : c.shows)
             EXPECT_EQ(fresh.form.choiceText(s), text) << str(field(s).name).toStdString();
     }
@@ -323,7 +324,7 @@ TEST_F(Decode, StatusBitsSelectTheirEntries)
 
 TEST_F(Decode, MissingStatusCharactersCountAsZero)
 {
-    ASSERT_EQ(decode(line.text().left(112)), 0); // "hn" of "hnVu"
+    ASSERT_EQ(decode(line.text().left(112)), DecodeResult::Decoded); // "hn" of "hnVu"
     const QStringList &trace = f.form.sentCommands();
     ASSERT_EQ(trace.size(), 11);
     EXPECT_EQ(trace[1], u"16进制: 68,6E,,"_s);

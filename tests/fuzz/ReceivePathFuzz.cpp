@@ -107,7 +107,9 @@ struct Rig {
     void checkState()
     {
         const LinkState &s = session->state();
-        check(s.pendingGroup >= LinkState::None && s.pendingGroup <= LinkState::Read);
+        // One transaction at a time; no verification without a verifier.
+        check(!(s.pendingGroup && s.pendingRead));
+        check(!s.pendingRead || *s.pendingRead == LinkState::Read::Parameters);
         check(s.readRetries >= 0 && s.readRetries <= 2);
         check(s.idleTicks >= 0 && s.idleTicks < ReceivePath::kIdleTickLimit);
         check(f.form.isEnabled());
@@ -148,7 +150,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         case 2: // a write (0-2) or the read (3); the next bit refuses the write
             rig.refuseWrite = (n >> 2) % 2;
-            rig.session->transactions().command2Click(int(n % 4));
+            if (n % 4 == 3)
+                rig.session->transactions().startRead();
+            else
+                rig.session->transactions().startWrite(Group(n % 4));
             break;
         case 3: // the adapter goes away and the port is chosen again
             rig.line->loseConnection();

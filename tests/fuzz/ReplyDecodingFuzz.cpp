@@ -58,11 +58,11 @@ void decodeTwice(const QString &line)
 {
     test::StartForm f;
     test::ScriptedHost host;
-    const int first = FP(f.form, host, line);
+    const DecodeResult first = FP(f.form, host, line);
     const Snapshot once = snapshot(f.form);
-    const int second = FP(f.form, host, line);
-    check((first == 0 || first == 1) && first == second && f.form.isEnabled() && snapshot(f.form) == once);
-    if (first == 0)
+    const DecodeResult second = FP(f.form, host, line);
+    check(first == second && f.form.isEnabled() && snapshot(f.form) == once);
+    if (first == DecodeResult::Decoded)
         buildEachGroup(f.form, host);
 }
 

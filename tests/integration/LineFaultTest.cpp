@@ -57,7 +57,7 @@ TEST_F(LineFaults, UnitGoneWhileAWriteWaitsForItsAcknowledgement)
     tool.fillOwnShip(u"412345678"_s);
     tool.link().transactions().setNoRepeat(false);
     tool.host.answers = {true, false}; // start the write; no retry
-    tool.core.writeButtonClicked(0);
+    tool.core.buttonClicked(Button::OwnShipWrite);
 
     EXPECT_EQ(tool.host.questions, (QStringList{u"是否开始设置数据"_s, u"设置失败,是否重试"_s}));
     EXPECT_TRUE(tool.host.messages.isEmpty());
@@ -81,7 +81,7 @@ TEST_F(LineFaults, UnitGoneInTheMiddleOfItsReply)
     tool.choosePortAgain(dying.device());
     EventWait lost;
     lost.finishOn(&tool.link().line(), &SerialLine::connectionLost);
-    tool.core.writeButtonClicked(3);
+    tool.core.buttonClicked(Button::Read);
     ASSERT_TRUE(lost.run(3000));
 
     EXPECT_EQ(tool.form().connectionStatus(), u"通讯口1 断开"_s);
@@ -107,7 +107,7 @@ TEST_F(LineFaults, SilentUnitGetsTheRetryPromptThenAnswersTheRetry)
     unit.poweredOn = false;
     tool.fillOwnShip(u"412345678"_s);
     tool.link().transactions().setNoRepeat(false);
-    tool.core.writeButtonClicked(0);
+    tool.core.buttonClicked(Button::OwnShipWrite);
 
     EXPECT_EQ(tool.host.questions, (QStringList{u"是否开始设置数据"_s, u"设置失败,是否重试"_s}));
     EXPECT_EQ(tool.host.messages, QStringList{u"本船资料设置成功"_s});

@@ -101,7 +101,7 @@ TEST_F(Noise, AnAcknowledgementInsideABurstOfPositionSentencesIsFound)
     for (int n = 0; n < 40; ++n)
         burst += sim::PositionStream::sentence(n);
     answerNextWith(burst + "!CVACK\r\n" + burst);
-    ASSERT_TRUE(tool.write(0));
+    ASSERT_TRUE(tool.write(Button::OwnShipWrite));
     EXPECT_EQ(tool.host.messages, QStringList{u"本船资料设置成功"_s});
 }
 
@@ -112,7 +112,7 @@ TEST_F(Noise, FlowControlBytesInsideLinesAreTakenByTheTerminal)
     tool.fillOwnShip(u"412345678"_s);
     answerNextWith("!CV\x13"
                    "ACK\x11\r\n");
-    ASSERT_TRUE(tool.write(0));
+    ASSERT_TRUE(tool.write(Button::OwnShipWrite));
     EXPECT_EQ(tool.form().receiveLog(), u"!CVACK\r\n"_s);
 
     // An XOFF alone in a line holds the tool's output only until the next byte.

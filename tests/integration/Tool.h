@@ -84,11 +84,11 @@ public:
     }
 
     // Clicks a write button; true when the acknowledgement was announced in time.
-    bool write(int index, qint64 timeoutMs = 3000)
+    bool write(Button button, qint64 timeoutMs = 3000)
     {
         EventWait acknowledged;
         acknowledged.finishOn(&link().receivePath(), &ReceivePath::acknowledged);
-        core.writeButtonClicked(index);
+        core.buttonClicked(button);
         return acknowledged.run(timeoutMs);
     }
     // Starts the read; true when it ended (decoded, or its retries ran out) in time.
@@ -96,11 +96,11 @@ public:
     {
         EventWait ended;
         const QObject scope; // the connection ends with this call
-        QObject::connect(&link().receivePath(), &ReceivePath::replyHandled, &scope, [&ended](int, bool readEnded) {
+        QObject::connect(&link().receivePath(), &ReceivePath::replyHandled, &scope, [&ended](DecodeResult, bool readEnded) {
             if (readEnded)
                 ended.finish();
         });
-        core.writeButtonClicked(3);
+        core.buttonClicked(Button::Read);
         return ended.run(timeoutMs);
     }
 
@@ -111,7 +111,7 @@ public:
         link().transactions().setNoRepeat(true);
         fillOwnShip(mmsi);
         const qsizetype shown = host.messages.size();
-        ASSERT_TRUE(write(0)) << "no acknowledgement";
+        ASSERT_TRUE(write(Button::OwnShipWrite)) << "no acknowledgement";
         EXPECT_EQ(host.messages.mid(shown), QStringList{u"本船资料设置成功"_s});
         ASSERT_TRUE(read()) << "the read did not end";
         EXPECT_EQ(form().transactionStatus(), u"读取成功"_s);

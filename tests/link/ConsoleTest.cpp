@@ -17,7 +17,7 @@ protected:
 
 TEST_F(ConsoleActions, CopyingCommandsAfterAReadLeavesTheRequestsOwnLineEndInPlace)
 {
-    h.session.transactions().command2Click(3);
+    h.session.transactions().startRead();
     h.form().appendSentCommand(u"$CVUIS,ABC*12Chr(13)Chr(10)"_s);
     console().click(Console::CopyCommands);
     EXPECT_EQ(h.form().replyLog(), u"$CVRSE,*7D\r\n\r\n$CVUIS,ABC*12Chr(13)Chr(10)\r\n"_s);
@@ -27,7 +27,7 @@ TEST_F(ConsoleActions, ASelectedCommandIsSentExactlyAsListedAndNeitherLoggedNorM
 {
     h.form().appendSentCommand(u"$CVRSE,*7D\r\n"_s);
     h.form().appendSentCommand(u"$CVUIS,ABC*12Chr(13)Chr(10)"_s);
-    h.state().pendingGroup = LinkState::SystemWrite;
+    h.state().awaitWrite(Group::System);
     console().selectSentCommand(1);
     EXPECT_EQ(h.form().replyLog(), u"$CVUIS,ABC*12Chr(13)Chr(10)"_s);
     console().click(Console::SendData);
@@ -35,7 +35,7 @@ TEST_F(ConsoleActions, ASelectedCommandIsSentExactlyAsListedAndNeitherLoggedNorM
     console().click(Console::SendData);
     EXPECT_EQ(h.writtenText(), (QStringList{u"$CVUIS,ABC*12Chr(13)Chr(10)"_s, u"$CVRSE,*7D\r\n"_s}));
     EXPECT_EQ(h.form().sentCommands().size(), 2);
-    EXPECT_EQ(h.state().pendingGroup, LinkState::SystemWrite);
+    EXPECT_EQ(h.state().pendingGroup, Group::System);
     // A reply to the resent request is decoded though no read was started.
     h.deliver("!CVSET,1\r\n");
     h.tick();
@@ -73,12 +73,12 @@ TEST_F(ConsoleActions, AnEmptyCommandTextSendsNothing)
 TEST_F(ConsoleActions, SplittingDecodesTheRawLogWithoutTouchingTheLink)
 {
     h.form().setReceiveLog(u"!CVSET,1\r\n!CVACK\r\n"_s);
-    h.state().pendingGroup = LinkState::Read;
+    h.state().awaitRead(LinkState::Read::Parameters);
     h.state().readRequest = u"$CVRSE,*7D\r\n"_s;
-    h.decodeResults = {1};
+    h.decodeResults = {DecodeResult::Failed};
     console().click(Console::SplitData);
     EXPECT_EQ(h.decodedLines, QStringList{u"!CVSET,1\r\n!CVACK\r\n"_s});
-    EXPECT_EQ(h.state().pendingGroup, LinkState::Read);
+    EXPECT_EQ(h.state().pendingKind(), TransactionKind::Read);
     EXPECT_TRUE(h.line.written.isEmpty());
 }
 

@@ -32,7 +32,7 @@ private:
 
 // One link session on a fake line, with a scripted host, a builder that returns
 // fixed sentences, a decoder that records its lines and answers from a script
-// (0 when the script is empty), and a wait that lets no time pass.
+// (Decoded when the script is empty), and a wait that lets no time pass.
 class LinkHarness {
 public:
     LinkHarness() : LinkHarness(std::make_unique<FakeSerialLine>()) {}
@@ -65,7 +65,7 @@ public:
     MemorySettingStore store;
     FakeSerialLine &line;
     QStringList decodedLines;
-    std::deque<int> decodeResults;
+    std::deque<DecodeResult> decodeResults;
     std::function<void()> onDecode;
     std::map<Group, QString> sentences{
         {Group::OwnShip, u"$CVUIS,OWN*00\r\n"_s},
@@ -85,14 +85,14 @@ private:
                            f.form, host, store, [this](const QString &l) { return decode(l); },
                            [this](Group g) { return build(g); }, {std::move(fake), [this](int) { wait(); }})
     {}
-    int decode(const QString &l)
+    DecodeResult decode(const QString &l)
     {
         decodedLines << l;
         if (onDecode)
             onDecode();
         if (decodeResults.empty())
-            return 0;
-        const int r = decodeResults.front();
+            return DecodeResult::Decoded;
+        const DecodeResult r = decodeResults.front();
         decodeResults.pop_front();
         return r;
     }

@@ -61,11 +61,11 @@ protected:
     }
     // Writes a group in the start state's single-send mode and waits for the
     // acknowledgement; false when none came.
-    bool write(int index, qint64 timeoutMs = 3000)
+    bool write(Group group, qint64 timeoutMs = 3000)
     {
         EventWait acknowledged;
         acknowledged.finishOn(&session->receivePath(), &ReceivePath::acknowledged);
-        session->transactions().command2Click(index);
+        session->transactions().startWrite(group);
         return acknowledged.run(timeoutMs);
     }
     // Reads and waits until the read has ended (decoded, or the retries ran out).
@@ -73,11 +73,11 @@ protected:
     {
         EventWait ended;
         const QObject scope; // the connection ends with this call, before `ended` goes
-        QObject::connect(&session->receivePath(), &ReceivePath::replyHandled, &scope, [&ended](int, bool readEnded) {
+        QObject::connect(&session->receivePath(), &ReceivePath::replyHandled, &scope, [&ended](DecodeResult, bool readEnded) {
             if (readEnded)
                 ended.finish();
         });
-        session->transactions().command2Click(3);
+        session->transactions().startRead();
         return ended.run(timeoutMs);
     }
 
@@ -92,14 +92,14 @@ TEST_F(OverPty, WrittenValuesComeBackThroughARead)
 {
     start({});
     fillOwnShip();
-    ASSERT_TRUE(write(0));
+    ASSERT_TRUE(write(Group::OwnShip));
     ASSERT_TRUE(selectChoiceValue(form(), slot::promptVolume, u"5"_s));
     ASSERT_TRUE(selectChoiceValue(form(), slot::lcdMode, u"负显"_s));
     ASSERT_TRUE(selectChoiceValue(form(), slot::arrivalRange, u"15海里"_s));
     ASSERT_TRUE(selectChoiceValue(form(), slot::customMessage, u"开"_s));
     ASSERT_TRUE(selectChoiceValue(form(), slot::alarmRange, u"2.0海里"_s));
     ASSERT_TRUE(selectChoiceValue(form(), slot::soundPromptRange, u"0.3海里"_s));
-    ASSERT_TRUE(write(1));
+    ASSERT_TRUE(write(Group::System));
     EXPECT_EQ(host.messages, (QStringList{u"本船资料设置成功"_s, u"系统设置成功"_s}));
 
     QStringList choicesBefore;
@@ -127,7 +127,7 @@ TEST_F(OverPty, AnswersInChunksOfOneOrTwoBytesWithNoiseBetweenLinesStillArrive)
     // Pauses longer than a poll period: many ticks find only a byte or two.
     start({u"--chunk"_s, u"1"_s, u"--chunk-pause"_s, u"25"_s, u"--garbage"_s, u"--zlout"_s});
     fillOwnShip();
-    EXPECT_TRUE(write(0));
+    EXPECT_TRUE(write(Group::OwnShip));
     EXPECT_EQ(host.messages, QStringList{u"本船资料设置成功"_s});
 }
 
@@ -146,7 +146,7 @@ TEST_F(OverPty, AnswersAreHandledAsTheirLinesEndWithoutWaitingForATick)
     start({u"--chunk"_s, u"2"_s, u"--chunk-pause"_s, u"5"_s, u"--garbage"_s});
     session->receivePath().setPollPeriod(60000);
     fillOwnShip();
-    ASSERT_TRUE(write(0));
+    ASSERT_TRUE(write(Group::OwnShip));
     ASSERT_TRUE(read());
     EXPECT_EQ(form().transactionStatus(), u"读取成功"_s);
     EXPECT_EQ(form().editText(slot::mmsi), u"412345678"_s);
@@ -161,7 +161,7 @@ TEST_F(OverPty, AUnitThatTalksAllTheTimeLosesNoAcknowledgement)
     start({u"--baud"_s, u"38400"_s, u"--stream"_s, u"50"_s});
     fillOwnShip();
     for (int i = 0; i < 20; ++i)
-        ASSERT_TRUE(write(0)) << "write " << i;
+        ASSERT_TRUE(write(Group::OwnShip)) << "write " << i;
     EXPECT_EQ(host.messages.size(), 20);
     runEventLoopFor(100); // a few more position sentences
     EXPECT_TRUE(form().receiveLog().contains(u"$GPRMC,"_s));
@@ -173,7 +173,7 @@ TEST_F(OverPty, QuickAnswersAreNeverLost)
     start({});
     fillOwnShip();
     for (int i = 0; i < 10; ++i)
-        ASSERT_TRUE(write(0)) << "write " << i;
+        ASSERT_TRUE(write(Group::OwnShip)) << "write " << i;
     EXPECT_EQ(host.messages.size(), 10);
 }
 
@@ -183,7 +183,7 @@ TEST_F(OverPty, ASilentUnitEndsInTheRetryPrompt)
     fillOwnShip();
     session->transactions().setNoRepeat(false);
     host.answers = {true, true, false};
-    session->transactions().command2Click(0);
+    session->transactions().startWrite(Group::OwnShip);
     EXPECT_EQ(host.questions, (QStringList{u"是否开始设置数据"_s, u"设置失败,是否重试"_s, u"设置失败,是否重试"_s}));
     EXPECT_TRUE(host.messages.isEmpty());
     EXPECT_TRUE(form().isEnabled());
@@ -196,7 +196,7 @@ TEST_F(OverPty, ARepeatedWriteEndsWhenTheDelayedAcknowledgementArrives)
     start({u"--ack-delay"_s, u"150"_s});
     fillOwnShip();
     session->transactions().setNoRepeat(false);
-    session->transactions().command2Click(0);
+    session->transactions().startWrite(Group::OwnShip);
     EXPECT_EQ(host.messages, QStringList{u"本船资料设置成功"_s});
     EXPECT_EQ(host.questions, QStringList{u"是否开始设置数据"_s});
     EXPECT_EQ(unit->log().filter(u"< $CVUIS,"_s).size(), 2); // the ack came during the second wait
@@ -217,13 +217,13 @@ TEST_F(OverPty, AUnitThatHangsUpClosesThePortOnce)
     fillOwnShip();
     EventWait lost;
     lost.finishOn(&session->line(), &SerialLine::connectionLost);
-    session->transactions().command2Click(0);
+    session->transactions().startWrite(Group::OwnShip);
     ASSERT_TRUE(lost.run(3000));
     EXPECT_FALSE(session->line().isOpen());
     EXPECT_EQ(form().connectionStatus(), u"通讯口1 断开"_s);
     EXPECT_TRUE(host.messages.isEmpty());
     // Later sends do nothing and report nothing.
-    session->transactions().command2Click(3);
+    session->transactions().startRead();
     runEventLoopFor(50);
     EXPECT_EQ(form().connectionStatus(), u"通讯口1 断开"_s);
 }
@@ -248,7 +248,7 @@ TEST_F(OverPty, APortThatWentAwayReopensByItselfWhenAUnitIsBackUnderItsName)
     ASSERT_TRUE(back.run(2500));
     EXPECT_EQ(form().connectionStatus(), u"通讯口1 连接"_s);
     fillOwnShip();
-    EXPECT_TRUE(write(0));
+    EXPECT_TRUE(write(Group::OwnShip));
     EXPECT_EQ(unit->log().filter(u"< $CVUIS,"_s).size(), 1);
 }
 

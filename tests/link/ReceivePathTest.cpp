@@ -69,7 +69,7 @@ TEST_F(Receive, ALoneLineEndIsDroppedAndTheTimerStops)
 // The start of a line that is still arriving is kept, however short it is.
 TEST_F(Receive, OneOrTwoCharactersAreTheStartOfALineNotNoise)
 {
-    h.state().pendingGroup = LinkState::OwnShipWrite;
+    h.state().awaitWrite(Group::OwnShip);
     h.deliver("!");
     h.tick();
     h.deliver("C");
@@ -84,7 +84,7 @@ TEST_F(Receive, OneOrTwoCharactersAreTheStartOfALineNotNoise)
 
 TEST_F(Receive, ALineSplitAfterFourCharactersIsTakenWholeOnceComplete)
 {
-    h.state().pendingGroup = LinkState::SystemWrite;
+    h.state().awaitWrite(Group::System);
     h.deliver("!CVA");
     h.tick();
     EXPECT_EQ(h.state().idleTicks, 1);
@@ -106,7 +106,7 @@ TEST_F(Receive, AnIncompleteLineIsDroppedAtTheTwoHundredthIdleTickAndTheCountSta
     EXPECT_TRUE(h.state().recvBuffer.isEmpty());
     EXPECT_FALSE(h.session.receivePath().isPolling());
     // The next line arriving in two pieces is not dropped at its first tick.
-    h.state().pendingGroup = LinkState::FactoryWrite;
+    h.state().awaitWrite(Group::Factory);
     h.deliver("!CV");
     h.tick();
     EXPECT_EQ(h.state().recvBuffer, u"!CV"_s);
@@ -128,7 +128,7 @@ TEST_F(Receive, ABufferOfTwoThousandCharactersIsDroppedWhole)
 
 TEST_F(Receive, OneTickTakesEveryCompleteLineInOrderAndKeepsTheUnfinishedRest)
 {
-    h.state().pendingGroup = LinkState::OwnShipWrite;
+    h.state().awaitWrite(Group::OwnShip);
     h.deliver("!CVACK\r\n" + kReply + "!CV");
     h.tick();
     EXPECT_EQ(h.host.messages, QStringList{u"本船资料设置成功"_s});
@@ -146,7 +146,7 @@ TEST_F(Receive, OneTickTakesEveryCompleteLineInOrderAndKeepsTheUnfinishedRest)
 TEST_F(Receive, AnAcknowledgementInsideABurstOfOtherLinesIsFound)
 {
     const QByteArray position = "$GPRMC,083559.00,A,3113.0000,N,12129.0000,E,0.0,0.0,101226,,,A*00\r\n";
-    h.state().pendingGroup = LinkState::SystemWrite;
+    h.state().awaitWrite(Group::System);
     h.form().setTransactionStatus(u"读取成功"_s);
     h.deliver(position.repeated(40) + "!CVACK\r\n" + position.repeated(10));
     h.tick();
@@ -157,11 +157,11 @@ TEST_F(Receive, AnAcknowledgementInsideABurstOfOtherLinesIsFound)
 
 TEST_F(Receive, ALineOfTwoThousandCharactersIsDroppedAndTheLineBehindItHandled)
 {
-    h.state().pendingGroup = LinkState::OwnShipWrite;
+    h.state().awaitWrite(Group::OwnShip);
     h.deliver("!CVACK" + QByteArray(1992, ' ') + "\r\n" + "!CVACK\r\n");
     h.tick();
     EXPECT_EQ(h.host.messages.size(), 1);
-    EXPECT_EQ(h.state().pendingGroup, LinkState::None);
+    EXPECT_EQ(h.state().pendingKind(), std::nullopt);
 }
 
 // Position reports between the acknowledgement and the user's look at the
@@ -169,14 +169,14 @@ TEST_F(Receive, ALineOfTwoThousandCharactersIsDroppedAndTheLineBehindItHandled)
 // still clears it.
 TEST_F(Receive, AnIgnoredLineLeavesTheTransactionStatusAlone)
 {
-    h.state().pendingGroup = LinkState::OwnShipWrite;
+    h.state().awaitWrite(Group::OwnShip);
     h.form().setTransactionStatus(u"设置成功"_s);
     h.deliver("$GPRMC,noise\r\n");
     h.tick();
     EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_s);
-    EXPECT_EQ(h.state().pendingGroup, LinkState::OwnShipWrite);
+    EXPECT_EQ(h.state().pendingGroup, Group::OwnShip);
     EXPECT_TRUE(h.host.messages.isEmpty());
-    h.state().pendingGroup = LinkState::None;
+    h.state().endPending();
     h.deliver("!CVACK\r\n");
     h.tick();
     EXPECT_EQ(h.form().transactionStatus(), QString());
@@ -190,7 +190,7 @@ TEST_P(AtOnce, ACompletedLineIsHandledAtTheNextPassOfTheEventLoop)
 {
     test::LinkHarness h;
     h.openPort();
-    h.state().pendingGroup = LinkState::FactoryWrite;
+    h.state().awaitWrite(Group::Factory);
     const std::vector<QByteArray> chunks = GetParam();
     for (std::size_t i = 0; i < chunks.size(); ++i) {
         h.deliver(chunks[i]);
@@ -212,7 +212,8 @@ INSTANTIATE_TEST_SUITE_P(Chunks, AtOnce,
                                          std::vector<QByteArray>{"$GPRMC,1\r\n!CVACK\r\n$GPRMC,2\r\n"}));
 
 struct AckCase {
-    short pending;
+    std::optional<Group> write; // the write pending; none: the read when `reading`, else nothing
+    bool reading;
     const char *line;
     const char16_t *message; // nullptr: dropped
 };
@@ -224,7 +225,10 @@ TEST_P(Acknowledgement, IsAnnouncedForThePendingWriteOnly)
     const AckCase c = GetParam();
     test::LinkHarness h;
     h.openPort();
-    h.state().pendingGroup = c.pending;
+    if (c.write)
+        h.state().awaitWrite(*c.write);
+    else if (c.reading)
+        h.state().awaitRead(LinkState::Read::Parameters);
     h.deliver(c.line);
     h.tick();
     const LinkState &s = h.state();
@@ -232,47 +236,49 @@ TEST_P(Acknowledgement, IsAnnouncedForThePendingWriteOnly)
         EXPECT_EQ(h.host.messages, QStringList{QString::fromUtf16(c.message)});
         EXPECT_EQ(h.host.titles, QStringList{u"Ais设置"_s});
         EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_s);
-        EXPECT_EQ(s.pendingGroup, LinkState::None);
+        EXPECT_EQ(s.pendingKind(), std::nullopt);
         EXPECT_EQ(s.ackOwnShip + s.ackSystem + s.ackFactory, 1);
-        EXPECT_TRUE(h.session.state().ackFlag(c.pending));
+        EXPECT_TRUE(h.session.state().ackFlag(*c.write));
     } else {
         EXPECT_TRUE(h.host.messages.isEmpty());
         EXPECT_EQ(h.form().transactionStatus(), QString());
-        EXPECT_EQ(s.pendingGroup, c.pending);
+        EXPECT_EQ(s.pendingGroup, c.write);
+        EXPECT_EQ(s.pendingRead.has_value(), c.reading);
         EXPECT_FALSE(s.ackOwnShip || s.ackSystem || s.ackFactory);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Acknowledgement,
-                         testing::Values(AckCase{1, "!CVACK\r\n", u"本船资料设置成功"},
-                                         AckCase{2, "$ZLOUT\r\n", u"系统设置成功"},
-                                         AckCase{3, "xx!CVACK\r\n", u"出厂设置成功"}, AckCase{0, "!CVACK\r\n", nullptr},
-                                         AckCase{4, "!CVACK\r\n", nullptr}));
+                         testing::Values(AckCase{Group::OwnShip, false, "!CVACK\r\n", u"本船资料设置成功"},
+                                         AckCase{Group::System, false, "$ZLOUT\r\n", u"系统设置成功"},
+                                         AckCase{Group::Factory, false, "xx!CVACK\r\n", u"出厂设置成功"},
+                                         AckCase{std::nullopt, false, "!CVACK\r\n", nullptr},
+                                         AckCase{std::nullopt, true, "!CVACK\r\n", nullptr}));
 
 // While the first acknowledgement's message box is open, further ticks wait;
 // the write has ended when its box opens, so the second acknowledgement finds
 // nothing pending.
 TEST_F(Receive, ASecondAcknowledgementIsDroppedEvenWhileTheFirstMessageIsOpen)
 {
-    h.state().pendingGroup = LinkState::OwnShipWrite;
+    h.state().awaitWrite(Group::OwnShip);
     QString waitingBehindTheBox;
     h.host.onMessage = [&](const QString &) {
         h.tick(3);
         QCoreApplication::processEvents();
         waitingBehindTheBox = h.state().recvBuffer;
-        EXPECT_EQ(h.state().pendingGroup, LinkState::None);
+        EXPECT_EQ(h.state().pendingKind(), std::nullopt);
     };
     h.deliver("!CVACK\r\n!CVACK\r\n");
     h.tick();
     EXPECT_EQ(waitingBehindTheBox, u"!CVACK\r\n"_s);
     EXPECT_TRUE(h.state().recvBuffer.isEmpty());
     EXPECT_EQ(h.host.messages.size(), 1);
-    EXPECT_EQ(h.state().pendingGroup, LinkState::None);
+    EXPECT_EQ(h.state().pendingKind(), std::nullopt);
 }
 
 TEST_F(Receive, AReplyIsDecodedAndLoggedWithItsLengthAndCount)
 {
-    h.state().pendingGroup = LinkState::Read;
+    h.state().awaitRead(LinkState::Read::Parameters);
     h.state().readRequest = u"$CVRSE,*7D\r\n"_s;
     h.form().setTransactionStatus(u"x"_s);
     h.deliver(kReply);
@@ -282,7 +288,7 @@ TEST_F(Receive, AReplyIsDecodedAndLoggedWithItsLengthAndCount)
     EXPECT_EQ(h.form().replyLog(), line + u"长度:"_s + QString::number(line.size()) + u" 次数:1\r\n"_s);
     EXPECT_EQ(h.form().transactionStatus(), u"读取成功"_s);
     EXPECT_TRUE(h.state().readRequest.isEmpty());
-    EXPECT_EQ(h.state().pendingGroup, LinkState::None);
+    EXPECT_EQ(h.state().pendingKind(), std::nullopt);
     EXPECT_TRUE(h.line.written.isEmpty());
 }
 
@@ -298,9 +304,9 @@ TEST_F(Receive, AReplyBehindStrayCharactersIsHandedOnWithItsStartRestoredAndLogg
 TEST_F(Receive, ThreeUndecodableRepliesRequestTwiceMoreThenReportAReadError)
 {
     const QString request = u"$CVRSE,*7D\r\n"_s;
-    h.state().pendingGroup = LinkState::Read;
+    h.state().awaitRead(LinkState::Read::Parameters);
     h.state().readRequest = request;
-    h.decodeResults = {1, 1, 1};
+    h.decodeResults = {DecodeResult::Failed, DecodeResult::Failed, DecodeResult::Failed};
     for (int reply = 0; reply < 3; ++reply) {
         h.form().setTransactionStatus(u"拆分船型"_s); // the decoding's last progress text
         h.deliver(kReply);
@@ -317,7 +323,7 @@ TEST_F(Receive, ThreeUndecodableRepliesRequestTwiceMoreThenReportAReadError)
 TEST_F(Receive, AFailedReplyKeepsTheDecodingsLastStatusAndWithoutAnOpenReadSendsNothing)
 {
     h.state().readRequest = u"$CVRSE,*7D\r\n"_s;
-    h.decodeResults = {1, 1};
+    h.decodeResults = {DecodeResult::Failed, DecodeResult::Failed};
     h.onDecode = [&] { h.form().setTransactionStatus(u"拆分船型"_s); };
     h.deliver(kReply);
     h.tick();
@@ -370,12 +376,12 @@ TEST(ReceiveChecksum, AReplyThatFailsItsChecksumIsAskedForAgainAndOnlyTheLastIsS
         test::LinkHarness h;
         h.openPort();
         const QString request = u"$CVRSE,*7D\r\n"_s;
-        h.state().pendingGroup = LinkState::Read;
+        h.state().awaitRead(LinkState::Read::Parameters);
         h.state().readRequest = request;
         ASSERT_TRUE(h.form().setEditText(slot::mmsi, u"412345678"_s));
         QList<bool> confirmed;
         int ended = 0;
-        QObject::connect(&h.session.receivePath(), &ReceivePath::replyHandled, [&](int, bool readEnded, bool ok) {
+        QObject::connect(&h.session.receivePath(), &ReceivePath::replyHandled, [&](DecodeResult, bool readEnded, bool ok) {
             confirmed.append(ok);
             ended += readEnded;
         });
@@ -400,7 +406,7 @@ TEST(ReceiveChecksum, AReplyThatFailsItsChecksumIsAskedForAgainAndOnlyTheLastIsS
 
 TEST_F(Receive, AReplyDuringAWriteEndsItsWaitSoItsAcknowledgementIsDropped)
 {
-    h.state().pendingGroup = LinkState::SystemWrite;
+    h.state().awaitWrite(Group::System);
     h.deliver(kReply + "!CVACK\r\n");
     h.drain();
     EXPECT_EQ(h.decodedLines.size(), 1);
@@ -415,7 +421,7 @@ TEST_F(Receive, GbkPairsSplitAcrossChunksAndInvalidBytesNeitherBreakNorStallTheL
     h.deliver(chinese.left(1));
     h.deliver(chinese.mid(1) + "\r\n");
     h.deliver("\xff\x80\x81\r\n");
-    h.state().pendingGroup = LinkState::OwnShipWrite;
+    h.state().awaitWrite(Group::OwnShip);
     h.deliver("\xfe!CVACK\r\n");
     h.drain();
     EXPECT_TRUE(h.form().receiveLog().startsWith(u"长度\r\n"_s));

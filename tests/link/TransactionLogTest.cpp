@@ -40,9 +40,9 @@ protected:
 
 TEST_F(TransactionLogTest, RepeatedSendsOfOneWriteAreOneTransaction)
 {
-    log.sent(LinkState::OwnShipWrite, sentence);
-    log.sent(LinkState::OwnShipWrite, sentence);
-    log.acknowledged(LinkState::OwnShipWrite);
+    log.sent(TransactionKind::OwnShipWrite, sentence);
+    log.sent(TransactionKind::OwnShipWrite, sentence);
+    log.acknowledged(Group::OwnShip);
     log.close();
     expectTold({{TransactionKind::OwnShipWrite, TransactionResult::Acknowledged}});
     EXPECT_EQ(recorder.told[0].sentence, sentence);
@@ -51,10 +51,10 @@ TEST_F(TransactionLogTest, RepeatedSendsOfOneWriteAreOneTransaction)
 
 TEST_F(TransactionLogTest, ALateAcknowledgementIsToldAfterTheUnansweredWrite)
 {
-    log.sent(LinkState::SystemWrite, sentence);
+    log.sent(TransactionKind::SystemWrite, sentence);
     log.noAnswer();
-    log.acknowledged(LinkState::SystemWrite);
-    log.acknowledged(LinkState::SystemWrite); // a second one answers nothing
+    log.acknowledged(Group::System);
+    log.acknowledged(Group::System); // a second one answers nothing
     expectTold({{TransactionKind::SystemWrite, TransactionResult::NoAnswer},
                 {TransactionKind::SystemWrite, TransactionResult::Acknowledged}});
     EXPECT_EQ(recorder.told[0].milliseconds, -1);
@@ -64,10 +64,10 @@ TEST_F(TransactionLogTest, ALateAcknowledgementIsToldAfterTheUnansweredWrite)
 
 TEST_F(TransactionLogTest, AReadWithoutReplyEndsUnansweredWhenTheNextTransactionBeginsOrTheSessionEnds)
 {
-    log.sent(LinkState::Read, request);
-    log.sent(LinkState::FactoryWrite, sentence);
+    log.sent(TransactionKind::Read, request);
+    log.sent(TransactionKind::FactoryWrite, sentence);
     log.noAnswer();
-    log.sent(LinkState::Read, request);
+    log.sent(TransactionKind::Read, request);
     log.close();
     log.close();
     expectTold({{TransactionKind::Read, TransactionResult::NoAnswer},
@@ -77,11 +77,11 @@ TEST_F(TransactionLogTest, AReadWithoutReplyEndsUnansweredWhenTheNextTransaction
 
 TEST_F(TransactionLogTest, AReadBackNamesTheWriteItChecked)
 {
-    log.sent(LinkState::OwnShipWrite, sentence);
-    log.acknowledged(LinkState::OwnShipWrite);
+    log.sent(TransactionKind::OwnShipWrite, sentence);
+    log.acknowledged(Group::OwnShip);
     log.verifySent(request);
     log.verified(u"!CVSET,...\r\n"_s, {{slot::draught, u"085"_s, u"000"_s}});
-    log.readEnded(u"!CVSET\r\n"_s, 0); // no read is open: nothing
+    log.readEnded(u"!CVSET\r\n"_s, DecodeResult::Decoded); // no read is open: nothing
     expectTold({{TransactionKind::OwnShipWrite, TransactionResult::Acknowledged},
                 {TransactionKind::Verify, TransactionResult::Differ}});
     EXPECT_EQ(recorder.told[1].checks, recorder.told[0].id);

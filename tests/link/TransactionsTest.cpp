@@ -24,7 +24,8 @@ protected:
             retryingAtWait << h.state().retryingWrite;
         };
     }
-    void click(int index) { h.session.transactions().command2Click(index); }
+    void write(Group group) { h.session.transactions().startWrite(group); }
+    void read() { h.session.transactions().startRead(); }
     // Ends in the state every write leaves behind.
     void expectCleanEnd()
     {
@@ -40,9 +41,7 @@ protected:
 };
 
 struct WriteCase {
-    int index;
     Group group;
-    short pending;
     const char16_t *message;
     bool disablesWindow;
 };
@@ -56,42 +55,42 @@ TEST_P(SingleSend, SendsOnceAndReturnsTheLateAcknowledgementIsStillAnnounced)
     const WriteCase c = GetParam();
     ASSERT_TRUE(h.session.transactions().noRepeat());
     h.form().setReceiveLog(u"old"_s);
-    click(c.index);
+    write(c.group);
     EXPECT_EQ(h.host.questions, QStringList{kConfirm});
     EXPECT_EQ(h.writtenText(), QStringList{h.sentences.at(c.group)});
     EXPECT_EQ(enabledAtSend, QList<bool>{!c.disablesWindow});
     EXPECT_EQ(h.waits, 0);
     EXPECT_TRUE(h.host.messages.isEmpty());
-    EXPECT_EQ(h.state().pendingGroup, c.pending);
+    EXPECT_EQ(h.state().pendingGroup, c.group);
     EXPECT_TRUE(h.form().receiveLog().isEmpty());
     expectCleanEnd();
 
     h.deliver("!CVACK\r\n");
     h.tick();
     EXPECT_EQ(h.host.messages, QStringList{QString::fromUtf16(c.message)});
-    EXPECT_EQ(h.state().pendingGroup, LinkState::None);
+    EXPECT_EQ(h.state().pendingKind(), std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(Groups, SingleSend,
-                         testing::Values(WriteCase{0, Group::OwnShip, 1, u"本船资料设置成功", true},
-                                         WriteCase{1, Group::System, 2, u"系统设置成功", true},
-                                         WriteCase{2, Group::Factory, 3, u"出厂设置成功", false}));
+                         testing::Values(WriteCase{Group::OwnShip, u"本船资料设置成功", true},
+                                         WriteCase{Group::System, u"系统设置成功", true},
+                                         WriteCase{Group::Factory, u"出厂设置成功", false}));
 
 TEST_F(Write, TheStatusClearsWhenAWriteStartsAndSaysWhenNoAcknowledgementCame)
 {
     h.session.transactions().setAcknowledgementWaitMs(200);
     h.form().setTransactionStatus(u"设置成功"_s);
     h.host.answers = {false};
-    click(0); // cleared at the question, also when the answer is no
+    write(Group::OwnShip); // cleared at the question, also when the answer is no
     EXPECT_TRUE(h.form().transactionStatus().isEmpty());
 
-    click(0); // the unit answers in time: its success stays
+    write(Group::OwnShip); // the unit answers in time: its success stays
     h.deliver("!CVACK\r\n");
     h.tick();
     runEventLoopFor(300);
     EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_s);
 
-    click(1); // a silent unit
+    write(Group::System); // a silent unit
     EXPECT_TRUE(h.form().transactionStatus().isEmpty());
     runEventLoopFor(300);
     EXPECT_EQ(h.form().transactionStatus(), u"未收到应答"_s);
@@ -107,7 +106,7 @@ TEST_F(Write, AnAcknowledgementWhoseBoxStaysOpenPastTheWaitStaysASuccess)
 {
     h.session.transactions().setAcknowledgementWaitMs(200);
     h.host.onMessage = [](const QString &) { runEventLoopFor(300); };
-    click(0);
+    write(Group::OwnShip);
     h.deliver("!CVACK\r\n");
     h.tick();
     EXPECT_EQ(h.host.messages, QStringList{u"本船资料设置成功"_s});
@@ -117,7 +116,7 @@ TEST_F(Write, AnAcknowledgementWhoseBoxStaysOpenPastTheWaitStaysASuccess)
 TEST_F(Write, AFailedSavingIsNotedAfterEveryStatusUntilTheNextWrite)
 {
     h.failSaving = true;
-    click(0);
+    write(Group::OwnShip);
     ASSERT_EQ(h.writtenText().size(), 1); // written all the same
     EXPECT_EQ(h.form().transactionPanel(), u" 档案保存失败"_s);
     h.deliver("!CVACK\r\n");
@@ -125,7 +124,7 @@ TEST_F(Write, AFailedSavingIsNotedAfterEveryStatusUntilTheNextWrite)
     EXPECT_EQ(h.form().transactionPanel(), u"设置成功 档案保存失败"_s);
     h.failSaving = false;
     h.host.answers = {false};
-    click(0); // the next write starts: the note goes
+    write(Group::OwnShip); // the next write starts: the note goes
     EXPECT_TRUE(h.form().transactionPanel().isEmpty());
 }
 
@@ -136,13 +135,13 @@ TEST_F(Write, WithThePortNotOpenTheWriteSavesSaysSoAndSendsNothing)
         h.line.close();
         h.host.messages.clear();
         const int builds = h.builds;
-        click(0);
+        write(Group::OwnShip);
         EXPECT_EQ(h.builds, builds + 1) << "the page is saved with the build";
         EXPECT_TRUE(h.line.written.isEmpty());
         EXPECT_EQ(h.waits, 0);
         EXPECT_EQ(h.host.messages, QStringList{u"通讯口未打开"_s});
         EXPECT_EQ(h.host.questions.last(), kConfirm) << "no retry is offered";
-        EXPECT_EQ(h.state().pendingGroup, LinkState::None);
+        EXPECT_EQ(h.state().pendingKind(), std::nullopt);
         expectCleanEnd();
     }
 }
@@ -150,24 +149,24 @@ TEST_F(Write, WithThePortNotOpenTheWriteSavesSaysSoAndSendsNothing)
 TEST_F(Write, NoToTheFirstQuestionSendsNothing)
 {
     h.host.answers = {false};
-    click(0);
+    write(Group::OwnShip);
     EXPECT_EQ(h.builds, 0);
     EXPECT_TRUE(h.line.written.isEmpty());
-    EXPECT_EQ(h.state().pendingGroup, LinkState::None);
+    EXPECT_EQ(h.state().pendingKind(), std::nullopt);
     expectCleanEnd();
 }
 
 TEST_F(Write, ARefusedBuildSendsNothingAndLeavesThePendingTransaction)
 {
-    h.state().pendingGroup = LinkState::Read;
+    h.state().awaitRead(LinkState::Read::Parameters);
     h.refuseBuild = true;
     h.session.transactions().setNoRepeat(false);
-    click(1);
+    write(Group::System);
     EXPECT_TRUE(h.line.written.isEmpty());
     EXPECT_EQ(h.waits, 0);
     EXPECT_EQ(h.host.messages, QStringList{u"有错误,请检查数据"_s}); // the builder's own, nothing more
     EXPECT_EQ(h.host.questions, QStringList{kConfirm});
-    EXPECT_EQ(h.state().pendingGroup, LinkState::Read);
+    EXPECT_EQ(h.state().pendingKind(), TransactionKind::Read);
     expectCleanEnd();
 }
 
@@ -182,7 +181,7 @@ TEST_F(Write, RepeatingAWriteStopsSendingOnceTheUnitAcknowledges)
             h.tick();
         }
     };
-    click(1);
+    write(Group::System);
     EXPECT_EQ(h.line.written.size(), 2);
     EXPECT_EQ(h.waits, 2);
     EXPECT_EQ(enabledAtWait, (QList<bool>{false, false}));
@@ -200,7 +199,7 @@ TEST_F(Write, ASilentUnitGetsThreeSystemSendsPerAttemptAndARetryWithoutTheFirstQ
         wait();
         h.deliver("noise\r\n"); // lands in the raw receive log
     };
-    click(1);
+    write(Group::System);
     EXPECT_EQ(h.writtenText(), QStringList(6, h.sentences.at(Group::System)));
     EXPECT_EQ(h.waits, 6);
     EXPECT_EQ(h.host.questions, (QStringList{kConfirm, kRetry, kRetry}));
@@ -211,7 +210,7 @@ TEST_F(Write, ASilentUnitGetsThreeSystemSendsPerAttemptAndARetryWithoutTheFirstQ
     // The retry is a transaction of its own: it starts a fresh raw receive log.
     EXPECT_EQ(h.form().receiveLog(), u"noise\r\nnoise\r\nnoise\r\n"_s);
     EXPECT_TRUE(h.host.messages.isEmpty());
-    EXPECT_EQ(h.state().pendingGroup, LinkState::SystemWrite);
+    EXPECT_EQ(h.state().pendingGroup, Group::System);
     expectCleanEnd();
 }
 
@@ -219,7 +218,7 @@ TEST_F(Write, RetriesNestUntilTheUserSaysNo)
 {
     h.session.transactions().setNoRepeat(false);
     h.host.answers = {true, true, true, true, false};
-    click(0);
+    write(Group::OwnShip);
     EXPECT_EQ(h.line.written.size(), 8); // four attempts of two sends
     EXPECT_EQ(h.builds, 4);
     EXPECT_EQ(h.host.questions, (QStringList{kConfirm, kRetry, kRetry, kRetry, kRetry}));
@@ -230,7 +229,7 @@ TEST_F(Write, TheFactoryWriteNeverDisablesTheWindow)
 {
     h.session.transactions().setNoRepeat(false);
     h.host.answers = {true, true, false};
-    click(2);
+    write(Group::Factory);
     EXPECT_EQ(h.line.written.size(), 4);
     EXPECT_EQ(enabledAtSend, QList<bool>(4, true));
     EXPECT_EQ(enabledAtWait, QList<bool>(4, true));
@@ -249,7 +248,7 @@ TEST_F(Write, AReadSendsTheRequestAndReturnsAtOnceAndClearsTheFormWhenTheReplyCo
     h.state().readRetries = 2;
     h.form().setEnabled(false);
 
-    click(3);
+    read();
     const QString request = u"$CVRSE,*7D\r\n"_s;
     EXPECT_EQ(Transactions::readRequest(), request);
     EXPECT_EQ(h.writtenText(), QStringList{request});
@@ -257,7 +256,7 @@ TEST_F(Write, AReadSendsTheRequestAndReturnsAtOnceAndClearsTheFormWhenTheReplyCo
     EXPECT_TRUE(h.host.questions.isEmpty());
     EXPECT_EQ(h.waits, 0);
     EXPECT_TRUE(h.form().isEnabled());
-    EXPECT_EQ(h.state().pendingGroup, LinkState::Read);
+    EXPECT_EQ(h.state().pendingKind(), TransactionKind::Read);
     EXPECT_EQ(h.state().readRequest, request);
     EXPECT_EQ(h.state().readRetries, 0);
     EXPECT_TRUE(h.form().replyLog().isEmpty());
@@ -288,13 +287,13 @@ TEST_F(Write, AReadNobodyAnswersKeepsTheFormAndSaysNoAnswerCame)
     h.session.transactions().setAcknowledgementWaitMs(200);
     ASSERT_TRUE(h.form().setEditText(slot::machineNumber, u"12345"_s));
     ASSERT_TRUE(h.form().selectChoice(slot::shipType, 3));
-    click(3);
+    read();
     runEventLoopFor(300);
     EXPECT_EQ(h.form().transactionStatus(), u"未收到应答"_s);
     EXPECT_EQ(h.form().editText(slot::machineNumber), u"12345"_s);
     EXPECT_EQ(h.form().choice(slot::shipType).position(), 3);
 
-    click(3);
+    read();
     h.deliver("!CVSET,1*4A\r\n");
     h.tick();
     runEventLoopFor(300);

@@ -53,7 +53,7 @@ TEST_F(Transmit, AnAnswerArrivingWhileTheSentenceDrainsIsKept)
         QTimer::singleShot(5, &h.line, [this] { h.deliver("!CVA"); });
         QTimer::singleShot(20, &h.line, [this] { h.line.input += "CK\r\n"; }); // arrived, event not yet raised
     };
-    h.state().pendingGroup = LinkState::OwnShipWrite;
+    h.state().awaitWrite(Group::OwnShip);
     h.session.transmitter().sendCommand(u"$CVUIS,x*00\r\n"_s);
     h.line.receive({}); // the receive event for the bytes that came last
     h.drain();

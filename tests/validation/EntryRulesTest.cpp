@@ -23,7 +23,7 @@ protected:
     void SetUp() override
     {
         applyStartState(form);
-        ShowPage(form, layout, host, 1);
+        ShowPage(form, layout, host, Page::OwnShip);
         form.setVisible(true);
         host.focus = {FieldKind::Edit, -1};
     }
@@ -52,13 +52,13 @@ protected:
     Form form;
     WindowLayout layout;
     test::ScriptedHost host;
-    std::vector<int> writes;
+    std::vector<Group> writes;
     QStringList antennaAtShipSize; // antenna A and D texts each time the ship size is shown
     EntryRules rules{
         form,
         layout,
         host,
-        {[this](int index) { writes.push_back(index); },
+        {[this](Group group) { writes.push_back(group); },
          [this] { antennaAtShipSize << form.editText(slot::antennaA) + u'|' + form.editText(slot::antennaD); }}};
 };
 
@@ -221,7 +221,7 @@ TEST_F(EntryRulesTest, OffThePageOneRulesOnlyUpperCaseAndCopy)
 {
     type(slot::draught, QStringLiteral("26"));
     type(slot::callSign, QStringLiteral("a中"));
-    Tab1_Click(form, layout, host, 2);
+    Tab1_Click(form, layout, host, Page::System);
     rules.text1_LostFocus(slot::draught);
     rules.text1_LostFocus(slot::callSign);
     EXPECT_EQ(form.editText(slot::draught), QStringLiteral("26._米"));
@@ -265,24 +265,24 @@ TEST_F(EntryRulesTest, EnterWalksThroughTheOwnShipPageAndStartsItsWrite)
               (std::vector<int>{mmsi, shipName, callSign, imoNumber, shipType, draught, crewCount, antennaA, antennaB,
                                 antennaC, antennaD, epfdType}));
     EXPECT_EQ(host.focus.first, FieldKind::Choice); // ship type and EPFD are choice lists
-    EXPECT_EQ(writes, std::vector<int>{0});
+    EXPECT_EQ(writes, std::vector<Group>{Group::OwnShip});
 }
 
 TEST_F(EntryRulesTest, EnterWalksThroughTheSystemPageAndStartsItsWrite)
 {
     using namespace slot;
-    Tab1_Click(form, layout, host, 2);
+    Tab1_Click(form, layout, host, Page::System);
     EXPECT_EQ(
         enterWalk(rules, host, FieldKind::Choice, channel1),
         (std::vector<int>{channel1, channel2, soundPromptRange, lightPrompt, promptVolume, alarmVolume, alarmRange,
                           keyBrightness, lcdMode, vhfTalk, dataOutput, arrivalRange, approachDisplay, alarm16}));
-    EXPECT_EQ(writes, std::vector<int>{1});
+    EXPECT_EQ(writes, std::vector<Group>{Group::System});
 }
 
 TEST_F(EntryRulesTest, EnterStartsAWriteOnlyWhenThePagesButtonIsShown)
 {
-    rules.Combo1_KeyDown(slot::alarm16, kKeyEnter); // page 1: the system button is hidden
-    Tab1_Click(form, layout, host, 2);
+    rules.Combo1_KeyDown(slot::alarm16, kKeyEnter); // the own-ship page: the system button is hidden
+    Tab1_Click(form, layout, host, Page::System);
     rules.Combo1_KeyDown(slot::epfdType, kKeyEnter);
     EXPECT_TRUE(writes.empty());
 }
@@ -308,12 +308,12 @@ TEST(FactoryPageRules, EnterWalksToTheWriteAndTheVendorNumberKeepsSixBitCharacte
     Form form;
     WindowLayout layout(Edition::Full);
     test::ScriptedHost host;
-    std::vector<int> writes;
-    EntryRules rules{form, layout, host, {[&writes](int index) { writes.push_back(index); }, {}}};
+    std::vector<Group> writes;
+    EntryRules rules{form, layout, host, {[&writes](Group group) { writes.push_back(group); }, {}}};
     applyStartState(form);
-    ShowPage(form, layout, host, 1);
+    ShowPage(form, layout, host, Page::OwnShip);
     form.setVisible(true);
-    Tab1_Click(form, layout, host, 5);
+    Tab1_Click(form, layout, host, Page::Factory);
 
     const std::pair<int, int> steps[] = {{slot::vendorNumber, slot::factoryDate},
                                          {slot::factoryDate, slot::machineNumber},
@@ -324,7 +324,7 @@ TEST(FactoryPageRules, EnterWalksToTheWriteAndTheVendorNumberKeepsSixBitCharacte
     }
     EXPECT_TRUE(writes.empty());
     rules.text1_KeyDown(slot::powerOnTime, kKeyEnter);
-    EXPECT_EQ(writes, std::vector<int>{2});
+    EXPECT_EQ(writes, std::vector<Group>{Group::Factory});
 
     // Upper case, then only the unit's six-bit characters, with the six-bit message.
     ASSERT_TRUE(form.setEditText(slot::vendorNumber, u"ab中1"_s));

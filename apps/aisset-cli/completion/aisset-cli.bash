@@ -61,7 +61,7 @@ _aisset_cli()
         elif [[ $command == help && ${COMP_WORDS[COMP_CWORD - 1]} != help ]]; then
             return
         else
-            COMPREPLY=($(compgen -W "$(_aisset_cli_help "$cli" | sed -n '/^Commands:/,/^$/s/^  \([a-z]\+\).*/\1/p')" -- "$cur"))
+            COMPREPLY=($(compgen -W "$(_aisset_cli_help "$cli" | sed -n '/^Commands:/,/^$/s/^  \([a-z][a-z-]*\).*/\1/p')" -- "$cur"))
         fi
         return
     fi

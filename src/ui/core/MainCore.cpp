@@ -40,7 +40,8 @@ MainCore::MainCore(Host &host, Services services)
                                                    QCoreApplication::applicationVersion())),
       layout_(services.edition), link_(form_, host, settings_, standardDecoder(form_, host_),
                                        LinkSession::standardBuilder(form_, host, &records_), std::move(services.link)),
-      rules_(form_, layout_, host, {[this](int index) { writeButtonClicked(index); }, [this] { ShowShipSize(form_); }}),
+      rules_(form_, layout_, host,
+             {[this](Group group) { link_.transactions().startWrite(group); }, [this] { ShowShipSize(form_); }}),
       recordsDialog_(profileRecords_, services.sysDir),
       menu_(form_, layout_, link_.transactions(), profileRecords_, services.sysDir), verifier_(link_, form_, host),
       deviceSearch_(link_, form_, host, std::move(services.ports))
@@ -108,28 +109,35 @@ void MainCore::formLoad(const std::function<void()> &showWindow, const AfterFirs
     LinkState &state = link_.state();
     state.idleTicks = 0;
     state.recvBuffer.clear();
-    layout_.setSelectedPage(1); // the tab strip starts on its first tab
+    layout_.setSelectedPage(pageAtTab(0).page); // the tab strip starts on its first tab
     layout_.setStatusLabelsVisible(false);
     for (int f = 0; f < WindowLayout::kConsoleFrameCount; ++f)
         layout_.showConsoleFrame(f, false);
     placeChoiceLists();
-    state.pendingGroup = LinkState::None;
+    state.endPending();
     const auto openPort = [this] { link_.ports().openAtStartup(); };
     if (afterFirstPaint)
         afterFirstPaint(openPort);
     else
         openPort();
     applyStartState(form_);
-    ShowPage(form_, layout_, host_, 1);
+    ShowPage(form_, layout_, host_, Page::OwnShip);
     if (showWindow)
         showWindow();
     form_.setVisible(true);
-    host_.moveFocus(FieldKind::Edit, slot::mmsi);
+    const FieldRef first = *pageRow(Page::OwnShip).first;
+    host_.moveFocus(first.kind, first.slot);
 }
 
-void MainCore::tabClicked(int page) { Tab1_Click(form_, layout_, host_, page); }
+void MainCore::tabClicked(Page page) { Tab1_Click(form_, layout_, host_, page); }
 
-void MainCore::writeButtonClicked(int index) { link_.transactions().command2Click(index); }
+void MainCore::buttonClicked(Button button)
+{
+    if (const std::optional<Group> group = groupWrittenBy(button))
+        link_.transactions().startWrite(*group);
+    else
+        link_.transactions().startRead();
+}
 
 // A port chosen by hand ends a search for the unit: the choice is the user's.
 void MainCore::portChosen(int listPosition)

@@ -62,17 +62,17 @@ public:
     using AfterFirstPaint = std::function<void(std::function<void()> step)>;
 
     // The window's load sequence: link state reset, tabs, port opened, every
-    // choice list on its start entry, page 1 laid out with its masks, then the
-    // window shown (showWindow; without one the form is only marked visible) and
-    // the focus put into the MMSI field. With afterFirstPaint the port opens once
+    // choice list on its start entry, the own-ship page laid out with its masks,
+    // then the window shown (showWindow; without one the form is only marked
+    // visible) and the focus put into the page's first field, the MMSI. With afterFirstPaint the port opens once
     // the window has been painted instead: finding the serial devices takes
     // longer than drawing the window, and the user sees the window sooner.
     void formLoad(const std::function<void()> &showWindow = {}, const AfterFirstPaint &afterFirstPaint = {});
 
     // Events of the window's controls.
-    void tabClicked(int page);          // Tab1_Click
-    void writeButtonClicked(int index); // Command2_Click
-    void portChosen(int listPosition);  // Combo2_Click
+    void tabClicked(Page page);          // Tab1_Click
+    void buttonClicked(Button button);   // Command2_Click: a page's write, or the read
+    void portChosen(int listPosition);   // Combo2_Click
 
     // The records dialog's buttons and list ("开始载入数据", double click). A
     // loaded ship's size shows at once, as after decoding.

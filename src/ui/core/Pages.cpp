@@ -13,7 +13,7 @@ namespace aisset {
 namespace {
 
 // The slots a page shows, in slot order.
-std::vector<int> slotsOn(int page)
+std::vector<int> slotsOn(Page page)
 {
     std::vector<int> out;
     for (int s = 0; s < kSlotCount; ++s)
@@ -67,7 +67,7 @@ void hideEverything(WindowLayout &layout)
     for (int p : {WindowLayout::IMAGE3, WindowLayout::Image4, WindowLayout::Image5, WindowLayout::image2})
         layout.showPicture(p, false);
     layout.setShipSizeLabelVisible(false);
-    for (int b = 0; b < WindowLayout::kButtonCount; ++b) {
+    for (int b = 0; b < kButtonCount; ++b) {
         Placement p = layout.button(b);
         p.visible = false;
         p.left = WindowLayout::kButtonDesignLeft;
@@ -81,127 +81,116 @@ void hideEverything(WindowLayout &layout)
 }
 
 // The page's write button, and the read button where the edition has one.
-void showButtons(WindowLayout &layout, int page)
+void showButtons(WindowLayout &layout, const PageRow &page)
 {
-    if (const PageButton *write = writeButtonOf(page)) {
-        Placement p = layout.button(write->button);
+    if (page.writeButton) {
+        Placement p = layout.button(*page.writeButton);
         p.visible = true;
-        p.left = write->left;
-        layout.setButton(write->button, p);
+        p.left = page.writeButtonLeft;
+        layout.setButton(*page.writeButton, p);
     }
-    if (layout.isFullEdition() && showsReadButton(page))
-        layout.setButton(kReadButton, readButtonPlace());
+    if (layout.isFullEdition() && page.readButton)
+        layout.setButton(Button::Read, readButtonPlace());
 }
+
+void moveFocusTo(Host &host, const FieldRef &field) { host.moveFocus(field.kind, field.slot); }
 
 void showOwnShipPage(Form &form, WindowLayout &layout, Host &host)
 {
+    const PageRow &page = pageRow(Page::OwnShip);
     layout.setWindowHeight(WindowLayout::kPageHeight);
-    showButtons(layout, 1);
+    showButtons(layout, page);
     layout.showPicture(WindowLayout::image2, true);
     layout.setShipSizeLabelVisible(true);
     // The fields keep their design width until the first showing, which narrows
     // the left column and widens the right one; later showings find the changed
     // width and leave the geometry alone.
-    for (int s : slotsOn(1)) {
+    for (int s : slotsOn(page.page)) {
         if (layout.edit(s).width == WindowLayout::kFieldWidth)
             placeAsShown(layout, s);
         layout.alignChoiceWithEdit(s);
     }
-    showCaptions(form, slotsOn(1));
-    for (int s : slotsOn(1))
+    showCaptions(form, slotsOn(page.page));
+    for (int s : slotsOn(page.page))
         showField(layout, s);
     if (form.edit(slot::crewCount).maxLength() != 4)
         applyPageOneMasks(form);
+    // Showing the page focuses the crew count; a click on the tab and the
+    // window's load move the focus on to the page's first field.
     if (form.isEnabled())
         host.moveFocus(FieldKind::Edit, slot::crewCount);
 }
 
 void showSystemPage(Form &form, WindowLayout &layout, Host &host)
 {
+    const PageRow &page = pageRow(Page::System);
     layout.setWindowHeight(WindowLayout::kPageHeight);
-    showButtons(layout, 2);
-    for (int s : slotsOn(2)) {
+    showButtons(layout, page);
+    for (int s : slotsOn(page.page)) {
         placeAsShown(layout, s);
         showField(layout, s);
     }
-    showCaptions(form, slotsOn(2));
+    showCaptions(form, slotsOn(page.page));
     if (form.isEnabled())
-        host.moveFocus(FieldKind::Choice, slot::channel1);
+        moveFocusTo(host, *page.first);
 }
 
 // The factory page of the installer's edition: the four factory edit fields in
-// two rows of page 2's columns, and the factory write button where page 2 has
-// its write button.
+// two rows of the system page's columns, and its write button.
 void showFactoryPage(Form &form, WindowLayout &layout, Host &host)
 {
+    const PageRow &page = pageRow(Page::Factory);
     layout.setWindowHeight(WindowLayout::kPageHeight);
-    for (int s : slotsOn(5)) {
+    for (int s : slotsOn(page.page)) {
         placeAsShown(layout, s);
         form.setCaption(s, str(field(s).caption));
         showField(layout, s);
     }
-    showButtons(layout, 5);
+    showButtons(layout, page);
     if (form.isEnabled())
-        host.moveFocus(FieldKind::Edit, slot::vendorNumber);
+        moveFocusTo(host, *page.first);
 }
 
-void showPicturePage(WindowLayout &layout, int picture)
+void showPicturePage(WindowLayout &layout, const PageRow &page)
 {
     layout.setWindowHeight(WindowLayout::kPictureHeight);
     layout.showPicture(WindowLayout::IMAGE3, true);
-    layout.showPicture(picture, true);
+    layout.showPicture(*page.picture, true);
 }
 
 } // namespace
 
-const std::array<PageTab, 5> &pageTabs()
-{
-    static constexpr std::array<PageTab, 5> kTabs{{
-        {u"本船资料设置", u"本船资料设置"},
-        {u"系统设置", u"系统设置"},
-        {u"key3", u"说明显示"},
-        {u"key4", u"连接实图"},
-        {u"key5", u"出厂资料设置"},
-    }};
-    return kTabs;
-}
-
-void ShowPage(Form &form, WindowLayout &layout, Host &host, int page)
+void ShowPage(Form &form, WindowLayout &layout, Host &host, Page page)
 {
     hideEverything(layout);
+    if (!layout.hasPage(page))
+        return;
     switch (page) {
-    case 1: showOwnShipPage(form, layout, host); break;
-    case 2: showSystemPage(form, layout, host); break;
-    case 3: showPicturePage(layout, WindowLayout::Image4); break;
-    case 4: showPicturePage(layout, WindowLayout::Image5); break;
-    case 5:
-        if (layout.isFullEdition())
-            showFactoryPage(form, layout, host);
-        break;
-    default: break;
+    case Page::OwnShip: showOwnShipPage(form, layout, host); break;
+    case Page::System: showSystemPage(form, layout, host); break;
+    case Page::Instructions:
+    case Page::Connection: showPicturePage(layout, pageRow(page)); break;
+    case Page::Factory: showFactoryPage(form, layout, host); break;
     }
 }
 
-void Tab1_Click(Form &form, WindowLayout &layout, Host &host, int page)
+void Tab1_Click(Form &form, WindowLayout &layout, Host &host, Page page)
 {
+    const std::optional<FieldRef> first = pageRow(page).first;
     layout.setSelectedPage(page);
     form.setEnabled(false);
     // Whether a page is on screen is read from its first field.
-    const bool alreadyShown = (page == 1 && layout.edit(slot::mmsi).visible) ||
-                              (page == 2 && layout.choice(slot::channel1).visible) ||
-                              (page == 5 && layout.edit(slot::vendorNumber).visible);
-    if (alreadyShown) {
+    const auto shown = [&layout](const FieldRef &f) {
+        return f.kind == FieldKind::Edit ? layout.edit(f.slot).visible : layout.choice(f.slot).visible;
+    };
+    if (first && shown(*first)) {
         form.setEnabled(true);
         return;
     }
     ShowPage(form, layout, host, page);
     form.setEnabled(true);
-    if (page == 1)
-        host.moveFocus(FieldKind::Edit, slot::mmsi);
-    else if (page == 2)
-        host.moveFocus(FieldKind::Choice, slot::channel1);
-    else if (page == 5)
-        host.moveFocus(FieldKind::Edit, slot::vendorNumber);
+    if (first)
+        moveFocusTo(host, *first);
 }
 
 } // namespace aisset

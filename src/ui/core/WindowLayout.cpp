@@ -1,5 +1,7 @@
 #include "ui/core/WindowLayout.h"
 
+#include <algorithm>
+
 namespace aisset {
 
 namespace {
@@ -26,65 +28,67 @@ const Column &designColumn(DesignColumn column)
 }
 
 using enum DesignColumn;
+using enum Page;
 
 constexpr DesignPlace kDesign[] = {
-    // page 1
-    {slot::mmsi, 1, Left, 720},
-    {slot::shipName, 1, Right, 720},
-    {slot::callSign, 1, Left, 1320},
-    {slot::antennaA, 1, Right, 1320},
-    {slot::imoNumber, 1, Left, 1920},
-    {slot::antennaB, 1, Right, 1920},
-    {slot::shipType, 1, Left, 2520},
-    {slot::antennaC, 1, Right, 2520},
-    {slot::draught, 1, Left, 3120},
-    {slot::antennaD, 1, Right, 3120},
-    {slot::crewCount, 1, Left, 3720},
-    {slot::epfdType, 1, Right, 3720},
-    // page 2
-    {slot::alarmRange, 2, Left, 720},
-    {slot::alarmVolume, 2, Right, 720},
-    {slot::soundPromptRange, 2, Left, 1320},
-    {slot::promptVolume, 2, Right, 1320},
-    {slot::lightPrompt, 2, Left, 1920},
-    {slot::vhfTalk, 2, Right, 1920},
-    {slot::approachDisplay, 2, Left, 2520},
-    {slot::dataOutput, 2, Right, 2520},
-    {slot::arrivalRange, 2, Left, 3120},
-    {slot::alarm16, 2, Right, 3120},
-    {slot::keyBrightness, 2, Left, 3720},
-    {slot::lcdMode, 2, Right, 3720},
-    {slot::aisTransmit, 2, Left, 4320},
-    {slot::autoRange, 2, Right, 4320},
-    {slot::gpsOutput, 2, Third, 960},
-    {slot::customMessage, 2, Third, 1680},
-    {slot::autoVhfOff, 2, Third, 2400},
-    {slot::channel1, 2, Third, 3120},
-    {slot::channel2, 2, Third, 3840},
-    // page 5, the installer's edition only
-    {slot::vendorNumber, 5, Left, 720},
-    {slot::factoryDate, 5, Right, 720},
-    {slot::machineNumber, 5, Left, 1320},
-    {slot::powerOnTime, 5, Right, 1320},
+    // the own-ship page
+    {slot::mmsi, OwnShip, Left, 720},
+    {slot::shipName, OwnShip, Right, 720},
+    {slot::callSign, OwnShip, Left, 1320},
+    {slot::antennaA, OwnShip, Right, 1320},
+    {slot::imoNumber, OwnShip, Left, 1920},
+    {slot::antennaB, OwnShip, Right, 1920},
+    {slot::shipType, OwnShip, Left, 2520},
+    {slot::antennaC, OwnShip, Right, 2520},
+    {slot::draught, OwnShip, Left, 3120},
+    {slot::antennaD, OwnShip, Right, 3120},
+    {slot::crewCount, OwnShip, Left, 3720},
+    {slot::epfdType, OwnShip, Right, 3720},
+    // the system page
+    {slot::alarmRange, System, Left, 720},
+    {slot::alarmVolume, System, Right, 720},
+    {slot::soundPromptRange, System, Left, 1320},
+    {slot::promptVolume, System, Right, 1320},
+    {slot::lightPrompt, System, Left, 1920},
+    {slot::vhfTalk, System, Right, 1920},
+    {slot::approachDisplay, System, Left, 2520},
+    {slot::dataOutput, System, Right, 2520},
+    {slot::arrivalRange, System, Left, 3120},
+    {slot::alarm16, System, Right, 3120},
+    {slot::keyBrightness, System, Left, 3720},
+    {slot::lcdMode, System, Right, 3720},
+    {slot::aisTransmit, System, Left, 4320},
+    {slot::autoRange, System, Right, 4320},
+    {slot::gpsOutput, System, Third, 960},
+    {slot::customMessage, System, Third, 1680},
+    {slot::autoVhfOff, System, Third, 2400},
+    {slot::channel1, System, Third, 3120},
+    {slot::channel2, System, Third, 3840},
+    // the factory page, the installer's edition only
+    {slot::vendorNumber, Factory, Left, 720},
+    {slot::factoryDate, Factory, Right, 720},
+    {slot::machineNumber, Factory, Left, 1320},
+    {slot::powerOnTime, Factory, Right, 1320},
 };
 static_assert(std::size(kDesign) == kSlotCount);
 
-// The columns as their pages show them. Page 1 narrows its left column and moves
-// its right one left and wider; pages 2 and 5 set their own two main columns;
-// page 2's third column holds choice lists and labels at one left edge.
+// The columns as their pages show them. The own-ship page narrows its left
+// column and moves its right one left and wider; the system and factory pages
+// set their own two main columns; the system page's third column holds choice
+// lists and labels at one left edge.
 struct PageColumn {
-    int page;
+    Page page;
     DesignColumn column;
     ShownColumn shown;
 };
 constexpr PageColumn kShownColumns[] = {
-    {1, Left, {kKeepDesign, kKeepDesign, 2295}},
-    {1, Right, {3720, 5070, 3105}},
-    {2, Left, {kKeepDesign, 1500, 2255}},
-    {2, Right, {4060, 5500, 1835}},
-    {2, Third, {7980, 7980, kKeepDesign}},
-    {5, Left, {kKeepDesign, 1500, 2255}},
-    {5, Right, {4060, 5500, 1835}},
+    {OwnShip, Left, {kKeepDesign, kKeepDesign, 2295}},
+    {OwnShip, Right, {3720, 5070, 3105}},
+    {System, Left, {kKeepDesign, 1500, 2255}},
+    {System, Right, {4060, 5500, 1835}},
+    {System, Third, {7980, 7980, kKeepDesign}},
+    {Factory, Left, {kKeepDesign, 1500, 2255}},
+    {Factory, Right, {4060, 5500, 1835}},
 };
 constexpr ShownColumn kAsDesigned{kKeepDesign, kKeepDesign, kKeepDesign};
 
@@ -98,8 +102,6 @@ struct WideChoice {
     int right;
 };
 constexpr WideChoice kWideChoices[] = {{slot::shipType, 600, 3660}};
-
-constexpr PageButton kWriteButtons[] = {{1, 0, 8400}, {2, 1, 7980}, {5, 2, 7980}};
 
 constexpr int kButtonTop = 4320;
 constexpr int kButtonWidth = 1800;
@@ -119,7 +121,7 @@ WindowLayout::WindowLayout(Edition edition, QObject *parent) : QObject(parent), 
         b = {false, kButtonDesignLeft, kButtonTop, kButtonWidth, 0};
     pictures_[image2] = {false, 8280, 720, 2520, 2880};
     pictures_[IMAGE3] = {false, 120, 480, 10800, 5580};
-    // The two pictures of pages 3 and 4 fill their frame IMAGE3.
+    // The pictures of the instructions and connection pages fill their frame IMAGE3.
     pictures_[Image4] = {false, 0, 0, 10800, 5580};
     pictures_[Image5] = {false, 0, 0, 10800, 5580};
     // The console below the pages: the sent commands at the left, the received
@@ -136,22 +138,14 @@ const DesignPlace &designPlace(int slot)
     return kDesign[0];
 }
 
-bool isOnPage(int slot, int page) { return designPlace(slot).page == page; }
+bool isOnPage(int slot, Page page) { return designPlace(slot).page == page; }
 
-const ShownColumn &shownColumn(int page, DesignColumn column)
+const ShownColumn &shownColumn(Page page, DesignColumn column)
 {
     for (const PageColumn &c : kShownColumns)
         if (c.page == page && c.column == column)
             return c.shown;
     return kAsDesigned;
-}
-
-const PageButton *writeButtonOf(int page)
-{
-    for (const PageButton &b : kWriteButtons)
-        if (b.page == page)
-            return &b;
-    return nullptr;
 }
 
 // On the tab strip's row right of the tabs, where neither page has a field.
@@ -166,7 +160,23 @@ void WindowLayout::update(T &member, const T &value, Element element, int index)
     emit changed(element, index);
 }
 
-void WindowLayout::setSelectedPage(int page) { update(page_, page, Element::Page, 0); }
+int WindowLayout::pageCount() const
+{
+    const auto rows = pages();
+    return int(std::count_if(rows.begin(), rows.end(), [this](const PageRow &row) { return hasPage(row.page); }));
+}
+
+void WindowLayout::setSelectedPage(Page page) { update(page_, page, Element::Page, 0); }
+
+std::optional<Group> WindowLayout::writeOnEnter(FieldKind kind, int slot) const
+{
+    for (const PageRow &row : pages()) {
+        if (row.last && row.last->kind == kind && row.last->slot == slot && row.writeButton &&
+            button(*row.writeButton).visible)
+            return row.group;
+    }
+    return std::nullopt;
+}
 void WindowLayout::setWindowHeight(int twips) { update(height_, twips, Element::WindowHeight, 0); }
 void WindowLayout::setWindowTop(int twips) { update(top_, twips, Element::WindowTop, 0); }
 

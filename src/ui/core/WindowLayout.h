@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/FieldTable.h"
+#include "ui/core/PageTable.h"
 #include "validation/EntryRules.h"
 
 #include <QObject>
@@ -21,20 +22,20 @@ struct Placement {
     bool operator==(const Placement &) const = default;
 };
 
-// The window's design table: every slot's page, column and row. Pages 1, 2 and 5
-// share the two main columns, each slot standing on one page only; page 2 has a
-// third column at the right.
+// The window's design table: every slot's page, column and row. The own-ship,
+// system and factory pages share the two main columns, each slot standing on
+// one page only; the system page has a third column at the right.
 enum class DesignColumn { Left, Right, Third };
 
 struct DesignPlace {
     int slot;
-    int page;
+    Page page;
     DesignColumn column;
     int top; // design field top, in twips
 };
 
 const DesignPlace &designPlace(int slot);
-bool isOnPage(int slot, int page);
+bool isOnPage(int slot, Page page);
 
 // Where a page shows a column once it is laid out: label left, field left and
 // field width in twips; kKeepDesign leaves the design value.
@@ -44,25 +45,14 @@ struct ShownColumn {
     int fieldLeft;
     int fieldWidth;
 };
-const ShownColumn &shownColumn(int page, DesignColumn column);
+const ShownColumn &shownColumn(Page page, DesignColumn column);
 
-// The write button a page shows and the left edge it shows it at (the design top
-// and width stay); none for the picture pages.
-struct PageButton {
-    int page;
-    int button;
-    int left;
-};
-const PageButton *writeButtonOf(int page);
-
-// The installer's edition shows the read button on pages 1 and 2 at one place.
-constexpr int kReadButton = 3;
-constexpr bool showsReadButton(int page) { return page == 1 || page == 2; }
+// Where the installer's edition shows the read button, on every page that has it.
 Placement readButtonPlace();
 
 // Which window runs: the simplified edition shows the own-ship and system pages
 // with their write buttons and the menu "档案调用" only; the installer's edition
-// adds the read button, the factory page (page 5) and the menus "窗口调整" and
+// adds the read button, the factory page and the menus "窗口调整" and
 // "加载模板". Both run the same procedures.
 enum class Edition { Simplified, Full };
 
@@ -76,7 +66,7 @@ public:
         Edit,          // text1(slot)
         Choice,        // Combo1(slot)
         Label,         // SkinLabel1(slot)
-        Button,        // Command2(index)
+        Button,        // Command2(index): index a Button
         Picture,       // index: a Picture value
         ShipSizeLabel, // Label2(3)
         StatusLabels,  // SkinLabel2(0) and (1)
@@ -86,11 +76,10 @@ public:
         WindowTop,
     };
     enum Picture : int { image2 = 0, IMAGE3, Image4, Image5 };
-    static constexpr int kButtonCount = 4;
     static constexpr int kPictureCount = 4;
     static constexpr int kConsoleFrameCount = 2;
-    static constexpr int kPageHeight = 6400;       // pages 1 and 2
-    static constexpr int kPictureHeight = 7485;    // pages 3 and 4
+    static constexpr int kPageHeight = 6400;       // the pages of fields
+    static constexpr int kPictureHeight = 7485;    // the picture pages
     static constexpr int kFieldWidth = 2655;       // design width of every edit field
     static constexpr int kButtonDesignLeft = 6600; // where every button stands hidden
     static constexpr int kFieldHeight = 375;
@@ -105,11 +94,14 @@ public:
 
     Edition edition() const { return edition_; }
     bool isFullEdition() const override { return edition_ == Edition::Full; }
-    // The tabs of the edition: four, or five with the factory page.
-    int pageCount() const { return isFullEdition() ? 5 : 4; }
+    // The tabs of the edition: the first four pages, or all five with the factory page.
+    int pageCount() const;
+    bool hasPage(Page page) const { return isFullEdition() || !pageRow(page).fullEditionOnly; }
 
-    int selectedPage() const override { return page_; }
-    void setSelectedPage(int page);
+    Page selectedPage() const { return page_; }
+    void setSelectedPage(Page page);
+    std::optional<Group> selectedGroup() const override { return pageRow(page_).group; }
+    std::optional<Group> writeOnEnter(FieldKind kind, int slot) const override;
     int windowHeight() const { return height_; }
     void setWindowHeight(int twips);
     // The window's top edge on the screen; the window stays where the system put
@@ -121,7 +113,7 @@ public:
     const Placement &choice(int slot) const { return choices_.at(std::size_t(slot)); }
     const Placement &label(int slot) const { return labels_.at(std::size_t(slot)); }
     const Placement &button(int index) const { return buttons_.at(std::size_t(index)); }
-    bool isButtonShown(int index) const override { return button(index).visible; }
+    const Placement &button(Button b) const { return button(int(b)); }
     const Placement &picture(int index) const { return pictures_.at(std::size_t(index)); }
     const Placement &consoleFrame(int index) const { return consoleFrames_.at(std::size_t(index)); }
     bool shipSizeLabelVisible() const { return shipSizeVisible_; }
@@ -134,6 +126,7 @@ public:
     void setChoice(int slot, const Placement &p);
     void setLabel(int slot, const Placement &p);
     void setButton(int index, const Placement &p);
+    void setButton(Button b, const Placement &p) { setButton(int(b), p); }
     void setPicture(int index, const Placement &p);
     void setConsoleFrame(int index, const Placement &p);
     void setShipSizeLabelVisible(bool visible);
@@ -157,7 +150,7 @@ private:
     void update(T &member, const T &value, Element element, int index);
 
     Edition edition_;
-    int page_ = 1;
+    Page page_ = Page::OwnShip;
     int height_ = kPageHeight;
     int top_ = 0;
     std::array<Placement, kSlotCount> edits_{};

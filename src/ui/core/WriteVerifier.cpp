@@ -15,7 +15,7 @@ WriteVerifier::WriteVerifier(LinkSession &link, const Form &form, Host &host, QO
     connect(&deadline_, &QTimer::timeout, this, &WriteVerifier::giveUp);
     connect(&link_.line(), &SerialLine::connectionLost, this, &WriteVerifier::giveUp);
     connect(&link_.receivePath(), &ReceivePath::verifyReplyHandled, this,
-            [this](const QString &reply, int, bool readEnded, bool confirmed) {
+            [this](const QString &reply, DecodeResult, bool readEnded, bool confirmed) {
                 replyHandled(reply, readEnded, confirmed);
             });
     link_.receivePath().setVerifyDecoder(standardDecoder(copy_, host_));
@@ -38,7 +38,7 @@ bool WriteVerifier::start(int timeoutMs)
         return false;
     written_ = state.sentWrite;
     copyForm();
-    state.pendingGroup = LinkState::Verify;
+    state.awaitRead(LinkState::Read::Verify);
     state.readRequest = Transactions::readRequest();
     state.readRetries = 0;
     running_ = true;
@@ -76,10 +76,10 @@ void WriteVerifier::giveUp()
     running_ = false;
     deadline_.stop();
     LinkState &state = link_.state();
-    if (state.pendingGroup != LinkState::Verify)
+    if (state.pendingRead != LinkState::Read::Verify)
         return; // another transaction has the line now
     // A reply that still comes is compared then; it never reaches the form.
-    state.pendingGroup = LinkState::LateVerify;
+    state.awaitRead(LinkState::Read::LateVerify);
     late_ = true;
     state.readRequest.clear();
     state.readRetries = 0;

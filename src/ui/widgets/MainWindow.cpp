@@ -84,21 +84,21 @@ void MainWindow::createTabs(QWidget *area)
 {
     tabs_ = new QTabWidget(area);
     tabs_->setObjectName(QStringLiteral("Tab1"));
-    for (int page = 0; page < core_.layout().pageCount(); ++page) {
-        const PageTab &tab = pageTabs().at(std::size_t(page));
-        const int index = tabs_->addTab(new QWidget, QString::fromUtf16(tab.caption));
-        tabs_->tabBar()->setTabData(index, QString::fromUtf16(tab.key));
+    for (int i = 0; i < core_.layout().pageCount(); ++i) {
+        const PageRow &page = pageAtTab(i);
+        const int index = tabs_->addTab(new QWidget, QString::fromUtf16(page.tabCaption));
+        tabs_->tabBar()->setTabData(index, QString::fromUtf16(page.tabKey));
     }
 
     // A click runs the tab handler, also on the tab already selected; a change
     // of tab by keyboard comes as a change of the current tab only.
     connect(tabs_->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
         if (index >= 0)
-            core_.tabClicked(index + 1);
+            core_.tabClicked(pageAtTab(index).page);
     });
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
-        if (!followingCore_ && index + 1 != core_.layout().selectedPage())
-            core_.tabClicked(index + 1);
+        if (!followingCore_ && index >= 0 && pageAtTab(index).page != core_.layout().selectedPage())
+            core_.tabClicked(pageAtTab(index).page);
     });
 }
 
@@ -205,7 +205,7 @@ void MainWindow::bindCore()
             placeTabs();
         } else if (element == Page) {
             followingCore_ = true;
-            tabs_->setCurrentIndex(core_.layout().selectedPage() - 1);
+            tabs_->setCurrentIndex(tabIndex(core_.layout().selectedPage()));
             followingCore_ = false;
         } else if (element == StatusLabels) {
             for (QLabel *label : statusLabels_)

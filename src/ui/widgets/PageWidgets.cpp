@@ -13,7 +13,7 @@ namespace aisset::ui {
 
 namespace {
 
-const char16_t *const kButtonCaptions[WindowLayout::kButtonCount] = {u"本船资料写入", u"系统资料写入", u"出厂资料写入",
+const char16_t *const kButtonCaptions[kButtonCount] = {u"本船资料写入", u"系统资料写入", u"出厂资料写入",
                                                                      u"读取设备资料"};
 
 // Large enough to read the prompts and digits well, small enough that the
@@ -85,11 +85,11 @@ void PageWidgets::createFields(QWidget *area)
 
 void PageWidgets::createButtons(QWidget *area)
 {
-    for (int b = 0; b < WindowLayout::kButtonCount; ++b) {
+    for (int b = 0; b < kButtonCount; ++b) {
         auto *button = new QPushButton(QString::fromUtf16(kButtonCaptions[b]), area);
         button->setObjectName(QStringLiteral("Command2_%1").arg(b));
         button->setAutoDefault(false);
-        QObject::connect(button, &QPushButton::clicked, area, [this, b] { core_.writeButtonClicked(b); });
+        QObject::connect(button, &QPushButton::clicked, area, [this, b] { core_.buttonClicked(Button(b)); });
         buttons_[std::size_t(b)] = button;
     }
 }
@@ -139,8 +139,9 @@ void PageWidgets::setTabOrder() const
         }
         QWidget::setTabOrder(previous, last);
     };
-    chain(kOwnShipOrder, buttons_[0]);
-    chain(kSystemOrder, buttons_[1]);
+    const auto writeButton = [this](Page page) { return buttons_.at(std::size_t(*pageRow(page).writeButton)); };
+    chain(kOwnShipOrder, writeButton(Page::OwnShip));
+    chain(kSystemOrder, writeButton(Page::System));
 }
 
 void PageWidgets::place(WindowLayout::Element element, int index)
@@ -178,7 +179,7 @@ void PageWidgets::placeAll()
         place(Choice, s);
         place(Label, s);
     }
-    for (int b = 0; b < WindowLayout::kButtonCount; ++b)
+    for (int b = 0; b < kButtonCount; ++b)
         place(Button, b);
     for (int p = 0; p < WindowLayout::kPictureCount; ++p)
         place(Picture, p);

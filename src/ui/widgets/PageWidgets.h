@@ -46,7 +46,7 @@ private:
     std::array<QLabel *, kSlotCount> labels_{};
     std::array<MaskedEdit *, kSlotCount> edits_{};
     std::array<ChoiceBox *, kSlotCount> choices_{};
-    std::array<QPushButton *, WindowLayout::kButtonCount> buttons_{};
+    std::array<QPushButton *, kButtonCount> buttons_{};
     std::array<QWidget *, WindowLayout::kPictureCount> pictures_{};
     QLabel *shipSize_ = nullptr;
 };

@@ -52,7 +52,7 @@ struct Core {
             done.finishOn(&core->verifier(), &WriteVerifier::finished);
         else
             done.finishOn(&core->link().receivePath(), &ReceivePath::acknowledged);
-        core->writeButtonClicked(0);
+        core->buttonClicked(Button::OwnShipWrite);
         done.run(5000);
         if (edition == Edition::Simplified)
             runEventLoopFor(300);

@@ -104,7 +104,7 @@ TEST(DeviceSearch, TheOneUnitFoundBecomesTheChosenPort)
     // The port the window opened is the unit's: a read through it succeeds.
     EventWait read;
     read.finishOn(&c.core->link().receivePath(), &ReceivePath::replyHandled);
-    c.core->writeButtonClicked(3);
+    c.core->buttonClicked(Button::Read);
     ASSERT_TRUE(read.run(3000));
     EXPECT_EQ(c.core->form().transactionStatus(), u"读取成功"_s);
 }

@@ -109,7 +109,7 @@ TEST(History, EveryOtherOutcomeLeavesItsEntry)
          {u"--silent"_s},
          [](Core &c) {
              c.core->link().transactions().setAcknowledgementWaitMs(100);
-             c.core->writeButtonClicked(0);
+             c.core->buttonClicked(Button::OwnShipWrite);
              runEventLoopFor(300);
          },
          {TransactionKind::OwnShipWrite, TransactionResult::NoAnswer},
@@ -123,7 +123,7 @@ TEST(History, EveryOtherOutcomeLeavesItsEntry)
          [](Core &c) {
              c.core->form().setChoiceEntries(slot::shipType, {u"7(test)"_s});
              ASSERT_TRUE(c.core->form().selectChoice(slot::shipType, 0));
-             c.core->writeButtonClicked(0);
+             c.core->buttonClicked(Button::OwnShipWrite);
          },
          {TransactionKind::OwnShipWrite, TransactionResult::Refused},
          [](Core &c, const TransactionOutcome &t) {
@@ -135,7 +135,7 @@ TEST(History, EveryOtherOutcomeLeavesItsEntry)
          {},
          [](Core &c) {
              c.core->link().line().close();
-             c.core->writeButtonClicked(0);
+             c.core->buttonClicked(Button::OwnShipWrite);
          },
          {TransactionKind::OwnShipWrite, TransactionResult::PortNotOpen},
          [](Core &, const TransactionOutcome &t) { EXPECT_TRUE(t.sentence.startsWith(u"$CVUIS,"_s)); }},
@@ -144,7 +144,7 @@ TEST(History, EveryOtherOutcomeLeavesItsEntry)
          [](Core &c) {
              EventWait ended;
              ended.finishOn(&c.core->link().receivePath(), &ReceivePath::replyHandled);
-             c.core->writeButtonClicked(3);
+             c.core->buttonClicked(Button::Read);
              ended.run(3000);
          },
          {TransactionKind::Read, TransactionResult::Decoded},

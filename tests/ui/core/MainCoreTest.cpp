@@ -35,7 +35,7 @@ TEST(MainCore, LoadingTheWindowGivesTheStartState)
     EXPECT_TRUE(laidOutWhenShown);
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(c.host.focus, (std::pair{FieldKind::Edit, int(slot::mmsi)}));
-    EXPECT_EQ(layout.selectedPage(), 1);
+    EXPECT_EQ(layout.selectedPage(), Page::OwnShip);
     EXPECT_TRUE(layout.edit(slot::mmsi).visible);
     EXPECT_EQ(layout.windowHeight(), 6400);
     EXPECT_FALSE(layout.statusLabelsVisible());
@@ -108,10 +108,10 @@ TEST(MainCore, TabClicksSwitchPages)
 {
     Core c;
     c.core.formLoad();
-    c.core.tabClicked(2);
+    c.core.tabClicked(Page::System);
     EXPECT_EQ(c.host.focus, (std::pair{FieldKind::Choice, int(slot::channel1)}));
     EXPECT_EQ(c.core.form().caption(slot::channel1), QStringLiteral("AIS频道1:"));
-    c.core.tabClicked(3);
+    c.core.tabClicked(Page::Instructions);
     EXPECT_EQ(c.core.layout().windowHeight(), 7485);
 }
 

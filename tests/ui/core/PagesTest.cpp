@@ -46,8 +46,8 @@ struct Window {
     Form form;
     WindowLayout layout;
     FocusLog host;
-    void show(int page) { ShowPage(form, layout, host, page); }
-    void click(int page) { Tab1_Click(form, layout, host, page); }
+    void show(Page page) { ShowPage(form, layout, host, page); }
+    void click(Page page) { Tab1_Click(form, layout, host, page); }
 
     std::set<int> shown(const Placement &(WindowLayout::*element)(int) const, int count) const
     {
@@ -60,19 +60,19 @@ struct Window {
     std::set<int> edits() const { return shown(&WindowLayout::edit, kSlotCount); }
     std::set<int> choices() const { return shown(&WindowLayout::choice, kSlotCount); }
     std::set<int> labels() const { return shown(&WindowLayout::label, kSlotCount); }
-    std::set<int> buttons() const { return shown(&WindowLayout::button, WindowLayout::kButtonCount); }
+    std::set<int> buttons() const { return shown(&WindowLayout::button, kButtonCount); }
     std::set<int> pictures() const { return shown(&WindowLayout::picture, WindowLayout::kPictureCount); }
 };
 
 TEST(ShowPage, OwnShipPageShowsItsFieldsNarrowedAndMasked)
 {
     Window w;
-    w.show(1);
+    w.show(Page::OwnShip);
     EXPECT_EQ(w.edits(), (std::set<int>{0, 2, 4, 5, 6, 7, 8, 9, 10, 11}));
     EXPECT_EQ(w.choices(), (std::set<int>{3, 12}));
     EXPECT_EQ(w.labels(), (std::set<int>{0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     EXPECT_EQ(w.buttons(), std::set<int>{0});
-    EXPECT_EQ(w.layout.button(0).left, 8400);
+    EXPECT_EQ(w.layout.button(Button::OwnShipWrite).left, 8400);
     EXPECT_EQ(w.pictures(), std::set<int>{WindowLayout::image2});
     EXPECT_TRUE(w.layout.shipSizeLabelVisible());
     EXPECT_EQ(w.layout.windowHeight(), 6400);
@@ -100,10 +100,10 @@ TEST(ShowPage, OwnShipPageShowsItsFieldsNarrowedAndMasked)
 TEST(ShowPage, ShowingPageOneAgainKeepsGeometryMasksAndTexts)
 {
     Window w;
-    w.show(1);
+    w.show(Page::OwnShip);
     ASSERT_TRUE(enterValue(w.form, slot::mmsi, QStringLiteral("412345678")));
-    w.show(2);
-    w.show(1);
+    w.show(Page::System);
+    w.show(Page::OwnShip);
     EXPECT_EQ(w.layout.edit(slot::mmsi).width, 2295);
     EXPECT_EQ(w.layout.edit(slot::shipName).left, 5070);
     EXPECT_EQ(w.layout.label(slot::shipName).left, 3720);
@@ -113,14 +113,14 @@ TEST(ShowPage, ShowingPageOneAgainKeepsGeometryMasksAndTexts)
 TEST(ShowPage, SystemPageShowsItsChoiceListsInThreeColumns)
 {
     Window w;
-    w.show(1);
-    w.show(2);
+    w.show(Page::OwnShip);
+    w.show(Page::System);
     const std::set<int> system{13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 26, 27, 28, 29, 30, 31, 32, 33, 34};
     EXPECT_EQ(w.choices(), system);
     EXPECT_EQ(w.labels(), system);
     EXPECT_TRUE(w.edits().empty());
     EXPECT_EQ(w.buttons(), std::set<int>{1});
-    EXPECT_EQ(w.layout.button(1).left, 7980);
+    EXPECT_EQ(w.layout.button(Button::SystemWrite).left, 7980);
     EXPECT_TRUE(w.pictures().empty());
     EXPECT_FALSE(w.layout.shipSizeLabelVisible());
 
@@ -142,34 +142,35 @@ TEST(ShowPage, SystemPageShowsItsChoiceListsInThreeColumns)
 
     // Laid out again, nothing moves.
     ChangeCount changes(w.layout);
-    w.show(2);
+    w.show(Page::System);
     EXPECT_EQ(changes.byElement[WindowLayout::Element::Choice], 2 * int(system.size())); // hidden, shown
     EXPECT_EQ(changes.byElement[WindowLayout::Element::Edit], 0);
 }
 
 TEST(ShowPage, PicturePagesShowOnlyTheirPictureInATallerWindow)
 {
-    for (auto [page, picture] : {std::pair{3, int(WindowLayout::Image4)}, std::pair{4, int(WindowLayout::Image5)}}) {
+    for (auto [page, picture] :
+         {std::pair{Page::Instructions, int(WindowLayout::Image4)}, std::pair{Page::Connection, int(WindowLayout::Image5)}}) {
         Window w;
-        w.show(1);
+        w.show(Page::OwnShip);
         w.show(page);
-        EXPECT_EQ(w.pictures(), (std::set<int>{WindowLayout::IMAGE3, picture})) << page;
-        EXPECT_TRUE(w.edits().empty() && w.choices().empty() && w.labels().empty()) << page;
-        EXPECT_TRUE(w.buttons().empty()) << page;
-        EXPECT_EQ(w.layout.windowHeight(), 7485) << page;
+        EXPECT_EQ(w.pictures(), (std::set<int>{WindowLayout::IMAGE3, picture})) << int(page);
+        EXPECT_TRUE(w.edits().empty() && w.choices().empty() && w.labels().empty()) << int(page);
+        EXPECT_TRUE(w.buttons().empty()) << int(page);
+        EXPECT_EQ(w.layout.windowHeight(), 7485) << int(page);
     }
 }
 
 TEST(ShowPage, HiddenButtonsAndFactoryFieldsStayHiddenOnEveryPage)
 {
     Window w;
-    for (int page : {1, 2, 3, 4, 2, 1}) {
+    for (Page page : {Page::OwnShip, Page::System, Page::Instructions, Page::Connection, Page::System, Page::OwnShip}) {
         w.show(page);
         for (int b : {2, 3})
-            EXPECT_FALSE(w.layout.button(b).visible) << page;
+            EXPECT_FALSE(w.layout.button(b).visible) << int(page);
         for (int s : {slot::vendorNumber, slot::factoryDate, slot::machineNumber, slot::powerOnTime}) {
-            EXPECT_FALSE(w.layout.edit(s).visible) << page << " " << s;
-            EXPECT_FALSE(w.layout.label(s).visible) << page << " " << s;
+            EXPECT_FALSE(w.layout.edit(s).visible) << int(page) << " " << s;
+            EXPECT_FALSE(w.layout.label(s).visible) << int(page) << " " << s;
         }
     }
 }
@@ -179,39 +180,39 @@ TEST(ShowPage, TheInstallersEditionAddsTheReadButtonAndTheFactoryPage)
     const std::set<int> factory{slot::vendorNumber, slot::factoryDate, slot::machineNumber, slot::powerOnTime};
     struct Case {
         Edition edition;
-        int page;
+        Page page;
         std::set<int> buttons;
         std::set<int> edits;
     };
     const Case cases[] = {
-        {Edition::Full, 1, {0, 3}, {0, 2, 4, 5, 6, 7, 8, 9, 10, 11}},
-        {Edition::Full, 2, {1, 3}, {}},
-        {Edition::Full, 3, {}, {}},
-        {Edition::Full, 5, {2}, factory},
-        {Edition::Simplified, 5, {}, {}}, // the simplified edition has no page 5
+        {Edition::Full, Page::OwnShip, {0, 3}, {0, 2, 4, 5, 6, 7, 8, 9, 10, 11}},
+        {Edition::Full, Page::System, {1, 3}, {}},
+        {Edition::Full, Page::Instructions, {}, {}},
+        {Edition::Full, Page::Factory, {2}, factory},
+        {Edition::Simplified, Page::Factory, {}, {}}, // the simplified edition has no factory page
     };
     Window full(Edition::Full);
     Window simplified;
     for (const Case &c : cases) {
         Window &w = c.edition == Edition::Full ? full : simplified;
         w.show(c.page);
-        EXPECT_EQ(w.buttons(), c.buttons) << c.page;
-        EXPECT_EQ(w.edits(), c.edits) << c.page;
-        if (c.page == 5 && c.edition == Edition::Full) {
+        EXPECT_EQ(w.buttons(), c.buttons) << int(c.page);
+        EXPECT_EQ(w.edits(), c.edits) << int(c.page);
+        if (c.page == Page::Factory && c.edition == Edition::Full) {
             EXPECT_EQ(w.labels(), factory);
         }
     }
     // The read button stands at the same place on both pages.
-    full.show(1);
-    const Placement onPageOne = full.layout.button(3);
-    full.show(2);
-    EXPECT_EQ(full.layout.button(3), onPageOne);
+    full.show(Page::OwnShip);
+    const Placement onPageOne = full.layout.button(Button::Read);
+    full.show(Page::System);
+    EXPECT_EQ(full.layout.button(Button::Read), onPageOne);
 
     // Page 5 in page 2's columns: vendor number and date, then machine number
     // and power-on time; the write button where page 2 has its own.
-    full.show(5);
+    full.show(Page::Factory);
     EXPECT_EQ(full.layout.windowHeight(), 6400);
-    EXPECT_EQ(full.layout.button(2).left, 7980);
+    EXPECT_EQ(full.layout.button(Button::FactoryWrite).left, 7980);
     const std::tuple<int, int, int, int, int> places[] = {
         // slot, field left, width, top, label left
         {slot::vendorNumber, 1500, 2255, 720, 120},
@@ -231,11 +232,11 @@ TEST(ShowPage, TheInstallersEditionAddsTheReadButtonAndTheFactoryPage)
 TEST(Tab1Click, TheFactoryPageTakesTheFocusInTheVendorNumberOnce)
 {
     Window w(Edition::Full);
-    w.show(1);
+    w.show(Page::OwnShip);
     w.host.moves.clear();
-    w.click(5);
+    w.click(Page::Factory);
     EXPECT_EQ(w.host.moves, (std::vector<std::pair<FieldKind, int>>{{FieldKind::Edit, slot::vendorNumber}}));
-    w.click(5); // already on screen
+    w.click(Page::Factory); // already on screen
     EXPECT_EQ(w.host.moves.size(), 1u);
     EXPECT_TRUE(w.form.isEnabled());
 }
@@ -244,13 +245,13 @@ TEST(ShowPage, MovesTheFocusOnlyWhileTheWindowIsEnabled)
 {
     Window w;
     w.form.setEnabled(false);
-    w.show(1);
-    w.show(2);
+    w.show(Page::OwnShip);
+    w.show(Page::System);
     EXPECT_TRUE(w.host.moves.empty());
     w.form.setEnabled(true);
-    w.show(1);
-    w.show(2);
-    w.show(3);
+    w.show(Page::OwnShip);
+    w.show(Page::System);
+    w.show(Page::Instructions);
     EXPECT_EQ(w.host.moves, (std::vector<std::pair<FieldKind, int>>{{FieldKind::Edit, slot::crewCount},
                                                                     {FieldKind::Choice, slot::channel1}}));
 }
@@ -258,16 +259,16 @@ TEST(ShowPage, MovesTheFocusOnlyWhileTheWindowIsEnabled)
 TEST(Tab1Click, SwitchesPagesWithTheWindowHeldDisabledAndFocusesTheFirstField)
 {
     Window w;
-    w.show(1);
+    w.show(Page::OwnShip);
     std::vector<bool> enabled;
     QObject::connect(&w.form, &Form::enabledChanged, [&](bool on) { enabled.push_back(on); });
     w.host.moves.clear();
-    w.click(2);
-    EXPECT_EQ(w.layout.selectedPage(), 2);
+    w.click(Page::System);
+    EXPECT_EQ(w.layout.selectedPage(), Page::System);
     EXPECT_TRUE(w.layout.choice(slot::channel1).visible);
     EXPECT_EQ(enabled, (std::vector<bool>{false, true}));
-    w.click(4);
-    w.click(1);
+    w.click(Page::Connection);
+    w.click(Page::OwnShip);
     // The layout's own focus step found the window disabled; only the click's ran.
     EXPECT_EQ(w.host.moves, (std::vector<std::pair<FieldKind, int>>{{FieldKind::Choice, slot::channel1},
                                                                     {FieldKind::Edit, slot::mmsi}}));
@@ -276,30 +277,66 @@ TEST(Tab1Click, SwitchesPagesWithTheWindowHeldDisabledAndFocusesTheFirstField)
 
 TEST(Tab1Click, ClickingThePageAlreadyShownChangesNothing)
 {
-    for (int page : {1, 2}) {
+    for (Page page : {Page::OwnShip, Page::System}) {
         Window w;
-        w.show(1);
+        w.show(Page::OwnShip);
         w.click(page);
         w.host.moves.clear();
         ChangeCount changes(w.layout);
         w.click(page);
-        EXPECT_EQ(changes.total, 0) << page;
-        EXPECT_TRUE(w.host.moves.empty()) << page;
-        EXPECT_TRUE(w.form.isEnabled()) << page;
+        EXPECT_EQ(changes.total, 0) << int(page);
+        EXPECT_TRUE(w.host.moves.empty()) << int(page);
+        EXPECT_TRUE(w.form.isEnabled()) << int(page);
     }
 }
 
 TEST(Tab1Click, PicturePagesAreLaidOutOnEveryClickWithoutFocus)
 {
     Window w;
-    w.show(1);
-    w.click(3);
+    w.show(Page::OwnShip);
+    w.click(Page::Instructions);
     w.host.moves.clear();
     ChangeCount changes(w.layout);
-    w.click(3);
+    w.click(Page::Instructions);
     EXPECT_EQ(changes.byElement[WindowLayout::Element::Picture], 4); // hidden and shown again
     EXPECT_EQ(w.pictures(), (std::set<int>{WindowLayout::IMAGE3, WindowLayout::Image4}));
     EXPECT_TRUE(w.host.moves.empty());
+}
+
+} // namespace
+
+namespace {
+
+// The page table against the design and field tables: a page's first and last
+// fields stand on it in the kind the field table gives them, each write button
+// writes the group of the one page that shows it, and the tabs map both ways.
+TEST(PageTable, FieldsButtonsAndTabsAgreeWithTheOtherTables)
+{
+    std::set<Button> writeButtons;
+    for (int tab = 0; tab < int(pages().size()); ++tab) {
+        const PageRow &row = pageAtTab(tab);
+        SCOPED_TRACE(tab);
+        EXPECT_EQ(tabIndex(row.page), tab);
+        EXPECT_EQ(&pageRow(row.page), &row);
+        EXPECT_EQ(row.group.has_value(), !row.picture.has_value()); // fields or a picture
+        for (const std::optional<FieldRef> &f : {row.first, row.last}) {
+            ASSERT_EQ(f.has_value(), row.group.has_value());
+            if (!f)
+                continue;
+            EXPECT_TRUE(isOnPage(f->slot, row.page)) << f->slot;
+            EXPECT_EQ(field(f->slot).kind, f->kind) << f->slot;
+            EXPECT_EQ(field(f->slot).group, *row.group) << f->slot;
+        }
+        ASSERT_EQ(row.writeButton.has_value(), row.group.has_value());
+        if (row.writeButton) {
+            EXPECT_TRUE(writeButtons.insert(*row.writeButton).second);
+            EXPECT_EQ(groupWrittenBy(*row.writeButton), row.group);
+        }
+    }
+    EXPECT_EQ(writeButtons.size(), std::size_t(kButtonCount - 1)); // and the read
+    EXPECT_EQ(groupWrittenBy(Button::Read), std::nullopt);
+    EXPECT_EQ(WindowLayout(Edition::Simplified).pageCount(), 4);
+    EXPECT_EQ(WindowLayout(Edition::Full).pageCount(), 5);
 }
 
 } // namespace

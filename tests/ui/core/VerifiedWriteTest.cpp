@@ -2,6 +2,7 @@
 // unit: what the installer's edition shows, and that the read-back leaves the
 // form alone.
 #include "CoreOnUnit.h"
+#include "model/ChoiceTables.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,7 @@ TEST(VerifiedWrite, TheInstallersEditionReadsEveryAcknowledgedWriteBack)
          {u"--corrupt-reply"_s},
          Edition::Full,
          u"设备参数与写入不符"_s,
-         {u"本船资料设置成功"_s, u"设备参数与写入不符\n船型  写入: 70  设备: 99"_s},
+         {u"本船资料设置成功"_s, u"设备参数与写入不符\n船型  写入: 70  设备: "_s + kNoShipType.toString()},
          3},
         // A read-back that fails its checksum is asked for again; when every one
         // fails, nothing is compared: the differences would be the line's own.

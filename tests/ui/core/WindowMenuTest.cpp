@@ -126,7 +126,7 @@ TEST(WindowMenu, DebugAndStandardModesSetHeightConsoleAndCentreTheWindow)
     }
 
     // A page switch sets the page's height; the console stays shown.
-    c.core->tabClicked(3);
+    c.core->tabClicked(Page::Instructions);
     EXPECT_EQ(c.layout().windowHeight(), 7485);
     EXPECT_TRUE(c.layout().consoleFrame(0).visible);
     EXPECT_EQ(c.layout().windowTop(), (kScreenHeight - 9000) / 2); // no centring on a page switch

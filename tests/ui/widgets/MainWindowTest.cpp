@@ -532,7 +532,7 @@ TEST_F(WindowTest, ClickingTheTabOfThePageShownChangesNothing)
     EXPECT_EQ(focused(), edit(slot::shipName));
     EXPECT_EQ(edit(slot::shipName)->cursorPosition(), 3);
     EXPECT_FALSE(edit(slot::shipName)->hasSelectedText());
-    EXPECT_EQ(window->core().layout().selectedPage(), 1);
+    EXPECT_EQ(window->core().layout().selectedPage(), Page::OwnShip);
 }
 
 TEST_F(WindowTest, TabsSwitchPagesAndTheWindowHeight)

@@ -141,13 +141,13 @@ int main(int argc, char **argv)
     MainCore &core = window.core();
     typeExampleShip(core);
 
-    for (int page = 1; page <= 4; ++page) {
-        core.tabClicked(page);
+    for (int tab = 0; tab < core.layout().pageCount(); ++tab) {
+        core.tabClicked(pageAtTab(tab).page);
         QApplication::processEvents();
-        if (!save(window.grab(), out, QStringLiteral("page%1.png").arg(page)))
+        if (!save(window.grab(), out, QStringLiteral("page%1.png").arg(tab + 1)))
             return 1;
     }
-    core.tabClicked(1);
+    core.tabClicked(Page::OwnShip);
     if (!save(recordsDialogPicture(window), out, QStringLiteral("records-dialog.png")))
         return 1;
 
@@ -159,7 +159,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "the virtual unit did not acknowledge the example ship\n");
         return 1;
     }
-    core.writeButtonClicked(3);
+    core.buttonClicked(Button::Read);
     if (!waitFor([&] { return core.form().transactionStatus() == QStringLiteral("读取成功"); })) {
         std::fprintf(stderr, "no reply from the virtual unit\n");
         return 1;
