@@ -66,8 +66,7 @@ struct ConnectionStatus {
     ConnectionStatus() = default;
     ConnectionStatus(State s, const QString &number = {}, bool opensAtStart = false) // NOLINT
         : state(s), port(number), atStart(opensAtStart)
-    {
-    }
+    {}
 
     State state = State::None;
     QString port;         // the port's number as chosen or stored
@@ -79,9 +78,9 @@ struct ConnectionStatus {
 // A note panel 2 keeps behind whatever status comes, until it is cleared.
 struct TransactionNote {
     enum class Kind {
-        ProfileNotSaved,  // a write's page could not be saved in the profile store
-        HistoryNotSaved,  // the history could not be written
-        CompanyNotSent,   // entries could not be sent to the company's database
+        ProfileNotSaved, // a write's page could not be saved in the profile store
+        HistoryNotSaved, // the history could not be written
+        CompanyNotSent,  // entries could not be sent to the company's database
     };
     Kind kind = Kind::ProfileNotSaved;
 

@@ -113,7 +113,8 @@ QString text(const ConnectionStatus &status)
     if (status.state == State::None || status.state == State::Searching)
         return text(status.state);
     // The port opened at start-up has always been said with two blanks.
-    return QStringLiteral("通讯口") + status.port + (status.atStart ? QStringLiteral("  ") : QStringLiteral(" ")) + text(status.state);
+    return QStringLiteral("通讯口") + status.port + (status.atStart ? QStringLiteral("  ") : QStringLiteral(" ")) +
+           text(status.state);
 }
 
 QString text(const TransactionNote &note)
