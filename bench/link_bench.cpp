@@ -41,9 +41,10 @@ public:
     using Host::askYesNo;
     using Host::showMessage;
     void showMessage(const QString &, const QString &) override {}
-    bool askYesNo(const QString &text, const QString &) override { return text != u"设置失败,是否重试"; }
+    bool askYesNo(const QString &text, const QString &) override { return text != words(Message::RetryWrite); }
     void processEvents() override { QCoreApplication::processEvents(); }
     void moveFocus(FieldKind, int) override {}
+    QString words(Message message) const override { return QString::number(int(message)); }
 };
 
 double cpuSeconds()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Host.h"
+#include "ui/text/Catalogue.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -22,6 +23,7 @@ public:
     }
     void processEvents() override { QCoreApplication::processEvents(); }
     void moveFocus(FieldKind, int slot) override { focusSlot = slot; }
+    QString words(Message message) const override { return catalogue::text(message); }
 
     QStringList messages;
     QStringList questions;

@@ -7,6 +7,7 @@
 #include "link/PortNames.h"
 #include "link/QtSerialLine.h"
 #include "model/Form.h"
+#include "ui/text/Catalogue.h"
 
 using namespace Qt::StringLiterals;
 
@@ -37,9 +38,9 @@ QString CliLink::open()
     const QString device = line_->deviceName();
     // A device path is named itself, not as the port number it stands in for.
     if (!path_.isEmpty())
-        return escapeControls(path_) + u' ' + form_.connectionStatus().section(u' ', 1).trimmed() + QStringLiteral(": ") +
+        return escapeControls(path_) + u' ' + catalogue::text(form_.connectionStatus().state) + QStringLiteral(": ") +
                line_->errorText();
-    return form_.connectionStatus() + QStringLiteral(": ") +
+    return catalogue::text(form_.connectionStatus()) + QStringLiteral(": ") +
            (device.isEmpty() ? QStringLiteral("no device for this port number (see docs/serial-ports.md)")
                              : escapeControls(device) + QStringLiteral(": ") + line_->errorText());
 }

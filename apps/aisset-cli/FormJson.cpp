@@ -9,6 +9,7 @@
 #include "model/Form.h"
 #include "model/Normalise.h"
 #include "validation/FieldLimits.h"
+#include "ui/text/Catalogue.h"
 #include "validation/StandardsChecks.h"
 
 #include <QJsonArray>
@@ -103,8 +104,8 @@ QJsonObject decodedForm(const Form &form, DecodeResult result, bool checksumMatc
     return QJsonObject{{u"result"_s, int(result)},
                        {u"checksumMatches"_s, checksumMatches},
                        {u"fields"_s, formFields(form)},
-                       {u"status"_s, form.transactionStatus()},
-                       {u"shipSize"_s, form.shipSizeText()},
+                       {u"status"_s, catalogue::text(form.transactionStatus())},
+                       {u"shipSize"_s, catalogue::text(form.shipSize())},
                        {u"trace"_s, QJsonArray::fromStringList(form.sentCommands())}};
 }
 
@@ -112,7 +113,8 @@ int decodedExit(DecodeResult result, bool checksumMatches, const QString &what)
 {
     if (!checksumMatches)
         printError(
-            QStringLiteral("warning: 校验和不符: %1 failed its checksum; the values are not confirmed").arg(what));
+            QStringLiteral("warning: %1: %2 failed its checksum; the values are not confirmed")
+                .arg(catalogue::checksumDiffers(), what));
     if (result != DecodeResult::Decoded)
         return Refused;
     return checksumMatches ? Success : ChecksumDiffers;

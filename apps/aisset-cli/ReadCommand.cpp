@@ -12,6 +12,7 @@
 #include "model/FieldTable.h"
 #include "model/Form.h"
 #include "model/Normalise.h"
+#include "ui/text/Catalogue.h"
 
 #include <QJsonArray>
 
@@ -62,7 +63,7 @@ int runRead(const CliArgs &args, CliContext &context)
     session.transactions().startRead();
     if (!ended.run(qint64(args.timeoutSeconds * 1000)) || !result) {
         printError(session.line().isOpen() ? QStringLiteral("no reply within %1 s").arg(args.timeoutSeconds)
-                                           : form.connectionStatus());
+                                           : catalogue::text(form.connectionStatus()));
         return context.afterHistory(LinkError);
     }
     const QJsonObject out = decodedForm(form, *result, confirmed);

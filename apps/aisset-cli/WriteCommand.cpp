@@ -13,6 +13,7 @@
 #include "model/Form.h"
 #include "model/Normalise.h"
 #include "ui/core/WriteVerifier.h"
+#include "ui/text/Catalogue.h"
 
 #include <QJsonArray>
 
@@ -48,7 +49,7 @@ QJsonArray differencesJson(const QList<FieldDifference> &differences)
 
 QString differencesText(const QList<FieldDifference> &differences)
 {
-    QString out = QStringLiteral("设备参数与写入不符\n");
+    QString out = catalogue::text(TransactionStatus::Kind::VerifyDiffered) + u'\n';
     for (const FieldDifference &d : differences)
         out += QStringLiteral("%1: written \"%2\", unit \"%3\"\n").arg(str(field(d.slot).name), d.written, d.unit);
     return out;
@@ -103,7 +104,7 @@ int runWrite(const CliArgs &args, CliContext &context)
         QJsonObject out;
         out.insert(u"acknowledged"_s, acknowledged);
         out.insert(u"message"_s, acknowledged ? host.messages.last() : QString());
-        out.insert(u"connection"_s, form.connectionStatus());
+        out.insert(u"connection"_s, catalogue::text(form.connectionStatus()));
         out.insert(u"trace"_s, QJsonArray::fromStringList(form.sentCommands()));
         out.insert(u"warnings"_s, warningsJson(form, *group));
         if (verifying) {
@@ -115,13 +116,13 @@ int runWrite(const CliArgs &args, CliContext &context)
     } else if (acknowledged) {
         writeStdout((host.messages.last() + u'\n').toUtf8());
         if (verification.outcome == Outcome::Agree)
-            writeStdout(QStringLiteral("校验通过\n").toUtf8());
+            writeStdout((catalogue::text(TransactionStatus::Kind::VerifyAgreed) + u'\n').toUtf8());
         else if (verification.outcome == Outcome::Differ)
             writeStdout(differencesText(verification.differences).toUtf8());
     }
     if (!acknowledged) {
         printError(session.line().isOpen() ? QStringLiteral("no acknowledgement within %1 s").arg(args.timeoutSeconds)
-                                           : form.connectionStatus());
+                                           : catalogue::text(form.connectionStatus()));
         return context.afterSaving(built, LinkError);
     }
     if (verifying && verification.outcome == Outcome::NoReply) {

@@ -15,33 +15,33 @@ namespace {
 
 struct ReplyField {
     int slot;
-    const char16_t *progress; // transaction status while the field is decoded
     FieldDecoder decode;
     bool checked; // a choice field that must end with an entry
 };
 
-// The plain fields in reply order; the status characters follow them.
+// The plain fields in reply order; the status characters follow them. The
+// transaction status names each field while it is decoded.
 const ReplyField kReplyOrder[] = {
-    {slot::factoryDate, u"拆分日期", decode::date, false},
-    {slot::machineNumber, u"拆分机号", decode::digits, false},
-    {slot::powerOnTime, u"拆分开机时间", decode::digits, false},
-    {slot::vendorNumber, u"拆分编号", decode::text, false},
-    {slot::crewCount, u"拆分船员人数", decode::digitsNoComma, false},
-    {slot::callSign, u"拆分呼号", decode::text, false},
-    {slot::shipType, u"拆分船型", decode::shipType, true},
-    {slot::draught, u"拆分吃水深度", decode::draught, false},
-    {slot::mmsi, u"拆分MMSI", decode::digits, false},
-    {slot::imoNumber, u"拆分IMO", decode::digits, false},
-    {slot::shipName, u"拆分船名", decode::text, false},
-    {slot::antennaA, u"拆分POS", decode::metres, false},
-    {slot::antennaB, u"拆分POS", decode::metres, false},
-    {slot::antennaC, u"拆分POS", decode::metres, false},
-    {slot::antennaD, u"拆分POS", decode::metres, false},
-    {slot::epfdType, u"拆分定位装置", decode::epfdType, true},
-    {slot::channel1, u"拆分频道1", decode::channel, false},
-    {slot::channel2, u"拆分频道2", decode::channel, false},
-    {slot::alarmRange, u"拆分靠近报警距离", decode::distance, true},
-    {slot::soundPromptRange, u"拆分声音提示距离", decode::distance, true},
+    {slot::factoryDate, decode::date, false},
+    {slot::machineNumber, decode::digits, false},
+    {slot::powerOnTime, decode::digits, false},
+    {slot::vendorNumber, decode::text, false},
+    {slot::crewCount, decode::digitsNoComma, false},
+    {slot::callSign, decode::text, false},
+    {slot::shipType, decode::shipType, true},
+    {slot::draught, decode::draught, false},
+    {slot::mmsi, decode::digits, false},
+    {slot::imoNumber, decode::digits, false},
+    {slot::shipName, decode::text, false},
+    {slot::antennaA, decode::metres, false},
+    {slot::antennaB, decode::metres, false},
+    {slot::antennaC, decode::metres, false},
+    {slot::antennaD, decode::metres, false},
+    {slot::epfdType, decode::epfdType, true},
+    {slot::channel1, decode::channel, false},
+    {slot::channel2, decode::channel, false},
+    {slot::alarmRange, decode::distance, true},
+    {slot::soundPromptRange, decode::distance, true},
 };
 
 // Every way out of the decoding enables the window again.
@@ -60,20 +60,20 @@ std::function<DecodeResult(const QString &line)> standardDecoder(Form &form, Hos
 
 DecodeResult FP(Form &form, Host &host, const QString &line)
 {
-    form.setTransactionStatus(QStringLiteral("拆分数据中。。。"));
+    form.setTransactionStatus({TransactionStatus::Kind::DecodingStarted});
     form.clearSentCommands();
     form.setEnabled(false);
     blankForm(form);
 
     DecodeContext context(form, host);
     for (const ReplyField &f : kReplyOrder) {
-        form.setTransactionStatus(QString::fromUtf16(f.progress));
+        form.setTransactionStatus(TransactionStatus::decodingField(f.slot));
         f.decode(context, f.slot, cutField(line, f.slot));
         if (f.checked && !context.showsEntry(f.slot))
             return finish(form, DecodeResult::Failed);
     }
 
-    form.setTransactionStatus(QStringLiteral("拆分状态"));
+    form.setTransactionStatus({TransactionStatus::Kind::DecodingStatusBits});
     if (!decodeStatusCharacters(context, cutAt(line, kStatusPosition, kStatusLength)))
         return finish(form, DecodeResult::Failed);
 

@@ -17,8 +17,7 @@ void ShowShipSize(Form &form)
 {
     const double length = antennaMetres(form, slot::antennaA) + antennaMetres(form, slot::antennaB);
     const double width = antennaMetres(form, slot::antennaC) + antennaMetres(form, slot::antennaD);
-    form.setShipSizeText(QStringLiteral("船长:") + NumStr(length) + QStringLiteral("米   船宽:") + NumStr(width) +
-                         u'米');
+    form.setShipSize(ShipSize{length, width});
 }
 
 } // namespace aisset

@@ -155,7 +155,7 @@ QString encodeFields(const Form &form, Group group)
 BuildResult refuseBuild(Form &form, Host &host, int failedSlot, FieldKind focusKind)
 {
     form.setEnabled(true);
-    host.showWarning(QStringLiteral("有错误,请检查数据"));
+    host.showWarning(Message::DataRefused);
     host.moveFocus(focusKind, failedSlot);
     return BuildResult{QString(), failedSlot};
 }

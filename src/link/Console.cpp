@@ -55,7 +55,7 @@ void Console::sendData()
     if (command.isEmpty())
         return;
     if (holdsControlCharacter(command))
-        return host_.showWarning(kControlCharacterRefused.toString());
+        return host_.showWarning(Message::ControlCharacterRefused);
     transmitter_.sendCommand(command);
 }
 

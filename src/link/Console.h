@@ -25,9 +25,8 @@ public:
     void splitData();
     // "发送数据": sends the command text exactly as it stands (no CR LF added). A
     // text holding a control character other than the line ends is refused with
-    // kControlCharacterRefused and nothing is sent.
+    // Message::ControlCharacterRefused and nothing is sent.
     void sendData();
-    static constexpr QStringView kControlCharacterRefused = u"指令中含有控制字符,未发送";
     // "复制指令": the command text becomes every sent command, each with CR LF.
     void copyCommands();
     // Selecting an entry of the list of sent commands copies it into the command text.

@@ -8,19 +8,12 @@
 
 #include <cmath>
 
-using namespace Qt::StringLiterals;
-
 namespace aisset {
 
 namespace {
 const QString kApp = storeName::application.toString();
 const QString kLineSettings = QStringLiteral("38400,n,8,1");
 constexpr int kHighestPort = 99;
-
-QString status(const QString &port, const QString &separator, const QString &outcome)
-{
-    return QStringLiteral("通讯口") + port + separator + outcome;
-}
 } // namespace
 
 PortChoice::PortChoice(SerialLine &line, Form &form, SettingStore &store, QObject *parent)
@@ -56,14 +49,14 @@ void PortChoice::prepareAndOpen()
     opened_ = line_.open();
 }
 
-QString PortChoice::outcome() const
+ConnectionStatus::State PortChoice::outcome() const
 {
     switch (opened_) {
-    case SerialLine::OpenError::None: return QStringLiteral("连接");
-    case SerialLine::OpenError::NoSuchPort: return QStringLiteral("无效");
+    case SerialLine::OpenError::None: return ConnectionStatus::State::Connected;
+    case SerialLine::OpenError::NoSuchPort: return ConnectionStatus::State::NoSuchPort;
     case SerialLine::OpenError::Other: break;
     }
-    return QStringLiteral("无法打开");
+    return ConnectionStatus::State::CannotOpen;
 }
 
 void PortChoice::openAtStartup()
@@ -88,7 +81,7 @@ void PortChoice::openAtStartup()
     }
     lostPortLookup_.stop();
     prepareAndOpen();
-    form_.setConnectionStatus(status(portText, QStringLiteral("  "), outcome()));
+    form_.setConnectionStatus({outcome(), portText, true});
     lookUpWhileInvalid();
 }
 
@@ -102,7 +95,7 @@ void PortChoice::select(int listPosition)
     line_.setPortNumber(listPosition + 1);
     prepareAndOpen();
     const QString port = QString::number(line_.portNumber());
-    form_.setConnectionStatus(status(port, QStringLiteral(" "), outcome()));
+    form_.setConnectionStatus({outcome(), port});
     // A port that exists is the user's choice even when it refused to open now.
     if (opened_ != SerialLine::OpenError::NoSuchPort)
         storePort(store_, port);
@@ -132,7 +125,7 @@ void PortChoice::storePort(SettingStore &store, const QString &port)
 
 void PortChoice::onConnectionLost()
 {
-    form_.setConnectionStatus(status(QString::number(line_.portNumber()), QStringLiteral(" "), u"断开"_s));
+    form_.setConnectionStatus({ConnectionStatus::State::Lost, QString::number(line_.portNumber())});
     lostPortLookup_.start();
 }
 
@@ -144,7 +137,7 @@ void PortChoice::lookUpLostPort()
     if (!line_.isOpen())
         return;
     lostPortLookup_.stop();
-    form_.setConnectionStatus(status(QString::number(line_.portNumber()), QStringLiteral(" "), outcome()));
+    form_.setConnectionStatus({outcome(), QString::number(line_.portNumber())});
 }
 
 } // namespace aisset

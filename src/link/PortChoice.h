@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/SerialLine.h"
+#include "model/Status.h"
 
 #include <QObject>
 #include <QStringList>
@@ -12,11 +13,10 @@ class Form;
 class SettingStore;
 
 // The port choice ("Com1" ... "Com16") and the opening of the port with the
-// fixed line settings 38400,n,8,1 and XON/XOFF. The outcome is shown as the
-// connection status: "通讯口<n> 连接", " 无效" when the port does not exist,
-// " 无法打开" when it exists but refused to open (no permission, busy), with two
-// blanks instead of one at start-up; and "通讯口<n> 断开" when an open port goes
-// away. A lost port, and a port found invalid, is looked up again once a second
+// fixed line settings 38400,n,8,1 and XON/XOFF. The outcome is the connection
+// status: connected, no such port, cannot open (it exists but refused: no
+// permission, busy), marked as the start-up's when opened at start; and lost when
+// an open port goes away. A lost port, and a port found invalid, is looked up again once a second
 // and opens as soon as its device is there. A port opened by the user's choice is
 // stored under VARID / CONTENT / Commport and opened again at the next start.
 class PortChoice : public QObject {
@@ -51,7 +51,7 @@ signals:
 private:
     void setCurrent(int listPosition);
     void prepareAndOpen();
-    QString outcome() const;
+    ConnectionStatus::State outcome() const;
     void onConnectionLost();
     void lookUpLostPort();
     void lookUpWhileInvalid();

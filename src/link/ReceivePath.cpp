@@ -25,15 +25,14 @@ bool onlyLineEnds(const QString &text)
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c == u'\r' || c == u'\n'; });
 }
 
-const QString kChecksumDiffers = QStringLiteral("校验和不符");
-const QString kUnconfirmedStatus = QStringLiteral("校验和不符:读出的数值未经确认");
+using Status = TransactionStatus::Kind;
 
-QString acknowledgementMessage(Group group)
+Message acknowledgementMessage(Group group)
 {
     switch (group) {
-    case Group::OwnShip: return QStringLiteral("本船资料设置成功");
-    case Group::System: return QStringLiteral("系统设置成功");
-    default: return QStringLiteral("出厂设置成功");
+    case Group::OwnShip: return Message::OwnShipWritten;
+    case Group::System: return Message::SystemWritten;
+    default: return Message::FactoryWritten;
     }
 }
 
@@ -151,7 +150,7 @@ void ReceivePath::handleLine(const QString &line)
     const ClassifiedLine classified = classifyLine(line);
     const bool forVerification = verifying() || state_.pendingRead == LinkState::Read::LateVerify;
     // A line that is neither (a position report of a talkative unit) leaves the
-    // status alone, so "设置成功" stays readable.
+    // status alone, so the acknowledgement stays readable.
     if (classified.kind != ClassifiedLine::Ignored && !forVerification)
         form_.setTransactionStatus({});
     switch (classified.kind) {
@@ -178,7 +177,7 @@ void ReceivePath::handleAcknowledgement()
     // The write ends before its success box opens: the box may stay open past
     // the acknowledgement's wait, which must not take the answer for none.
     state_.endPending();
-    form_.setTransactionStatus(QStringLiteral("设置成功"));
+    form_.setTransactionStatus({Status::Acknowledged});
     state_.log.acknowledged(group);
     host_.showMessage(acknowledgementMessage(group));
     emit acknowledged(group);
@@ -237,7 +236,7 @@ void ReceivePath::handleReply(const QString &reply, bool counted)
     if (!confirmed && state_.readRetries < 2 && !state_.readRequest.isEmpty()) {
         logReply(reply, counted);
         askAgain("read:", "reply checksum differs,");
-        form_.setTransactionStatus(kChecksumDiffers + QStringLiteral(",重新读取"));
+        form_.setTransactionStatus({Status::ChecksumRetry});
         state_.endPending();
         emit replyHandled(DecodeResult::Failed, false, confirmed);
         return;
@@ -253,7 +252,7 @@ void ReceivePath::handleReply(const QString &reply, bool counted)
     if (result == DecodeResult::Failed) {
         if (state_.readRetries >= 2) {
             qCInfo(lcTransaction) << "read: reply not decoded, no repeats left";
-            form_.setTransactionStatus(QStringLiteral("读取数据错误"));
+            form_.setTransactionStatus({Status::ReadNotDecoded});
         } else if (askAgain("read:", "reply not decoded,")) {
             readEnded = false;
         }
@@ -262,7 +261,7 @@ void ReceivePath::handleReply(const QString &reply, bool counted)
         state_.readRequest.clear();
         // Every answer failed its checksum: the values are shown, never as read well.
         qCInfo(lcTransaction) << (confirmed ? "read: reply decoded" : "read: reply decoded, its checksum differs");
-        form_.setTransactionStatus(confirmed ? QStringLiteral("读取成功") : kUnconfirmedStatus);
+        form_.setTransactionStatus({confirmed ? Status::ReadSucceeded : Status::ReadUnconfirmed});
     }
     state_.endPending();
     if (readEnded)

@@ -42,7 +42,7 @@ Transactions::Transactions(LinkState &state, Form &form, Host &host, Transmitter
         if (!awaited_ || state_.pendingKind() != awaited_)
             return;
         qCInfo(lcTransaction) << LinkState::traceName(*awaited_) << "not acknowledged in time";
-        form_.setTransactionStatus(QStringLiteral("未收到应答"));
+        form_.setTransactionStatus({TransactionStatus::Kind::NoAnswer});
         state_.log.noAnswer();
     });
 }
@@ -64,9 +64,9 @@ void Transactions::startWrite(Group group)
 
     form_.setReceiveLog({});
     form_.setTransactionStatus({});
-    form_.setTransactionNote({});
+    form_.setTransactionNotes({});
     acknowledgementWait_.stop();
-    if (!state_.retryingWrite && !host_.askYesNo(QStringLiteral("是否开始设置数据")))
+    if (!state_.retryingWrite && !host_.askYesNo(Message::StartWrite))
         return end();
     // A retry repeats the whole write without the first question; the loop stands
     // for the nesting of one write inside the other.
@@ -80,12 +80,12 @@ void Transactions::startWrite(Group group)
             return end(); // the builder has told the user what is wrong
         }
         if (built.savingFailed())
-            form_.setTransactionNote(QStringLiteral(" 档案保存失败")); // the write goes on
+            form_.setTransactionNotes({{TransactionNote::Kind::ProfileNotSaved}}); // the write goes on
         if (!transmitter_.canSend()) {
             qCInfo(lcTransaction) << LinkState::traceName(transaction) << "not sent: the port is not open";
             form_.setEnabled(true);
             state_.log.notSent(kind.group, built.sentence);
-            host_.showWarning(QStringLiteral("通讯口未打开")); // the page is saved all the same
+            host_.showWarning(Message::PortNotOpen); // the page is saved all the same
             return end();
         }
         state_.awaitWrite(group);
@@ -103,7 +103,7 @@ void Transactions::startWrite(Group group)
             return end();
         if (kind.disablesWindow)
             form_.setEnabled(true);
-        if (!host_.askYesNo(QStringLiteral("设置失败,是否重试")))
+        if (!host_.askYesNo(Message::RetryWrite))
             return end();
         state_.retryingWrite = true;
         form_.setReceiveLog({});

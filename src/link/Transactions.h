@@ -29,7 +29,7 @@ using SentenceBuilder = std::function<BuildResult(Group group)>;
 // transaction status when it starts; when the port is not open it sends nothing
 // and says so, and when no acknowledgement has come three seconds after the
 // sentence left the status says that. A page whose saving failed is still
-// written; the status then ends in " 档案保存失败" until the next write starts. A read sends the read request and
+// written; the status then ends in a note that says so until the next write starts. A read sends the read request and
 // returns; the receive path clears the form when the reply comes and decodes it. A unit that does not answer
 // leaves the form as it was, and after three seconds the status says so as for a write.
 class Transactions {

@@ -1,5 +1,7 @@
 #include "model/Form.h"
 
+#include <algorithm>
+
 namespace aisset {
 
 Form::Form(QObject *parent) : QObject(parent) {}
@@ -132,27 +134,47 @@ void Form::appendReceiveLog(const QString &text)
     emit logsChanged();
 }
 
-void Form::setConnectionStatus(const QString &text)
+void Form::setConnectionStatus(const ConnectionStatus &status)
 {
-    connectionStatus_ = text;
+    connectionStatus_ = status;
     emit statusChanged();
 }
 
-void Form::setTransactionStatus(const QString &text)
+void Form::setTransactionStatus(const TransactionStatus &status)
 {
-    transactionStatus_ = text;
+    transactionStatus_ = status;
     emit statusChanged();
 }
 
-void Form::setTransactionNote(const QString &text)
+void Form::setTransactionNotes(const QList<TransactionNote> &notes)
 {
-    transactionNote_ = text;
+    transactionNotes_ = notes;
     emit statusChanged();
 }
 
-void Form::setShipSizeText(const QString &text)
+bool Form::hasTransactionNote(TransactionNote::Kind kind) const
 {
-    shipSizeText_ = text;
+    return std::any_of(transactionNotes_.begin(), transactionNotes_.end(),
+                       [kind](const TransactionNote &n) { return n.kind == kind; });
+}
+
+void Form::addTransactionNote(const TransactionNote &note)
+{
+    if (hasTransactionNote(note.kind))
+        return;
+    transactionNotes_.append(note);
+    emit statusChanged();
+}
+
+void Form::removeTransactionNote(TransactionNote::Kind kind)
+{
+    if (transactionNotes_.removeIf([kind](const TransactionNote &n) { return n.kind == kind; }) > 0)
+        emit statusChanged();
+}
+
+void Form::setShipSize(const std::optional<ShipSize> &size)
+{
+    shipSize_ = size;
     emit shipSizeChanged();
 }
 

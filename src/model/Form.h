@@ -3,6 +3,7 @@
 #include "model/ChoiceList.h"
 #include "model/FieldTable.h"
 #include "model/MaskedField.h"
+#include "model/Status.h"
 
 #include <QObject>
 #include <QStringList>
@@ -68,22 +69,24 @@ public:
     void appendReceiveLog(const QString &text);
     static constexpr qsizetype kReceiveLogLimit = 1 << 20;
 
-    // Status bar panel 1 (connection) and panel 2 (transaction); the status
-    // labels repeat them.
-    const QString &connectionStatus() const { return connectionStatus_; }
-    void setConnectionStatus(const QString &text);
-    const QString &transactionStatus() const { return transactionStatus_; }
-    void setTransactionStatus(const QString &text);
-    // A note panel 2 keeps after whatever status comes, until it is cleared
-    // (" 档案保存失败" from a write's failed saving until the next write).
-    const QString &transactionNote() const { return transactionNote_; }
-    void setTransactionNote(const QString &text);
-    // What panel 2 shows: the status, then the note.
-    QString transactionPanel() const { return transactionStatus_ + transactionNote_; }
+    // Status bar panel 1 (connection) and panel 2 (transaction) as values; the
+    // status labels repeat them. The presentation side's catalogue words them.
+    const ConnectionStatus &connectionStatus() const { return connectionStatus_; }
+    void setConnectionStatus(const ConnectionStatus &status);
+    const TransactionStatus &transactionStatus() const { return transactionStatus_; }
+    void setTransactionStatus(const TransactionStatus &status);
+    // The notes panel 2 keeps behind whatever status comes, in the order they
+    // came, until they are cleared (a write's failed saving until the next write).
+    const QList<TransactionNote> &transactionNotes() const { return transactionNotes_; }
+    void setTransactionNotes(const QList<TransactionNote> &notes);
+    bool hasTransactionNote(TransactionNote::Kind kind) const;
+    // Adds a note that is not there yet; removes one that is.
+    void addTransactionNote(const TransactionNote &note);
+    void removeTransactionNote(TransactionNote::Kind kind);
 
-    // The ship-size label on the own-ship page (Label2(3)).
-    const QString &shipSizeText() const { return shipSizeText_; }
-    void setShipSizeText(const QString &text);
+    // The ship-size label on the own-ship page (Label2(3)): empty until the size is shown.
+    const std::optional<ShipSize> &shipSize() const { return shipSize_; }
+    void setShipSize(const std::optional<ShipSize> &size);
 
 signals:
     void editChanged(int slot);
@@ -105,10 +108,10 @@ private:
     QStringList sentCommands_;
     QString replyLog_;
     QString receiveLog_;
-    QString connectionStatus_;
-    QString transactionStatus_;
-    QString transactionNote_;
-    QString shipSizeText_;
+    ConnectionStatus connectionStatus_;
+    TransactionStatus transactionStatus_;
+    QList<TransactionNote> transactionNotes_;
+    std::optional<ShipSize> shipSize_;
 };
 
 } // namespace aisset

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/FieldTable.h"
+#include "model/Message.h"
 
 #include <QString>
 
@@ -26,10 +27,16 @@ public:
     virtual void processEvents() = 0;
     // Moves the input focus to a field's edit widget or choice list.
     virtual void moveFocus(FieldKind kind, int slot) = 0;
+    // The words of a message the core reports as a value: the presentation
+    // side's catalogue (ui/text); a host that shows nothing may give none.
+    virtual QString words(Message message) const = 0;
 
     void showMessage(const QString &text) { showMessage(text, kAppTitle); }
     void showWarning(const QString &text) { showWarning(text, kAppTitle); }
     bool askYesNo(const QString &text) { return askYesNo(text, kAppTitle); }
+    void showMessage(Message message) { showMessage(words(message)); }
+    void showWarning(Message message) { showWarning(words(message)); }
+    bool askYesNo(Message message) { return askYesNo(words(message)); }
 };
 
 } // namespace aisset

@@ -14,6 +14,7 @@ public:
     bool askYesNo(const QString &, const QString &) override { return true; }
     void processEvents() override {}
     void moveFocus(FieldKind, int) override {}
+    QString words(Message) const override { return {}; }
 };
 
 } // namespace aisset

@@ -74,8 +74,6 @@ QString columnKind() { return QStringLiteral("操作"); }
 QString columnResult() { return QStringLiteral("结果"); }
 QString columnVerified() { return QStringLiteral("校验"); }
 
-QString savingFailedNote() { return QStringLiteral(" 历史记录失败"); }
-QString companyNotSentNote() { return QStringLiteral(" 未送达公司数据库"); }
 QString columnInstaller() { return QStringLiteral("安装人员"); }
 QString companyUnreadable() { return QStringLiteral("公司数据库无法读取，只列出本机记录"); }
 

@@ -33,10 +33,6 @@ QString columnKind();
 QString columnResult();
 QString columnVerified();
 
-// Added to the window's transaction panel when the history could not be written.
-QString savingFailedNote();
-// Added to it while entries could not be sent to the company's database.
-QString companyNotSentNote();
 // The records dialog's column naming who made an entry (the company's entries).
 QString columnInstaller();
 // Under the records dialog's history when the company's database could not be read.

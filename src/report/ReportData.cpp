@@ -25,6 +25,7 @@ public:
     bool askYesNo(const QString &, const QString &) override { return false; }
     void processEvents() override {}
     void moveFocus(FieldKind, int) override {}
+    QString words(Message) const override { return {}; }
 };
 
 QString shown(const Form &form, int slot)

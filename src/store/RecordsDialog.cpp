@@ -48,7 +48,7 @@ void RecordsDialog::loadSelected(Form &form, Host &host)
 {
     const QString name = selected_ >= 0 ? entries_.at(selected_) : QString();
     if (name.trimmed().isEmpty()) {
-        host.showMessage(QStringLiteral("请选择一个MMSI"));
+        host.showMessage(Message::NoShipSelected);
         return;
     }
     loadRecordIntoForm(form, records_.readRecord(name));

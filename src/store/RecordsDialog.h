@@ -33,7 +33,7 @@ public:
     void select(int index);
 
     // "开始载入数据": loads the selected record into the form and hides the dialog;
-    // without a selection it tells the user "请选择一个MMSI" and stays open.
+    // without a selection it tells the user to choose one and stays open.
     void loadSelected(Form &form, Host &host);
     // A double click loads the selected entry when there is one.
     void doubleClick(Form &form, Host &host);

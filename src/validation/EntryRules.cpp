@@ -69,7 +69,6 @@ bool walk(const EnterStep (&steps)[N], int from, Host &host)
 }
 
 const QString kMetre = QStringLiteral("米");
-const QString kSixBitMessage = QStringLiteral("录入的数据不对,应仔细查询 只能为字母数字");
 
 // The whole number a text reads as, without its fraction: "0012" gives "12".
 QString wholeNumber(const QString &text) { return NumStr(std::trunc(NumVal(text))); }
@@ -183,7 +182,7 @@ void EntryRules::filterSixBit(int slot)
     (void)form_.setEditText(slot, filtered);
     form_.setEnabled(true);
     if (filtered.size() != text.size()) {
-        host_.showWarning(kSixBitMessage);
+        host_.showWarning(Message::SixBitOnly);
         form_.setEnabled(true);
     }
 }

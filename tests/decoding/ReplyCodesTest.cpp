@@ -1,4 +1,5 @@
 #include "FormFixture.h"
+#include "ui/text/Catalogue.h"
 #include "decoding/ShipSize.h"
 #include "decoding/StatusBits.h"
 #include "decoding/TextCode.h"
@@ -105,7 +106,7 @@ TEST(ShipSize, AddsTheAntennaDistances)
         ASSERT_TRUE(f.form.setEditText(slot::antennaC, c.c));
         ASSERT_TRUE(f.form.setEditText(slot::antennaD, c.d));
         ShowShipSize(f.form);
-        EXPECT_EQ(f.form.shipSizeText(), c.shows) << c.a.toStdString();
+        EXPECT_EQ(catalogue::text(f.form.shipSize()), c.shows) << c.a.toStdString();
     }
 }
 

@@ -1,4 +1,5 @@
 #include "decoding/ReplyDecoding.h"
+#include "ui/text/Catalogue.h"
 #include "FormFixture.h"
 #include "ReplyLineBuilder.h"
 #include "model/ChoiceTables.h"
@@ -39,7 +40,7 @@ std::string snapshot(const Form &form)
     for (const FieldInfo &f : fieldTable())
         out.append(str(f.name) + u'=' +
                    (f.kind == FieldKind::Choice ? form.choiceText(f.slot) : form.editText(f.slot)));
-    out.append(u"status="_s + form.transactionStatus());
+    out.append(u"status="_s + catalogue::text(form.transactionStatus()));
     out.append(u"enabled="_s + (form.isEnabled() ? u"yes"_s : u"no"_s));
     return (out + form.sentCommands()).join(u'\n').toStdString();
 }
@@ -130,8 +131,8 @@ TEST_F(Decode, ValidLineFillsEveryFieldAndWritesTheWholeTrace)
         values,
     };
     EXPECT_EQ(f.form.sentCommands(), trace);
-    EXPECT_EQ(f.form.shipSizeText(), u"船长:120米   船宽:12米"_s);
-    EXPECT_EQ(f.form.transactionStatus(), u"拆分状态"_s);
+    EXPECT_EQ(catalogue::text(f.form.shipSize()), u"船长:120米   船宽:12米"_s);
+    EXPECT_EQ(catalogue::text(f.form.transactionStatus()), u"拆分状态"_s);
     EXPECT_TRUE(f.form.isEnabled());
 }
 
@@ -206,7 +207,7 @@ TEST_F(Decode, UnmatchedCheckedFieldEndsWithOneAndLeavesTheRestBlank)
         EXPECT_EQ(FP(form, h, l.with(c.slot, c.cut).text()), DecodeResult::Failed);
         EXPECT_TRUE(form.isEnabled());
         EXPECT_TRUE(form.sentCommands().isEmpty());
-        EXPECT_EQ(form.transactionStatus(), c.progress);
+        EXPECT_EQ(catalogue::text(form.transactionStatus()), c.progress);
         EXPECT_EQ(form.editText(slot::crewCount), u"0025"_s);
         const int *failed = std::find(std::begin(kReplyOrder), std::end(kReplyOrder), c.slot);
         for (const int *later = failed + 1; later != std::end(kReplyOrder); ++later)
@@ -218,7 +219,7 @@ TEST_F(Decode, FiftyCharacterLineEndsAtThePositionDeviceAtTheLatest)
 {
     EXPECT_EQ(decode(line.text().left(50)), DecodeResult::Failed);
     EXPECT_TRUE(f.form.isEnabled());
-    EXPECT_EQ(f.form.transactionStatus(), u"拆分定位装置"_s);
+    EXPECT_EQ(catalogue::text(f.form.transactionStatus()), u"拆分定位装置"_s);
     EXPECT_EQ(f.form.editText(slot::factoryDate), u"09年08月17日"_s);
     EXPECT_EQ(f.form.editText(slot::vendorNumber), u"ZL01   "_s);
     EXPECT_EQ(f.form.editText(slot::callSign), u"BXYZ9  "_s);
@@ -238,7 +239,7 @@ TEST_F(Decode, SecondDecodingGivesTheSameFormAndTrace)
     const std::string first = snapshot(f.form);
     ASSERT_EQ(decode(text), DecodeResult::Decoded);
     EXPECT_EQ(snapshot(f.form), first);
-    EXPECT_EQ(f.form.shipSizeText(), u"船长:120米   船宽:12米"_s);
+    EXPECT_EQ(catalogue::text(f.form.shipSize()), u"船长:120米   船宽:12米"_s);
 }
 
 TEST_F(Decode, ShortLineAfterAFullOneLeavesNothingOfTheFirst)
@@ -252,7 +253,7 @@ TEST_F(Decode, ShortLineAfterAFullOneLeavesNothingOfTheFirst)
     ASSERT_EQ(decode(shortLine), DecodeResult::Failed);
     EXPECT_EQ(snapshot(f.form), snapshot(fresh.form));
     // The failed decoding does not reach the ship-size display, which keeps the first size.
-    EXPECT_EQ(f.form.shipSizeText(), u"船长:120米   船宽:12米"_s);
+    EXPECT_EQ(catalogue::text(f.form.shipSize()), u"船长:120米   船宽:12米"_s);
 }
 
 TEST_F(Decode, EventsRunWhileTheWindowIsDisabledDuringTheChoiceScans)
@@ -262,7 +263,7 @@ TEST_F(Decode, EventsRunWhileTheWindowIsDisabledDuringTheChoiceScans)
     host.onProcessEvents = [&] {
         EXPECT_FALSE(f.form.isEnabled());
         EXPECT_TRUE(f.form.sentCommands().isEmpty());
-        seen.append(f.form.transactionStatus());
+        seen.append(catalogue::text(f.form.transactionStatus()));
     };
     ASSERT_EQ(decode(line.text()), DecodeResult::Decoded);
     // Ship type "70" is entry 21 of its list, device "3" entry 4: one pass per comparison.

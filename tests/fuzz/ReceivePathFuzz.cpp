@@ -53,7 +53,7 @@ void restore(Form &form, const Form &start)
     form.setReceiveLog(start.receiveLog());
     form.setConnectionStatus(start.connectionStatus());
     form.setTransactionStatus(start.transactionStatus());
-    form.setShipSizeText(start.shipSizeText());
+    form.setShipSize(start.shipSize());
 }
 
 // One session for the whole run: building a form and its link costs more than

@@ -21,8 +21,8 @@ namespace {
 struct Snapshot {
     QStringList fields;
     QStringList trace;
-    QString status;
-    QString shipSize;
+    TransactionStatus status;
+    std::optional<ShipSize> shipSize;
     bool operator==(const Snapshot &) const = default;
 };
 
@@ -33,7 +33,7 @@ Snapshot snapshot(const Form &form)
         s.fields << form.editText(slot) << form.choiceText(slot);
     s.trace = form.sentCommands();
     s.status = form.transactionStatus();
-    s.shipSize = form.shipSizeText();
+    s.shipSize = form.shipSize();
     return s;
 }
 

@@ -2,6 +2,7 @@
 // transaction. The tool says so in its status, keeps running, works again once
 // the port is chosen again, and keeps every record it had.
 #include "Tool.h"
+#include "ui/text/Catalogue.h"
 #include "UnitOnPty.h"
 
 #include <QTemporaryDir>
@@ -23,7 +24,7 @@ protected:
     {
         ASSERT_TRUE(unit.started());
         tool.start(unit.device());
-        ASSERT_EQ(tool.form().connectionStatus(), u"通讯口1  连接"_s);
+        ASSERT_EQ(catalogue::text(tool.form().connectionStatus()), u"通讯口1  连接"_s);
     }
     // The device goes away once the tool has sent something: right after the
     // chunk, outside the pseudo-terminal's own notification.
@@ -41,7 +42,7 @@ protected:
         UnitOnPty next;
         ASSERT_TRUE(next.started());
         tool.choosePortAgain(next.device());
-        EXPECT_EQ(tool.form().connectionStatus(), u"通讯口1 连接"_s);
+        EXPECT_EQ(catalogue::text(tool.form().connectionStatus()), u"通讯口1 连接"_s);
         tool.expectResponsive(u"413000000"_s);
         EXPECT_EQ(tool.recordNames(), namesBefore + QStringList{u"413000000"_s});
     }
@@ -61,7 +62,7 @@ TEST_F(LineFaults, UnitGoneWhileAWriteWaitsForItsAcknowledgement)
 
     EXPECT_EQ(tool.host.questions, (QStringList{u"是否开始设置数据"_s, u"设置失败,是否重试"_s}));
     EXPECT_TRUE(tool.host.messages.isEmpty());
-    EXPECT_EQ(tool.form().connectionStatus(), u"通讯口1 断开"_s);
+    EXPECT_EQ(catalogue::text(tool.form().connectionStatus()), u"通讯口1 断开"_s);
     EXPECT_FALSE(tool.link().line().isOpen());
     EXPECT_TRUE(tool.form().isEnabled());
     // The page was saved when its sentence was built.
@@ -84,7 +85,7 @@ TEST_F(LineFaults, UnitGoneInTheMiddleOfItsReply)
     tool.core.buttonClicked(Button::Read);
     ASSERT_TRUE(lost.run(3000));
 
-    EXPECT_EQ(tool.form().connectionStatus(), u"通讯口1 断开"_s);
+    EXPECT_EQ(catalogue::text(tool.form().connectionStatus()), u"通讯口1 断开"_s);
     EXPECT_TRUE(tool.form().receiveLog().startsWith(u"!CVSET,"_s));
     EXPECT_TRUE(tool.form().replyLog().isEmpty()); // half a line is no reply
     EXPECT_TRUE(tool.form().isEnabled());
@@ -112,7 +113,7 @@ TEST_F(LineFaults, SilentUnitGetsTheRetryPromptThenAnswersTheRetry)
     EXPECT_EQ(tool.host.questions, (QStringList{u"是否开始设置数据"_s, u"设置失败,是否重试"_s}));
     EXPECT_EQ(tool.host.messages, QStringList{u"本船资料设置成功"_s});
     EXPECT_EQ(unit.received.count("$CVUIS,"), 3);
-    EXPECT_EQ(tool.form().transactionStatus(), u"设置成功"_s);
+    EXPECT_EQ(catalogue::text(tool.form().transactionStatus()), u"设置成功"_s);
     EXPECT_TRUE(tool.form().isEnabled());
     // A retry builds and saves again; the ship is listed once.
     EXPECT_EQ(tool.recordNames(), QStringList{u"412345678"_s});

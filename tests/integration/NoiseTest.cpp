@@ -3,6 +3,7 @@
 // every byte value. The tool takes or drops them by its receive rules and works
 // on afterwards.
 #include "PositionStream.h"
+#include "ui/text/Catalogue.h"
 #include "Tool.h"
 #include "UnitOnPty.h"
 
@@ -25,7 +26,7 @@ protected:
     {
         ASSERT_TRUE(unit.started());
         tool.start(unit.device());
-        ASSERT_EQ(tool.form().connectionStatus(), u"通讯口1  连接"_s);
+        ASSERT_EQ(catalogue::text(tool.form().connectionStatus()), u"通讯口1  连接"_s);
     }
     // Sends bytes and waits until the tool has taken all of them but the
     // flow-control bytes, which the terminal keeps.
@@ -82,7 +83,7 @@ TEST_F(Noise, ALineUnderTheReceiveLimitIsTakenAndOneOverItIsDroppedWhole)
     handled.finishOn(&tool.link().receivePath(), &ReceivePath::replyHandled);
     unit.send(paddedReply(1999));
     ASSERT_TRUE(handled.run(3000));
-    EXPECT_EQ(tool.form().transactionStatus(), u"读取成功"_s);
+    EXPECT_EQ(catalogue::text(tool.form().transactionStatus()), u"读取成功"_s);
     EXPECT_TRUE(tool.form().replyLog().endsWith(u"长度:1999 次数:1\r\n"_s));
 
     // 2,001 characters: dropped before its line end is seen.
@@ -128,7 +129,7 @@ TEST_F(Noise, AReplyWithEveryByteValueIsRefusedAndTheRepeatedRequestGetsTheRealO
         everyByte += char(b);
     answerNextWith(everyByte + "\r\n");
     ASSERT_TRUE(tool.read());
-    EXPECT_EQ(tool.form().transactionStatus(), u"读取成功"_s);
+    EXPECT_EQ(catalogue::text(tool.form().transactionStatus()), u"读取成功"_s);
     EXPECT_TRUE(tool.form().replyLog().contains(u" 次数:1\r\n"_s));
     EXPECT_TRUE(tool.form().replyLog().endsWith(u" 次数:2\r\n"_s));
     EXPECT_EQ(unit.received.count("$CVRSE,*7D\r\n"), 2);

@@ -3,6 +3,7 @@
 // 100,000 names. The tool starts, saves what it can, never throws away a record
 // that was there, and keeps working with the unit.
 #include "ReadOnlyFiles.h"
+#include "ui/text/Catalogue.h"
 #include "SaveTesting.h"
 #include "Tool.h"
 #include "UnitOnPty.h"
@@ -61,7 +62,7 @@ protected:
         tool = std::make_unique<Tool>(root());
         tool->start(unit.device());
         EXPECT_TRUE(tool->form().isVisible());
-        EXPECT_EQ(tool->form().connectionStatus(), u"通讯口1  连接"_s);
+        EXPECT_EQ(catalogue::text(tool->form().connectionStatus()), u"通讯口1  连接"_s);
         return *tool;
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScriptedHost.h"
+#include "ui/text/Catalogue.h"
 #include "link/QtSerialLine.h"
 #include "link/Waiting.h"
 #include "model/FieldInput.h"
@@ -114,7 +115,7 @@ public:
         ASSERT_TRUE(write(Button::OwnShipWrite)) << "no acknowledgement";
         EXPECT_EQ(host.messages.mid(shown), QStringList{u"本船资料设置成功"_s});
         ASSERT_TRUE(read()) << "the read did not end";
-        EXPECT_EQ(form().transactionStatus(), u"读取成功"_s);
+        EXPECT_EQ(catalogue::text(form().transactionStatus()), u"读取成功"_s);
         EXPECT_EQ(form().editText(slot::mmsi), mmsi);
         EXPECT_TRUE(form().isEnabled());
     }

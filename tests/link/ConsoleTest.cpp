@@ -60,7 +60,7 @@ TEST_F(ConsoleActions, ACommandHoldingAControlCharacterIsRefusedBeforeAnythingIs
         h.form().setReplyLog(c.text);
         console().click(Console::SendData);
         EXPECT_EQ(h.writtenText(), c.sent ? QStringList{c.text} : QStringList{});
-        EXPECT_EQ(h.host.messages, c.sent ? QStringList{} : QStringList{Console::kControlCharacterRefused.toString()});
+        EXPECT_EQ(h.host.messages, c.sent ? QStringList{} : QStringList{u"指令中含有控制字符,未发送"_s});
     }
 }
 

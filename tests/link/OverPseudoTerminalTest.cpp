@@ -2,6 +2,7 @@
 // built from the form go out through QSerialPort, the unit's answers come back
 // through the receive path and the reply decoding.
 #include "FormFixture.h"
+#include "ui/text/Catalogue.h"
 #include "ScriptedHost.h"
 #include "VirtualUnit.h"
 #include "decoding/ReplyDecoding.h"
@@ -42,7 +43,7 @@ protected:
             LinkSession::standardBuilder(form(), host, nullptr), std::move(options));
         session->ports().openAtStartup();
         ASSERT_TRUE(session->line().isOpen());
-        ASSERT_EQ(form().connectionStatus(), u"通讯口1  连接"_s);
+        ASSERT_EQ(catalogue::text(form().connectionStatus()), u"通讯口1  连接"_s);
     }
     Form &form() { return f.form; }
     void fillOwnShip()
@@ -106,7 +107,7 @@ TEST_F(OverPty, WrittenValuesComeBackThroughARead)
     for (int s = 0; s < kSlotCount; ++s)
         choicesBefore << form().choiceText(s);
     ASSERT_TRUE(read());
-    EXPECT_EQ(form().transactionStatus(), u"读取成功"_s);
+    EXPECT_EQ(catalogue::text(form().transactionStatus()), u"读取成功"_s);
     // Every choice shows what was written; the edit fields show the values in
     // the form the unit keeps them, zero-filled and blank-filled.
     for (int s = 0; s < kSlotCount; ++s)
@@ -135,7 +136,7 @@ TEST_F(OverPty, AReplyInTwoByteChunksIsDecoded)
 {
     start({u"--chunk"_s, u"2"_s, u"--chunk-pause"_s, u"25"_s});
     ASSERT_TRUE(read(5000));
-    EXPECT_EQ(form().transactionStatus(), u"读取成功"_s);
+    EXPECT_EQ(catalogue::text(form().transactionStatus()), u"读取成功"_s);
     EXPECT_EQ(form().choiceText(slot::channel1), u"2087(161.9750)MHz"_s);
 }
 
@@ -148,7 +149,7 @@ TEST_F(OverPty, AnswersAreHandledAsTheirLinesEndWithoutWaitingForATick)
     fillOwnShip();
     ASSERT_TRUE(write(Group::OwnShip));
     ASSERT_TRUE(read());
-    EXPECT_EQ(form().transactionStatus(), u"读取成功"_s);
+    EXPECT_EQ(catalogue::text(form().transactionStatus()), u"读取成功"_s);
     EXPECT_EQ(form().editText(slot::mmsi), u"412345678"_s);
     EXPECT_EQ(host.messages, QStringList{u"本船资料设置成功"_s});
 }
@@ -165,7 +166,7 @@ TEST_F(OverPty, AUnitThatTalksAllTheTimeLosesNoAcknowledgement)
     EXPECT_EQ(host.messages.size(), 20);
     runEventLoopFor(100); // a few more position sentences
     EXPECT_TRUE(form().receiveLog().contains(u"$GPRMC,"_s));
-    EXPECT_EQ(form().transactionStatus(), u"设置成功"_s);
+    EXPECT_EQ(catalogue::text(form().transactionStatus()), u"设置成功"_s);
 }
 
 TEST_F(OverPty, QuickAnswersAreNeverLost)
@@ -206,7 +207,7 @@ TEST_F(OverPty, AnUndecodableReplyIsRequestedTwiceMoreThenReportedAsAReadError)
 {
     start({u"--corrupt-reply"_s});
     ASSERT_TRUE(read());
-    EXPECT_EQ(form().transactionStatus(), u"读取数据错误"_s);
+    EXPECT_EQ(catalogue::text(form().transactionStatus()), u"读取数据错误"_s);
     EXPECT_EQ(unit->log().filter(u"< $CVRSE,*7D"_s).size(), 3);
     EXPECT_TRUE(form().replyLog().contains(u" 次数:3\r\n"_s));
 }
@@ -220,12 +221,12 @@ TEST_F(OverPty, AUnitThatHangsUpClosesThePortOnce)
     session->transactions().startWrite(Group::OwnShip);
     ASSERT_TRUE(lost.run(3000));
     EXPECT_FALSE(session->line().isOpen());
-    EXPECT_EQ(form().connectionStatus(), u"通讯口1 断开"_s);
+    EXPECT_EQ(catalogue::text(form().connectionStatus()), u"通讯口1 断开"_s);
     EXPECT_TRUE(host.messages.isEmpty());
     // Later sends do nothing and report nothing.
     session->transactions().startRead();
     runEventLoopFor(50);
-    EXPECT_EQ(form().connectionStatus(), u"通讯口1 断开"_s);
+    EXPECT_EQ(catalogue::text(form().connectionStatus()), u"通讯口1 断开"_s);
 }
 
 // An adapter pulled out and plugged in again: the unit behind port 1 goes away
@@ -239,14 +240,14 @@ TEST_F(OverPty, APortThatWentAwayReopensByItselfWhenAUnitIsBackUnderItsName)
     lost.finishOn(&session->line(), &SerialLine::connectionLost);
     unit.reset(); // the first unit ends, its device with it
     ASSERT_TRUE(lost.run(3000));
-    EXPECT_EQ(form().connectionStatus(), u"通讯口1 断开"_s);
+    EXPECT_EQ(catalogue::text(form().connectionStatus()), u"通讯口1 断开"_s);
 
     unit = std::make_unique<test::VirtualUnit>(QStringList{u"--link"_s, link});
     ASSERT_FALSE(unit->path().isEmpty());
     EventWait back;
     back.finishOn(&form(), &Form::statusChanged);
     ASSERT_TRUE(back.run(2500));
-    EXPECT_EQ(form().connectionStatus(), u"通讯口1 连接"_s);
+    EXPECT_EQ(catalogue::text(form().connectionStatus()), u"通讯口1 连接"_s);
     fillOwnShip();
     EXPECT_TRUE(write(Group::OwnShip));
     EXPECT_EQ(unit->log().filter(u"< $CVUIS,"_s).size(), 1);

@@ -1,4 +1,5 @@
 #include "LinkHarness.h"
+#include "ui/text/Catalogue.h"
 #include "link/PortNames.h"
 #include "link/Waiting.h"
 
@@ -35,7 +36,7 @@ TEST_P(PortStartup, OpensTheStoredPortAndShowsItWithTwoBlanks)
     h.openPort();
     EXPECT_EQ(h.line.portNumber(), c.port);
     EXPECT_EQ(h.session.ports().currentIndex(), c.listPosition);
-    EXPECT_EQ(h.form().connectionStatus(), QString::fromUtf16(c.status));
+    EXPECT_EQ(catalogue::text(h.form().connectionStatus()), QString::fromUtf16(c.status));
     // The port is not closed first, and nothing is stored at start-up.
     EXPECT_EQ(h.line.calls.mid(h.line.calls.size() - 5), kOpeningSteps);
     EXPECT_FALSE(h.line.calls.contains(u"close"_s));
@@ -73,14 +74,14 @@ TEST_F(PortSelection, ReopensThePortWithOneBlankAndStoresIt)
     h.session.ports().select(4);
     EXPECT_EQ(h.line.calls, (QStringList{u"close"_s, u"port 5"_s} + kOpeningSteps));
     EXPECT_TRUE(h.line.isOpen());
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口5 连接"_s);
+    EXPECT_EQ(catalogue::text(h.form().connectionStatus()), u"通讯口5 连接"_s);
     EXPECT_EQ(stored(), u"5"_s);
 }
 
 TEST_F(PortSelection, APortThatDoesNotExistIsInvalidAndNotStored)
 {
     h.session.ports().select(6);
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口7 无效"_s);
+    EXPECT_EQ(catalogue::text(h.form().connectionStatus()), u"通讯口7 无效"_s);
     EXPECT_FALSE(h.line.isOpen());
     EXPECT_EQ(stored(), u"3"_s);
 }
@@ -89,10 +90,10 @@ TEST_F(PortSelection, APortThatRefusesToOpenSaysSoAndStaysTheChoice)
 {
     h.session.ports().select(5);
     EXPECT_FALSE(h.line.isOpen());
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口6 无法打开"_s);
+    EXPECT_EQ(catalogue::text(h.form().connectionStatus()), u"通讯口6 无法打开"_s);
     EXPECT_EQ(stored(), u"6"_s);
     h.session.ports().openAtStartup(); // the stored choice at the next start
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口6  无法打开"_s);
+    EXPECT_EQ(catalogue::text(h.form().connectionStatus()), u"通讯口6  无法打开"_s);
 }
 
 TEST_F(PortSelection, DoesNothingWhileTheWindowIsDisabledOrHidden)
@@ -104,7 +105,7 @@ TEST_F(PortSelection, DoesNothingWhileTheWindowIsDisabledOrHidden)
     h.session.ports().select(0);
     EXPECT_TRUE(h.line.calls.isEmpty());
     EXPECT_EQ(h.line.portNumber(), 3);
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3  连接"_s);
+    EXPECT_EQ(catalogue::text(h.form().connectionStatus()), u"通讯口3  连接"_s);
     EXPECT_EQ(stored(), u"3"_s);
 }
 
@@ -112,18 +113,18 @@ TEST_F(PortSelection, APortThatGoesAwayIsShownAsDisconnectedAndReopensWhenItsDev
 {
     h.line.existing.remove(3);
     h.line.loseConnection();
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3 断开"_s);
+    EXPECT_EQ(catalogue::text(h.form().connectionStatus()), u"通讯口3 断开"_s);
     runEventLoopFor(1300); // looked up again, not there yet
     EXPECT_GE(h.line.calls.count(u"open"_s), 1);
     EXPECT_FALSE(h.line.isOpen());
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3 断开"_s);
+    EXPECT_EQ(catalogue::text(h.form().connectionStatus()), u"通讯口3 断开"_s);
 
     h.line.existing.insert(3);
     EventWait back;
     back.finishOn(&h.form(), &Form::statusChanged);
     ASSERT_TRUE(back.run(2000));
     EXPECT_TRUE(h.line.isOpen());
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3 连接"_s);
+    EXPECT_EQ(catalogue::text(h.form().connectionStatus()), u"通讯口3 连接"_s);
     // Once open, the port is looked up no more.
     h.line.calls.clear();
     runEventLoopFor(1200);
@@ -147,17 +148,17 @@ TEST(PortLookup, AnInvalidPortOpensOnceItsDeviceAppears)
         }
         const int port = chosen ? 4 : 2;
         const QString status = QStringLiteral("通讯口%1%2").arg(port).arg(chosen ? u" "_s : u"  "_s);
-        ASSERT_EQ(h.form().connectionStatus(), status + u"无效"_s);
+        ASSERT_EQ(catalogue::text(h.form().connectionStatus()), status + u"无效"_s);
         runEventLoopFor(1300); // looked up again, not there yet
         EXPECT_FALSE(h.line.isOpen());
-        EXPECT_EQ(h.form().connectionStatus(), status + u"无效"_s);
+        EXPECT_EQ(catalogue::text(h.form().connectionStatus()), status + u"无效"_s);
 
         h.line.existing.insert(port);
         EventWait found;
         found.finishOn(&h.form(), &Form::statusChanged);
         ASSERT_TRUE(found.run(2000));
         EXPECT_TRUE(h.line.isOpen());
-        EXPECT_EQ(h.form().connectionStatus(), QStringLiteral("通讯口%1 连接").arg(port));
+        EXPECT_EQ(catalogue::text(h.form().connectionStatus()), QStringLiteral("通讯口%1 连接").arg(port));
     }
 }
 
@@ -166,7 +167,7 @@ TEST_F(PortSelection, ChoosingTheLostPortAgainReopensIt)
     h.line.loseConnection();
     h.session.ports().select(2); // the entry already selected
     EXPECT_TRUE(h.line.isOpen());
-    EXPECT_EQ(h.form().connectionStatus(), u"通讯口3 连接"_s);
+    EXPECT_EQ(catalogue::text(h.form().connectionStatus()), u"通讯口3 连接"_s);
 }
 
 TEST(PortNames, UsbAdaptersComeFirstThenModemsThenTheRestInNumericOrder)

@@ -1,4 +1,5 @@
 #include "LinkHarness.h"
+#include "ui/text/Catalogue.h"
 #include "encoding/Gbk.h"
 #include "link/LineClassifier.h"
 #include "model/FieldTable.h"
@@ -147,11 +148,11 @@ TEST_F(Receive, AnAcknowledgementInsideABurstOfOtherLinesIsFound)
 {
     const QByteArray position = "$GPRMC,083559.00,A,3113.0000,N,12129.0000,E,0.0,0.0,101226,,,A*00\r\n";
     h.state().awaitWrite(Group::System);
-    h.form().setTransactionStatus(u"读取成功"_s);
+    h.form().setTransactionStatus(TransactionStatus::Kind::ReadSucceeded);
     h.deliver(position.repeated(40) + "!CVACK\r\n" + position.repeated(10));
     h.tick();
     EXPECT_EQ(h.host.messages, QStringList{u"系统设置成功"_s});
-    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_s);
+    EXPECT_EQ(catalogue::text(h.form().transactionStatus()), u"设置成功"_s);
     EXPECT_TRUE(h.state().recvBuffer.isEmpty());
 }
 
@@ -170,16 +171,16 @@ TEST_F(Receive, ALineOfTwoThousandCharactersIsDroppedAndTheLineBehindItHandled)
 TEST_F(Receive, AnIgnoredLineLeavesTheTransactionStatusAlone)
 {
     h.state().awaitWrite(Group::OwnShip);
-    h.form().setTransactionStatus(u"设置成功"_s);
+    h.form().setTransactionStatus(TransactionStatus::Kind::Acknowledged);
     h.deliver("$GPRMC,noise\r\n");
     h.tick();
-    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_s);
+    EXPECT_EQ(catalogue::text(h.form().transactionStatus()), u"设置成功"_s);
     EXPECT_EQ(h.state().pendingGroup, Group::OwnShip);
     EXPECT_TRUE(h.host.messages.isEmpty());
     h.state().endPending();
     h.deliver("!CVACK\r\n");
     h.tick();
-    EXPECT_EQ(h.form().transactionStatus(), QString());
+    EXPECT_EQ(catalogue::text(h.form().transactionStatus()), QString());
 }
 
 // A chunk that completes a line has it handled at the next pass of the event
@@ -235,13 +236,13 @@ TEST_P(Acknowledgement, IsAnnouncedForThePendingWriteOnly)
     if (c.message) {
         EXPECT_EQ(h.host.messages, QStringList{QString::fromUtf16(c.message)});
         EXPECT_EQ(h.host.titles, QStringList{u"Ais设置"_s});
-        EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_s);
+        EXPECT_EQ(catalogue::text(h.form().transactionStatus()), u"设置成功"_s);
         EXPECT_EQ(s.pendingKind(), std::nullopt);
         EXPECT_EQ(s.ackOwnShip + s.ackSystem + s.ackFactory, 1);
         EXPECT_TRUE(h.session.state().ackFlag(*c.write));
     } else {
         EXPECT_TRUE(h.host.messages.isEmpty());
-        EXPECT_EQ(h.form().transactionStatus(), QString());
+        EXPECT_EQ(catalogue::text(h.form().transactionStatus()), QString());
         EXPECT_EQ(s.pendingGroup, c.write);
         EXPECT_EQ(s.pendingRead.has_value(), c.reading);
         EXPECT_FALSE(s.ackOwnShip || s.ackSystem || s.ackFactory);
@@ -280,13 +281,13 @@ TEST_F(Receive, AReplyIsDecodedAndLoggedWithItsLengthAndCount)
 {
     h.state().awaitRead(LinkState::Read::Parameters);
     h.state().readRequest = u"$CVRSE,*7D\r\n"_s;
-    h.form().setTransactionStatus(u"x"_s);
+    h.form().setTransactionStatus(TransactionStatus::Kind::NoAnswer);
     h.deliver(kReply);
     h.tick();
     const QString line = QString::fromLatin1(kReply);
     EXPECT_EQ(h.decodedLines, QStringList{line});
     EXPECT_EQ(h.form().replyLog(), line + u"长度:"_s + QString::number(line.size()) + u" 次数:1\r\n"_s);
-    EXPECT_EQ(h.form().transactionStatus(), u"读取成功"_s);
+    EXPECT_EQ(catalogue::text(h.form().transactionStatus()), u"读取成功"_s);
     EXPECT_TRUE(h.state().readRequest.isEmpty());
     EXPECT_EQ(h.state().pendingKind(), std::nullopt);
     EXPECT_TRUE(h.line.written.isEmpty());
@@ -308,14 +309,14 @@ TEST_F(Receive, ThreeUndecodableRepliesRequestTwiceMoreThenReportAReadError)
     h.state().readRequest = request;
     h.decodeResults = {DecodeResult::Failed, DecodeResult::Failed, DecodeResult::Failed};
     for (int reply = 0; reply < 3; ++reply) {
-        h.form().setTransactionStatus(u"拆分船型"_s); // the decoding's last progress text
+        h.form().setTransactionStatus(TransactionStatus::decodingField(slot::shipType)); // the decoding's last progress text
         h.deliver(kReply);
         h.tick();
     }
     EXPECT_EQ(h.writtenText(), (QStringList{request, request}));
     EXPECT_EQ(h.state().readRetries, 2);
     EXPECT_EQ(h.state().readRequest, request);
-    EXPECT_EQ(h.form().transactionStatus(), u"读取数据错误"_s);
+    EXPECT_EQ(catalogue::text(h.form().transactionStatus()), u"读取数据错误"_s);
     const QString log = h.form().replyLog();
     EXPECT_TRUE(log.contains(u" 次数:1\r\n"_s) && log.contains(u" 次数:2\r\n"_s) && log.contains(u" 次数:3\r\n"_s));
 }
@@ -324,11 +325,11 @@ TEST_F(Receive, AFailedReplyKeepsTheDecodingsLastStatusAndWithoutAnOpenReadSends
 {
     h.state().readRequest = u"$CVRSE,*7D\r\n"_s;
     h.decodeResults = {DecodeResult::Failed, DecodeResult::Failed};
-    h.onDecode = [&] { h.form().setTransactionStatus(u"拆分船型"_s); };
+    h.onDecode = [&] { h.form().setTransactionStatus(TransactionStatus::decodingField(slot::shipType)); };
     h.deliver(kReply);
     h.tick();
     EXPECT_EQ(h.line.written.size(), 1);
-    EXPECT_EQ(h.form().transactionStatus(), u"拆分船型"_s);
+    EXPECT_EQ(catalogue::text(h.form().transactionStatus()), u"拆分船型"_s);
 
     h.state().readRequest.clear();
     h.deliver(kReply);
@@ -389,14 +390,14 @@ TEST(ReceiveChecksum, AReplyThatFailsItsChecksumIsAskedForAgainAndOnlyTheLastIsS
             if (confirmed.size() == 1) {
                 // Asked again: what was typed is still there, and the window says why.
                 EXPECT_EQ(h.form().editText(slot::mmsi), u"412345678"_s);
-                EXPECT_EQ(h.form().transactionStatus(), u"校验和不符,重新读取"_s);
+                EXPECT_EQ(catalogue::text(h.form().transactionStatus()), u"校验和不符,重新读取"_s);
             }
             h.deliver(reply);
             h.drain();
         }
         EXPECT_EQ(h.writtenText(), QStringList(c.requestsAgain, request));
         EXPECT_EQ(h.decodedLines, QStringList{QString::fromLatin1(c.decoded)});
-        EXPECT_EQ(h.form().transactionStatus(), c.status);
+        EXPECT_EQ(catalogue::text(h.form().transactionStatus()), c.status);
         ASSERT_EQ(confirmed.size(), c.replies.size());
         EXPECT_EQ(confirmed.last(), c.confirmed);
         EXPECT_EQ(ended, 1);

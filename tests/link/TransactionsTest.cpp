@@ -1,4 +1,5 @@
 #include "link/Transactions.h"
+#include "ui/text/Catalogue.h"
 #include "LinkHarness.h"
 #include "link/Waiting.h"
 
@@ -79,24 +80,24 @@ INSTANTIATE_TEST_SUITE_P(Groups, SingleSend,
 TEST_F(Write, TheStatusClearsWhenAWriteStartsAndSaysWhenNoAcknowledgementCame)
 {
     h.session.transactions().setAcknowledgementWaitMs(200);
-    h.form().setTransactionStatus(u"设置成功"_s);
+    h.form().setTransactionStatus(TransactionStatus::Kind::Acknowledged);
     h.host.answers = {false};
     write(Group::OwnShip); // cleared at the question, also when the answer is no
-    EXPECT_TRUE(h.form().transactionStatus().isEmpty());
+    EXPECT_TRUE(catalogue::text(h.form().transactionStatus()).isEmpty());
 
     write(Group::OwnShip); // the unit answers in time: its success stays
     h.deliver("!CVACK\r\n");
     h.tick();
     runEventLoopFor(300);
-    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_s);
+    EXPECT_EQ(catalogue::text(h.form().transactionStatus()), u"设置成功"_s);
 
     write(Group::System); // a silent unit
-    EXPECT_TRUE(h.form().transactionStatus().isEmpty());
+    EXPECT_TRUE(catalogue::text(h.form().transactionStatus()).isEmpty());
     runEventLoopFor(300);
-    EXPECT_EQ(h.form().transactionStatus(), u"未收到应答"_s);
+    EXPECT_EQ(catalogue::text(h.form().transactionStatus()), u"未收到应答"_s);
     h.deliver("!CVACK\r\n"); // late, and still a success
     h.tick();
-    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_s);
+    EXPECT_EQ(catalogue::text(h.form().transactionStatus()), u"设置成功"_s);
     EXPECT_EQ(h.host.messages, (QStringList{u"本船资料设置成功"_s, u"系统设置成功"_s}));
 }
 
@@ -110,7 +111,7 @@ TEST_F(Write, AnAcknowledgementWhoseBoxStaysOpenPastTheWaitStaysASuccess)
     h.deliver("!CVACK\r\n");
     h.tick();
     EXPECT_EQ(h.host.messages, QStringList{u"本船资料设置成功"_s});
-    EXPECT_EQ(h.form().transactionStatus(), u"设置成功"_s);
+    EXPECT_EQ(catalogue::text(h.form().transactionStatus()), u"设置成功"_s);
 }
 
 TEST_F(Write, AFailedSavingIsNotedAfterEveryStatusUntilTheNextWrite)
@@ -118,14 +119,14 @@ TEST_F(Write, AFailedSavingIsNotedAfterEveryStatusUntilTheNextWrite)
     h.failSaving = true;
     write(Group::OwnShip);
     ASSERT_EQ(h.writtenText().size(), 1); // written all the same
-    EXPECT_EQ(h.form().transactionPanel(), u" 档案保存失败"_s);
+    EXPECT_EQ(catalogue::transactionPanel(h.form()), u" 档案保存失败"_s);
     h.deliver("!CVACK\r\n");
     h.tick();
-    EXPECT_EQ(h.form().transactionPanel(), u"设置成功 档案保存失败"_s);
+    EXPECT_EQ(catalogue::transactionPanel(h.form()), u"设置成功 档案保存失败"_s);
     h.failSaving = false;
     h.host.answers = {false};
     write(Group::OwnShip); // the next write starts: the note goes
-    EXPECT_TRUE(h.form().transactionPanel().isEmpty());
+    EXPECT_TRUE(catalogue::transactionPanel(h.form()).isEmpty());
 }
 
 TEST_F(Write, WithThePortNotOpenTheWriteSavesSaysSoAndSendsNothing)
@@ -240,7 +241,7 @@ TEST_F(Write, AReadSendsTheRequestAndReturnsAtOnceAndClearsTheFormWhenTheReplyCo
 {
     h.form().setReplyLog(u"earlier replies"_s);
     h.form().setReceiveLog(u"earlier bytes"_s);
-    h.form().setTransactionStatus(u"设置成功"_s);
+    h.form().setTransactionStatus(TransactionStatus::Kind::Acknowledged);
     h.form().appendSentCommand(u"$CVUIS,...Chr(13)Chr(10)"_s);
     ASSERT_TRUE(h.form().setEditText(slot::machineNumber, u"12345"_s));
     ASSERT_TRUE(h.form().setEditText(slot::mmsi, u"412345678"_s));
@@ -261,7 +262,7 @@ TEST_F(Write, AReadSendsTheRequestAndReturnsAtOnceAndClearsTheFormWhenTheReplyCo
     EXPECT_EQ(h.state().readRetries, 0);
     EXPECT_TRUE(h.form().replyLog().isEmpty());
     EXPECT_TRUE(h.form().receiveLog().isEmpty());
-    EXPECT_TRUE(h.form().transactionStatus().isEmpty());
+    EXPECT_TRUE(catalogue::text(h.form().transactionStatus()).isEmpty());
     // Nothing typed is touched until the unit answers.
     EXPECT_EQ(h.form().editText(slot::machineNumber), u"12345"_s);
     EXPECT_EQ(h.form().choice(slot::shipType).position(), 3);
@@ -289,7 +290,7 @@ TEST_F(Write, AReadNobodyAnswersKeepsTheFormAndSaysNoAnswerCame)
     ASSERT_TRUE(h.form().selectChoice(slot::shipType, 3));
     read();
     runEventLoopFor(300);
-    EXPECT_EQ(h.form().transactionStatus(), u"未收到应答"_s);
+    EXPECT_EQ(catalogue::text(h.form().transactionStatus()), u"未收到应答"_s);
     EXPECT_EQ(h.form().editText(slot::machineNumber), u"12345"_s);
     EXPECT_EQ(h.form().choice(slot::shipType).position(), 3);
 
@@ -297,7 +298,7 @@ TEST_F(Write, AReadNobodyAnswersKeepsTheFormAndSaysNoAnswerCame)
     h.deliver("!CVSET,1*4A\r\n");
     h.tick();
     runEventLoopFor(300);
-    EXPECT_EQ(h.form().transactionStatus(), u"读取成功"_s);
+    EXPECT_EQ(catalogue::text(h.form().transactionStatus()), u"读取成功"_s);
 }
 
 } // namespace

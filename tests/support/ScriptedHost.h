@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Host.h"
+#include "ui/text/Catalogue.h"
 
 #include <QStringList>
 
@@ -44,6 +45,8 @@ public:
     }
 
     void moveFocus(FieldKind kind, int slot) override { focus = {kind, slot}; }
+    // The window's words, so that tests read what a person would.
+    QString words(Message message) const override { return catalogue::text(message); }
 
     QStringList messages;
     QStringList questions;

@@ -35,9 +35,6 @@ public:
     void stop();
     bool isRunning() const { return search_.isRunning(); }
 
-    // What the search found, as the message after it says it.
-    static QString describe(const QList<UnitSearch::Candidate> &ports, const QList<FindOutcome> &outcomes);
-
 signals:
     void runningChanged(bool running);
     // Trying the index-th port (0-based) of count, port number `number`.

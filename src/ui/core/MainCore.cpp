@@ -4,7 +4,7 @@
 #include "decoding/ShipSize.h"
 #include "model/Host.h"
 #include "model/Normalise.h"
-#include "report/HistoryWords.h"
+#include "ui/text/Catalogue.h"
 #include "ui/core/Pages.h"
 
 #include <QCoreApplication>
@@ -21,12 +21,11 @@ void MainCore::startCompanySync()
         return;
     company_ = std::make_unique<CompanySync>(history_.path(), *server);
     QObject::connect(company_.get(), &CompanySync::pushed, company_.get(), [this](const PushOutcome &outcome) {
-        const QString note = historyWords::companyNotSentNote();
-        QString shown = form_.transactionNote();
         const bool failed = outcome.failure != CompanyFailure::None || outcome.localFailed;
-        if (failed == shown.contains(note))
-            return;
-        form_.setTransactionNote(failed ? shown + note : shown.remove(note));
+        if (failed)
+            form_.addTransactionNote({TransactionNote::Kind::CompanyNotSent});
+        else
+            form_.removeTransactionNote(TransactionNote::Kind::CompanyNotSent);
     });
     company_->pushSoon();
 }
@@ -48,18 +47,17 @@ MainCore::MainCore(Host &host, Services services)
 {
     QObject::connect(&menu_, &WindowMenu::findDeviceRequested, &deviceSearch_, &DeviceSearch::start);
     QObject::connect(&menu_, &WindowMenu::traceStopped, &menu_,
-                     [this](const QString &path) { host_.showMessage(QStringLiteral("通讯记录已保存:") + path); });
+                     [this](const QString &path) { host_.showMessage(catalogue::traceSaved(path)); });
     QObject::connect(&menu_, &WindowMenu::traceFailed, &menu_, [this](const QString &reason) {
-        host_.showWarning(QStringLiteral("无法写入通讯记录:") + reason);
+        host_.showWarning(catalogue::traceFailed(reason));
     });
     historyRecorder_.setLine(&link_.line());
     link_.setObserver(&historyRecorder_);
     // A history that cannot be written is said as a failed saving is; the
     // transaction's own status stays.
     historyRecorder_.setAppended([this](SaveResult saved) {
-        const QString note = historyWords::savingFailedNote();
-        if (saved == SaveResult::Failed && !form_.transactionNote().contains(note))
-            form_.setTransactionNote(form_.transactionNote() + note);
+        if (saved == SaveResult::Failed)
+            form_.addTransactionNote({TransactionNote::Kind::HistoryNotSaved});
         if (company_ && saved == SaveResult::Saved)
             company_->pushSoon();
     });
@@ -77,16 +75,15 @@ MainCore::MainCore(Host &host, Services services)
 
 void MainCore::showVerification(const WriteVerifier::Result &result)
 {
+    using Status = TransactionStatus::Kind;
     switch (result.outcome) {
-    case WriteVerifier::Outcome::Agree: form_.setTransactionStatus(QStringLiteral("校验通过")); break;
+    case WriteVerifier::Outcome::Agree: form_.setTransactionStatus({Status::VerifyAgreed}); break;
     case WriteVerifier::Outcome::Differ:
-        form_.setTransactionStatus(QStringLiteral("设备参数与写入不符"));
-        host_.showWarning(WriteVerifier::describe(result.differences));
+        form_.setTransactionStatus({Status::VerifyDiffered});
+        host_.showWarning(catalogue::verificationDifferences(result.differences));
         break;
-    case WriteVerifier::Outcome::NoReply: form_.setTransactionStatus(QStringLiteral("校验未完成:设备无应答")); break;
-    case WriteVerifier::Outcome::Unreliable:
-        form_.setTransactionStatus(QStringLiteral("校验未完成:设备应答校验和不符"));
-        break;
+    case WriteVerifier::Outcome::NoReply: form_.setTransactionStatus({Status::VerifyNoReply}); break;
+    case WriteVerifier::Outcome::Unreliable: form_.setTransactionStatus({Status::VerifyUnreliable}); break;
     }
 }
 

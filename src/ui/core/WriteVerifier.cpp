@@ -87,17 +87,4 @@ void WriteVerifier::giveUp()
     emit finished({});
 }
 
-QString WriteVerifier::describe(const QList<FieldDifference> &differences)
-{
-    QStringList lines{QStringLiteral("设备参数与写入不符")};
-    for (const FieldDifference &d : differences) {
-        QString caption = str(field(d.slot).caption);
-        if (caption.endsWith(u':'))
-            caption.chop(1);
-        // The blanks that fill a text to its width carry nothing to read.
-        lines.append(QStringLiteral("%1  写入: %2  设备: %3").arg(caption, d.written.trimmed(), d.unit.trimmed()));
-    }
-    return lines.join(u'\n');
-}
-
 } // namespace aisset

@@ -37,10 +37,6 @@ public:
     bool start(int timeoutMs);
     bool isRunning() const { return running_; }
 
-    // The differences as the window lists them: the caption, the value written
-    // and the unit's value, one field a line, under "设备参数与写入不符".
-    static QString describe(const QList<FieldDifference> &differences);
-
 signals:
     void finished(const aisset::WriteVerifier::Result &result);
 

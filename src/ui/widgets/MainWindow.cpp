@@ -13,6 +13,7 @@
 #include "ui/widgets/RecordsWindow.h"
 #include "ui/widgets/ScreenFit.h"
 #include "ui/widgets/Skin.h"
+#include "ui/text/Catalogue.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -267,9 +268,12 @@ void MainWindow::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
+QString MainWindow::words(Message message) const { return catalogue::text(message); }
+
 void MainWindow::showStatus()
 {
-    const QString texts[2] = {core_.form().connectionStatus(), core_.form().transactionPanel()};
+    const QString texts[2] = {catalogue::text(core_.form().connectionStatus()),
+                              catalogue::transactionPanel(core_.form())};
     for (int i = 0; i < 2; ++i) {
         statusPanels_[i]->setText(texts[i]);
         statusLabels_[i]->setText(texts[i]);

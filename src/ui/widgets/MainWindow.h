@@ -61,6 +61,7 @@ public:
     bool askYesNo(const QString &text, const QString &title) override;
     void processEvents() override;
     void moveFocus(FieldKind kind, int slot) override;
+    QString words(Message message) const override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

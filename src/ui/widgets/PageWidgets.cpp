@@ -5,6 +5,7 @@
 #include "ui/widgets/ContentWidth.h"
 #include "ui/widgets/MaskedEdit.h"
 #include "ui/widgets/SvgPicture.h"
+#include "ui/text/Catalogue.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -119,7 +120,7 @@ void PageWidgets::bindForm()
         place(WindowLayout::Element::Label, s); // as wide as its caption
     });
     QObject::connect(&form, &Form::shipSizeChanged, shipSize_, [this, &form] {
-        shipSize_->setText(form.shipSizeText());
+        shipSize_->setText(catalogue::text(form.shipSize()));
         place(WindowLayout::Element::ShipSizeLabel, 0);
     });
     QObject::connect(&core_.layout(), &WindowLayout::changed, shipSize_,

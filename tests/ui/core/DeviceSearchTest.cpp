@@ -2,6 +2,7 @@
 // and a silent pseudo-terminal: what the search finds, which port the window
 // ends up on, and what it says.
 #include "ScriptedHost.h"
+#include "ui/text/Catalogue.h"
 #include "VirtualUnit.h"
 #include "link/QtSerialLine.h"
 #include "link/Waiting.h"
@@ -71,7 +72,7 @@ TEST(DeviceSearch, TwoUnitsAreNamedAndThePortChosenBeforeOpensAgain)
     test::VirtualUnit second({});
     ASSERT_FALSE(silent.path().isEmpty() || first.path().isEmpty() || second.path().isEmpty());
     SearchingCore c({{1, silent.path()}, {2, first.path()}, {4, second.path()}});
-    ASSERT_EQ(c.core->form().connectionStatus(), u"通讯口1  连接"_s);
+    ASSERT_EQ(catalogue::text(c.core->form().connectionStatus()), u"通讯口1  连接"_s);
 
     ASSERT_TRUE(c.search());
     ASSERT_EQ(c.host.messages.size(), 1);
@@ -83,7 +84,7 @@ TEST(DeviceSearch, TwoUnitsAreNamedAndThePortChosenBeforeOpensAgain)
     // Back on the port of before, open.
     EXPECT_EQ(c.core->link().ports().currentIndex(), 0);
     EXPECT_TRUE(c.core->link().line().isOpen());
-    EXPECT_EQ(c.core->form().connectionStatus(), u"通讯口1 连接"_s);
+    EXPECT_EQ(catalogue::text(c.core->form().connectionStatus()), u"通讯口1 连接"_s);
     // The window's own form and logs are not the probes'.
     EXPECT_TRUE(c.core->form().receiveLog().isEmpty());
 }
@@ -98,15 +99,15 @@ TEST(DeviceSearch, TheOneUnitFoundBecomesTheChosenPort)
     ASSERT_TRUE(c.search());
     EXPECT_TRUE(c.host.messages.isEmpty()) << c.host.messages.join(u'|').toStdString();
     EXPECT_EQ(c.core->link().ports().currentIndex(), 2);
-    EXPECT_EQ(c.core->form().connectionStatus(), u"通讯口3 连接"_s);
-    EXPECT_EQ(c.core->form().transactionStatus(), u"找到设备 通讯口3 (%1)"_s.arg(unit.path()));
+    EXPECT_EQ(catalogue::text(c.core->form().connectionStatus()), u"通讯口3 连接"_s);
+    EXPECT_EQ(catalogue::text(c.core->form().transactionStatus()), u"找到设备 通讯口3 (%1)"_s.arg(unit.path()));
     EXPECT_EQ(c.storedPort(), u"3"_s);
     // The port the window opened is the unit's: a read through it succeeds.
     EventWait read;
     read.finishOn(&c.core->link().receivePath(), &ReceivePath::replyHandled);
     c.core->buttonClicked(Button::Read);
     ASSERT_TRUE(read.run(3000));
-    EXPECT_EQ(c.core->form().transactionStatus(), u"读取成功"_s);
+    EXPECT_EQ(catalogue::text(c.core->form().transactionStatus()), u"读取成功"_s);
 }
 
 TEST(DeviceSearch, NothingFoundOrCancelled)
@@ -117,7 +118,7 @@ TEST(DeviceSearch, NothingFoundOrCancelled)
         SearchingCore c({{2, silent.path()}});
         ASSERT_TRUE(c.search());
         EXPECT_EQ(c.host.messages, QStringList{u"未找到设备\n通讯口2 (%1): 无应答"_s.arg(silent.path())});
-        EXPECT_EQ(c.core->form().connectionStatus(), u"通讯口1 无效"_s); // port 1 names no device
+        EXPECT_EQ(catalogue::text(c.core->form().connectionStatus()), u"通讯口1 无效"_s); // port 1 names no device
     }
     {
         SearchingCore c({});

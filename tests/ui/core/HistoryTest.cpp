@@ -2,6 +2,7 @@
 // entry per transaction with its outcome, and a history that cannot be written
 // said as a failed saving is, without touching the write.
 #include "CoreOnUnit.h"
+#include "ui/text/Catalogue.h"
 #include "ReadOnlyFiles.h"
 #include "history/HistoryDatabase.h"
 
@@ -56,7 +57,7 @@ TEST(History, AnAcknowledgedWriteAndItsAgreeingReadBackLeaveTwoLinkedEntries)
     Core core({}, Edition::Full);
     core.typeShip();
     core.writeOwnShip(Edition::Full);
-    ASSERT_EQ(core.core->form().transactionStatus(), u"校验通过"_s);
+    ASSERT_EQ(catalogue::text(core.core->form().transactionStatus()), u"校验通过"_s);
 
     const QList<HistoryEntry> got = entries(core);
     expectEntries(got, {{TransactionKind::Verify, TransactionResult::Agree},
@@ -116,7 +117,7 @@ TEST(History, EveryOtherOutcomeLeavesItsEntry)
          [](Core &c, const TransactionOutcome &t) {
              EXPECT_EQ(t.sentence, received(c, u"$CVUIS"_s));
              EXPECT_EQ(t.milliseconds, -1);
-             EXPECT_EQ(c.core->form().transactionStatus(), u"未收到应答"_s);
+             EXPECT_EQ(catalogue::text(c.core->form().transactionStatus()), u"未收到应答"_s);
          }},
         {"refused field",
          {},
@@ -178,7 +179,7 @@ TEST(History, AHistoryThatCannotBeWrittenIsSaidAndTheWriteGoesOn)
         core.typeShip();
         core.writeOwnShip(Edition::Simplified);
         EXPECT_EQ(core.host.messages, QStringList{u"本船资料设置成功"_s});
-        EXPECT_EQ(core.core->form().transactionPanel(), u"设置成功 档案保存失败 历史记录失败"_s);
+        EXPECT_EQ(catalogue::transactionPanel(core.core->form()), u"设置成功 档案保存失败 历史记录失败"_s);
     }
     EXPECT_FALSE(QFile::exists(core.dir.path() + u"/history.sqlite"_s));
     EXPECT_EQ(received(core, u"$CVUIS"_s).left(7), u"$CVUIS,"_s);
@@ -196,7 +197,7 @@ TEST(History, ADamagedFileIsSetAsideAndANewOneStarted)
     }
     core.typeShip();
     core.writeOwnShip(Edition::Simplified);
-    EXPECT_EQ(core.core->form().transactionPanel(), u"设置成功"_s);
+    EXPECT_EQ(catalogue::transactionPanel(core.core->form()), u"设置成功"_s);
 
     const QList<HistoryEntry> got = entries(core);
     ASSERT_EQ(got.size(), 1);

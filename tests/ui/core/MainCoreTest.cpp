@@ -1,4 +1,5 @@
 #include "ui/core/MainCore.h"
+#include "ui/text/Catalogue.h"
 #include "SaveTesting.h"
 #include "ScriptedHost.h"
 #include "link/QtSerialLine.h"
@@ -51,7 +52,7 @@ TEST(MainCore, LoadingTheWindowGivesTheStartState)
     EXPECT_EQ(form.editText(slot::draught), QStringLiteral("__._米"));
     EXPECT_EQ(form.choice(slot::shipType).position(), -1);
     EXPECT_EQ(form.choiceText(slot::channel1), QStringLiteral("2087(161.9750)MHz"));
-    EXPECT_EQ(form.connectionStatus(), QStringLiteral("通讯口1  无效"));
+    EXPECT_EQ(catalogue::text(form.connectionStatus()), QStringLiteral("通讯口1  无效"));
     EXPECT_EQ(c.core.link().ports().currentIndex(), 0);
 }
 
@@ -75,7 +76,7 @@ TEST(MainCore, AStoredPortIsOpenedAtStart)
         EXPECT_EQ(core.core.link().line().portNumber(), c.portNumber);
         EXPECT_EQ(core.core.link().ports().currentIndex(), c.currentIndex);
         // Without a device behind it, every stored port reads as invalid.
-        EXPECT_EQ(core.core.form().connectionStatus(), QStringLiteral("通讯口%1  无效").arg(stored));
+        EXPECT_EQ(catalogue::text(core.core.form().connectionStatus()), QStringLiteral("通讯口%1  无效").arg(stored));
     }
 }
 
@@ -101,7 +102,7 @@ TEST(MainCore, LeavingAnAntennaFieldShowsTheShipSizeFromTheTidiedValues)
             c.core.form().typeIntoEdit(s, ch);
         c.core.rules().text1_LostFocus(s);
     }
-    EXPECT_EQ(c.core.form().shipSizeText(), QStringLiteral("船长:531米   船宽:68米"));
+    EXPECT_EQ(catalogue::text(c.core.form().shipSize()), QStringLiteral("船长:531米   船宽:68米"));
 }
 
 TEST(MainCore, TabClicksSwitchPages)

@@ -3,6 +3,7 @@
 // form alone.
 #include "CoreOnUnit.h"
 #include "model/ChoiceTables.h"
+#include "ui/text/Catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +74,7 @@ TEST(VerifiedWrite, TheInstallersEditionReadsEveryAcknowledgedWriteBack)
         core.typeShip();
         core.writeOwnShip(c.edition);
         const Form &form = core.core->form();
-        EXPECT_EQ(form.transactionStatus(), c.status);
+        EXPECT_EQ(catalogue::text(form.transactionStatus()), c.status);
         EXPECT_EQ(core.host.messages, c.messages);
         EXPECT_EQ(core.unit.log().filter(u"< $CVRSE"_s).size(), c.readRequests);
         // The window keeps what was typed and logs nothing of the read-back.

@@ -3,6 +3,7 @@
 // search runs while the window takes keys, shows its progress and can be
 // cancelled.
 #include "Modal.h"
+#include "ui/text/Catalogue.h"
 #include "VirtualUnit.h"
 #include "WindowFixture.h"
 
@@ -44,7 +45,7 @@ protected:
         window->load();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !form().connectionStatus().isEmpty(); }));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !catalogue::text(form().connectionStatus()).isEmpty(); }));
     }
 
     bool searching() const { return window->core().deviceSearch().isRunning(); }
@@ -86,7 +87,7 @@ TEST_F(DeviceSearchWindow, FindsBothUnitsWhileTheWindowTakesKeys)
     EXPECT_FALSE(progress()->isVisible());
     EXPECT_TRUE(find<QCheckBox>(u"Check1"_s)->isVisible()); // the status bar as before
     EXPECT_EQ(find<QComboBox>(u"Combo2"_s)->currentIndex(), 0);
-    EXPECT_EQ(form().connectionStatus(), u"通讯口1 连接"_s);
+    EXPECT_EQ(catalogue::text(form().connectionStatus()), u"通讯口1 连接"_s);
 }
 
 TEST_F(DeviceSearchWindow, OneUnitBecomesThePortChoiceAndCancelKeepsThePortOfBefore)
@@ -102,12 +103,12 @@ TEST_F(DeviceSearchWindow, OneUnitBecomesThePortChoiceAndCancelKeepsThePortOfBef
     QTest::mouseClick(find<QPushButton>(u"SearchCancel"_s), Qt::LeftButton);
     EXPECT_FALSE(searching());
     EXPECT_FALSE(progress()->isVisible());
-    EXPECT_EQ(form().connectionStatus(), u"通讯口1 连接"_s);
+    EXPECT_EQ(catalogue::text(form().connectionStatus()), u"通讯口1 连接"_s);
 
     find<QAction>(u"finddev"_s)->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !searching(); }, 8000));
     EXPECT_EQ(find<QComboBox>(u"Combo2"_s)->currentIndex(), 1);
-    EXPECT_EQ(form().connectionStatus(), u"通讯口2 连接"_s);
+    EXPECT_EQ(catalogue::text(form().connectionStatus()), u"通讯口2 连接"_s);
     EXPECT_EQ(find<QLabel>(u"SBar1_Panel2"_s)->text(), u"找到设备 通讯口2 (%1)"_s.arg(unit.path()));
     EXPECT_EQ(store.read(u"VARID"_s, u"content"_s, u"Commport"_s, QString()), u"2"_s);
 }

@@ -1,4 +1,5 @@
 #include "Modal.h"
+#include "ui/text/Catalogue.h"
 #include "StartSelections.h"
 #include "WindowFixture.h"
 #include "model/FieldTable.h"
@@ -82,12 +83,12 @@ TEST_F(WindowTest, ThePortOpensAfterTheWindowsFirstPaint)
     PaintSeen seen(*window);
     bool paintedBeforeOpen = false;
     QObject::connect(&form(), &Form::statusChanged, &seen, [&] {
-        if (form().connectionStatus() == u"通讯口1  无效"_s && !paintedBeforeOpen)
+        if (catalogue::text(form().connectionStatus()) == u"通讯口1  无效"_s && !paintedBeforeOpen)
             paintedBeforeOpen = seen.painted;
     });
     window->load();
-    EXPECT_TRUE(form().connectionStatus().isEmpty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form().connectionStatus().isEmpty(); }));
+    EXPECT_TRUE(catalogue::text(form().connectionStatus()).isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !catalogue::text(form().connectionStatus()).isEmpty(); }));
     EXPECT_TRUE(paintedBeforeOpen);
     EXPECT_EQ(find<QLabel>(QStringLiteral("SBar1_Panel1"))->text(), QStringLiteral("通讯口1  无效"));
 }
@@ -553,7 +554,7 @@ TEST_F(WindowTest, ChangesTheCoreMakesShowAtOnce)
 {
     ASSERT_TRUE(form().setEditText(slot::mmsi, QStringLiteral("412345678")));
     ASSERT_TRUE(form().selectChoiceText(slot::shipType, QStringLiteral("70(货船)")));
-    form().setTransactionStatus(QStringLiteral("读取成功"));
+    form().setTransactionStatus(TransactionStatus::Kind::ReadSucceeded);
     EXPECT_EQ(edit(slot::mmsi)->text(), QStringLiteral("412345678"));
     EXPECT_EQ(choice(slot::shipType)->currentText(), QStringLiteral("70(货船)"));
     EXPECT_EQ(find<QLabel>(QStringLiteral("SBar1_Panel2"))->text(), QStringLiteral("读取成功"));

@@ -1,6 +1,7 @@
 // The menus, the window modes with the console, the skins and the closing of
 // the window, on screen; the console against the virtual unit.
 #include "VirtualUnit.h"
+#include "ui/text/Catalogue.h"
 #include "WindowFixture.h"
 #include "model/FieldTable.h"
 #include "store/ProfileRecords.h"
@@ -96,7 +97,7 @@ TEST_F(MenusTest, ShowParametersShowsTheStatusLabelsOnTheStatusBar)
 {
     const auto labels = std::array{find<QLabel>(u"SkinLabel2_0"_s), find<QLabel>(u"SkinLabel2_1"_s)};
     ASSERT_FALSE(labels[0]->isVisible());
-    window->core().form().setTransactionStatus(u"读取成功"_s);
+    window->core().form().setTransactionStatus(TransactionStatus::Kind::ReadSucceeded);
     action(u"t3d"_s)->trigger();
     for (QLabel *label : labels) {
         EXPECT_TRUE(label->isVisible());
@@ -166,7 +167,7 @@ TEST_F(ConsoleTest, SendsTypedTextDecodesTheReplyAndWorksWithTheLists)
     EXPECT_EQ(form().replyLog(), u"$CVRSE,*7D\r\n"_s);
 
     click(2); // "发送数据"
-    QTRY_COMPARE_WITH_TIMEOUT(form().transactionStatus(), u"读取成功"_s, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(catalogue::text(form().transactionStatus()), u"读取成功"_s, 5000);
     EXPECT_TRUE(unit.log().contains(u"< $CVRSE,*7D"_s)) << unit.log().join(u'\n').toStdString();
     EXPECT_TRUE(receiveLog->toPlainText().startsWith(u"!CVSET"_s));
     EXPECT_EQ(choice(slot::shipType)->currentText(), u"90(其它类型船)"_s);

@@ -4,6 +4,7 @@
 // virtual unit; page 1 shows an example ship, typed in and tidied as the user's
 // input is, and the debug mode shows it written to the unit and read back.
 #include "encoding/Builders.h"
+#include "ui/text/Catalogue.h"
 #include "link/QtSerialLine.h"
 #include "model/FieldInput.h"
 #include "model/Normalise.h"
@@ -160,7 +161,7 @@ int main(int argc, char **argv)
         return 1;
     }
     core.buttonClicked(Button::Read);
-    if (!waitFor([&] { return core.form().transactionStatus() == QStringLiteral("读取成功"); })) {
+    if (!waitFor([&] { return catalogue::text(core.form().transactionStatus()) == QStringLiteral("读取成功"); })) {
         std::fprintf(stderr, "no reply from the virtual unit\n");
         return 1;
     }

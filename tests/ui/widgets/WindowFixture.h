@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/QtSerialLine.h"
+#include "ui/text/Catalogue.h"
 #include "startup/Startup.h"
 #include "store/ProfileStore.h"
 #include "ui/widgets/ChineseLocale.h"
@@ -47,7 +48,7 @@ protected:
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         // The port opens once the window has been painted.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !form().connectionStatus().isEmpty(); }));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !catalogue::text(form().connectionStatus()).isEmpty(); }));
     }
 
     template <typename W>

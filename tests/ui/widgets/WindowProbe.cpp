@@ -8,6 +8,7 @@
 // Arguments: [--full] [--debug-window]. The port numbers come from
 // AISSET_PORT_<n> as in the program.
 #include "startup/Startup.h"
+#include "ui/text/Catalogue.h"
 #include "store/ProfileStore.h"
 #include "ui/widgets/ChineseLocale.h"
 #include "ui/widgets/MainWindow.h"
@@ -40,7 +41,7 @@ int main(int argc, char **argv)
     };
     QString shown;
     QObject::connect(&form, &aisset::Form::statusChanged, &window, [&] {
-        const QString now = form.connectionStatus() + QStringLiteral(" | ") + form.transactionStatus();
+        const QString now = aisset::catalogue::text(form.connectionStatus()) + QStringLiteral(" | ") + aisset::catalogue::text(form.transactionStatus());
         if (now != shown)
             report(QStringLiteral("status: ") + (shown = now));
     });
