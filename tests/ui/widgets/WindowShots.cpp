@@ -40,7 +40,7 @@ bool shootEdition(Edition edition, const QString &name, const QDir &out, QTextSt
     // The port's attempt to open, after the first paint, sets the status bar.
     QElapsedTimer clock;
     clock.start();
-    while (window.core().form().connectionStatus().isEmpty() && !clock.hasExpired(5000))
+    while (window.core().form().connectionStatus().state == ConnectionStatus::State::None && !clock.hasExpired(5000))
         QApplication::processEvents(QEventLoop::AllEvents, 20);
 
     auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("Tab1"));
