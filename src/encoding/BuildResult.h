@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/SaveResult.h"
+#include "model/StoreFailure.h"
 
 #include <QString>
 
@@ -14,6 +15,7 @@ struct BuildResult {
     QString sentence;
     int failedSlot = -1;
     SaveResult saving = SaveResult::Saved;
+    StoreFailure savingFailure = {}; // why, when the saving failed
 
     bool ok() const { return !sentence.isEmpty(); }
     // Built, but the page's values could not be saved.

@@ -37,8 +37,10 @@ BuildResult getcode2(Form &form, Host &host, RecordSink *records)
 
     const QString body = encodeFields(form, Group::Factory);
     BuildResult result = acceptBuild(form, frameCode(str(sentenceLayout(Group::Factory).address), body));
-    if (records)
+    if (records) {
         result.saving = records->saveFactoryRecord(form);
+        result.savingFailure = records->lastFailure();
+    }
     return result;
 }
 

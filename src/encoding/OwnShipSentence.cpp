@@ -31,8 +31,10 @@ BuildResult getcode(Form &form, Host &host, RecordSink *records)
     //  crew(4) callSign(7) type(2) draught(3) mmsi(9) imo(9) name(20) A(3) B(3) C(2) D(2) epfd(1)
     const QString body = encodeFields(form, Group::OwnShip);
     BuildResult result = acceptBuild(form, frameCode(str(sentenceLayout(Group::OwnShip).address), body));
-    if (records)
+    if (records) {
         result.saving = records->saveOwnShipRecord(form);
+        result.savingFailure = records->lastFailure();
+    }
     return result;
 }
 

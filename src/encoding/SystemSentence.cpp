@@ -121,8 +121,10 @@ BuildResult getcode1(Form &form, Host &host, RecordSink *records)
     const QString body = encodeFields(form, Group::System) + A8TO6(form, settingsList(form));
 
     BuildResult result = acceptBuild(form, frameCode(str(sentenceLayout(Group::System).address), body));
-    if (records)
+    if (records) {
         result.saving = records->saveSystemRecord(form);
+        result.savingFailure = records->lastFailure();
+    }
     return result;
 }
 

@@ -80,7 +80,7 @@ void Transactions::startWrite(Group group)
             return end(); // the builder has told the user what is wrong
         }
         if (built.savingFailed())
-            form_.setTransactionNotes({{TransactionNote::Kind::ProfileNotSaved}}); // the write goes on
+            form_.setTransactionNotes({{TransactionNote::Kind::ProfileNotSaved, built.savingFailure}}); // the write goes on
         if (!transmitter_.canSend()) {
             qCInfo(lcTransaction) << LinkState::traceName(transaction) << "not sent: the port is not open";
             form_.setEnabled(true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/SaveResult.h"
+#include "model/StoreFailure.h"
 
 namespace aisset {
 
@@ -16,6 +17,8 @@ public:
     virtual SaveResult saveOwnShipRecord(Form &form) = 0;
     virtual SaveResult saveSystemRecord(Form &form) = 0;
     virtual SaveResult saveFactoryRecord(Form &form) = 0;
+    // Why the last saving failed.
+    virtual StoreFailure lastFailure() const { return {}; }
 };
 
 } // namespace aisset

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/StoreFailure.h"
+
 #include <QList>
 #include <QString>
 
@@ -83,6 +85,7 @@ struct TransactionNote {
         CompanyNotSent,  // entries could not be sent to the company's database
     };
     Kind kind = Kind::ProfileNotSaved;
+    StoreFailure why = {}; // ProfileNotSaved: why the store refused
 
     bool operator==(const TransactionNote &) const = default;
 };

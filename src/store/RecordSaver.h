@@ -3,6 +3,7 @@
 #include "model/FieldTable.h"
 #include "model/RecordSink.h"
 #include "store/ProfileRecords.h"
+#include "store/ProfileStore.h"
 
 namespace aisset {
 
@@ -19,15 +20,17 @@ QString storedValue(const Form &form, const FieldInfo &f);
 // MMSI's clean copy, the name the list offers, so that every listed ship loads.
 class RecordSaver final : public RecordSink {
 public:
-    explicit RecordSaver(ProfileStore &store) : records_(store) {}
+    explicit RecordSaver(ProfileStore &store) : store_(store), records_(store) {}
 
     SaveResult saveOwnShipRecord(Form &form) override { return saveGroup(form, Group::OwnShip); }
     SaveResult saveSystemRecord(Form &form) override { return saveGroup(form, Group::System); }
     SaveResult saveFactoryRecord(Form &form) override { return saveGroup(form, Group::Factory); }
+    StoreFailure lastFailure() const override { return store_.lastFailure(); }
 
 private:
     SaveResult saveGroup(Form &form, Group group);
 
+    ProfileStore &store_;
     ProfileRecords records_;
 };
 

@@ -74,6 +74,7 @@ public:
     };
     bool refuseBuild = false;
     bool failSaving = false; // the builder's saving does not reach the store
+    StoreFailure savingFailure;  // why, as the store says it
     int builds = 0;
     int waits = 0;
     std::function<void()> onWait;
@@ -103,7 +104,7 @@ private:
             host.showMessage(u"有错误,请检查数据"_s);
             return {{}, 5};
         }
-        return {sentences.at(g), -1, failSaving ? SaveResult::Failed : SaveResult::Saved};
+        return {sentences.at(g), -1, failSaving ? SaveResult::Failed : SaveResult::Saved, savingFailure};
     }
     void wait()
     {

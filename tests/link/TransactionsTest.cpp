@@ -129,6 +129,28 @@ TEST_F(Write, AFailedSavingIsNotedAfterEveryStatusUntilTheNextWrite)
     EXPECT_TRUE(catalogue::transactionPanel(h.form()).isEmpty());
 }
 
+// The note says why the store refused, in the store's own terms.
+TEST_F(Write, AFailedSavingSaysWhyTheStoreRefused)
+{
+    const struct {
+        StoreFailure failure;
+        const char16_t *panel;
+    } cases[] = {
+        {{StoreFailureReason::ReadOnly, 0, u"Read-only file system"_s}, u" 档案保存失败:只读"},
+        {{StoreFailureReason::NoSpace, 0, {}}, u" 档案保存失败:磁盘已满"},
+        {{StoreFailureReason::LockHeld, 4242, {}}, u" 档案保存失败:被进程4242锁定"},
+        {{StoreFailureReason::LockHeld, 0, {}}, u" 档案保存失败:被其他程序锁定"},
+        {{StoreFailureReason::NotAFolder, 0, u"/home/x/.config/aisset"_s}, u" 档案保存失败:不是文件夹"},
+        {{StoreFailureReason::Unknown, 0, u"Input/output error"_s}, u" 档案保存失败"},
+    };
+    h.failSaving = true;
+    for (const auto &c : cases) {
+        h.savingFailure = c.failure;
+        click(0);
+        EXPECT_EQ(catalogue::transactionPanel(h.form()), QString::fromUtf16(c.panel)) << int(c.failure.reason);
+    }
+}
+
 TEST_F(Write, WithThePortNotOpenTheWriteSavesSaysSoAndSendsNothing)
 {
     for (const bool noRepeat : {true, false}) {

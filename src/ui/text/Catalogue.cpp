@@ -36,6 +36,22 @@ QString decodingField(int slot)
     }
 }
 
+// Why the profile store refused a saving, behind the note that says it failed;
+// nothing when the system did not say.
+QString storeFailure(const StoreFailure &failure)
+{
+    switch (failure.reason) {
+    case StoreFailureReason::ReadOnly: return QStringLiteral(":只读");
+    case StoreFailureReason::NoSpace: return QStringLiteral(":磁盘已满");
+    case StoreFailureReason::LockHeld:
+        return failure.lockHolder > 0 ? QStringLiteral(":被进程%1锁定").arg(failure.lockHolder)
+                                      : QStringLiteral(":被其他程序锁定");
+    case StoreFailureReason::NotAFolder: return QStringLiteral(":不是文件夹");
+    case StoreFailureReason::Unknown: break;
+    }
+    return {};
+}
+
 QString searchOutcome(const FindOutcome &outcome)
 {
     switch (outcome.kind) {
@@ -121,7 +137,7 @@ QString text(const TransactionNote &note)
 {
     using Kind = TransactionNote::Kind;
     switch (note.kind) {
-    case Kind::ProfileNotSaved: return QStringLiteral(" 档案保存失败");
+    case Kind::ProfileNotSaved: return QStringLiteral(" 档案保存失败") + storeFailure(note.why);
     case Kind::HistoryNotSaved: return QStringLiteral(" 历史记录失败");
     case Kind::CompanyNotSent: return QStringLiteral(" 未送达公司数据库");
     }

@@ -170,7 +170,7 @@ TEST(History, EveryOtherOutcomeLeavesItsEntry)
 }
 
 // The write goes on and is acknowledged; panel 2 says the history failed, as a
-// failed saving of the store is said.
+// failed saving of the store is said, with why the store refused.
 TEST(History, AHistoryThatCannotBeWrittenIsSaidAndTheWriteGoesOn)
 {
     Core core({}, Edition::Simplified);
@@ -179,7 +179,7 @@ TEST(History, AHistoryThatCannotBeWrittenIsSaidAndTheWriteGoesOn)
         core.typeShip();
         core.writeOwnShip(Edition::Simplified);
         EXPECT_EQ(core.host.messages, QStringList{u"本船资料设置成功"_s});
-        EXPECT_EQ(catalogue::transactionPanel(core.core->form()), u"设置成功 档案保存失败 历史记录失败"_s);
+        EXPECT_EQ(catalogue::transactionPanel(core.core->form()), u"设置成功 档案保存失败:只读 历史记录失败"_s);
     }
     EXPECT_FALSE(QFile::exists(core.dir.path() + u"/history.sqlite"_s));
     EXPECT_EQ(received(core, u"$CVUIS"_s).left(7), u"$CVUIS,"_s);
