@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QWidget>
@@ -20,7 +21,6 @@ struct AccessibleText {
 // drawings' titles.
 constexpr AccessibleText kTexts[] = {
     {"Tab1", u"页面", nullptr},
-    {"Tab1_Bar", u"页面", nullptr},
     {"SBar1_Panel1", u"通讯口状态", nullptr},
     {"SBar1_Panel2", u"设置结果", nullptr},
     {"SkinLabel2_0", u"通讯口状态", nullptr},
@@ -50,6 +50,17 @@ public:
         if (t == QAccessible::Value)
             return list()->currentText();
         return QAccessibleWidget::text(t);
+    }
+
+    // The list of entries, as Qt's own reading has it: the chosen entry is its selection.
+    int childCount() const override { return list()->view() ? 1 : 0; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 && list()->view() ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && child->object() == list()->view() ? 0 : -1;
     }
 
     QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
