@@ -80,12 +80,23 @@ class Desktop:
 
 
 def application(Atspi, name):
-    desktop = Atspi.get_desktop(0)
-    for i in range(desktop.get_child_count()):
-        app = desktop.get_child_at_index(i)
-        if app is not None and app.get_name() == name and app.get_child_count() > 0:
-            return app
+    """The running application of that name, once the registry lists it."""
+    try:
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            if app is not None and app.get_name() == name and app.get_child_count() > 0:
+                return app
+    except Exception:  # the registry is still starting (a busy machine): asked again
+        pass
     return None
+
+
+def registry_answers(Atspi):
+    try:
+        return Atspi.get_desktop(0).get_child_count() >= 0
+    except Exception:
+        return False
 
 
 def unnamed_focusable(Atspi, node, path, found, verbose):
@@ -114,6 +125,7 @@ def unnamed_focusable(Atspi, node, path, found, verbose):
 
 def selected_tab(Atspi, node):
     """The current page: the tab strip reads as the caption of its current tab."""
+    node.clear_cache()
     if node.get_role() == Atspi.Role.PAGE_TAB_LIST:
         return node.get_name()
     for i in range(node.get_child_count()):
@@ -122,6 +134,18 @@ def selected_tab(Atspi, node):
         if found:
             return found
     return None
+
+
+def named_and_shown(Atspi, node, name):
+    """Whether an element of that name is shown below node."""
+    states = node.get_state_set()
+    if node.get_name() == name and states.contains(Atspi.StateType.SHOWING):
+        return True
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child is not None and named_and_shown(Atspi, child, name):
+            return True
+    return False
 
 
 def read_windows(Atspi, app, what, verbose):
@@ -156,38 +180,51 @@ def main():
     gi.require_version("Atspi", "2.0")
     from gi.repository import Atspi
 
+    # A loaded machine answers slowly; the registry starts on the first question.
+    Atspi.set_timeout(30000, 60000)
     desktop = Desktop()
     home = tempfile.TemporaryDirectory()
     window = None
     try:
         env = dict(desktop.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
                    XDG_DATA_HOME=home.name + "/data", XDG_CONFIG_HOME=home.name + "/config", HOME=home.name)
+        wait_for(lambda: registry_answers(Atspi), 60, "the accessibility registry")
         window = subprocess.Popen(arguments, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         name = os.path.basename(arguments[0])
-        app = wait_for(lambda: application(Atspi, name), 20, "the window on the accessibility bus")
+        app = wait_for(lambda: application(Atspi, name), 60, "the window on the accessibility bus")
         app.set_cache_mask(Atspi.Cache.NONE)
-        wait_for(lambda: desktop.xdotool("search", "--onlyvisible", "--name", "CorvelAIS"), 20, "the window")
+        wait_for(lambda: desktop.xdotool("search", "--onlyvisible", "--name", "参数设置"), 60, "the window")
         time.sleep(1)  # the start procedure puts the focus in the first field
         full = "--full" in arguments
         pages = 5 if full else 4
-        total, unnamed, seen = 0, [], []
-        for page in range(1, pages + 1):
-            app.clear_cache()
-            tab = selected_tab(Atspi, app)
-            if tab in seen:
-                raise RuntimeError("Ctrl+Tab did not leave the page " + str(tab))
-            seen.append(tab)
-            count, found = read_windows(Atspi, app, "page %d %s" % (page, tab), verbose)
+        total, unnamed = 0, []
+
+        def read(what):
+            nonlocal total, unnamed
+            count, found = read_windows(Atspi, app, what, verbose)
             total, unnamed = total + count, unnamed + found
-            desktop.key("ctrl+Tab")
+
+        def shows(name):
+            app.clear_cache()
+            return named_and_shown(Atspi, app, name)
+
+        seen = []
+        for page in range(1, pages + 1):
+            if page > 1:
+                desktop.key("ctrl+Tab")
+                wait_for(lambda: selected_tab(Atspi, app) not in seen, 10, "the page after Ctrl+Tab")
+            tab = selected_tab(Atspi, app)
+            seen.append(tab)
+            read("page %d %s" % (page, tab))
+        desktop.key("ctrl+Tab")  # round to the first page
         if full:
             desktop.key("ctrl+2")
-            count, found = read_windows(Atspi, app, "debug window", verbose)
-            total, unnamed = total + count, unnamed + found
+            wait_for(lambda: shows("发出的指令集"), 10, "the debug window after Ctrl+2")
+            read("debug window")
             desktop.key("ctrl+1")
         desktop.key("ctrl+o")
-        count, found = read_windows(Atspi, app, "records dialog", verbose)
-        total, unnamed = total + count, unnamed + found
+        wait_for(lambda: shows("读取以往录入数据"), 10, "the records dialog after Ctrl+O")
+        read("records dialog")
         desktop.key("Escape")
         print("%s: %d focusable elements read, %d without a name" % (" ".join([name] + arguments[1:]), total,
                                                                      len(unnamed)))
