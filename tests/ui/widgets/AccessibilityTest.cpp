@@ -22,6 +22,14 @@
 using namespace Qt::StringLiterals;
 using namespace aisset;
 
+namespace aisset {
+// Test names say the edition.
+[[maybe_unused]] static void PrintTo(Edition edition, std::ostream *out)
+{
+    *out << (edition == Edition::Full ? "Full" : "Simplified");
+}
+} // namespace aisset
+
 namespace {
 
 QString describe(QAccessibleInterface *iface)
@@ -217,11 +225,10 @@ TEST_P(Accessibility, CtrlSPressesTheShownPagesWriteButtonAndCtrlRTheReadButton)
         QObject::disconnect(counted);
         EXPECT_EQ(button->toolTip(), QKeySequence(c.key | Qt::CTRL).toString(QKeySequence::NativeText));
     }
-    if (!full()) { // no read button: Ctrl+R does nothing
+    if (!full()) { // no read button: Ctrl+R does nothing (a shortcut presses its button at once)
         int reads = 0;
-        QObject::connect(find<QPushButton>(u"Command2_3"_s), &QPushButton::clicked, [&] { ++reads; });
+        QObject::connect(find<QPushButton>(u"Command2_3"_s), &QPushButton::pressed, [&] { ++reads; });
         press(Qt::Key_R);
-        QTest::qWait(200);
         EXPECT_EQ(reads, 0);
     }
 }
