@@ -19,9 +19,9 @@ QList<QKeySequence> keySequences(Shortcut shortcut)
     case Shortcut::ReadUnit: return {QKeySequence(Qt::CTRL | Qt::Key_R)};
     case Shortcut::PortList: return {QKeySequence(Qt::CTRL | Qt::Key_P)};
     case Shortcut::NextPage: return {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)};
-    // Shift+Tab arrives as Backtab.
     case Shortcut::PreviousPage:
-        return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)};
+        return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)};
     case Shortcut::MenuBar: return {QKeySequence(Qt::Key_F10)};
     }
     return {};
@@ -31,7 +31,8 @@ QString shortcutHint(Shortcut shortcut)
 {
     QStringList shown;
     for (const QKeySequence &keys : keySequences(shortcut))
-        shown.append(keys.toString(QKeySequence::NativeText));
+        if (keys[0].key() != Qt::Key_Backtab) // the same keys as Shift+Tab, said once
+            shown.append(keys.toString(QKeySequence::NativeText));
     return shown.join(QStringLiteral(", "));
 }
 

@@ -25,7 +25,8 @@ enum class Shortcut {
     MenuBar,        // opens the menu bar's first menu; the arrows go on from there
 };
 
-// The first sequence is the one shown.
+// The first sequence is the one a menu shows. Shift+Tab comes as Tab with Shift
+// from some keyboards and as Backtab from others: both are listed.
 QList<QKeySequence> keySequences(Shortcut shortcut);
 
 // The sequences as a tooltip shows them ("Ctrl+S").

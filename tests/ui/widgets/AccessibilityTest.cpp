@@ -178,6 +178,9 @@ TEST_P(Accessibility, CtrlTabAndCtrlPageKeysWalkTheTabsRound)
         {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2},
         {Qt::Key_PageUp, Qt::ControlModifier, 1},
         {Qt::Key_PageUp, Qt::ControlModifier, last},
+        // Shift+Tab comes as Tab with Shift from an X keyboard.
+        {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, last - 1},
+        {Qt::Key_Tab, Qt::ControlModifier, last},
         {Qt::Key_Tab, Qt::ControlModifier, 1},
     };
     auto *tabs = find<QTabWidget>(u"Tab1"_s);
