@@ -17,7 +17,8 @@ for arg in "$@"; do
   esac
 done
 
-scripts/deps.sh clang libclang-rt-14-dev help2man xvfb openbox xdotool postgresql libpq-dev
+scripts/deps.sh clang libclang-rt-14-dev help2man xvfb openbox xdotool postgresql libpq-dev \
+  dbus at-spi2-core python3-gi gir1.2-atspi-2.0
 export QT_QPA_PLATFORM=offscreen
 
 # The builds are the presets of CMakePresets.json.

@@ -109,8 +109,10 @@ void ConsoleWidgets::createReceivedData(QWidget *area)
     auto *frame = new QGroupBox(QStringLiteral("收到的数据"), area);
     frame->setObjectName(QStringLiteral("Frame1_1"));
     commandText_ = logBox(QStringLiteral("Text2"), frame);
-    commandText_->setTabChangesFocus(true); // Tab moves on, as in every other field
     receiveLog_ = logBox(QStringLiteral("Text6"), frame);
+    // Tab moves on, as in every other field: a box never keeps the keyboard.
+    for (QPlainTextEdit *box : {commandText_, receiveLog_})
+        box->setTabChangesFocus(true);
     auto *buttons = new QHBoxLayout;
     Console &console = core_.link().console();
     for (int b = 0; b < 4; ++b) {

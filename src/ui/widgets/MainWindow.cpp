@@ -2,9 +2,11 @@
 
 #include "link/PortChoice.h"
 #include "ui/core/Pages.h"
+#include "ui/widgets/AccessibleNames.h"
 #include "ui/widgets/ChoiceBox.h"
 #include "ui/widgets/ConsoleWidgets.h"
 #include "ui/widgets/FirstPaint.h"
+#include "ui/widgets/KeyboardShortcuts.h"
 #include "ui/widgets/MaskedEdit.h"
 #include "ui/widgets/MenuActions.h"
 #include "ui/widgets/ReportAction.h"
@@ -56,6 +58,7 @@ MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::
     : QMainWindow(parent), core_(*this, {store, std::move(link), sysDir, edition}), twips_(Twips::forScreen())
 {
     initUiResources();
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("main1"));
     setWindowTitle(edition == Edition::Full ? kFullTitle : kFullTitle + kSimplifiedMark);
     setWindowIcon(QIcon(QStringLiteral(":/aisset.svg")));
@@ -75,6 +78,8 @@ MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::
     createPortChoice();
     createSearchProgress();
     createMenus();
+    addWindowShortcuts(*this, *tabs_, *portChoice_);
+    nameWidgets(*this);
     bindCore();
     applyWindowHeight();
 }
@@ -85,6 +90,7 @@ void MainWindow::createTabs(QWidget *area)
 {
     tabs_ = new QTabWidget(area);
     tabs_->setObjectName(QStringLiteral("Tab1"));
+    tabs_->tabBar()->setObjectName(QStringLiteral("Tab1_Bar"));
     for (int i = 0; i < core_.layout().pageCount(); ++i) {
         const PageRow &page = pageAtTab(i);
         const int index = tabs_->addTab(new QWidget, QString::fromUtf16(page.tabCaption));
@@ -116,6 +122,7 @@ void MainWindow::createPortChoice()
     portChoice_->setObjectName(QStringLiteral("Combo2"));
     portChoice_->addItems(PortChoice::entries());
     portChoice_->setFixedWidth(twips_.px(kPortChoiceWidth));
+    labelField(*label, *portChoice_);
     statusBar()->addPermanentWidget(label);
     statusBar()->addPermanentWidget(portChoice_);
     // Any entry the user chooses runs the choice, the current one too: choosing

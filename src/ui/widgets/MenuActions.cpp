@@ -1,9 +1,28 @@
 #include "ui/widgets/MenuActions.h"
 
+#include "ui/widgets/KeyboardShortcuts.h"
+
 #include <QMenu>
 #include <QMenuBar>
 
+#include <optional>
+
 namespace aisset::ui {
+
+namespace {
+
+// The entries reached by a key sequence of their own; the rest through the menu bar (F10).
+std::optional<Shortcut> entryShortcut(int item)
+{
+    switch (item) {
+    case WindowMenu::LoadShip: return Shortcut::LoadShip;
+    case WindowMenu::StandardWindow: return Shortcut::StandardWindow;
+    case WindowMenu::DebugWindow: return Shortcut::DebugWindow;
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
 
 MenuActions::MenuActions(WindowMenu &menu, QMenuBar &bar, std::function<void()> openRecords) : menu_(menu)
 {
@@ -25,6 +44,9 @@ MenuActions::MenuActions(WindowMenu &menu, QMenuBar &bar, std::function<void()> 
         action->setObjectName(entry.name);
         action->setCheckable(entry.checkable);
         action->setEnabled(menu.isEnabled(item));
+        // A menu the edition does not show keeps its entries out of reach.
+        if (const std::optional<Shortcut> keys = entryShortcut(item); keys && menu.isMenuShown(entry.menu))
+            action->setShortcut(keySequences(*keys).constFirst());
         actions_[std::size_t(item)] = action;
         showChecked(item);
         if (item == WindowMenu::LoadShip) {

@@ -1,8 +1,10 @@
 #include "ui/widgets/PageWidgets.h"
 
 #include "ui/core/MainCore.h"
+#include "ui/widgets/AccessibleNames.h"
 #include "ui/widgets/ChoiceBox.h"
 #include "ui/widgets/ContentWidth.h"
+#include "ui/widgets/KeyboardShortcuts.h"
 #include "ui/widgets/MaskedEdit.h"
 #include "ui/widgets/SvgPicture.h"
 #include "ui/text/Catalogue.h"
@@ -79,6 +81,7 @@ void PageWidgets::createFields(QWidget *area)
         auto *choice = new ChoiceBox(form, s, area);
         QObject::connect(choice, &ChoiceBox::keyDown, area, [&rules](int i, int key) { rules.Combo1_KeyDown(i, key); });
         choices_[std::size_t(s)] = choice;
+        labelField(*label, *fieldWidget(s));
     }
     shipSize_ = new QLabel(area);
     shipSize_->setObjectName(QStringLiteral("Label2_3"));
@@ -90,6 +93,8 @@ void PageWidgets::createButtons(QWidget *area)
         auto *button = new QPushButton(QString::fromUtf16(kButtonCaptions[b]), area);
         button->setObjectName(QStringLiteral("Command2_%1").arg(b));
         button->setAutoDefault(false);
+        // The three write buttons share one sequence: only the shown page's answers.
+        setButtonShortcut(*button, Button(b) == Button::Read ? Shortcut::ReadUnit : Shortcut::WritePage);
         QObject::connect(button, &QPushButton::clicked, area, [this, b] { core_.buttonClicked(Button(b)); });
         buttons_[std::size_t(b)] = button;
     }
@@ -117,6 +122,7 @@ void PageWidgets::bindForm()
     QObject::connect(&form, &Form::captionChanged, shipSize_, [this, &form](int s) {
         QLabel *label = labels_.at(std::size_t(s));
         label->setText(form.caption(s));
+        labelField(*label, *fieldWidget(s));
         place(WindowLayout::Element::Label, s); // as wide as its caption
     });
     QObject::connect(&form, &Form::shipSizeChanged, shipSize_, [this, &form] {
@@ -127,13 +133,19 @@ void PageWidgets::bindForm()
                      [this](WindowLayout::Element element, int index) { place(element, index); });
 }
 
+QWidget *PageWidgets::fieldWidget(int slot) const
+{
+    if (field(slot).kind == FieldKind::Edit)
+        return edit(slot);
+    return choice(slot);
+}
+
 void PageWidgets::setTabOrder() const
 {
     auto chain = [this](const auto &order, QWidget *last) {
         QWidget *previous = nullptr;
         for (int s : order) {
-            QWidget *w = field(s).kind == FieldKind::Edit ? static_cast<QWidget *>(edits_[std::size_t(s)])
-                                                          : static_cast<QWidget *>(choices_[std::size_t(s)]);
+            QWidget *w = fieldWidget(s);
             if (previous)
                 QWidget::setTabOrder(previous, w);
             previous = w;

@@ -29,6 +29,8 @@ public:
 
     MaskedEdit *edit(int slot) const { return edits_.at(std::size_t(slot)); }
     ChoiceBox *choice(int slot) const { return choices_.at(std::size_t(slot)); }
+    // The slot's widget of its kind: its edit field or its choice list.
+    QWidget *fieldWidget(int slot) const;
 
     // Puts one element where the layout says (all of them for placeAll).
     void place(WindowLayout::Element element, int index);

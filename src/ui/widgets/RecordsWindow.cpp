@@ -2,6 +2,7 @@
 
 #include "report/HistoryWords.h"
 #include "ui/core/MainCore.h"
+#include "ui/widgets/AccessibleNames.h"
 #include "ui/widgets/HistoryTable.h"
 #include "ui/widgets/RecordNamesModel.h"
 #include "ui/widgets/ScreenFit.h"
@@ -53,6 +54,7 @@ void RecordsWindow::createControls()
     list_->setModel(entries_);
     list_->setUniformItemSizes(true);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    labelField(*label, *list_);
 
     auto *clear = new QPushButton(QStringLiteral("清空注册数据"), this);
     clear->setObjectName(QStringLiteral("Command2"));
@@ -89,6 +91,7 @@ void RecordsWindow::createControls()
                     });
         }
     }
+    nameWidgets(*this);
     connect(list_, &QListView::doubleClicked, this, [this] {
         core_.recordDoubleClicked();
         followCore();
