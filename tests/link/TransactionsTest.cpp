@@ -146,7 +146,7 @@ TEST_F(Write, AFailedSavingSaysWhyTheStoreRefused)
     h.failSaving = true;
     for (const auto &c : cases) {
         h.savingFailure = c.failure;
-        click(0);
+        write(Group::OwnShip);
         EXPECT_EQ(catalogue::transactionPanel(h.form()), QString::fromUtf16(c.panel)) << int(c.failure.reason);
     }
 }

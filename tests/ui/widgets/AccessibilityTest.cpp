@@ -69,7 +69,7 @@ protected:
     void SetUp() override { startWindow(QString(), GetParam()); }
     bool full() const { return GetParam() == Edition::Full; }
     int pageCount() const { return window->core().layout().pageCount(); }
-    void showPage(int page)
+    void showPage(Page page)
     {
         window->core().tabClicked(page);
         QApplication::processEvents();
@@ -80,7 +80,8 @@ protected:
         QTest::keyClick(focused() ? focused() : window.get(), Qt::Key(key), modifiers);
         QApplication::processEvents();
     }
-    int selectedPage() const { return window->core().layout().selectedPage(); }
+    Page selectedPage() const { return window->core().layout().selectedPage(); }
+    Page pageOnTab(int tab) const { return pageAtTab(tab).page; }
     void debugMode() { window->core().menu().trigger(WindowMenu::DebugWindow); }
 };
 
@@ -89,13 +90,13 @@ INSTANTIATE_TEST_SUITE_P(BothEditions, Accessibility, ::testing::Values(Edition:
 
 TEST_P(Accessibility, NoFocusableElementIsUnnamedOnAnyPageTheConsoleOrTheRecordsDialog)
 {
-    for (int page = 1; page <= pageCount(); ++page) {
-        showPage(page);
-        EXPECT_EQ(unnamedFocusable(*window), "") << "page " << page;
+    for (int tab = 0; tab < pageCount(); ++tab) {
+        showPage(pageOnTab(tab));
+        EXPECT_EQ(unnamedFocusable(*window), "") << "tab " << tab;
     }
     if (full()) {
         debugMode();
-        showPage(1);
+        showPage(Page::OwnShip);
         EXPECT_EQ(unnamedFocusable(*window), "") << "debug window";
     }
     std::string inDialog = "not opened";
@@ -110,8 +111,8 @@ TEST_P(Accessibility, NoFocusableElementIsUnnamedOnAnyPageTheConsoleOrTheRecords
 TEST_P(Accessibility, EveryShownFieldIsNamedByItsCaptionWhichIsItsBuddy)
 {
     int fields = 0;
-    for (int page = 1; page <= pageCount(); ++page) {
-        showPage(page);
+    for (int tab = 0; tab < pageCount(); ++tab) {
+        showPage(pageOnTab(tab));
         for (int s = 0; s < kSlotCount; ++s) {
             auto *caption = find<QLabel>(u"SkinLabel1_%1"_s.arg(s));
             QWidget *fieldWidget = field(s).kind == FieldKind::Edit ? static_cast<QWidget *>(edit(s)) : choice(s);
@@ -125,7 +126,7 @@ TEST_P(Accessibility, EveryShownFieldIsNamedByItsCaptionWhichIsItsBuddy)
         }
     }
     EXPECT_EQ(fields, full() ? 12 + 19 + 4 : 12 + 19);
-    showPage(1);
+    showPage(Page::OwnShip);
     EXPECT_EQ(accessibleName(edit(slot::shipName)), u"船名:"_s);
     EXPECT_EQ(accessibleName(choice(slot::shipType)), u"船型:"_s); // not its current entry
     EXPECT_EQ(accessibleName(find<QComboBox>(u"Combo2"_s)), u"通讯口:"_s);
@@ -169,42 +170,43 @@ TEST_P(Accessibility, CtrlTabAndCtrlPageKeysWalkTheTabsRound)
     struct Step {
         int key;
         Qt::KeyboardModifiers modifiers;
-        int page; // after the step
+        Page page; // after the step
     };
-    const int last = pageCount();
+    const Page last = pageOnTab(pageCount() - 1);
+    const Page beforeLast = pageOnTab(pageCount() - 2);
     const Step steps[] = {
-        {Qt::Key_Tab, Qt::ControlModifier, 2},
-        {Qt::Key_PageDown, Qt::ControlModifier, 3},
-        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2},
-        {Qt::Key_PageUp, Qt::ControlModifier, 1},
+        {Qt::Key_Tab, Qt::ControlModifier, Page::System},
+        {Qt::Key_PageDown, Qt::ControlModifier, Page::Instructions},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, Page::System},
+        {Qt::Key_PageUp, Qt::ControlModifier, Page::OwnShip},
         {Qt::Key_PageUp, Qt::ControlModifier, last},
         // Shift+Tab comes as Tab with Shift from an X keyboard.
-        {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, last - 1},
+        {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, beforeLast},
         {Qt::Key_Tab, Qt::ControlModifier, last},
-        {Qt::Key_Tab, Qt::ControlModifier, 1},
+        {Qt::Key_Tab, Qt::ControlModifier, Page::OwnShip},
     };
     auto *tabs = find<QTabWidget>(u"Tab1"_s);
     for (const Step &step : steps) {
         press(step.key, step.modifiers);
         EXPECT_EQ(selectedPage(), step.page) << step.key;
-        EXPECT_EQ(tabs->currentIndex() + 1, step.page) << step.key;
+        EXPECT_EQ(tabs->currentIndex(), tabIndex(step.page)) << step.key;
     }
 }
 
 TEST_P(Accessibility, CtrlSPressesTheShownPagesWriteButtonAndCtrlRTheReadButton)
 {
     struct Case {
-        int page;
+        Page page;
         int key;
         const char16_t *button;
         bool fullOnly;
     };
     const Case cases[] = {
-        {1, Qt::Key_S, u"Command2_0", false},
-        {2, Qt::Key_S, u"Command2_1", false},
-        {5, Qt::Key_S, u"Command2_2", true},
-        {1, Qt::Key_R, u"Command2_3", true},
-        {2, Qt::Key_R, u"Command2_3", true},
+        {Page::OwnShip, Qt::Key_S, u"Command2_0", false},
+        {Page::System, Qt::Key_S, u"Command2_1", false},
+        {Page::Factory, Qt::Key_S, u"Command2_2", true},
+        {Page::OwnShip, Qt::Key_R, u"Command2_3", true},
+        {Page::System, Qt::Key_R, u"Command2_3", true},
     };
     for (const Case &c : cases) {
         if (c.fullOnly && !full())
@@ -285,13 +287,13 @@ std::string notReached(QWidget &window, const std::set<QWidget *> &reached)
 
 TEST_P(Accessibility, TabReachesEveryControlShownOnThePagesAndInTheConsole)
 {
-    for (int page : {1, 2}) {
+    for (Page page : {Page::OwnShip, Page::System}) {
         showPage(page);
-        EXPECT_EQ(notReached(*window, reachedByTab()), "") << "page " << page;
+        EXPECT_EQ(notReached(*window, reachedByTab()), "") << "page " << tabIndex(page);
     }
     if (full()) {
         debugMode();
-        showPage(1);
+        showPage(Page::OwnShip);
         EXPECT_EQ(notReached(*window, reachedByTab()), "") << "debug window";
     }
 }
@@ -332,7 +334,7 @@ TEST_P(Accessibility, TheGreenSkinShowsTheFocusOnEveryKindOfControl)
 {
     if (full())
         debugMode();
-    showPage(1);
+    showPage(Page::OwnShip);
     QWidget *elsewhere = find<QCheckBox>(u"Check1"_s);
     QStringList hidden;
     std::vector<QWidget *> controls{edit(slot::mmsi), choice(slot::shipType), find<QPushButton>(u"Command2_0"_s),
