@@ -219,11 +219,12 @@ TEST_P(Accessibility, CtrlSPressesTheShownPagesWriteButtonAndCtrlRTheReadButton)
         int clicks = 0;
         const QMetaObject::Connection counted = QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
         // The write asks first (answered no) or refuses the empty form; the read
-        // without a port says so.
-        test::whenModal<QMessageBox>([](QMessageBox &box) {
-            QAbstractButton *no = box.button(QMessageBox::No);
-            (no ? no : box.button(QMessageBox::Ok))->click();
-        });
+        // asks nothing, so no box is awaited for it.
+        if (c.key == Qt::Key_S)
+            test::whenModal<QMessageBox>([](QMessageBox &box) {
+                QAbstractButton *no = box.button(QMessageBox::No);
+                (no ? no : box.button(QMessageBox::Ok))->click();
+            });
         press(c.key);
         EXPECT_TRUE(QTest::qWaitFor([&] { return clicks == 1; })) << QString::fromUtf16(c.button).toStdString();
         EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }));
