@@ -4,7 +4,7 @@
 // first paint the way `aisset --measure-startup` does, and without that option
 // it stays open for a look at its memory.
 #include "StartupClock.h"
-#include "ui/widgets/ChineseLocale.h"
+#include "ui/text/Language.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,7 +14,7 @@ int main(int argc, char **argv)
     StartupClock clock;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("aisset-floor"));
-    aisset::ui::useChineseLocale(app);
+    aisset::text::useLanguage(app, QStringLiteral("zh"));
     QLabel label(QStringLiteral("本船资料写入"));
     if (QApplication::arguments().contains(QStringLiteral("--measure-startup")))
         clock.watch(&label);

@@ -9,6 +9,7 @@ packages=(
   qt6-serialport-dev                    # Qt SerialPort
   qt6-svg-dev                           # the window's drawings
   qt6-translations-l10n                 # Chinese texts of Qt's own dialogs
+  qt6-tools-dev qt6-l10n-tools          # Qt Linguist: lrelease builds the translations, lupdate checks them
   libqt6sql6-sqlite                     # the history's SQLite database (Qt SQL's driver)
   fonts-wqy-microhei                    # the Chinese font the installation report embeds
   poppler-utils                         # pdftotext for the report's tests

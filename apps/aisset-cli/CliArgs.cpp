@@ -100,6 +100,7 @@ std::optional<int> parseArgs(const QStringList &argv, CliArgs &out)
         return done;
     const QCommandLineParser &parser = options->parser();
     out.words = parser.positionalArguments().mid(1);
+    out.language = options->language();
     for (const QString &option : parser.optionNames()) {
         // Short names are reported as given; file each under its key.
         for (const OptionSpec &o : optionTable())

@@ -47,6 +47,7 @@ struct CliArgs {
     QString port;     // --port: a port number 1-16 or a device path
     QString storeDir; // --store: the profile store's folder
     double timeoutSeconds = 5;
+    QString language; // --lang: empty to follow the locale
 
     // Any option of the command by its key: whether it was given, its value.
     bool isSet(const QString &name) const { return values.contains(name); }

@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "Output.h"
 #include "ProgramOptions.h"
+#include "ui/text/Language.h"
 #include "trace/TraceFile.h"
 
 #include <QGuiApplication>
@@ -39,6 +40,7 @@ int main(int argc, char **argv)
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    aisset::text::useLanguage(*app, args.language);
     if (args.isSet(u"trace"_s)) {
         if (const QString error = aisset::TraceFile::start(args.value(u"trace"_s)); !error.isEmpty()) {
             printError(QStringLiteral("aisset-cli: --trace: ") + escapeControls(error));

@@ -4,6 +4,7 @@
 #include "PacedLine.h"
 #include "PositionStream.h"
 #include "ProgramOptions.h"
+#include "ui/text/Language.h"
 #include "PseudoTerminal.h"
 #include "SimulatedUnit.h"
 #include "model/ChoiceTables.h"
@@ -57,6 +58,7 @@ struct Settings {
     int baud = 0;   // 0: bytes move at once
     int stream = 0; // position sentences a second
     bool logTimes = false;
+    QString language; // --lang: empty to follow the locale
 };
 
 // A log line, with the monotonic clock in seconds in front when asked for (the
@@ -155,6 +157,7 @@ std::optional<int> parse(const QStringList &arguments, Settings &out)
     out.pathFile = parser.value(pathFile);
     out.link = parser.value(link);
     out.quiet = parser.isSet(quiet);
+    out.language = options.language();
     return std::nullopt;
 }
 
@@ -166,6 +169,7 @@ int main(int argc, char **argv)
     if (const std::optional<int> done = parse(aisset::argumentsOf(argc, argv), settings))
         return *done;
     QCoreApplication app(argc, argv);
+    aisset::text::useLanguage(app, settings.language);
     PseudoTerminal pty;
     if (const QString error = pty.open(); !error.isEmpty()) {
         printLine(stderr, error);

@@ -4,7 +4,7 @@
 #include "startup/Startup.h"
 #include "store/ProfileStore.h"
 #include "trace/TraceFile.h"
-#include "ui/widgets/ChineseLocale.h"
+#include "ui/text/Language.h"
 #include "ui/widgets/MainWindow.h"
 #include "ui/widgets/WindowStartupPlatform.h"
 
@@ -18,6 +18,7 @@ namespace {
 struct WindowOptions {
     bool measureStartup = false;
     QString traceFile; // --trace: empty for none
+    QString language;  // --lang: empty to follow the locale
     aisset::Edition edition = aisset::Edition::Simplified;
 };
 
@@ -74,6 +75,7 @@ std::optional<int> parseOptions(int argc, char **argv, WindowOptions &out)
         return done;
     if (!parser.positionalArguments().isEmpty())
         return options.usageError(QStringLiteral("takes no arguments besides options"));
+    out.language = options.language();
     out.measureStartup = parser.isSet(measure);
     out.edition = parser.isSet(full) ? aisset::Edition::Full : aisset::Edition::Simplified;
     out.traceFile = parser.value(trace);
@@ -99,7 +101,7 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(options.edition == aisset::Edition::Full ? QStringLiteral("org.aisset.Aisset.Full")
                                                                                   : QStringLiteral("org.aisset.Aisset"));
     QApplication::setApplicationVersion(aisset::projectVersion()); // the history names it
-    aisset::ui::useChineseLocale(app);
+    aisset::text::useLanguage(app, options.language);
     if (!options.traceFile.isEmpty()) {
         if (const QString error = aisset::TraceFile::start(options.traceFile); !error.isEmpty()) {
             std::fprintf(stderr, "aisset: --trace: %s\n", error.toLocal8Bit().constData());

@@ -1,5 +1,7 @@
 #include "ProgramOptions.h"
 
+#include "ui/text/Language.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -20,17 +22,24 @@ void print(FILE *stream, const QString &text)
 ProgramOptions::ProgramOptions(QString program, const QString &description)
     : program_(std::move(program)),
       help_({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")),
-      version_({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit."))
+      version_({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit.")),
+      language_(QStringLiteral("lang"),
+                QStringLiteral("The language of the texts a person reads: %1 (the default follows the locale).")
+                    .arg(text::availableLanguages().join(QStringLiteral(", "))),
+                QStringLiteral("CODE"))
 {
     parser_.setApplicationDescription(description);
     parser_.addOption(help_);
     parser_.addOption(version_);
+    parser_.addOption(language_);
 }
 
 std::optional<int> ProgramOptions::parse(const QStringList &arguments)
 {
     if (!parser_.parse(arguments))
         return usageError(parser_.errorText());
+    if (parser_.isSet(language_) && !text::availableLanguages().contains(language()))
+        return usageError(QStringLiteral("--lang takes one of %1").arg(text::availableLanguages().join(QStringLiteral(", "))));
     if (parser_.isSet(help_)) {
         print(stdout, helpText());
         return 0;
@@ -43,6 +52,8 @@ std::optional<int> ProgramOptions::parse(const QStringList &arguments)
     }
     return std::nullopt;
 }
+
+void ProgramOptions::useLanguage(QCoreApplication &app) const { text::useLanguage(app, language()); }
 
 QString ProgramOptions::helpText() const
 {

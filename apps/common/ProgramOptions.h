@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class QCoreApplication;
+
 namespace aisset {
 
 // The command line of one of the project's programs: Qt's parser with --help and
@@ -22,6 +24,12 @@ public:
     // 2 after printing the parser's error with the hint to --help.
     std::optional<int> parse(const QStringList &arguments);
 
+    // --lang: the display language's code as given, empty to follow the locale.
+    QString language() const { return parser_.value(language_); }
+    // Makes the chosen language the display language; call once the
+    // application object exists.
+    void useLanguage(QCoreApplication &app) const;
+
     // The help text with the program's name in its usage line.
     QString helpText() const;
     // Prints "program: text" and the hint to --help on standard error; returns 2.
@@ -32,6 +40,7 @@ private:
     QCommandLineParser parser_;
     QCommandLineOption help_;
     QCommandLineOption version_;
+    QCommandLineOption language_;
 };
 
 // The arguments of main() as texts, before any application object exists.

@@ -11,7 +11,7 @@
 #include "startup/Startup.h"
 #include "store/ProfileStore.h"
 #include "store/RecordSaver.h"
-#include "ui/widgets/ChineseLocale.h"
+#include "ui/text/Language.h"
 #include "ui/widgets/MainWindow.h"
 #include "ui/widgets/RecordsWindow.h"
 #include "ui/widgets/WindowStartupPlatform.h"
@@ -120,7 +120,7 @@ QPixmap recordsDialogPicture(ui::MainWindow &window)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    ui::useChineseLocale(app);
+    text::useLanguage(app, QStringLiteral("zh"));
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
 
     QProcess unit;

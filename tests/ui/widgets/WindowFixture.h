@@ -4,7 +4,7 @@
 #include "ui/text/Catalogue.h"
 #include "startup/Startup.h"
 #include "store/ProfileStore.h"
-#include "ui/widgets/ChineseLocale.h"
+#include "ui/text/Language.h"
 #include "ui/widgets/ChoiceBox.h"
 #include "ui/widgets/MainWindow.h"
 #include "ui/widgets/MaskedEdit.h"
@@ -33,7 +33,7 @@ inline QString deployedSysDir(const QString &folder)
 // ports, shown and active so that it takes the keyboard focus.
 class WindowTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ui::useChineseLocale(*QCoreApplication::instance()); }
+    static void SetUpTestSuite() { text::useLanguage(*QCoreApplication::instance(), QStringLiteral("zh")); }
 
     void SetUp() override { startWindow(QString()); }
 

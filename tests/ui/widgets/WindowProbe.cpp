@@ -10,7 +10,7 @@
 #include "startup/Startup.h"
 #include "ui/text/Catalogue.h"
 #include "store/ProfileStore.h"
-#include "ui/widgets/ChineseLocale.h"
+#include "ui/text/Language.h"
 #include "ui/widgets/MainWindow.h"
 #include "ui/widgets/WindowStartupPlatform.h"
 
@@ -25,7 +25,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("aisset"));
-    aisset::ui::useChineseLocale(app);
+    aisset::text::useLanguage(app, QStringLiteral("zh"));
     const aisset::Edition edition = QCoreApplication::arguments().contains(QStringLiteral("--full"))
                                         ? aisset::Edition::Full
                                         : aisset::Edition::Simplified;

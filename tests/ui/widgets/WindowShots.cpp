@@ -9,7 +9,7 @@
 #include "link/QtSerialLine.h"
 #include "startup/Startup.h"
 #include "store/ProfileStore.h"
-#include "ui/widgets/ChineseLocale.h"
+#include "ui/text/Language.h"
 #include "ui/widgets/MainWindow.h"
 #include "ui/widgets/WindowStartupPlatform.h"
 
@@ -68,7 +68,7 @@ bool shootEdition(Edition edition, const QString &name, const QDir &out, QTextSt
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    ui::useChineseLocale(app);
+    text::useLanguage(app, QStringLiteral("zh"));
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     QFile focusFile(out.filePath(QStringLiteral("focus.txt")));
     if (!focusFile.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
