@@ -1,6 +1,7 @@
 #include "model/ChoiceTables.h"
 
 #include "model/FieldTable.h"
+#include "model/TextMark.h"
 
 #include <array>
 
@@ -80,43 +81,44 @@ QStringList numbered(const QString &first, int from, int to, const QString &suff
 }
 
 struct Lists {
-    QStringList shipType = fromLiterals({u"20(飞翼船)",
-                                         u"30(渔船)",
-                                         u"31(拖带船)",
-                                         u"32(拖带船:超200M长或25M宽)",
-                                         u"33(拖带船:水下作业)",
-                                         u"34(拖带船:潜水)",
-                                         u"35(拖带船:军事)",
-                                         u"36(游艇)",
-                                         u"37(游船)",
-                                         u"40(高速船舶)",
-                                         u"41(高速船舶:危险运输)",
-                                         u"50(领港船)",
-                                         u"51(搜救船)",
-                                         u"52(拖船)",
-                                         u"53(港口供应船)",
-                                         u"54(防污船舶)",
-                                         u"55(执法船)",
-                                         u"58(医药运输船)",
-                                         u"60(渡船)",
-                                         u"61(渡船:危险运输)",
-                                         u"70(货船)",
-                                         u"71(货船:危险运输)",
-                                         u"80(油船)",
-                                         u"81(油船:危险运输)",
-                                         u"90(其它类型船)"});
-    QStringList epfd = fromLiterals({u"0(未定义)", u"1(GPS)", u"2(GLONASS)", u"3(GPS/GLONASS)", u"4(罗兰 C)",
-                                     u"5(Chayka)", u"6(导航系统", u"7(观测)"});
-    QStringList distance =
-        fromLiterals({u"关闭", u"0.1海里", u"0.2海里", u"0.3海里", u"0.4海里", u"0.5海里", u"0.6海里", u"0.7海里",
-                      u"0.8海里", u"0.9海里", u"1.0海里", u"2.0海里", u"3.0海里", u"4.0海里", u"5.0海里", u"6.0海里"});
-    QStringList onOff = fromLiterals({u"开", u"关"});
-    QStringList offOn = fromLiterals({u"关", u"开"});
-    QStringList volume = numbered(QStringLiteral("关闭"), 1, 7);
-    QStringList brightness = numbered(QStringLiteral("关闭"), 1, 3);
-    QStringList lcd = fromLiterals({u"正显", u"负显"});
-    QStringList dataOutput = fromLiterals({u"关", u"AIS", u"GPS", u"全部"});
-    QStringList arrival = numbered(QStringLiteral("关闭"), 1, 15, QStringLiteral("海里"));
+    QStringList shipType = fromLiterals({AISSET_TEXT("Choice", "20(飞翼船)"),
+                                         AISSET_TEXT("Choice", "30(渔船)"),
+                                         AISSET_TEXT("Choice", "31(拖带船)"),
+                                         AISSET_TEXT("Choice", "32(拖带船:超200M长或25M宽)"),
+                                         AISSET_TEXT("Choice", "33(拖带船:水下作业)"),
+                                         AISSET_TEXT("Choice", "34(拖带船:潜水)"),
+                                         AISSET_TEXT("Choice", "35(拖带船:军事)"),
+                                         AISSET_TEXT("Choice", "36(游艇)"),
+                                         AISSET_TEXT("Choice", "37(游船)"),
+                                         AISSET_TEXT("Choice", "40(高速船舶)"),
+                                         AISSET_TEXT("Choice", "41(高速船舶:危险运输)"),
+                                         AISSET_TEXT("Choice", "50(领港船)"),
+                                         AISSET_TEXT("Choice", "51(搜救船)"),
+                                         AISSET_TEXT("Choice", "52(拖船)"),
+                                         AISSET_TEXT("Choice", "53(港口供应船)"),
+                                         AISSET_TEXT("Choice", "54(防污船舶)"),
+                                         AISSET_TEXT("Choice", "55(执法船)"),
+                                         AISSET_TEXT("Choice", "58(医药运输船)"),
+                                         AISSET_TEXT("Choice", "60(渡船)"),
+                                         AISSET_TEXT("Choice", "61(渡船:危险运输)"),
+                                         AISSET_TEXT("Choice", "70(货船)"),
+                                         AISSET_TEXT("Choice", "71(货船:危险运输)"),
+                                         AISSET_TEXT("Choice", "80(油船)"),
+                                         AISSET_TEXT("Choice", "81(油船:危险运输)"),
+                                         AISSET_TEXT("Choice", "90(其它类型船)")});
+    QStringList epfd = fromLiterals({AISSET_TEXT("Choice", "0(未定义)"), u"1(GPS)", u"2(GLONASS)", u"3(GPS/GLONASS)",
+                                     AISSET_TEXT("Choice", "4(罗兰 C)"), u"5(Chayka)",
+                                     AISSET_TEXT("Choice", "6(导航系统"), AISSET_TEXT("Choice", "7(观测)")});
+    QStringList distance = fromLiterals({AISSET_TEXT("Choice", "关闭"), u"0.1海里", u"0.2海里", u"0.3海里", u"0.4海里",
+                                         u"0.5海里", u"0.6海里", u"0.7海里", u"0.8海里", u"0.9海里", u"1.0海里",
+                                         u"2.0海里", u"3.0海里", u"4.0海里", u"5.0海里", u"6.0海里"});
+    QStringList onOff = fromLiterals({AISSET_TEXT("Choice", "开"), AISSET_TEXT("Choice", "关")});
+    QStringList offOn = fromLiterals({AISSET_TEXT("Choice", "关"), AISSET_TEXT("Choice", "开")});
+    QStringList volume = numbered(QString::fromUtf16(AISSET_TEXT("Choice", "关闭")), 1, 7);
+    QStringList brightness = numbered(QString::fromUtf16(AISSET_TEXT("Choice", "关闭")), 1, 3);
+    QStringList lcd = fromLiterals({AISSET_TEXT("Choice", "正显"), AISSET_TEXT("Choice", "负显")});
+    QStringList dataOutput = fromLiterals({AISSET_TEXT("Choice", "关"), u"AIS", u"GPS", AISSET_TEXT("Choice", "全部")});
+    QStringList arrival = numbered(QString::fromUtf16(AISSET_TEXT("Choice", "关闭")), 1, 15, QStringLiteral("海里"));
     QStringList gps = fromLiterals({u"RMC,GSV,GSA", u"RMC"});
     QStringList channels;
     QStringList none;

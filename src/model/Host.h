@@ -8,7 +8,7 @@
 namespace aisset {
 
 // The application's default message-box title.
-inline const QString kAppTitle = QStringLiteral("Ais设置");
+inline const QString kAppTitle = QStringLiteral(QT_TRANSLATE_NOOP("Window", "Ais设置"));
 
 // What the procedures ask of the window. The Qt window implements it with
 // message boxes, widget focus and the event loop; tests script it.

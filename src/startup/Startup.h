@@ -34,6 +34,6 @@ void DeployRuntimeFiles(StartupPlatform &platform, const QString &sysDir);
 // must end at once (another one is running); sysDir receives the folder.
 bool Main(StartupPlatform &platform, QString &sysDir, const std::function<void()> &loadMainWindow);
 
-inline const QString kAlreadyRunning = QStringLiteral("本系统已运行中, 不得重复加载!!");
+inline const QString kAlreadyRunning = QStringLiteral(QT_TRANSLATE_NOOP("Window", "本系统已运行中, 不得重复加载!!"));
 
 } // namespace aisset

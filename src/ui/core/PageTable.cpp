@@ -1,5 +1,6 @@
 #include "ui/core/PageTable.h"
 
+#include "model/TextMark.h"
 #include "ui/core/WindowLayout.h"
 
 #include <algorithm>
@@ -12,16 +13,16 @@ namespace {
 using enum FieldKind;
 
 constexpr std::array<PageRow, 5> kPages{{
-    {Page::OwnShip, u"本船资料设置", u"本船资料设置", Group::OwnShip, FieldRef{Edit, slot::mmsi},
+    {Page::OwnShip, u"本船资料设置", AISSET_TEXT("Page", "本船资料设置"), Group::OwnShip, FieldRef{Edit, slot::mmsi},
      FieldRef{Choice, slot::epfdType}, Button::OwnShipWrite, 8400, true, std::nullopt, false},
-    {Page::System, u"系统设置", u"系统设置", Group::System, FieldRef{Choice, slot::channel1},
+    {Page::System, u"系统设置", AISSET_TEXT("Page", "系统设置"), Group::System, FieldRef{Choice, slot::channel1},
      FieldRef{Choice, slot::alarm16}, Button::SystemWrite, 7980, true, std::nullopt, false},
-    {Page::Instructions, u"key3", u"说明显示", std::nullopt, std::nullopt, std::nullopt, std::nullopt, 0, false,
-     WindowLayout::Image4, false},
-    {Page::Connection, u"key4", u"连接实图", std::nullopt, std::nullopt, std::nullopt, std::nullopt, 0, false,
-     WindowLayout::Image5, false},
+    {Page::Instructions, u"key3", AISSET_TEXT("Page", "说明显示"), std::nullopt, std::nullopt, std::nullopt,
+     std::nullopt, 0, false, WindowLayout::Image4, false},
+    {Page::Connection, u"key4", AISSET_TEXT("Page", "连接实图"), std::nullopt, std::nullopt, std::nullopt, std::nullopt,
+     0, false, WindowLayout::Image5, false},
     // The factory page's write button stands where the system page has its own.
-    {Page::Factory, u"key5", u"出厂资料设置", Group::Factory, FieldRef{Edit, slot::vendorNumber},
+    {Page::Factory, u"key5", AISSET_TEXT("Page", "出厂资料设置"), Group::Factory, FieldRef{Edit, slot::vendorNumber},
      FieldRef{Edit, slot::powerOnTime}, Button::FactoryWrite, 7980, false, std::nullopt, true},
 }};
 

@@ -20,14 +20,14 @@ using enum WindowMenu::Menu;
 std::array<WindowMenu::Entry, WindowMenu::kItemCount> makeEntries()
 {
     std::array<WindowMenu::Entry, WindowMenu::kItemCount> entries{{
-        {QStringLiteral("wt1"), QStringLiteral("标准窗口"), Tools, true},
-        {QStringLiteral("wt2"), QStringLiteral("调试窗口"), Tools, true},
-        {QStringLiteral("t3d"), QStringLiteral("显示参数"), Tools, true},
-        {QStringLiteral("jid"), QStringLiteral("不循环设置"), Tools, true},
-        {QStringLiteral("finddev"), QStringLiteral("查找设备"), Tools, false},
-        {QStringLiteral("trace"), QStringLiteral("通讯记录"), Tools, true},
-        {QStringLiteral("t1"), QStringLiteral("调入船资料"), Records, false},
-        {QStringLiteral("s2"), QStringLiteral("不加载"), Skins, true},
+        {QStringLiteral("wt1"), QStringLiteral(QT_TRANSLATE_NOOP("Menu", "标准窗口")), Tools, true},
+        {QStringLiteral("wt2"), QStringLiteral(QT_TRANSLATE_NOOP("Menu", "调试窗口")), Tools, true},
+        {QStringLiteral("t3d"), QStringLiteral(QT_TRANSLATE_NOOP("Menu", "显示参数")), Tools, true},
+        {QStringLiteral("jid"), QStringLiteral(QT_TRANSLATE_NOOP("Menu", "不循环设置")), Tools, true},
+        {QStringLiteral("finddev"), QStringLiteral(QT_TRANSLATE_NOOP("Menu", "查找设备")), Tools, false},
+        {QStringLiteral("trace"), QStringLiteral(QT_TRANSLATE_NOOP("Menu", "通讯记录")), Tools, true},
+        {QStringLiteral("t1"), QStringLiteral(QT_TRANSLATE_NOOP("Menu", "调入船资料")), Records, false},
+        {QStringLiteral("s2"), QStringLiteral(QT_TRANSLATE_NOOP("Menu", "不加载")), Skins, true},
     }};
     for (int i = 0; i < WindowMenu::kSkinCount; ++i)
         entries[std::size_t(WindowMenu::SkinFirst + i)] = {
@@ -40,9 +40,9 @@ std::array<WindowMenu::Entry, WindowMenu::kItemCount> makeEntries()
 const std::array<WindowMenu::TopMenu, 3> &WindowMenu::topMenus()
 {
     static const std::array<TopMenu, 3> kMenus{{
-        {QStringLiteral("tools"), QStringLiteral("窗口调整"), false},
-        {QStringLiteral("tt"), QStringLiteral("档案调用"), true},
-        {QStringLiteral("showall"), QStringLiteral("加载模板"), false},
+        {QStringLiteral("tools"), QStringLiteral(QT_TRANSLATE_NOOP("Menu", "窗口调整")), false},
+        {QStringLiteral("tt"), QStringLiteral(QT_TRANSLATE_NOOP("Menu", "档案调用")), true},
+        {QStringLiteral("showall"), QStringLiteral(QT_TRANSLATE_NOOP("Menu", "加载模板")), false},
     }};
     return kMenus;
 }

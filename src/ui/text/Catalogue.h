@@ -46,6 +46,14 @@ QString verificationDifferences(const QList<FieldDifference> &differences);
 QString searchedPort(const UnitSearch::Candidate &port);
 QString searchSummary(const QList<UnitSearch::Candidate> &ports, const QList<FindOutcome> &outcomes);
 
+// A choice list's entry as shown: the stored entry ("70(货船)") in the display
+// language ("70 (cargo)"); the list keeps the stored entries and positions.
+QString choiceEntry(const QString &entry);
+// An edit field's text as shown: the units and date marks the masks place
+// ("米", "年", "月", "日") in the display language, one character for one, so
+// that the caret and the selection keep their places.
+QString fieldText(const QString &text);
+
 // The trace for support: saved at `path`, or not writable for `reason`.
 QString traceSaved(const QString &path);
 QString traceFailed(const QString &reason);

@@ -47,7 +47,8 @@ QLocale localeOf(const QString &code)
 QStringList availableLanguages()
 {
     QStringList codes;
-    const QStringList files = QDir(kTranslationFolder).entryList({QStringLiteral("aisset_*.qm")}, QDir::Files, QDir::Name);
+    const QStringList files =
+        QDir(kTranslationFolder).entryList({QStringLiteral("aisset_*.qm")}, QDir::Files, QDir::Name);
     for (const QString &file : files)
         codes.append(file.mid(7, file.size() - 10)); // between "aisset_" and ".qm"
     codes.removeAll(QString::fromUtf16(kSourceLanguage));
@@ -87,6 +88,13 @@ QString translate(const char *context, const char *source)
     if (tSourceOnly)
         return QString::fromUtf8(source);
     return QCoreApplication::translate(context, source);
+}
+
+QString translate(const char *context, const char *source, const char *disambiguation, int n)
+{
+    if (tSourceOnly)
+        return QString::fromUtf8(source).replace(QStringLiteral("%n"), QString::number(n));
+    return QCoreApplication::translate(context, source, disambiguation, n);
 }
 
 QString translate(const char *context, QStringView source)

@@ -37,6 +37,9 @@ QString currentLanguage();
 // `context`, or `source` itself when there is none. The translation tools
 // find every call by its name, so the arguments must be literals.
 QString translate(const char *context, const char *source);
+// The same for a text that counts something ("%n"): the translation's form
+// for n.
+QString translate(const char *context, const char *source, const char *disambiguation, int n);
 // The same for a text held in a table of the model (a UTF-16 literal marked
 // with AISSET_TEXT where it stands).
 QString translate(const char *context, QStringView source);

@@ -1,8 +1,11 @@
 #include "ui/widgets/AccessibleNames.h"
 
+#include "model/TextMark.h"
+#include "ui/text/Language.h"
+
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QWidget>
@@ -20,22 +23,23 @@ struct AccessibleText {
 // Every widget that shows no caption naming it. The pictures carry their
 // drawings' titles.
 constexpr AccessibleText kTexts[] = {
-    {"Tab1", u"页面", nullptr},
-    {"SBar1_Panel1", u"通讯口状态", nullptr},
-    {"SBar1_Panel2", u"设置结果", nullptr},
-    {"SkinLabel2_0", u"通讯口状态", nullptr},
-    {"SkinLabel2_1", u"设置结果", nullptr},
-    {"SearchProgress", u"查找设备", nullptr},
-    {"Image1", u"AIS 天线位置 A/B/C/D",
-     u"天线到船首的距离 A、到船尾 B、到左舷 C、到右舷 D；A+B = 船长，C+D = 船宽"},
-    {"Image4", u"使用说明",
-     u"四步：连接避碰仪，填写“本船资料设置”，写入避碰仪，调用以前的船资料"},
-    {"Image5", u"电脑与 AIS 避碰仪的连接",
-     u"串口线或 USB 转串口适配器接避碰仪的数据口；通讯参数 38400, 8, N, 1；DB9 针脚 2 RXD、3 TXD、5 GND"},
-    {"List3", u"发出的指令集", nullptr},
-    {"Text2", u"指令", nullptr},
-    {"Text6", u"收到的数据", nullptr},
-    {"HistoryTable", u"历史记录", nullptr},
+    {"Tab1", AISSET_TEXT("Accessible", "页面"), nullptr},
+    {"SBar1_Panel1", AISSET_TEXT("Accessible", "通讯口状态"), nullptr},
+    {"SBar1_Panel2", AISSET_TEXT("Accessible", "设置结果"), nullptr},
+    {"SkinLabel2_0", AISSET_TEXT("Accessible", "通讯口状态"), nullptr},
+    {"SkinLabel2_1", AISSET_TEXT("Accessible", "设置结果"), nullptr},
+    {"SearchProgress", AISSET_TEXT("Accessible", "查找设备"), nullptr},
+    {"Image1", AISSET_TEXT("Accessible", "AIS 天线位置 A/B/C/D"),
+     AISSET_TEXT("Accessible", "天线到船首的距离 A、到船尾 B、到左舷 C、到右舷 D；A+B = 船长，C+D = 船宽")},
+    {"Image4", AISSET_TEXT("Accessible", "使用说明"),
+     AISSET_TEXT("Accessible", "四步：连接避碰仪，填写“本船资料设置”，写入避碰仪，调用以前的船资料")},
+    {"Image5", AISSET_TEXT("Accessible", "电脑与 AIS 避碰仪的连接"),
+     AISSET_TEXT("Accessible",
+                 "串口线或 USB 转串口适配器接避碰仪的数据口；通讯参数 38400, 8, N, 1；DB9 针脚 2 RXD、3 TXD、5 GND")},
+    {"List3", AISSET_TEXT("Accessible", "发出的指令集"), nullptr},
+    {"Text2", AISSET_TEXT("Accessible", "指令"), nullptr},
+    {"Text6", AISSET_TEXT("Accessible", "收到的数据"), nullptr},
+    {"HistoryTable", AISSET_TEXT("Accessible", "历史记录"), nullptr},
 };
 
 // A choice list read by its name, its entry being its value. (Qt's own reading
@@ -99,9 +103,9 @@ void nameWidgets(QWidget &root)
         if (root.objectName() == name)
             found.append(&root);
         for (QWidget *w : found) {
-            w->setAccessibleName(QString::fromUtf16(text.name));
+            w->setAccessibleName(text::translate("Accessible", text.name));
             if (text.description)
-                w->setAccessibleDescription(QString::fromUtf16(text.description));
+                w->setAccessibleDescription(text::translate("Accessible", text.description));
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "ui/widgets/ChoiceBox.h"
 
 #include "model/Form.h"
+#include "ui/text/Catalogue.h"
 #include "ui/widgets/KeyCodes.h"
 
 namespace aisset::ui {
@@ -26,9 +27,12 @@ void ChoiceBox::showChoice()
     QStringList shown;
     for (int i = 0; i < count(); ++i)
         shown.append(itemText(i));
-    if (shown != list.entries()) {
+    QStringList entries;
+    for (const QString &entry : list.entries())
+        entries.append(catalogue::choiceEntry(entry));
+    if (shown != entries) {
         clear();
-        addItems(list.entries());
+        addItems(entries);
     }
     setCurrentIndex(list.position());
     showing_ = false;

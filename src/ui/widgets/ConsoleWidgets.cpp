@@ -1,4 +1,6 @@
 #include "ui/widgets/ConsoleWidgets.h"
+#include "model/TextMark.h"
+#include "ui/text/Language.h"
 
 #include "ui/core/MainCore.h"
 
@@ -13,7 +15,8 @@ namespace aisset::ui {
 
 namespace {
 
-const char16_t *const kButtonCaptions[] = {u"清空数据", u"拆分数据", u"发送数据", u"复制指令"};
+const char16_t *const kButtonCaptions[] = {AISSET_TEXT("Console", "清空数据"), AISSET_TEXT("Console", "拆分数据"),
+                                           AISSET_TEXT("Console", "发送数据"), AISSET_TEXT("Console", "复制指令")};
 
 // The logs keep the line ends as they were received or sent (CR LF); a text box
 // shows a line end as one break, and a break the user types is a CR LF.
@@ -81,7 +84,7 @@ ConsoleWidgets::ConsoleWidgets(MainCore &core, QWidget *area, const Twips &twips
 
 void ConsoleWidgets::createSentCommands(QWidget *area)
 {
-    auto *frame = new QGroupBox(QStringLiteral("发出的指令集"), area);
+    auto *frame = new QGroupBox(text::translate("Console", "发出的指令集"), area);
     frame->setObjectName(QStringLiteral("Frame1_0"));
     sentCommands_ = new QListWidget(frame);
     sentCommands_->setObjectName(QStringLiteral("List3"));
@@ -106,7 +109,7 @@ void ConsoleWidgets::createSentCommands(QWidget *area)
 
 void ConsoleWidgets::createReceivedData(QWidget *area)
 {
-    auto *frame = new QGroupBox(QStringLiteral("收到的数据"), area);
+    auto *frame = new QGroupBox(text::translate("Console", "收到的数据"), area);
     frame->setObjectName(QStringLiteral("Frame1_1"));
     commandText_ = logBox(QStringLiteral("Text2"), frame);
     receiveLog_ = logBox(QStringLiteral("Text6"), frame);
@@ -116,7 +119,7 @@ void ConsoleWidgets::createReceivedData(QWidget *area)
     auto *buttons = new QHBoxLayout;
     Console &console = core_.link().console();
     for (int b = 0; b < 4; ++b) {
-        auto *button = new QPushButton(QString::fromUtf16(kButtonCaptions[b]), frame);
+        auto *button = new QPushButton(text::translate("Console", kButtonCaptions[b]), frame);
         button->setObjectName(QStringLiteral("Command1_%1").arg(b));
         button->setAutoDefault(false);
         QObject::connect(button, &QPushButton::clicked, frame, [&console, b] { console.click(b); });

@@ -1,7 +1,9 @@
 #include "ui/widgets/MainWindow.h"
+#include "ui/text/Language.h"
 
 #include "link/PortChoice.h"
 #include "ui/core/Pages.h"
+#include "ui/text/Catalogue.h"
 #include "ui/widgets/AccessibleNames.h"
 #include "ui/widgets/ChoiceBox.h"
 #include "ui/widgets/ConsoleWidgets.h"
@@ -9,13 +11,12 @@
 #include "ui/widgets/KeyboardShortcuts.h"
 #include "ui/widgets/MaskedEdit.h"
 #include "ui/widgets/MenuActions.h"
-#include "ui/widgets/ReportAction.h"
 #include "ui/widgets/PageWidgets.h"
 #include "ui/widgets/PortBox.h"
 #include "ui/widgets/RecordsWindow.h"
+#include "ui/widgets/ReportAction.h"
 #include "ui/widgets/ScreenFit.h"
 #include "ui/widgets/Skin.h"
-#include "ui/text/Catalogue.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -40,8 +41,11 @@ namespace aisset::ui {
 namespace {
 
 // The simplified edition says so in its title.
-const QString kFullTitle = QStringLiteral("CorvelAIS船舶避碰系统(参数设置)");
-const QString kSimplifiedMark = QStringLiteral("(简)");
+QString titleOf(Edition edition)
+{
+    const QString title = text::translate("Window", "CorvelAIS船舶避碰系统(参数设置)");
+    return edition == Edition::Full ? title : title + text::translate("Window", "(简)");
+}
 
 // The window heights of the layout count the title bar and the frame; the Qt
 // window's own height starts below them.
@@ -60,7 +64,7 @@ MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::
     initUiResources();
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("main1"));
-    setWindowTitle(edition == Edition::Full ? kFullTitle : kFullTitle + kSimplifiedMark);
+    setWindowTitle(titleOf(edition));
     setWindowIcon(QIcon(QStringLiteral(":/aisset.svg")));
     // The start skin before any child exists: a child made under a styled window
     // takes the style as it is made, while styling a finished window restyles
@@ -93,7 +97,7 @@ void MainWindow::createTabs(QWidget *area)
     tabs_->tabBar()->setObjectName(QStringLiteral("Tab1_Bar"));
     for (int i = 0; i < core_.layout().pageCount(); ++i) {
         const PageRow &page = pageAtTab(i);
-        const int index = tabs_->addTab(new QWidget, QString::fromUtf16(page.tabCaption));
+        const int index = tabs_->addTab(new QWidget, text::translate("Page", page.tabCaption));
         tabs_->tabBar()->setTabData(index, QString::fromUtf16(page.tabKey));
     }
 
@@ -113,10 +117,10 @@ void MainWindow::createTabs(QWidget *area)
 // after the check box "格开", on which no operation depends.
 void MainWindow::createPortChoice()
 {
-    auto *check = new QCheckBox(QStringLiteral("格开"), this);
+    auto *check = new QCheckBox(text::translate("Window", "格开"), this);
     check->setObjectName(QStringLiteral("Check1"));
     statusBar()->addPermanentWidget(check);
-    auto *label = new QLabel(QStringLiteral("通讯口:"), this);
+    auto *label = new QLabel(text::translate("Window", "通讯口:"), this);
     label->setObjectName(QStringLiteral("SkinLabel7"));
     portChoice_ = new PortBox(this);
     portChoice_->setObjectName(QStringLiteral("Combo2"));
@@ -157,8 +161,8 @@ void MainWindow::createSearchProgress()
 {
     auto *bar = new QProgressBar(this);
     bar->setObjectName(QStringLiteral("SearchProgress"));
-    bar->setFormat(QStringLiteral("查找设备 %v/%m"));
-    auto *cancel = new QPushButton(QStringLiteral("取消"), this);
+    bar->setFormat(text::translate("Window", "查找设备 %v/%m"));
+    auto *cancel = new QPushButton(text::translate("Window", "取消"), this);
     cancel->setObjectName(QStringLiteral("SearchCancel"));
     // After the two panels, before "格开"; no taller than the port choice, so
     // that the status bar keeps its height (it takes that of its tallest
@@ -179,7 +183,7 @@ void MainWindow::createSearchProgress()
     connect(&search, &DeviceSearch::progress, this, [bar](int index, int count, int number) {
         bar->setRange(0, count);
         bar->setValue(index + 1);
-        bar->setToolTip(QStringLiteral("通讯口%1").arg(number));
+        bar->setToolTip(text::translate("Window", "通讯口%1").arg(number));
     });
 }
 
@@ -320,14 +324,15 @@ void MainWindow::showWarning(const QString &text, const QString &title) { showBo
 
 void MainWindow::showBox(QMessageBox::Icon icon, const QString &text, const QString &title)
 {
-    QMessageBox box(icon, title, text, QMessageBox::Ok, this);
+    QMessageBox box(icon, text::translate("Window", title), text, QMessageBox::Ok, this);
     box.setEnabled(true); // a running procedure may hold the window disabled
     box.exec();
 }
 
 bool MainWindow::askYesNo(const QString &text, const QString &title)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox box(QMessageBox::Question, text::translate("Window", title), text, QMessageBox::Yes | QMessageBox::No,
+                    this);
     box.setEnabled(true);
     return box.exec() != QMessageBox::No;
 }

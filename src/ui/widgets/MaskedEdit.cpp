@@ -1,5 +1,7 @@
 #include "ui/widgets/MaskedEdit.h"
 
+#include "ui/text/Catalogue.h"
+
 #include "model/Form.h"
 #include "ui/widgets/KeyCodes.h"
 
@@ -35,8 +37,8 @@ void MaskedEdit::showField()
     const int start = field.selectionStart();
     const int length = field.selectionLength();
     showing_ = true;
-    if (text() != field.text())
-        setText(field.text());
+    if (const QString shown = catalogue::fieldText(field.text()); text() != shown)
+        setText(shown);
     // A selection the widget already shows is left alone, so that a drag with
     // the mouse keeps its anchor.
     if (length > 0) {

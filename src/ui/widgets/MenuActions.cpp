@@ -1,4 +1,5 @@
 #include "ui/widgets/MenuActions.h"
+#include "ui/text/Language.h"
 
 #include "ui/widgets/KeyboardShortcuts.h"
 
@@ -29,7 +30,7 @@ MenuActions::MenuActions(WindowMenu &menu, QMenuBar &bar, std::function<void()> 
     std::array<QMenu *, 3> menus{};
     for (std::size_t m = 0; m < menus.size(); ++m) {
         const WindowMenu::TopMenu &top = WindowMenu::topMenus()[m];
-        menus[m] = bar.addMenu(top.caption);
+        menus[m] = bar.addMenu(text::translate("Menu", top.caption));
         menus[m]->setObjectName(top.name);
         menus[m]->menuAction()->setVisible(menu.isMenuShown(int(m)));
     }
@@ -40,7 +41,7 @@ MenuActions::MenuActions(WindowMenu &menu, QMenuBar &bar, std::function<void()> 
     });
     for (int item = 0; item < WindowMenu::kItemCount; ++item) {
         const WindowMenu::Entry &entry = WindowMenu::entry(item);
-        QAction *action = menus.at(std::size_t(entry.menu))->addAction(entry.caption);
+        QAction *action = menus.at(std::size_t(entry.menu))->addAction(text::translate("Menu", entry.caption));
         action->setObjectName(entry.name);
         action->setCheckable(entry.checkable);
         action->setEnabled(menu.isEnabled(item));

@@ -1,13 +1,15 @@
 #include "ui/widgets/PageWidgets.h"
+#include "model/TextMark.h"
+#include "ui/text/Language.h"
 
 #include "ui/core/MainCore.h"
+#include "ui/text/Catalogue.h"
 #include "ui/widgets/AccessibleNames.h"
 #include "ui/widgets/ChoiceBox.h"
 #include "ui/widgets/ContentWidth.h"
 #include "ui/widgets/KeyboardShortcuts.h"
 #include "ui/widgets/MaskedEdit.h"
 #include "ui/widgets/SvgPicture.h"
-#include "ui/text/Catalogue.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -16,8 +18,9 @@ namespace aisset::ui {
 
 namespace {
 
-const char16_t *const kButtonCaptions[kButtonCount] = {u"本船资料写入", u"系统资料写入", u"出厂资料写入",
-                                                                     u"读取设备资料"};
+const char16_t *const kButtonCaptions[kButtonCount] = {
+    AISSET_TEXT("Button", "本船资料写入"), AISSET_TEXT("Button", "系统资料写入"), AISSET_TEXT("Button", "出厂资料写入"),
+    AISSET_TEXT("Button", "读取设备资料")};
 
 // Large enough to read the prompts and digits well, small enough that the
 // prompt "_" is not cut off at the bottom of a field of the design height
@@ -72,7 +75,8 @@ void PageWidgets::createFields(QWidget *area)
         // The page has no room for a wider ship name: for a name of wide letters
         // ("WWWW...") the font gives way, as far as the name needs.
         if (s == slot::shipName)
-            QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { fitFontToText(*edit, kShipNameFontPoints); });
+            QObject::connect(edit, &QLineEdit::textChanged, edit,
+                             [edit] { fitFontToText(*edit, kShipNameFontPoints); });
         QObject::connect(edit, &MaskedEdit::entered, area, [&rules](int i) { rules.text1_GotFocus(i); });
         QObject::connect(edit, &MaskedEdit::left, area, [&rules](int i) { rules.text1_LostFocus(i); });
         QObject::connect(edit, &MaskedEdit::keyDown, area, [&rules](int i, int key) { rules.text1_KeyDown(i, key); });
@@ -90,7 +94,7 @@ void PageWidgets::createFields(QWidget *area)
 void PageWidgets::createButtons(QWidget *area)
 {
     for (int b = 0; b < kButtonCount; ++b) {
-        auto *button = new QPushButton(QString::fromUtf16(kButtonCaptions[b]), area);
+        auto *button = new QPushButton(text::translate("Button", kButtonCaptions[b]), area);
         button->setObjectName(QStringLiteral("Command2_%1").arg(b));
         button->setAutoDefault(false);
         // The three write buttons share one sequence: only the shown page's answers.
@@ -121,7 +125,7 @@ void PageWidgets::bindForm()
     Form &form = core_.form();
     QObject::connect(&form, &Form::captionChanged, shipSize_, [this, &form](int s) {
         QLabel *label = labels_.at(std::size_t(s));
-        label->setText(form.caption(s));
+        label->setText(text::translate("Field", form.caption(s)));
         labelField(*label, *fieldWidget(s));
         place(WindowLayout::Element::Label, s); // as wide as its caption
     });

@@ -1,4 +1,5 @@
 #include "ui/widgets/RecordsWindow.h"
+#include "ui/text/Language.h"
 
 #include "report/HistoryWords.h"
 #include "ui/core/MainCore.h"
@@ -32,7 +33,7 @@ RecordsWindow::RecordsWindow(MainCore &core, QWidget &mainWindow, const Twips &t
     : core_(core), mainWindow_(mainWindow), twips_(twips)
 {
     setObjectName(QStringLiteral("dunote"));
-    setWindowTitle(QStringLiteral("读取以往录入数据"));
+    setWindowTitle(text::translate("Records", "读取以往录入数据"));
     setWindowModality(Qt::ApplicationModal);
     const bool full = core_.layout().isFullEdition();
     setFixedSize(twips_.px(kClientWidth + (full ? kHistoryWidth : 0)), twips_.px(kClientHeight));
@@ -56,10 +57,10 @@ void RecordsWindow::createControls()
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     labelField(*label, *list_);
 
-    auto *clear = new QPushButton(QStringLiteral("清空注册数据"), this);
+    auto *clear = new QPushButton(text::translate("Records", "清空注册数据"), this);
     clear->setObjectName(QStringLiteral("Command2"));
     clear->setGeometry(twips_.rect(120, 3480, 1335, 375));
-    auto *load = new QPushButton(QStringLiteral("开始载入数据"), this);
+    auto *load = new QPushButton(text::translate("Records", "开始载入数据"), this);
     load->setObjectName(QStringLiteral("Command1"));
     load->setGeometry(twips_.rect(1800, 3480, 1335, 375));
     for (QPushButton *button : {clear, load})

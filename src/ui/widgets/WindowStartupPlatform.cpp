@@ -1,4 +1,5 @@
 #include "ui/widgets/WindowStartupPlatform.h"
+#include "ui/text/Language.h"
 
 #include "ui/widgets/Twips.h"
 
@@ -26,7 +27,8 @@ WindowStartupPlatform::~WindowStartupPlatform() = default;
 void WindowStartupPlatform::showMessage(const QString &text, const QString &title)
 {
     // The platform shows the program's name for an empty title; a blank one stays blank.
-    QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? QStringLiteral(" ") : title, text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? QStringLiteral(" ") : text::translate("Window", title),
+                    text::translate("Window", text), QMessageBox::Ok);
     bool closeAfterOk = false;
     const int closeAfter = qEnvironmentVariableIntValue("AISSET_CLOSE_START_MESSAGE_MS", &closeAfterOk);
     if (closeAfterOk) {
