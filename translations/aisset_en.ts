@@ -784,6 +784,193 @@
     </message>
 </context>
 <context>
+    <name>Trace</name>
+    <message>
+        <source>长度:%1</source>
+        <translation>length:%1</translation>
+    </message>
+    <message>
+        <source> 次数:%1</source>
+        <translation> try:%1</translation>
+    </message>
+    <message>
+        <source>分割后: 提示音量</source>
+        <translation>Split: prompt volume</translation>
+    </message>
+    <message>
+        <source>提示音量</source>
+        <translation>prompt volume</translation>
+    </message>
+    <message>
+        <source>,报警音量</source>
+        <translation>,alarm volume</translation>
+    </message>
+    <message>
+        <source>报警音量</source>
+        <translation>alarm volume</translation>
+    </message>
+    <message>
+        <source>,按键亮度</source>
+        <translation>,key brightness</translation>
+    </message>
+    <message>
+        <source>按键亮度</source>
+        <translation>key brightness</translation>
+    </message>
+    <message>
+        <source>,LCD显示</source>
+        <translation>,LCD mode</translation>
+    </message>
+    <message>
+        <source>LCD显示方式</source>
+        <translation>LCD mode</translation>
+    </message>
+    <message>
+        <source>,VHF通话 </source>
+        <translation>,VHF talk </translation>
+    </message>
+    <message>
+        <source>VHF通话</source>
+        <translation>VHF talk</translation>
+    </message>
+    <message>
+        <source>,AIS数据输出 </source>
+        <translation>,AIS data output </translation>
+    </message>
+    <message>
+        <source>AIS数据输出</source>
+        <translation>AIS data output</translation>
+    </message>
+    <message>
+        <source>,导航到达距离</source>
+        <translation>,arrival range</translation>
+    </message>
+    <message>
+        <source>导航到达距离</source>
+        <translation>arrival range</translation>
+    </message>
+    <message>
+        <source>,目标靠近显示</source>
+        <translation>,CPA display</translation>
+    </message>
+    <message>
+        <source>目标靠近显示</source>
+        <translation>CPA display</translation>
+    </message>
+    <message>
+        <source>,报警16频</source>
+        <translation>,alarm ch. 16</translation>
+    </message>
+    <message>
+        <source>报警16频</source>
+        <translation>alarm ch. 16</translation>
+    </message>
+    <message>
+        <source>,AIS发射</source>
+        <translation>,AIS transmit</translation>
+    </message>
+    <message>
+        <source>AIS发射</source>
+        <translation>AIS transmit</translation>
+    </message>
+    <message>
+        <source>,灯光提示</source>
+        <translation>,light prompt</translation>
+    </message>
+    <message>
+        <source>灯光提示</source>
+        <translation>light prompt</translation>
+    </message>
+    <message>
+        <source>,自动量程</source>
+        <translation>,auto range</translation>
+    </message>
+    <message>
+        <source>自动量程</source>
+        <translation>auto range</translation>
+    </message>
+    <message>
+        <source>,GPS数据输出:</source>
+        <translation>,GPS output:</translation>
+    </message>
+    <message>
+        <source>GPS数据输出</source>
+        <translation>GPS output</translation>
+    </message>
+    <message>
+        <source>,自定义信息发送:</source>
+        <translation>,custom message:</translation>
+    </message>
+    <message>
+        <source>自定义信息发送</source>
+        <translation>custom message</translation>
+    </message>
+    <message>
+        <source>,自动关闭VHF:</source>
+        <translation>,auto VHF off:</translation>
+    </message>
+    <message>
+        <source>自动关闭VHF</source>
+        <translation>auto VHF off</translation>
+    </message>
+    <message>
+        <source>字符串:</source>
+        <translation>String:</translation>
+    </message>
+    <message>
+        <source>24位:</source>
+        <translation>24 bits:</translation>
+    </message>
+    <message>
+        <source>化成四个6进制数:</source>
+        <translation>Four 6-bit groups:</translation>
+    </message>
+    <message>
+        <source>化成四个8进制数:</source>
+        <translation>Four codes:</translation>
+    </message>
+    <message>
+        <source>转16进制:</source>
+        <translation>Hex:</translation>
+    </message>
+    <message>
+        <source>转字符:</source>
+        <translation>Characters:</translation>
+    </message>
+    <message>
+        <source>字符串: </source>
+        <translation>String: </translation>
+    </message>
+    <message>
+        <source>16进制: </source>
+        <translation>Hex: </translation>
+    </message>
+    <message>
+        <source>2进制: </source>
+        <translation>Binary: </translation>
+    </message>
+    <message>
+        <source>2进制转6位: </source>
+        <translation>Binary as 6 bits: </translation>
+    </message>
+    <message>
+        <source>24位: </source>
+        <translation>24 bits: </translation>
+    </message>
+    <message>
+        <source>24格开[</source>
+        <translation>24 bits split[</translation>
+    </message>
+    <message>
+        <source>提取2进制[ </source>
+        <translation>Binary runs[ </translation>
+    </message>
+    <message>
+        <source>转10进制 [ </source>
+        <translation>Decimal [ </translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Ais设置</source>

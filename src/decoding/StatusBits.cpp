@@ -26,27 +26,26 @@ QString armouredDigits(const QString &character) { return Allc(A10TO2(armouredVa
 
 UnpackedStatus unpackStatus(const QString &fourChars)
 {
-    const auto head = [](const char16_t *words) { return QString::fromUtf16(words); };
     UnpackedStatus out;
-    out.trace.append(head(traceHead::readCharacters) + fourChars);
+    out.trace.append(traceWords(traceHead::readCharacters) + fourChars);
 
     QStringList hex;
     for (int i = 0; i < 4; ++i)
         hex.append(btoascT(fourChars.mid(i, 1))); // a missing character gives ""
-    out.trace.append(head(traceHead::readHex) + hex.join(u','));
+    out.trace.append(traceWords(traceHead::readHex) + hex.join(u','));
 
     QStringList binary;
     for (const QString &h : hex)
         binary.append(A10TO2(armouredValue(h)));
-    out.trace.append(head(traceHead::readBinary) + binary.join(u','));
+    out.trace.append(traceWords(traceHead::readBinary) + binary.join(u','));
 
     QStringList padded;
     for (const QString &b : binary)
         padded.append(Allc(b, 6));
-    out.trace.append(head(traceHead::readPadded) + padded.join(u','));
+    out.trace.append(traceWords(traceHead::readPadded) + padded.join(u','));
 
     out.bits = padded.join(QString());
-    out.trace.append(head(traceHead::readBits) + out.bits);
+    out.trace.append(traceWords(traceHead::readBits) + out.bits);
     return out;
 }
 

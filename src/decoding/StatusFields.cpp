@@ -22,12 +22,12 @@ QString switchLine(const StatusRunTexts &runs)
 // One labelled line of every run; the binary line leaves out the runs it does not show.
 QString labelledLine(const char16_t *head, const StatusRunTexts &texts, bool binaryLine)
 {
-    QString line = QString::fromUtf16(head);
+    QString line = traceWords(head);
     line.reserve(160);
     for (const PackedTraceLabel &label : packedTraceLabels()) {
         if (binaryLine && !label.readBinaryLine)
             continue;
-        line += QStringView(label.readLabel);
+        line += traceWords(label.readLabel);
         line += u'(';
         line += texts[std::size_t(label.slot)];
         line += u')';

@@ -62,8 +62,6 @@ std::array<PackedSetting, kPackedSettingCount> inBitOrder()
     return sorted;
 }
 
-QString head(const char16_t *words) { return QString::fromUtf16(words); }
-
 } // namespace
 
 PackedCharacters packSettings(const QString &settingsList)
@@ -75,7 +73,7 @@ PackedCharacters packSettings(const QString &settingsList)
     for (std::size_t i = 0; i < packedSettings().size(); ++i) {
         const PackedSetting &setting = packedSettings()[i];
         const QString item = items.value(setting.item);
-        labelled += QStringView(packedTraceLabels()[i].writeLabel);
+        labelled += traceWords(packedTraceLabels()[i].writeLabel);
         labelled += item;
         tracedItems.append(item);
         tracedBits.append(itemBits(setting, item));
@@ -102,15 +100,15 @@ PackedCharacters packSettings(const QString &settingsList)
     PackedCharacters out;
     out.characters = characters.join(QString());
     out.trace = QStringList{
-        head(traceHead::writeList) + settingsList,
+        traceWords(traceHead::writeList) + settingsList,
         labelled,
         tracedItems.join(comma),
         tracedBits.join(comma),
-        head(traceHead::writeBits) + field,
-        head(traceHead::writeGroups) + groups.join(comma),
-        head(traceHead::writeCodes) + codes.join(comma),
-        head(traceHead::writeHex) + hexCodes.join(comma),
-        head(traceHead::writeCharacters) + characters.join(comma),
+        traceWords(traceHead::writeBits) + field,
+        traceWords(traceHead::writeGroups) + groups.join(comma),
+        traceWords(traceHead::writeCodes) + codes.join(comma),
+        traceWords(traceHead::writeHex) + hexCodes.join(comma),
+        traceWords(traceHead::writeCharacters) + characters.join(comma),
     };
     return out;
 }

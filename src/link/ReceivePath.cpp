@@ -1,5 +1,7 @@
 #include "link/ReceivePath.h"
 
+#include "ui/text/Language.h"
+
 #include "encoding/ReplyChecksum.h"
 #include "link/LineClassifier.h"
 #include "link/LinkState.h"
@@ -222,9 +224,9 @@ void ReceivePath::handleVerifyReply(const QString &reply)
 void ReceivePath::logReply(const QString &reply, bool counted)
 {
     // A reply that lost its start is logged without its count.
-    QString entry = reply + QStringLiteral("长度:") + QString::number(reply.size());
+    QString entry = reply + text::translate("Trace", "长度:%1").arg(reply.size());
     if (counted)
-        entry += QStringLiteral(" 次数:") + QString::number(state_.readRetries + 1);
+        entry += text::translate("Trace", " 次数:%1").arg(state_.readRetries + 1);
     form_.setReplyLog(form_.replyLog() + entry + QStringLiteral("\r\n"));
 }
 

@@ -1,5 +1,7 @@
 #include "model/PackedSettings.h"
 
+#include "ui/text/Language.h"
+
 namespace aisset {
 
 namespace {
@@ -27,21 +29,21 @@ constexpr std::array<PackedSetting, kPackedSettingCount> kSettings{{
 
 // slot, write label, read label, binary line, cut list, value comma
 constexpr std::array<PackedTraceLabel, kPackedSettingCount> kLabels{{
-    {slot::promptVolume, u"分割后: 提示音量", u"提示音量", true, true, true},
-    {slot::alarmVolume, u",报警音量", u"报警音量", true, true, true},
-    {slot::keyBrightness, u",按键亮度", u"按键亮度", true, true, true},
-    {slot::lcdMode, u",LCD显示", u"LCD显示方式", true, true, true},
-    {slot::vhfTalk, u",VHF通话 ", u"VHF通话", true, true, true},
-    {slot::dataOutput, u",AIS数据输出 ", u"AIS数据输出", true, true, true},
-    {slot::arrivalRange, u",导航到达距离", u"导航到达距离", true, true, true},
-    {slot::approachDisplay, u",目标靠近显示", u"目标靠近显示", true, true, true},
-    {slot::alarm16, u",报警16频", u"报警16频", true, true, true},
-    {slot::aisTransmit, u",AIS发射", u"AIS发射", true, true, true},
-    {slot::lightPrompt, u",灯光提示", u"灯光提示", true, false, false},
-    {slot::autoRange, u",自动量程", u"自动量程", true, true, true},
-    {slot::gpsOutput, u",GPS数据输出:", u"GPS数据输出", false, false, true},
-    {slot::customMessage, u",自定义信息发送:", u"自定义信息发送", false, false, false},
-    {slot::autoVhfOff, u",自动关闭VHF:", u"自动关闭VHF", true, false, false},
+    {slot::promptVolume, AISSET_TEXT("Trace", "分割后: 提示音量"), AISSET_TEXT("Trace", "提示音量"), true, true, true},
+    {slot::alarmVolume, AISSET_TEXT("Trace", ",报警音量"), AISSET_TEXT("Trace", "报警音量"), true, true, true},
+    {slot::keyBrightness, AISSET_TEXT("Trace", ",按键亮度"), AISSET_TEXT("Trace", "按键亮度"), true, true, true},
+    {slot::lcdMode, AISSET_TEXT("Trace", ",LCD显示"), AISSET_TEXT("Trace", "LCD显示方式"), true, true, true},
+    {slot::vhfTalk, AISSET_TEXT("Trace", ",VHF通话 "), AISSET_TEXT("Trace", "VHF通话"), true, true, true},
+    {slot::dataOutput, AISSET_TEXT("Trace", ",AIS数据输出 "), AISSET_TEXT("Trace", "AIS数据输出"), true, true, true},
+    {slot::arrivalRange, AISSET_TEXT("Trace", ",导航到达距离"), AISSET_TEXT("Trace", "导航到达距离"), true, true, true},
+    {slot::approachDisplay, AISSET_TEXT("Trace", ",目标靠近显示"), AISSET_TEXT("Trace", "目标靠近显示"), true, true, true},
+    {slot::alarm16, AISSET_TEXT("Trace", ",报警16频"), AISSET_TEXT("Trace", "报警16频"), true, true, true},
+    {slot::aisTransmit, AISSET_TEXT("Trace", ",AIS发射"), AISSET_TEXT("Trace", "AIS发射"), true, true, true},
+    {slot::lightPrompt, AISSET_TEXT("Trace", ",灯光提示"), AISSET_TEXT("Trace", "灯光提示"), true, false, false},
+    {slot::autoRange, AISSET_TEXT("Trace", ",自动量程"), AISSET_TEXT("Trace", "自动量程"), true, true, true},
+    {slot::gpsOutput, AISSET_TEXT("Trace", ",GPS数据输出:"), AISSET_TEXT("Trace", "GPS数据输出"), false, false, true},
+    {slot::customMessage, AISSET_TEXT("Trace", ",自定义信息发送:"), AISSET_TEXT("Trace", "自定义信息发送"), false, false, false},
+    {slot::autoVhfOff, AISSET_TEXT("Trace", ",自动关闭VHF:"), AISSET_TEXT("Trace", "自动关闭VHF"), true, false, false},
 }};
 
 constexpr std::array<int, kPackedSettingCount - 1> kSwitchLineOrder{
@@ -55,6 +57,8 @@ constexpr std::array<int, kPackedSettingCount - 1> kSwitchLineOrder{
 const std::array<PackedSetting, kPackedSettingCount> &packedSettings() { return kSettings; }
 
 const std::array<PackedTraceLabel, kPackedSettingCount> &packedTraceLabels() { return kLabels; }
+
+QString traceWords(const char16_t *words) { return text::translate("Trace", QStringView(words)); }
 
 const std::array<int, kPackedSettingCount - 1> &switchLineOrder() { return kSwitchLineOrder; }
 

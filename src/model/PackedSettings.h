@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TextMark.h"
+
 #include "model/FieldTable.h"
 
 #include <array>
@@ -77,20 +79,24 @@ const std::array<PackedTraceLabel, kPackedSettingCount> &packedTraceLabels();
 const std::array<int, kPackedSettingCount - 1> &switchLineOrder();
 
 namespace traceHead {
-inline constexpr char16_t writeList[] = u"字符串:";
-inline constexpr char16_t writeBits[] = u"24位:";
-inline constexpr char16_t writeGroups[] = u"化成四个6进制数:";
-inline constexpr char16_t writeCodes[] = u"化成四个8进制数:";
-inline constexpr char16_t writeHex[] = u"转16进制:";
-inline constexpr char16_t writeCharacters[] = u"转字符:";
-inline constexpr char16_t readCharacters[] = u"字符串: ";
-inline constexpr char16_t readHex[] = u"16进制: ";
-inline constexpr char16_t readBinary[] = u"2进制: ";
-inline constexpr char16_t readPadded[] = u"2进制转6位: ";
-inline constexpr char16_t readBits[] = u"24位: ";
-inline constexpr char16_t readSwitches[] = u"24格开[";
-inline constexpr char16_t readRuns[] = u"提取2进制[ ";
-inline constexpr char16_t readDecimals[] = u"转10进制 [ ";
+inline constexpr char16_t writeList[] = AISSET_TEXT("Trace", "字符串:");
+inline constexpr char16_t writeBits[] = AISSET_TEXT("Trace", "24位:");
+inline constexpr char16_t writeGroups[] = AISSET_TEXT("Trace", "化成四个6进制数:");
+inline constexpr char16_t writeCodes[] = AISSET_TEXT("Trace", "化成四个8进制数:");
+inline constexpr char16_t writeHex[] = AISSET_TEXT("Trace", "转16进制:");
+inline constexpr char16_t writeCharacters[] = AISSET_TEXT("Trace", "转字符:");
+inline constexpr char16_t readCharacters[] = AISSET_TEXT("Trace", "字符串: ");
+inline constexpr char16_t readHex[] = AISSET_TEXT("Trace", "16进制: ");
+inline constexpr char16_t readBinary[] = AISSET_TEXT("Trace", "2进制: ");
+inline constexpr char16_t readPadded[] = AISSET_TEXT("Trace", "2进制转6位: ");
+inline constexpr char16_t readBits[] = AISSET_TEXT("Trace", "24位: ");
+inline constexpr char16_t readSwitches[] = AISSET_TEXT("Trace", "24格开[");
+inline constexpr char16_t readRuns[] = AISSET_TEXT("Trace", "提取2进制[ ");
+inline constexpr char16_t readDecimals[] = AISSET_TEXT("Trace", "转10进制 [ ");
 } // namespace traceHead
+
+// A head or label of the debug window's trace of the packed settings, in the
+// display language.
+QString traceWords(const char16_t *words);
 
 } // namespace aisset

@@ -7,7 +7,10 @@
 #include "model/ChoiceTables.h"
 #include "model/Message.h"
 #include "ui/core/PageTable.h"
+#include "store/RecordSaver.h"
 #include "ui/widgets/RecordsWindow.h"
+
+#include <QDirIterator>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -216,6 +219,80 @@ TEST(ShownWords, ATranslationWordsEveryMessageAndStatus)
     words.append(catalogue::fieldText(u"__._米"_s) + catalogue::fieldText(u"__年__月__日"_s));
     words.removeIf([](const QString &text) { return !hasChinese(text); });
     EXPECT_EQ(words.join(u'\n').toStdString(), "");
+}
+
+// A ship entered in the shown language is stored exactly as one entered in
+// Chinese: the lists show their entries translated, the form and the store keep
+// the stored entries ("70(货船)"), and a stored ship loads back whole.
+class StoredShip : public test::WindowTest {
+protected:
+    static void SetUpTestSuite() {}
+    // The text a list shows for a stored entry in the language of this run.
+    static QString shown(const QString &chinese, const QString &english)
+    {
+        return isTranslation() ? english : chinese;
+    }
+    void choose(int slot, const QString &shownEntry)
+    {
+        ui::ChoiceBox *box = choice(slot);
+        const int index = box->findText(shownEntry);
+        ASSERT_GE(index, 0) << shownEntry.toStdString();
+        box->setCurrentIndex(index);
+    }
+    void type(int slot, const QString &keys)
+    {
+        enter(edit(slot));
+        QTest::keyClicks(edit(slot), keys);
+    }
+    // Every file of the store with its contents, in a fixed order.
+    QString storeFiles() const
+    {
+        QString out;
+        QDirIterator it(storeDir.path(), QDir::Files, QDirIterator::Subdirectories);
+        QStringList paths;
+        while (it.hasNext())
+            paths.append(it.next());
+        paths.sort();
+        for (const QString &path : paths) {
+            QFile file(path);
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+            out += QDir(storeDir.path()).relativeFilePath(path) + u"\n"_s + QString::fromUtf8(file.readAll()) + u"\n"_s;
+        }
+        return out;
+    }
+};
+
+TEST_F(StoredShip, EnteredInTheShownLanguageItIsStoredAsInChineseAndLoadsBack)
+{
+    type(slot::mmsi, u"412345678"_s);
+    type(slot::shipName, u"SEA STAR"_s);
+    type(slot::draught, u"125"_s);
+    choose(slot::shipType, shown(u"70(货船)"_s, u"70 (cargo)"_s));
+    choose(slot::epfdType, shown(u"7(观测)"_s, u"7 (surveyed)"_s));
+    window->core().tabClicked(Page::System);
+    choose(slot::arrivalRange, shown(u"5海里"_s, u"5 NM"_s));
+    choose(slot::vhfTalk, shown(u"开"_s, u"On"_s));
+    EXPECT_EQ(form().edit(slot::draught).text(), u"12.5米"_s);
+    EXPECT_EQ(edit(slot::draught)->text(), shown(u"12.5米"_s, u"12.5m"_s));
+
+    RecordSaver saver(store);
+    ASSERT_EQ(saver.saveOwnShipRecord(form()), SaveResult::Saved);
+    ASSERT_EQ(saver.saveSystemRecord(form()), SaveResult::Saved);
+    // The same files, byte for byte, in every language.
+    QFile expected(QStringLiteral(AISSET_STORED_SHIP));
+    ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
+    EXPECT_EQ(storeFiles().toStdString(), QString::fromUtf8(expected.readAll()).toStdString());
+
+    // Loaded back into a fresh window: every value, the lists showing it in this language.
+    startWindow(QString());
+    RecordsDialog &records = window->core().recordsDialog();
+    records.open();
+    records.select(0);
+    records.loadSelected(form(), *window);
+    EXPECT_EQ(form().edit(slot::mmsi).text(), u"412345678"_s);
+    EXPECT_EQ(form().choice(slot::shipType).text(), u"70(货船)"_s);
+    EXPECT_EQ(choice(slot::shipType)->currentText(), shown(u"70(货船)"_s, u"70 (cargo)"_s));
+    EXPECT_EQ(choice(slot::arrivalRange)->currentText(), shown(u"5海里"_s, u"5 NM"_s));
 }
 
 } // namespace
