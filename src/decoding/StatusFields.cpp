@@ -16,7 +16,7 @@ QString switchLine(const StatusRunTexts &runs)
     QStringList parts;
     for (int s : switchLineOrder())
         parts.append(runs[std::size_t(s)]);
-    return QString::fromUtf16(traceHead::readSwitches) + parts.join(u' ') + u']';
+    return traceWords(traceHead::readSwitches) + parts.join(u' ') + u']';
 }
 
 // One labelled line of every run; the binary line leaves out the runs it does not show.

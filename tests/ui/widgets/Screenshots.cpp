@@ -120,7 +120,13 @@ QPixmap recordsDialogPicture(ui::MainWindow &window)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    text::useLanguage(app, QStringLiteral("zh"));
+    // The pictures of a translation are named after its language ("en-page1.png").
+    const QString language = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("zh");
+    if (!text::useLanguage(app, language)) {
+        std::fprintf(stderr, "no translation for %s\n", qPrintable(language));
+        return 2;
+    }
+    const QString prefix = language == QStringLiteral("zh") ? QString() : language + u'-';
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
 
     QProcess unit;
@@ -145,11 +151,11 @@ int main(int argc, char **argv)
     for (int tab = 0; tab < core.layout().pageCount(); ++tab) {
         core.tabClicked(pageAtTab(tab).page);
         QApplication::processEvents();
-        if (!save(window.grab(), out, QStringLiteral("page%1.png").arg(tab + 1)))
+        if (!save(window.grab(), out, prefix + QStringLiteral("page%1.png").arg(tab + 1)))
             return 1;
     }
     core.tabClicked(Page::OwnShip);
-    if (!save(recordsDialogPicture(window), out, QStringLiteral("records-dialog.png")))
+    if (!save(recordsDialogPicture(window), out, prefix + QStringLiteral("records-dialog.png")))
         return 1;
 
     // The example ship goes to the unit through the console, then is read back.
@@ -161,14 +167,14 @@ int main(int argc, char **argv)
         return 1;
     }
     core.buttonClicked(Button::Read);
-    if (!waitFor([&] { return catalogue::text(core.form().transactionStatus()) == QStringLiteral("读取成功"); })) {
+    if (!waitFor([&] { return core.form().transactionStatus().kind == TransactionStatus::Kind::ReadSucceeded; })) {
         std::fprintf(stderr, "no reply from the virtual unit\n");
         return 1;
     }
     window.findChild<QAction *>(QStringLiteral("wt2"))->trigger();
     window.findChild<QListWidget *>(QStringLiteral("List3"))->setCurrentRow(0);
     QApplication::processEvents();
-    if (!save(window.grab(), out, QStringLiteral("debug-mode.png")))
+    if (!save(window.grab(), out, prefix + QStringLiteral("debug-mode.png")))
         return 1;
     unit.terminate();
     unit.waitForFinished(2000);
