@@ -772,7 +772,7 @@
     <name>Records</name>
     <message>
         <source>读取以往录入数据</source>
-        <translation>Load earlier entered data</translation>
+        <translation>Earlier ships</translation>
     </message>
     <message>
         <source>清空注册数据</source>
