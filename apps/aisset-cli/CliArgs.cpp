@@ -112,6 +112,8 @@ std::optional<int> parseArgs(const QStringList &argv, CliArgs &out)
     return std::nullopt;
 }
 
+bool CliArgs::printsJson() const { return json || command->name == u"decode"; }
+
 PortArgument portArgument(const QString &value)
 {
     // "-1" and "+3" count as numbers too, so that they are refused, not opened as files.
