@@ -112,7 +112,10 @@ std::optional<int> parseArgs(const QStringList &argv, CliArgs &out)
     return std::nullopt;
 }
 
-bool CliArgs::printsJson() const { return json || command->name == u"decode"; }
+bool CliArgs::printsJson() const
+{
+    return json || command->name == u"decode" || (command->name == u"records" && words.value(0) == u"show");
+}
 
 PortArgument portArgument(const QString &value)
 {

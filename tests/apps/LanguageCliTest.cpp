@@ -66,6 +66,7 @@ TEST(CliLanguage, TheJsonOfEveryCommandIsTheSameInEnglishAndChinese)
         {QStringList{u"write"_s, u"ownship"_s, u"--verify"_s, u"--json"_s} + port, kWarnedShip},
         {QStringList{u"write"_s, u"system"_s, u"--json"_s} + port, R"j({"mmsi":"970123456"})j"},
         {QStringList{u"read"_s, u"--json"_s} + port, {}},
+        {{u"records"_s, u"show"_s, u"970123456"_s}, {}},
     };
     QTemporaryDir chineseStore, englishStore;
     QList<QByteArray> chinese;
