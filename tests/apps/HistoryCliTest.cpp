@@ -59,6 +59,17 @@ protected:
         return QJsonDocument::fromJson(r.out).object().value(u"history"_s).toArray();
     }
 
+    // The ship and the system settings written to the unit and read back: the
+    // report's every own-ship and system value confirmed.
+    void writeAndVerifyTheShip(const VirtualUnit &unit)
+    {
+        ASSERT_FALSE(unit.path().isEmpty());
+        ASSERT_EQ(run({u"write"_s, u"ownship"_s, u"--port"_s, unit.path(), u"--verify"_s}, kShip).exitCode, 0);
+        ASSERT_EQ(
+            run({u"write"_s, u"system"_s, u"--port"_s, unit.path(), u"--verify"_s}, R"({"mmsi":"412345678"})").exitCode,
+            0);
+    }
+
     QTemporaryDir store;
 };
 
@@ -160,11 +171,7 @@ TEST_F(HistoryCli, TheReportHoldsTheShipAndEveryVerifiedValue)
     if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     VirtualUnit unit({});
-    ASSERT_FALSE(unit.path().isEmpty());
-    ASSERT_EQ(run({u"write"_s, u"ownship"_s, u"--port"_s, unit.path(), u"--verify"_s}, kShip).exitCode, 0);
-    ASSERT_EQ(run({u"write"_s, u"system"_s, u"--port"_s, unit.path(), u"--verify"_s}, R"({"mmsi":"412345678"})")
-                  .exitCode,
-              0);
+    ASSERT_NO_FATAL_FAILURE(writeAndVerifyTheShip(unit));
     const QString pdf = store.path() + u"/report.pdf"_s;
     const Outcome made = run({u"report"_s, u"412345678"_s, u"-o"_s, pdf, u"--installer"_s, u"李工"_s});
     ASSERT_EQ(made.exitCode, 0) << made.err.constData();
@@ -196,10 +203,7 @@ TEST_F(HistoryCli, TheEnglishReportHasNoChineseButTheShipsValues)
     if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     VirtualUnit unit({});
-    ASSERT_FALSE(unit.path().isEmpty());
-    ASSERT_EQ(run({u"write"_s, u"ownship"_s, u"--port"_s, unit.path(), u"--verify"_s}, kShip).exitCode, 0);
-    ASSERT_EQ(
-        run({u"write"_s, u"system"_s, u"--port"_s, unit.path(), u"--verify"_s}, R"({"mmsi":"412345678"})").exitCode, 0);
+    ASSERT_NO_FATAL_FAILURE(writeAndVerifyTheShip(unit));
     QStringList values;
     for (const QJsonValue &v : QJsonDocument::fromJson(run({u"records"_s, u"show"_s, u"412345678"_s}).out).object())
         values.append(v.toString());
