@@ -112,6 +112,11 @@ std::optional<int> parseArgs(const QStringList &argv, CliArgs &out)
     return std::nullopt;
 }
 
+bool CliArgs::printsJson() const
+{
+    return json || command->name == u"decode" || (command->name == u"records" && words.value(0) == u"show");
+}
+
 PortArgument portArgument(const QString &value)
 {
     // "-1" and "+3" count as numbers too, so that they are refused, not opened as files.

@@ -49,6 +49,11 @@ struct CliArgs {
     double timeoutSeconds = 5;
     QString language; // --lang: empty to follow the locale
 
+    // Whether the command prints JSON: with --json, and decode and records show
+    // always. JSON is for programs, so its words stay the source language's
+    // (text::SourceLanguage).
+    bool printsJson() const;
+
     // Any option of the command by its key: whether it was given, its value.
     bool isSet(const QString &name) const { return values.contains(name); }
     QString value(const QString &name) const { return values.value(name); }

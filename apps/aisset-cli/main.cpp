@@ -4,12 +4,13 @@
 #include "Commands.h"
 #include "Output.h"
 #include "ProgramOptions.h"
-#include "ui/text/Language.h"
 #include "trace/TraceFile.h"
+#include "ui/text/Language.h"
 
 #include <QGuiApplication>
 
 #include <memory>
+#include <optional>
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,6 +49,11 @@ int main(int argc, char **argv)
         }
     }
     CliContext context(args.storeDir, args.value(u"history-db"_s));
+    // JSON is read by programs: the words in it (statuses, messages, warnings)
+    // are the source texts whatever the display language.
+    std::optional<aisset::text::SourceLanguage> sourceWords;
+    if (args.printsJson())
+        sourceWords.emplace();
     int code = args.command->run(args, context);
     // What a command prints is its result (an export is the installer's backup):
     // output cut short by a full disk or a closed pipe fails the run.

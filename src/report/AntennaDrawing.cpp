@@ -1,6 +1,5 @@
 #include "report/AntennaDrawing.h"
 
-#include "encoding/Primitives.h"
 #include "report/ReportWords.h"
 
 #include <QPainter>
@@ -52,15 +51,15 @@ void drawAntennaPositions(QPainter &painter, const QRectF &box, const double ant
     painter.drawEllipse(aerial, 1.2 * mm, 1.2 * mm);
     painter.setBrush(Qt::NoBrush);
 
-    const auto metres = [](const char16_t *name, double value) {
-        return QString::fromUtf16(name) + u'=' + NumStr(value) + u'米';
-    };
     const double above = hull.top() - 4 * mm;
-    dimension(painter, {hull.left(), above}, {aerial.x(), above}, metres(u"B", b), {-4 * mm, -1.5 * mm});
-    dimension(painter, {aerial.x(), above}, {hull.right(), above}, metres(u"A", a), {-4 * mm, -1.5 * mm});
+    dimension(painter, {hull.left(), above}, {aerial.x(), above}, reportWords::antennaDistance(u'B', b),
+              {-4 * mm, -1.5 * mm});
+    dimension(painter, {aerial.x(), above}, {hull.right(), above}, reportWords::antennaDistance(u'A', a),
+              {-4 * mm, -1.5 * mm});
     const double side = hull.right() + 6 * mm;
-    dimension(painter, {side, hull.top()}, {side, aerial.y()}, metres(u"C", c), {2 * mm, 0});
-    dimension(painter, {side, aerial.y()}, {side, hull.bottom()}, metres(u"D", d), {2 * mm, 3 * mm});
+    dimension(painter, {side, hull.top()}, {side, aerial.y()}, reportWords::antennaDistance(u'C', c), {2 * mm, 0});
+    dimension(painter, {side, aerial.y()}, {side, hull.bottom()}, reportWords::antennaDistance(u'D', d),
+              {2 * mm, 3 * mm});
     painter.setPen(QPen(Qt::gray, 0.15 * mm, Qt::DashLine));
     painter.drawLine(QPointF(aerial.x(), above), aerial);
     painter.drawLine(aerial, QPointF(side, aerial.y()));

@@ -8,12 +8,13 @@ namespace aisset {
 
 struct HistoryEntry;
 
-// The words a person reads about the history, in one place: the records
-// dialog, the command line's text output and the installation report take
-// them from here (the history itself keeps only values).
+// The words a person reads about the history, in one place, in the display
+// language: the records dialog, the command line's text output and the
+// installation report take them from here (the history itself keeps only
+// values, and its JSON only keys).
 namespace historyWords {
 
-QString kind(TransactionKind kind);     // "本船资料写入", "读取", "校验", ...
+QString kind(TransactionKind kind);       // "本船资料写入", "读取", "校验", ...
 QString result(TransactionResult result); // "已应答", "无应答", ...
 // A result with what belongs to it: the milliseconds of an answer, the field a
 // refused write failed.

@@ -6,7 +6,7 @@
 
 namespace aisset::reportWords {
 
-// The texts of the installation report, in one place.
+// The texts of the installation report, in one place, in the display language.
 QString title();
 QString shipLine(const ReportData &report); // MMSI, ship name, when the report was made
 QString section(Group group);
@@ -20,6 +20,8 @@ QString mark(ReportValue::Mark mark);
 QString shipLength(double metres);
 QString shipWidth(double metres);
 QString noShipSize();
+// One antenna distance on the drawing: "A=12米".
+QString antennaDistance(QChar name, double metres);
 QString olderTransactions(qsizetype shown, qsizetype total);
 QString noTransactions();
 QString installer(const QString &name);

@@ -3,6 +3,8 @@
 #include "model/FieldTable.h"
 #include "model/Form.h"
 #include "model/Normalise.h"
+#include "model/TextMark.h"
+#include "ui/text/Language.h"
 #include "validation/MidTable.h"
 
 #include <algorithm>
@@ -28,19 +30,19 @@ QString stationKind(const QString &mmsi)
         const char16_t *prefix;
         const char16_t *kind;
     } kinds[] = {
-        {u"00", u"海岸电台"},
-        {u"0", u"船舶群组"},
-        {u"111", u"搜救飞机"},
-        {u"8", u"手持电台"},
-        {u"970", u"AIS搜救应答器(AIS-SART)"},
-        {u"972", u"人员落水示位设备(MOB)"},
-        {u"974", u"应急示位标(EPIRB-AIS)"},
-        {u"98", u"母船附属船艇"},
-        {u"99", u"助航设备(AtoN)"},
+        {u"00", AISSET_TEXT("Standards", "海岸电台")},
+        {u"0", AISSET_TEXT("Standards", "船舶群组")},
+        {u"111", AISSET_TEXT("Standards", "搜救飞机")},
+        {u"8", AISSET_TEXT("Standards", "手持电台")},
+        {u"970", AISSET_TEXT("Standards", "AIS搜救应答器(AIS-SART)")},
+        {u"972", AISSET_TEXT("Standards", "人员落水示位设备(MOB)")},
+        {u"974", AISSET_TEXT("Standards", "应急示位标(EPIRB-AIS)")},
+        {u"98", AISSET_TEXT("Standards", "母船附属船艇")},
+        {u"99", AISSET_TEXT("Standards", "助航设备(AtoN)")},
     };
     for (const auto &k : kinds)
         if (mmsi.startsWith(QString::fromUtf16(k.prefix)))
-            return QString::fromUtf16(k.kind);
+            return text::translate("Standards", k.kind);
     return {};
 }
 
@@ -61,13 +63,15 @@ std::optional<StandardsWarning> checkMmsi(const QString &mmsi)
     if (mmsi[0] < u'2' || mmsi[0] > u'7') {
         const QString kind = stationKind(mmsi);
         return StandardsWarning{u"mmsi"_s, u"not-ship-station"_s,
-                                (kind.isEmpty() ? QStringLiteral("MMSI %1不是船舶电台的号码").arg(mmsi)
-                                                : QStringLiteral("MMSI %1是%2的号码,不是船舶电台").arg(mmsi, kind)) +
-                                    u"(船舶电台的MMSI首位为2至7)"_s};
+                                (kind.isEmpty()
+                                     ? text::translate("Standards", "MMSI %1不是船舶电台的号码").arg(mmsi)
+                                     : text::translate("Standards", "MMSI %1是%2的号码,不是船舶电台").arg(mmsi, kind)) +
+                                    text::translate("Standards", "(船舶电台的MMSI首位为2至7)")};
     }
     if (!isAllocatedMid(mmsi.left(3).toInt()))
-        return StandardsWarning{u"mmsi"_s, u"mid-unknown"_s,
-                                QStringLiteral("MMSI的前三位%1不是国际电联分配的海上识别数字(MID)").arg(mmsi.left(3))};
+        return StandardsWarning{
+            u"mmsi"_s, u"mid-unknown"_s,
+            text::translate("Standards", "MMSI的前三位%1不是国际电联分配的海上识别数字(MID)").arg(mmsi.left(3))};
     return std::nullopt;
 }
 
@@ -80,7 +84,7 @@ std::optional<StandardsWarning> checkImoNumber(const QString &imoNumber)
         return std::nullopt;
     if (!filled.startsWith(u"00"))
         return StandardsWarning{u"imoNumber"_s, u"imo-check-digit"_s,
-                                QStringLiteral("IMO编号%1超过七位数字").arg(imoNumber)};
+                                text::translate("Standards", "IMO编号%1超过七位数字").arg(imoNumber)};
     // The seventh digit is the last digit of the sum of the first six, weighted 7 down to 2.
     const QString digits = filled.mid(2);
     int sum = 0;
@@ -90,17 +94,19 @@ std::optional<StandardsWarning> checkImoNumber(const QString &imoNumber)
     if (digits[6].digitValue() == expected)
         return std::nullopt;
     return StandardsWarning{u"imoNumber"_s, u"imo-check-digit"_s,
-                            QStringLiteral("IMO编号%1的校验位不符(应为%2)").arg(digits).arg(expected)};
+                            text::translate("Standards", "IMO编号%1的校验位不符(应为%2)").arg(digits).arg(expected)};
 }
 
 std::optional<StandardsWarning> checkShipLength(const QString &antennaA, const QString &antennaB)
 {
-    return checkDimension(u"antennaA", antennaA, antennaB, u"天线A与天线B之和为0,船长不可用"_s);
+    return checkDimension(u"antennaA", antennaA, antennaB,
+                          text::translate("Standards", "天线A与天线B之和为0,船长不可用"));
 }
 
 std::optional<StandardsWarning> checkShipBeam(const QString &antennaC, const QString &antennaD)
 {
-    return checkDimension(u"antennaC", antennaC, antennaD, u"天线C与天线D之和为0,船宽不可用"_s);
+    return checkDimension(u"antennaC", antennaC, antennaD,
+                          text::translate("Standards", "天线C与天线D之和为0,船宽不可用"));
 }
 
 std::optional<StandardsWarning> checkDraught(const QString &draught)
@@ -109,7 +115,8 @@ std::optional<StandardsWarning> checkDraught(const QString &draught)
     const double metres = draught.toDouble(&number);
     if (!number || metres != 0)
         return std::nullopt;
-    return StandardsWarning{u"draught"_s, u"draught-not-available"_s, u"吃水为0,表示吃水不可用"_s};
+    return StandardsWarning{u"draught"_s, u"draught-not-available"_s,
+                            text::translate("Standards", "吃水为0,表示吃水不可用")};
 }
 
 std::vector<StandardsWarning> standardsWarnings(const Form &form, std::optional<Group> group)

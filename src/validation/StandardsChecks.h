@@ -14,7 +14,7 @@ enum class Group;
 struct StandardsWarning {
     QString field;   // the field's name
     QString code;    // mid-unknown, not-ship-station, imo-check-digit, no-ship-size, draught-not-available
-    QString message; // for the installer, in Chinese
+    QString message; // for the installer, in the display language
 
     bool operator==(const StandardsWarning &) const = default;
 };

@@ -1,6 +1,7 @@
 // The history and the installation report from the command line, against
 // virtual units: what each write leaves, eight writers at once, a history that
-// cannot be written, and the report's text as pdftotext reads it.
+// cannot be written, and the report's text as pdftotext reads it, in Chinese
+// and in English.
 #include "VirtualUnit.h"
 
 #include <QDir>
@@ -8,11 +9,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -54,6 +57,17 @@ protected:
         const Outcome r = run(QStringList{u"history"_s, u"--json"_s} + args);
         EXPECT_EQ(r.exitCode, 0) << r.err.constData();
         return QJsonDocument::fromJson(r.out).object().value(u"history"_s).toArray();
+    }
+
+    // The ship and the system settings written to the unit and read back: the
+    // report's every own-ship and system value confirmed.
+    void writeAndVerifyTheShip(const VirtualUnit &unit)
+    {
+        ASSERT_FALSE(unit.path().isEmpty());
+        ASSERT_EQ(run({u"write"_s, u"ownship"_s, u"--port"_s, unit.path(), u"--verify"_s}, kShip).exitCode, 0);
+        ASSERT_EQ(
+            run({u"write"_s, u"system"_s, u"--port"_s, unit.path(), u"--verify"_s}, R"({"mmsi":"412345678"})").exitCode,
+            0);
     }
 
     QTemporaryDir store;
@@ -157,11 +171,7 @@ TEST_F(HistoryCli, TheReportHoldsTheShipAndEveryVerifiedValue)
     if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     VirtualUnit unit({});
-    ASSERT_FALSE(unit.path().isEmpty());
-    ASSERT_EQ(run({u"write"_s, u"ownship"_s, u"--port"_s, unit.path(), u"--verify"_s}, kShip).exitCode, 0);
-    ASSERT_EQ(run({u"write"_s, u"system"_s, u"--port"_s, unit.path(), u"--verify"_s}, R"({"mmsi":"412345678"})")
-                  .exitCode,
-              0);
+    ASSERT_NO_FATAL_FAILURE(writeAndVerifyTheShip(unit));
     const QString pdf = store.path() + u"/report.pdf"_s;
     const Outcome made = run({u"report"_s, u"412345678"_s, u"-o"_s, pdf, u"--installer"_s, u"李工"_s});
     ASSERT_EQ(made.exitCode, 0) << made.err.constData();
@@ -182,6 +192,47 @@ TEST_F(HistoryCli, TheReportHoldsTheShipAndEveryVerifiedValue)
     EXPECT_EQ(pdfText(pdf).count(u"与档案不符"_s), 1);
 
     EXPECT_EQ(run({u"report"_s, u"499999999"_s, u"-o"_s, pdf}).exitCode, 1);
+}
+
+// Under --lang en the report's every word is English: the only Chinese left
+// is in the ship's values, as stored and as the unit holds them ("70(货船)",
+// "0.5海里"). Needs the English translations of the report's, the history's
+// and the fields' words.
+TEST_F(HistoryCli, TheEnglishReportHasNoChineseButTheShipsValues)
+{
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    VirtualUnit unit({});
+    ASSERT_NO_FATAL_FAILURE(writeAndVerifyTheShip(unit));
+    QStringList values;
+    for (const QJsonValue &v : QJsonDocument::fromJson(run({u"records"_s, u"show"_s, u"412345678"_s}).out).object())
+        values.append(v.toString());
+    const Outcome read = run({u"read"_s, u"--json"_s, u"--port"_s, unit.path()});
+    for (const QJsonValue &v : QJsonDocument::fromJson(read.out).object().value(u"fields"_s).toObject())
+        values.append(v.toString());
+    ASSERT_GT(values.size(), 35) << read.err.constData();
+    // The Chinese words of a text that are in none of the values.
+    const QRegularExpression chinese(u"[\\x{3000}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]+"_s);
+    const auto wordsBesideValues = [&values, &chinese](const QString &text) {
+        QStringList words;
+        for (const QRegularExpressionMatch &m : chinese.globalMatch(text))
+            if (std::none_of(values.begin(), values.end(), [&m](const QString &v) { return v.contains(m.captured()); }))
+                words.append(m.captured());
+        return words;
+    };
+    const QString pdf = store.path() + u"/report.pdf"_s;
+    for (const QString &language : {u"zh"_s, u"en"_s}) {
+        const Outcome made = run({u"report"_s, u"412345678"_s, u"-o"_s, pdf, u"--lang"_s, language});
+        ASSERT_EQ(made.exitCode, 0) << made.err.constData();
+        const QString text = pdfText(pdf);
+        EXPECT_TRUE(text.contains(u"HAI XING 7"_s)) << language.toStdString();
+        const QStringList words = wordsBesideValues(text);
+        if (language == u"zh") {
+            EXPECT_FALSE(words.isEmpty()) << "the check finds the Chinese report's words";
+        } else {
+            EXPECT_TRUE(words.isEmpty()) << words.join(u' ').toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -34,7 +34,7 @@ constexpr int kSystemOrder[] = {13, 14, 15, 16, 17, 18, 26, 19, 20, 21, 22, 27, 
 
 SvgPicture *svgPicture(const QString &resource, const QString &name, QWidget *parent)
 {
-    auto *picture = new SvgPicture(resource, parent);
+    auto *picture = new SvgPicture(pictureInLanguage(resource), parent);
     picture->setObjectName(name);
     return picture;
 }
