@@ -699,6 +699,93 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>本船资料写入</source>
+        <translation>Write ship</translation>
+    </message>
+    <message>
+        <source>系统资料写入</source>
+        <translation>Write system</translation>
+    </message>
+    <message>
+        <source>出厂资料写入</source>
+        <translation>Write factory data</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>校验</source>
+        <translation>Verification</translation>
+    </message>
+    <message>
+        <source>设置成功</source>
+        <translation>Written</translation>
+    </message>
+    <message>
+        <source>未收到应答</source>
+        <translation>No answer</translation>
+    </message>
+    <message>
+        <source>通讯口未打开</source>
+        <translation>The port is not open</translation>
+    </message>
+    <message>
+        <source>数据有误,未发送</source>
+        <translation>Invalid data, not sent</translation>
+    </message>
+    <message>
+        <source>读取成功</source>
+        <translation>Read successfully</translation>
+    </message>
+    <message>
+        <source>读取数据错误</source>
+        <translation>Reply could not be decoded</translation>
+    </message>
+    <message>
+        <source>校验通过</source>
+        <translation>Verified</translation>
+    </message>
+    <message>
+        <source>设备参数与写入不符</source>
+        <translation>Unit differs from what was written</translation>
+    </message>
+    <message>
+        <source>已校验</source>
+        <translation>Verified</translation>
+    </message>
+    <message>
+        <source>不符</source>
+        <translation>Differs</translation>
+    </message>
+    <message>
+        <source>未校验</source>
+        <translation>Not verified</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>安装人员</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>公司数据库无法读取，只列出本机记录</source>
+        <translation>Company database unreadable: only this computer's records are listed</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>标准窗口</source>
@@ -781,6 +868,196 @@
     <message>
         <source>开始载入数据</source>
         <translation>Load data</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>AIS 设备安装报告</source>
+        <translation>AIS Installation Report</translation>
+    </message>
+    <message>
+        <source>MMSI: %1    船名: %2    报告生成: %3</source>
+        <translation>MMSI: %1    Ship name: %2    Report made: %3</translation>
+    </message>
+    <message>
+        <source>本船资料</source>
+        <translation>Own-ship data</translation>
+    </message>
+    <message>
+        <source>系统设置</source>
+        <translation>System settings</translation>
+    </message>
+    <message>
+        <source>出厂资料</source>
+        <translation>Factory data</translation>
+    </message>
+    <message>
+        <source>与设备的通讯记录</source>
+        <translation>Communication with the unit</translation>
+    </message>
+    <message>
+        <source>项目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>档案值</source>
+        <translation>Stored value</translation>
+    </message>
+    <message>
+        <source>设备确认值</source>
+        <translation>Confirmed by unit</translation>
+    </message>
+    <message>
+        <source>校验时间</source>
+        <translation>Verified at</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Remarks</translation>
+    </message>
+    <message>
+        <source>与档案不符</source>
+        <translation>Differs from stored value</translation>
+    </message>
+    <message>
+        <source>未经校验</source>
+        <translation>Not verified</translation>
+    </message>
+    <message>
+        <source>船长 %1 米</source>
+        <translation>Length %1 m</translation>
+    </message>
+    <message>
+        <source>船宽 %1 米</source>
+        <translation>Beam %1 m</translation>
+    </message>
+    <message>
+        <source>%1=%2米</source>
+        <translation>%1 = %2 m</translation>
+    </message>
+    <message>
+        <source>未录入天线位置,无法绘制</source>
+        <translation>No antenna position entered: nothing to draw</translation>
+    </message>
+    <message>
+        <source>共 %1 条记录,此处列出最近 %2 条 (aisset-cli history 可列出全部)</source>
+        <translation>%1 records in all; the latest %2 are listed here (aisset-cli history lists them all)</translation>
+    </message>
+    <message>
+        <source>没有与设备的通讯记录</source>
+        <translation>No communication with the unit recorded</translation>
+    </message>
+    <message>
+        <source>安装人员: </source>
+        <translation>Installer: </translation>
+    </message>
+    <message>
+        <source>安装日期: ________________</source>
+        <translation>Installation date: ________________</translation>
+    </message>
+    <message>
+        <source>安装人员签名: ________________</source>
+        <translation>Installer's signature: ________________</translation>
+    </message>
+    <message>
+        <source>船方代表签名: ________________</source>
+        <translation>Ship's representative's signature: ________________</translation>
+    </message>
+    <message>
+        <source>保存安装报告</source>
+        <translation>Save installation report</translation>
+    </message>
+    <message>
+        <source>请先输入MMSI</source>
+        <translation>Enter the MMSI first</translation>
+    </message>
+    <message>
+        <source>安装报告已保存: </source>
+        <translation>Installation report saved: </translation>
+    </message>
+    <message>
+        <source>安装报告保存失败: </source>
+        <translation>Installation report not saved: </translation>
+    </message>
+    <message>
+        <source>第 %1 页 / 共 %2 页</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>Standards</name>
+    <message>
+        <source>海岸电台</source>
+        <translation>a coast station</translation>
+    </message>
+    <message>
+        <source>船舶群组</source>
+        <translation>a group of ships</translation>
+    </message>
+    <message>
+        <source>搜救飞机</source>
+        <translation>a SAR aircraft</translation>
+    </message>
+    <message>
+        <source>手持电台</source>
+        <translation>a handheld radio</translation>
+    </message>
+    <message>
+        <source>AIS搜救应答器(AIS-SART)</source>
+        <translation>an AIS search and rescue transmitter (AIS-SART)</translation>
+    </message>
+    <message>
+        <source>人员落水示位设备(MOB)</source>
+        <translation>a man-overboard device (MOB)</translation>
+    </message>
+    <message>
+        <source>应急示位标(EPIRB-AIS)</source>
+        <translation>an emergency position-indicating radio beacon (EPIRB-AIS)</translation>
+    </message>
+    <message>
+        <source>母船附属船艇</source>
+        <translation>a craft associated with a parent ship</translation>
+    </message>
+    <message>
+        <source>助航设备(AtoN)</source>
+        <translation>an aid to navigation (AtoN)</translation>
+    </message>
+    <message>
+        <source>MMSI %1不是船舶电台的号码</source>
+        <translation>MMSI %1 is not a ship station's number</translation>
+    </message>
+    <message>
+        <source>MMSI %1是%2的号码,不是船舶电台</source>
+        <translation>MMSI %1 belongs to %2, not to a ship station</translation>
+    </message>
+    <message>
+        <source>(船舶电台的MMSI首位为2至7)</source>
+        <translation> (a ship station's MMSI begins with a digit from 2 to 7)</translation>
+    </message>
+    <message>
+        <source>MMSI的前三位%1不是国际电联分配的海上识别数字(MID)</source>
+        <translation>The first three digits of the MMSI, %1, are not Maritime Identification Digits (MID) allocated by the ITU</translation>
+    </message>
+    <message>
+        <source>IMO编号%1超过七位数字</source>
+        <translation>IMO number %1 has more than seven digits</translation>
+    </message>
+    <message>
+        <source>IMO编号%1的校验位不符(应为%2)</source>
+        <translation>IMO number %1 has a wrong check digit (it should be %2)</translation>
+    </message>
+    <message>
+        <source>天线A与天线B之和为0,船长不可用</source>
+        <translation>Antenna A + B is 0: the ship's length is not available</translation>
+    </message>
+    <message>
+        <source>天线C与天线D之和为0,船宽不可用</source>
+        <translation>Antenna C + D is 0: the ship's beam is not available</translation>
+    </message>
+    <message>
+        <source>吃水为0,表示吃水不可用</source>
+        <translation>A draught of 0 means the draught is not available</translation>
     </message>
 </context>
 <context>
