@@ -159,6 +159,11 @@ def read_windows(Atspi, app, what, verbose):
     return count, found
 
 
+# What the reading waits for, in the window's two languages (--lang en).
+CHINESE_WORDS = {"title": "参数设置", "console": "发出的指令集", "records": "读取以往录入数据"}
+ENGLISH_WORDS = {"title": "parameter settings", "console": "Sent sentences", "records": "Earlier ships"}
+
+
 def main():
     arguments = sys.argv[1:]
     verbose = "--verbose" in arguments
@@ -193,7 +198,9 @@ def main():
         name = os.path.basename(arguments[0])
         app = wait_for(lambda: application(Atspi, name), 60, "the window on the accessibility bus")
         app.set_cache_mask(Atspi.Cache.NONE)
-        wait_for(lambda: desktop.xdotool("search", "--onlyvisible", "--name", "参数设置"), 60, "the window")
+        english = "--lang" in arguments and arguments[arguments.index("--lang") + 1:][:1] == ["en"]
+        words = ENGLISH_WORDS if english else CHINESE_WORDS
+        wait_for(lambda: desktop.xdotool("search", "--onlyvisible", "--name", words["title"]), 60, "the window")
         time.sleep(1)  # the start procedure puts the focus in the first field
         full = "--full" in arguments
         pages = 5 if full else 4
@@ -219,11 +226,11 @@ def main():
         desktop.key("ctrl+Tab")  # round to the first page
         if full:
             desktop.key("ctrl+2")
-            wait_for(lambda: shows("发出的指令集"), 10, "the debug window after Ctrl+2")
+            wait_for(lambda: shows(words["console"]), 10, "the debug window after Ctrl+2")
             read("debug window")
             desktop.key("ctrl+1")
         desktop.key("ctrl+o")
-        wait_for(lambda: shows("读取以往录入数据"), 10, "the records dialog after Ctrl+O")
+        wait_for(lambda: shows(words["records"]), 10, "the records dialog after Ctrl+O")
         read("records dialog")
         desktop.key("Escape")
         print("%s: %d focusable elements read, %d without a name" % (" ".join([name] + arguments[1:]), total,
