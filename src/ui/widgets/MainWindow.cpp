@@ -1,6 +1,7 @@
 #include "ui/widgets/MainWindow.h"
 
 #include "link/PortChoice.h"
+#include "startup/StartupMarks.h"
 #include "ui/core/Pages.h"
 #include "ui/widgets/AccessibleNames.h"
 #include "ui/widgets/ChoiceBox.h"
@@ -57,6 +58,7 @@ MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::
                        QWidget *parent)
     : QMainWindow(parent), core_(*this, {store, std::move(link), sysDir, edition}), twips_(Twips::forScreen())
 {
+    startup::mark("window core");
     initUiResources();
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("main1"));
@@ -66,22 +68,30 @@ MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::
     // takes the style as it is made, while styling a finished window restyles
     // every child again (and has every choice list build its popup for it).
     (void)applySkin(*this, core_.menu().startSkin());
+    startup::mark("skin style sheet");
 
     auto *area = new QWidget(this);
     area->setObjectName(QStringLiteral("PageArea"));
     setCentralWidget(area);
     createTabs(area); // first, so that the fields stand on top of it
+    startup::mark("tab strip");
     pages_ = std::make_unique<PageWidgets>(core_, area, twips_);
+    startup::mark("pages' fields, lists, pictures");
     console_ = std::make_unique<ConsoleWidgets>(core_, area, twips_);
+    startup::mark("console");
     area->installEventFilter(this); // the tab strip follows the area's size
     createStatusBar();
     createPortChoice();
+    startup::mark("status bar, port list");
     createSearchProgress();
+    startup::mark("search progress");
     createMenus();
+    startup::mark("menus");
     addWindowShortcuts(*this, *tabs_, *portChoice_);
     nameWidgets(*this);
     bindCore();
     applyWindowHeight();
+    startup::mark("names, bindings");
 }
 
 MainWindow::~MainWindow() = default;
@@ -185,8 +195,7 @@ void MainWindow::createSearchProgress()
 
 void MainWindow::createMenus()
 {
-    records_ = std::make_unique<RecordsWindow>(core_, *this, twips_);
-    openRecords_ = [this] { records_->openModal(); };
+    openRecords_ = [this] { recordsWindow().openModal(); };
     menus_ = std::make_unique<MenuActions>(core_.menu(), *menuBar(), [this] {
         if (openRecords_)
             openRecords_();
@@ -271,8 +280,18 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     core_.formUnload();
-    records_->hide();
+    if (records_)
+        records_->hide();
     QMainWindow::closeEvent(event);
+}
+
+// The records dialog is made when it is first opened: the start does not pay
+// for a window it does not show.
+RecordsWindow &MainWindow::recordsWindow()
+{
+    if (!records_)
+        records_ = std::make_unique<RecordsWindow>(core_, *this, twips_);
+    return *records_;
 }
 
 QString MainWindow::words(Message message) const { return catalogue::text(message); }
@@ -336,12 +355,17 @@ void MainWindow::processEvents() { QCoreApplication::processEvents(); }
 
 void MainWindow::moveFocus(FieldKind kind, int slot)
 {
-    QWidget *target = pages_->edit(slot);
-    FieldEntry *entry = pages_->edit(slot);
+    QWidget *target = nullptr;
+    FieldEntry *entry = nullptr;
     if (kind == FieldKind::Choice) {
         target = pages_->choice(slot);
         entry = pages_->choice(slot);
+    } else {
+        target = pages_->edit(slot);
+        entry = pages_->edit(slot);
     }
+    if (!target)
+        return; // the slot's field is of the other kind
     // A field that is not shown, or a window that is not, takes no focus; the
     // field that has it already is not entered again.
     if (!target->isVisible() || !target->isEnabled() || target->hasFocus())

@@ -50,7 +50,8 @@ public:
 
     // What "调入船资料" does: opens the records dialog; tests may replace it.
     void setRecordsAction(std::function<void()> action) { openRecords_ = std::move(action); }
-    RecordsWindow &recordsWindow() { return *records_; }
+    // The records dialog, made when it is first wanted.
+    RecordsWindow &recordsWindow();
 
     // Host
     using Host::askYesNo;
