@@ -8,8 +8,10 @@ and platform plugin, and takes from each the time from launching the process to
 its first paint (both print the monotonic clock of the paint); then the
 resident memory of each, idle, two seconds after its launch.
 
-Usage: startup.py WINDOW FLOOR [ROUNDS] [--lang CODE]
---lang is passed to both programs (default: their own, Chinese).
+Usage: startup.py WINDOW FLOOR [ROUNDS] [--lang CODE] [--before OLD-WINDOW]
+--lang is passed to every program (default: their own, Chinese); --before adds
+an earlier build of the window to the same interleaved rounds, for a change's
+figures side by side.
 The environment (display, platform, home folders) is the caller's.
 Prints the details on stderr and Markdown table rows on stdout: the figures,
 then the breakdown of the start (median time of each step the programs mark).
@@ -23,6 +25,7 @@ import time
 
 PAINT_TARGET = 1.3
 MEMORY_TARGET = 1.25
+NAMES = {"before": "Earlier build", "window": "Window", "floor": "Floor"}
 STEP = re.compile(r"startup-step:\s+([\d.]+) ms \(\+\s*([\d.]+)\) (.*)")
 
 
@@ -56,17 +59,16 @@ def resident_mb(command, seconds=2.0):
     return kb / 1024
 
 
-def breakdown(window_steps, floor_steps):
-    """Table rows: each step's median for the window and the floor, in the window's order."""
-    names = list(dict.fromkeys(name for run in window_steps for name in run))
-    names += [name for name in dict.fromkeys(n for run in floor_steps for n in run) if name not in names]
+def breakdown(programs):
+    """Table rows: each step's median per program, steps in the order the programs take them."""
+    names = list(dict.fromkeys(name for steps in programs for run in steps for name in run))
     rows = []
     for name in names:
         cells = []
-        for steps in (window_steps, floor_steps):
+        for steps in programs:
             values = [run[name] for run in steps if name in run]
             cells.append(f"{statistics.median(values):.1f} ms" if values else "–")
-        rows.append(f"| {name} | {cells[0]} | {cells[1]} |")
+        rows.append(f"| {name} | " + " | ".join(cells) + " |")
     return rows
 
 
@@ -75,17 +77,21 @@ def main():
     parser.add_argument("window")
     parser.add_argument("floor")
     parser.add_argument("rounds", nargs="?", type=int, default=21)
-    parser.add_argument("--lang", help="the language of both programs (zh, en)")
+    parser.add_argument("--lang", help="the language of every program (zh, en)")
+    parser.add_argument("--before", help="an earlier build of the window, measured in the same rounds")
     args = parser.parse_args()
     language = ["--lang", args.lang] if args.lang else []
-    window, floor = [args.window] + language, [args.floor] + language
+    commands = {"window": [args.window] + language, "floor": [args.floor] + language}
+    if args.before:
+        commands["before"] = [args.before] + language
 
-    launch_to_paint(window, [])  # a first run deploys the runtime files
-    paint = {"window": [], "floor": []}
-    steps = {"window": [], "floor": []}
-    commands = {"window": window, "floor": floor}
+    launch_to_paint(commands["window"], [])  # a first run deploys the runtime files
+    paint = {which: [] for which in commands}
+    steps = {which: [] for which in commands}
+    order = list(commands)
     for r in range(args.rounds):
-        for which in (["window", "floor"] if r % 2 == 0 else ["floor", "window"]):
+        # Each program takes each place in the round in turn.
+        for which in order[r % len(order):] + order[:r % len(order)]:
             paint[which].append(launch_to_paint(commands[which], steps[which]))
     memory = {which: statistics.median(resident_mb(commands[which]) for _ in range(3)) for which in commands}
     for which, values in paint.items():
@@ -101,10 +107,17 @@ def main():
     print(f"| resident memory of the idle window (VmRSS, median of 3{in_language}) | {memory['window']:.1f} MB "
           f"| the floor window: {memory['floor']:.1f} MB; target ≤ {MEMORY_TARGET}× "
           f"| {memory['window'] / memory['floor']:.2f}× floor |")
+    if args.before:
+        b_med, b_max = statistics.median(paint["before"]), max(paint["before"])
+        print(f"| the same, the earlier build: launch to the window painted | median {b_med:.1f} ms, max {b_max:.1f} ms "
+              f"| the floor window, as above | {b_med / f_med:.2f}× floor (median), {b_max / f_max:.2f}× (max) |")
+        print(f"| the same, the earlier build: resident memory | {memory['before']:.1f} MB "
+              f"| the floor window, as above | {memory['before'] / memory['floor']:.2f}× floor |")
     print()
-    print("| Step of the start (median) | Window | Floor |")
-    print("|---|---|---|")
-    for row in breakdown(steps["window"], steps["floor"]):
+    columns = [which for which in ("before", "window", "floor") if which in commands]
+    print("| Step of the start (median) | " + " | ".join(NAMES[c] for c in columns) + " |")
+    print("|---" * (len(columns) + 1) + "|")
+    for row in breakdown([steps[c] for c in columns]):
         print(row)
 
 
