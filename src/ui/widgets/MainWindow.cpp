@@ -40,6 +40,15 @@ namespace aisset::ui {
 
 namespace {
 
+// The last widget of the window's Tab chain that takes the focus.
+QWidget *lastTabStop(QWidget &window)
+{
+    QWidget *w = window.previousInFocusChain();
+    while (w != &window && w->focusPolicy() == Qt::NoFocus)
+        w = w->previousInFocusChain();
+    return w;
+}
+
 // The simplified edition says so in its title.
 const QString kFullTitle = QStringLiteral("CorvelAIS船舶避碰系统(参数设置)");
 const QString kSimplifiedMark = QStringLiteral("(简)");
@@ -77,8 +86,7 @@ MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::
     startup::mark("tab strip");
     pages_ = std::make_unique<PageWidgets>(core_, area, twips_);
     startup::mark("pages' fields, lists, pictures");
-    console_ = std::make_unique<ConsoleWidgets>(core_, area, twips_);
-    startup::mark("console");
+    consoleTabPlace_ = lastTabStop(*this); // the console, made later, goes after the pages
     area->installEventFilter(this); // the tab strip follows the area's size
     createStatusBar();
     createPortChoice();
@@ -212,13 +220,15 @@ void MainWindow::bindCore()
     Form &form = core_.form();
     connect(&form, &Form::enabledChanged, this, &MainWindow::followEnabledState);
     connect(&form, &Form::statusChanged, this, &MainWindow::showStatus);
-    connect(&core_.layout(), &WindowLayout::changed, this, [this](WindowLayout::Element element, int) {
+    connect(&core_.layout(), &WindowLayout::changed, this, [this](WindowLayout::Element element, int index) {
         using enum WindowLayout::Element;
         if (element == WindowHeight) {
             applyWindowHeight();
         } else if (element == WindowTop) {
             applyWindowTop();
         } else if (element == ConsoleFrame) {
+            if (!console_ && core_.layout().consoleFrame(index).visible)
+                makeConsole();
             placeTabs();
         } else if (element == Page) {
             followingCore_ = true;
@@ -240,6 +250,26 @@ void MainWindow::applyWindowHeight()
         statusLabels_[i]->move(twips_.px(kStatusLabelLefts[i]), top);
         statusLabels_[i]->raise();
     }
+}
+
+// The debug window's console is made when that mode first shows it. Its widgets
+// take the place in the Tab chain they would have had if made with the pages:
+// after the pages' widgets, before the status bar's.
+void MainWindow::makeConsole()
+{
+    QWidget *const chainEnd = previousInFocusChain();
+    console_ = std::make_unique<ConsoleWidgets>(core_, centralWidget(), twips_);
+    // Qt orders only widgets that take the focus; the rest are passed over by Tab.
+    QList<QWidget *> stops;
+    for (QWidget *w = chainEnd->nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (w->focusPolicy() != Qt::NoFocus)
+            stops.append(w);
+    QWidget *previous = consoleTabPlace_;
+    for (QWidget *w : stops) {
+        QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+    nameWidgets(*this);
 }
 
 // Centred on a screen lower than the window, the top would go above the screen.
