@@ -53,7 +53,8 @@ std::optional<int> parseOptions(int argc, char **argv, WindowOptions &out)
     QCommandLineParser &parser = options.parser();
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // Qt's "-platform x"
     const QCommandLineOption measure(QStringLiteral("measure-startup"),
-                                     QStringLiteral("Print the time from start to the first painted window."));
+                                     QStringLiteral("Print the time from start to the first painted window, then "
+                                                    "the time of each step of the start."));
     parser.addOption(measure);
     const QCommandLineOption full(
         QStringLiteral("full"), QStringLiteral("Start the installer's edition: read button, factory page, every menu, "
