@@ -86,7 +86,8 @@ MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::
     startup::mark("tab strip");
     pages_ = std::make_unique<PageWidgets>(core_, area, twips_);
     startup::mark("pages' fields, lists, pictures");
-    consoleTabPlace_ = lastTabStop(*this); // the console, made later, goes after the pages
+    // The debug window's console, made when first shown, goes after the pages in the Tab chain.
+    consoleTabPlace_ = lastTabStop(*this);
     area->installEventFilter(this); // the tab strip follows the area's size
     createStatusBar();
     createPortChoice();
