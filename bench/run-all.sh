@@ -65,7 +65,10 @@ if command -v Xvfb >/dev/null; then
   done
 fi
 [[ $platform == offscreen ]] && export QT_QPA_PLATFORM=offscreen
-"$python" bench/startup.py "$build/apps/aisset/aisset" "$build/bench/startup_floor" 15 >"$scratch/startup"
+"$python" bench/startup.py "$build/apps/aisset/aisset" "$build/bench/startup_floor" 21 >"$scratch/startup"
+
+echo "== command-line tool: encode next to --version" >&2
+"$python" bench/cli_start.py "$build/apps/aisset-cli/aisset-cli" 21 >"$scratch/cli"
 
 cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 echo
@@ -77,7 +80,9 @@ cat "$scratch/paced"
 printf '| decoding one parameter line into the form | %.1f µs | the reply'"'"'s wire time, %s ms | %s × wire |\n' \
   "$decode_us" "$reply_wire_ms" "$(ratio "$(awk -v us="$decode_us" 'BEGIN { print us / 1000 }')" "$reply_wire_ms")"
 grep '^| processor' "$scratch/link"
-cat "$scratch/startup"
+cat "$scratch/cli"
+sed '/^$/q' "$scratch/startup" # the figures; the breakdown of the start follows the table
+sed '1,/^$/d' "$scratch/startup"
 
 # The store's growth: its own tables (several minutes; most of it is the disk's
 # flushes and the filling of a store of 100,000 ships).

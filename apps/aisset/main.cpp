@@ -2,6 +2,7 @@
 #include "ProgramOptions.h"
 #include "StartupClock.h"
 #include "startup/Startup.h"
+#include "startup/StartupMarks.h"
 #include "store/ProfileStore.h"
 #include "trace/TraceFile.h"
 #include "ui/text/Language.h"
@@ -52,7 +53,8 @@ std::optional<int> parseOptions(int argc, char **argv, WindowOptions &out)
     QCommandLineParser &parser = options.parser();
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // Qt's "-platform x"
     const QCommandLineOption measure(QStringLiteral("measure-startup"),
-                                     QStringLiteral("Print the time from start to the first painted window."));
+                                     QStringLiteral("Print the time from start to the first painted window, then "
+                                                    "the time of each step of the start."));
     parser.addOption(measure);
     const QCommandLineOption full(
         QStringLiteral("full"), QStringLiteral("Start the installer's edition: read button, factory page, every menu, "
@@ -95,13 +97,16 @@ int main(int argc, char **argv)
     WindowOptions options;
     if (const std::optional<int> done = parseOptions(argc, argv, options))
         return *done;
+    aisset::startup::mark("options parsed");
     QApplication app(argc, argv);
+    aisset::startup::mark("application object");
     QApplication::setApplicationName(QStringLiteral("aisset"));
     // The desktop matches the window to its menu entry (and the entry's icon) by this id.
     QGuiApplication::setDesktopFileName(options.edition == aisset::Edition::Full ? QStringLiteral("org.aisset.Aisset.Full")
                                                                                   : QStringLiteral("org.aisset.Aisset"));
     QApplication::setApplicationVersion(aisset::projectVersion()); // the history names it
     aisset::text::useLanguage(app, options.language);
+    aisset::startup::mark("translations");
     if (!options.traceFile.isEmpty()) {
         if (const QString error = aisset::TraceFile::start(options.traceFile); !error.isEmpty()) {
             std::fprintf(stderr, "aisset: --trace: %s\n", error.toLocal8Bit().constData());
@@ -111,14 +116,17 @@ int main(int argc, char **argv)
 
     aisset::ui::WindowStartupPlatform platform;
     aisset::ProfileStore store;
+    aisset::startup::mark("records store");
     std::unique_ptr<aisset::ui::MainWindow> window;
     QString sysDir;
     const bool started = aisset::Main(platform, sysDir, [&] {
+        aisset::startup::mark("single instance, runtime files");
         window =
             std::make_unique<aisset::ui::MainWindow>(store, sysDir, aisset::LinkSession::Options{}, options.edition);
         if (options.measureStartup)
             clock.watch(window.get());
         window->load();
+        aisset::startup::mark("start page set, window shown");
     });
     if (!started)
         return 0;

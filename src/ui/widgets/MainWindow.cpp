@@ -2,6 +2,7 @@
 #include "ui/text/Language.h"
 
 #include "link/PortChoice.h"
+#include "startup/StartupMarks.h"
 #include "ui/core/Pages.h"
 #include "ui/text/Catalogue.h"
 #include "ui/widgets/AccessibleNames.h"
@@ -40,6 +41,15 @@ namespace aisset::ui {
 
 namespace {
 
+// The last widget of the window's Tab chain that takes the focus.
+QWidget *lastTabStop(QWidget &window)
+{
+    QWidget *w = window.previousInFocusChain();
+    while (w != &window && w->focusPolicy() == Qt::NoFocus)
+        w = w->previousInFocusChain();
+    return w;
+}
+
 // The simplified edition says so in its title.
 QString titleOf(Edition edition)
 {
@@ -61,6 +71,7 @@ MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::
                        QWidget *parent)
     : QMainWindow(parent), core_(*this, {store, std::move(link), sysDir, edition}), twips_(Twips::forScreen())
 {
+    startup::mark("window core");
     initUiResources();
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("main1"));
@@ -70,22 +81,30 @@ MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::
     // takes the style as it is made, while styling a finished window restyles
     // every child again (and has every choice list build its popup for it).
     (void)applySkin(*this, core_.menu().startSkin());
+    startup::mark("skin style sheet");
 
     auto *area = new QWidget(this);
     area->setObjectName(QStringLiteral("PageArea"));
     setCentralWidget(area);
     createTabs(area); // first, so that the fields stand on top of it
+    startup::mark("tab strip");
     pages_ = std::make_unique<PageWidgets>(core_, area, twips_);
-    console_ = std::make_unique<ConsoleWidgets>(core_, area, twips_);
+    startup::mark("pages' fields, lists, pictures");
+    // The debug window's console, made when first shown, goes after the pages in the Tab chain.
+    consoleTabPlace_ = lastTabStop(*this);
     area->installEventFilter(this); // the tab strip follows the area's size
     createStatusBar();
     createPortChoice();
+    startup::mark("status bar, port list");
     createSearchProgress();
+    startup::mark("search progress");
     createMenus();
+    startup::mark("menus");
     addWindowShortcuts(*this, *tabs_, *portChoice_);
     nameWidgets(*this);
     bindCore();
     applyWindowHeight();
+    startup::mark("names, bindings");
 }
 
 MainWindow::~MainWindow() = default;
@@ -189,8 +208,7 @@ void MainWindow::createSearchProgress()
 
 void MainWindow::createMenus()
 {
-    records_ = std::make_unique<RecordsWindow>(core_, *this, twips_);
-    openRecords_ = [this] { records_->openModal(); };
+    openRecords_ = [this] { recordsWindow().openModal(); };
     menus_ = std::make_unique<MenuActions>(core_.menu(), *menuBar(), [this] {
         if (openRecords_)
             openRecords_();
@@ -207,13 +225,15 @@ void MainWindow::bindCore()
     Form &form = core_.form();
     connect(&form, &Form::enabledChanged, this, &MainWindow::followEnabledState);
     connect(&form, &Form::statusChanged, this, &MainWindow::showStatus);
-    connect(&core_.layout(), &WindowLayout::changed, this, [this](WindowLayout::Element element, int) {
+    connect(&core_.layout(), &WindowLayout::changed, this, [this](WindowLayout::Element element, int index) {
         using enum WindowLayout::Element;
         if (element == WindowHeight) {
             applyWindowHeight();
         } else if (element == WindowTop) {
             applyWindowTop();
         } else if (element == ConsoleFrame) {
+            if (!console_ && core_.layout().consoleFrame(index).visible)
+                makeConsole();
             placeTabs();
         } else if (element == Page) {
             followingCore_ = true;
@@ -235,6 +255,26 @@ void MainWindow::applyWindowHeight()
         statusLabels_[i]->move(twips_.px(kStatusLabelLefts[i]), top);
         statusLabels_[i]->raise();
     }
+}
+
+// The debug window's console is made when that mode first shows it. Its widgets
+// take the place in the Tab chain they would have had if made with the pages:
+// after the pages' widgets, before the status bar's.
+void MainWindow::makeConsole()
+{
+    QWidget *const chainEnd = previousInFocusChain();
+    console_ = std::make_unique<ConsoleWidgets>(core_, centralWidget(), twips_);
+    // Qt orders only widgets that take the focus; the rest are passed over by Tab.
+    QList<QWidget *> stops;
+    for (QWidget *w = chainEnd->nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (w->focusPolicy() != Qt::NoFocus)
+            stops.append(w);
+    QWidget *previous = consoleTabPlace_;
+    for (QWidget *w : stops) {
+        QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+    nameWidgets(*this);
 }
 
 // Centred on a screen lower than the window, the top would go above the screen.
@@ -275,8 +315,18 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     core_.formUnload();
-    records_->hide();
+    if (records_)
+        records_->hide();
     QMainWindow::closeEvent(event);
+}
+
+// The records dialog is made when it is first opened: the start does not pay
+// for a window it does not show.
+RecordsWindow &MainWindow::recordsWindow()
+{
+    if (!records_)
+        records_ = std::make_unique<RecordsWindow>(core_, *this, twips_);
+    return *records_;
 }
 
 QString MainWindow::words(Message message) const { return catalogue::text(message); }
@@ -341,12 +391,17 @@ void MainWindow::processEvents() { QCoreApplication::processEvents(); }
 
 void MainWindow::moveFocus(FieldKind kind, int slot)
 {
-    QWidget *target = pages_->edit(slot);
-    FieldEntry *entry = pages_->edit(slot);
+    QWidget *target = nullptr;
+    FieldEntry *entry = nullptr;
     if (kind == FieldKind::Choice) {
         target = pages_->choice(slot);
         entry = pages_->choice(slot);
+    } else {
+        target = pages_->edit(slot);
+        entry = pages_->edit(slot);
     }
+    if (!target)
+        return; // the slot's field is of the other kind
     // A field that is not shown, or a window that is not, takes no focus; the
     // field that has it already is not entered again.
     if (!target->isVisible() || !target->isEnabled() || target->hasFocus())

@@ -50,7 +50,8 @@ public:
 
     // What "调入船资料" does: opens the records dialog; tests may replace it.
     void setRecordsAction(std::function<void()> action) { openRecords_ = std::move(action); }
-    RecordsWindow &recordsWindow() { return *records_; }
+    // The records dialog, made when it is first wanted.
+    RecordsWindow &recordsWindow();
 
     // Host
     using Host::askYesNo;
@@ -77,6 +78,7 @@ private:
     void applyWindowHeight();
     void applyWindowTop();
     void placeTabs();
+    void makeConsole();
     int screenHeightTwips() const;
     void showStatus();
     void followEnabledState(bool enabled);
@@ -89,7 +91,8 @@ private:
     QLabel *statusPanels_[2] = {};
     QLabel *statusLabels_[2] = {};
     std::unique_ptr<PageWidgets> pages_;
-    std::unique_ptr<ConsoleWidgets> console_;
+    std::unique_ptr<ConsoleWidgets> console_; // made when the debug window first shows it
+    QWidget *consoleTabPlace_ = nullptr;      // the console's widgets follow it in the Tab chain
     std::unique_ptr<MenuActions> menus_;
     std::unique_ptr<RecordsWindow> records_;
     std::function<void()> openRecords_;

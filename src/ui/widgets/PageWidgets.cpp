@@ -41,6 +41,8 @@ SvgPicture *svgPicture(const QString &resource, const QString &name, QWidget *pa
 
 void placeWidget(QWidget *w, const Placement &p, const Twips &twips)
 {
+    if (!w)
+        return; // the widget of the other kind, never made
     const int width = p.width > 0 ? twips.px(p.width) : w->sizeHint().width();
     const int height = p.height > 0 ? twips.px(p.height) : w->sizeHint().height();
     w->setGeometry(twips.px(p.left), twips.px(p.top), width, height);
@@ -59,36 +61,48 @@ PageWidgets::PageWidgets(MainCore &core, QWidget *area, const Twips &twips) : co
     placeAll();
 }
 
+// A slot shows either an edit field or a choice list, by its field's kind, and
+// only that widget is made: the other would stay hidden for the whole run.
 void PageWidgets::createFields(QWidget *area)
 {
-    Form &form = core_.form();
-    EntryRules &rules = core_.rules();
     QFont editFont = area->font();
     for (int s = 0; s < kSlotCount; ++s) {
         auto *label = new QLabel(area);
         label->setObjectName(QStringLiteral("SkinLabel1_%1").arg(s));
         labels_[std::size_t(s)] = label;
-
-        auto *edit = new MaskedEdit(form, s, area);
-        editFont.setPointSizeF(s == slot::shipName ? kShipNameFontPoints : kEditFontPoints);
-        edit->setFont(editFont);
-        // The page has no room for a wider ship name: for a name of wide letters
-        // ("WWWW...") the font gives way, as far as the name needs.
-        if (s == slot::shipName)
-            QObject::connect(edit, &QLineEdit::textChanged, edit,
-                             [edit] { fitFontToText(*edit, kShipNameFontPoints); });
-        QObject::connect(edit, &MaskedEdit::entered, area, [&rules](int i) { rules.text1_GotFocus(i); });
-        QObject::connect(edit, &MaskedEdit::left, area, [&rules](int i) { rules.text1_LostFocus(i); });
-        QObject::connect(edit, &MaskedEdit::keyDown, area, [&rules](int i, int key) { rules.text1_KeyDown(i, key); });
-        edits_[std::size_t(s)] = edit;
-
-        auto *choice = new ChoiceBox(form, s, area);
-        QObject::connect(choice, &ChoiceBox::keyDown, area, [&rules](int i, int key) { rules.Combo1_KeyDown(i, key); });
-        choices_[std::size_t(s)] = choice;
+        if (field(s).kind == FieldKind::Edit) {
+            editFont.setPointSizeF(s == slot::shipName ? kShipNameFontPoints : kEditFontPoints);
+            createEdit(s, editFont, area);
+        } else {
+            createChoice(s, area);
+        }
         labelField(*label, *fieldWidget(s));
     }
     shipSize_ = new QLabel(area);
     shipSize_->setObjectName(QStringLiteral("Label2_3"));
+}
+
+void PageWidgets::createEdit(int s, const QFont &font, QWidget *area)
+{
+    EntryRules &rules = core_.rules();
+    auto *edit = new MaskedEdit(core_.form(), s, area);
+    edit->setFont(font);
+    // The page has no room for a wider ship name: for a name of wide letters
+    // ("WWWW...") the font gives way, as far as the name needs.
+    if (s == slot::shipName)
+        QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { fitFontToText(*edit, kShipNameFontPoints); });
+    QObject::connect(edit, &MaskedEdit::entered, area, [&rules](int i) { rules.text1_GotFocus(i); });
+    QObject::connect(edit, &MaskedEdit::left, area, [&rules](int i) { rules.text1_LostFocus(i); });
+    QObject::connect(edit, &MaskedEdit::keyDown, area, [&rules](int i, int key) { rules.text1_KeyDown(i, key); });
+    edits_[std::size_t(s)] = edit;
+}
+
+void PageWidgets::createChoice(int s, QWidget *area)
+{
+    EntryRules &rules = core_.rules();
+    auto *choice = new ChoiceBox(core_.form(), s, area);
+    QObject::connect(choice, &ChoiceBox::keyDown, area, [&rules](int i, int key) { rules.Combo1_KeyDown(i, key); });
+    choices_[std::size_t(s)] = choice;
 }
 
 void PageWidgets::createButtons(QWidget *area)
@@ -169,7 +183,7 @@ void PageWidgets::place(WindowLayout::Element element, int index)
     case Edit: {
         MaskedEdit *edit = edits_.at(std::size_t(index));
         placeWidget(edit, layout.edit(index), twips_);
-        if (index == slot::shipName)
+        if (edit && index == slot::shipName)
             fitFontToText(*edit, kShipNameFontPoints);
         break;
     }

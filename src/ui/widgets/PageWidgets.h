@@ -6,6 +6,7 @@
 
 #include <array>
 
+class QFont;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -19,14 +20,15 @@ namespace aisset::ui {
 class ChoiceBox;
 class MaskedEdit;
 
-// The widgets of the pages: per field slot a caption label, an edit field and a
-// choice list, the write buttons, the pictures and the ship-size label. They
-// stand where the core's window layout puts them and send their events to the
+// The widgets of the pages: per field slot a caption label and, by the field's
+// kind, an edit field or a choice list; the write buttons, the pictures and the
+// ship-size label. They stand where the core's window layout puts them and send their events to the
 // core's entry rules and procedures.
 class PageWidgets {
 public:
     PageWidgets(MainCore &core, QWidget *area, const Twips &twips);
 
+    // The slot's edit field or choice list; null for the kind its field is not.
     MaskedEdit *edit(int slot) const { return edits_.at(std::size_t(slot)); }
     ChoiceBox *choice(int slot) const { return choices_.at(std::size_t(slot)); }
     // The slot's widget of its kind: its edit field or its choice list.
@@ -38,6 +40,8 @@ public:
 
 private:
     void createFields(QWidget *area);
+    void createEdit(int slot, const QFont &font, QWidget *area);
+    void createChoice(int slot, QWidget *area);
     void createButtons(QWidget *area);
     void createPictures(QWidget *area);
     void bindForm();

@@ -14,15 +14,23 @@ QString pictureInLanguage(const QString &resource, const QString &language)
     return QFile::exists(translated) ? translated : resource;
 }
 
-SvgPicture::SvgPicture(const QString &file, QWidget *parent) : QWidget(parent), renderer_(file)
+SvgPicture::SvgPicture(const QString &file, QWidget *parent) : QWidget(parent), file_(file) {}
+
+SvgPicture::~SvgPicture() = default;
+
+QSvgRenderer &SvgPicture::renderer()
 {
-    renderer_.setAspectRatioMode(Qt::KeepAspectRatio);
+    if (!renderer_) {
+        renderer_ = std::make_unique<QSvgRenderer>(file_);
+        renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
+    }
+    return *renderer_;
 }
 
 void SvgPicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    renderer_.render(&painter, rect());
+    renderer().render(&painter, rect());
 }
 
 } // namespace aisset::ui

@@ -37,6 +37,17 @@ using test::WindowTest;
 
 namespace {
 
+// A slot shows an edit field or a choice list by its field's kind; the other
+// would stay hidden for the whole run, and the start does not make it.
+TEST_F(WindowTest, EachSlotHasOnlyTheFieldWidgetOfItsKind)
+{
+    for (int s = 0; s < kSlotCount; ++s) {
+        const bool isEdit = field(s).kind == FieldKind::Edit;
+        EXPECT_EQ(window->findChild<ui::MaskedEdit *>(u"text1_%1"_s.arg(s)) != nullptr, isEdit) << "slot " << s;
+        EXPECT_EQ(window->findChild<ui::ChoiceBox *>(u"Combo1_%1"_s.arg(s)) != nullptr, !isEdit) << "slot " << s;
+    }
+}
+
 TEST_F(WindowTest, StartsOnPageOneWithTheFocusInTheMmsiField)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("CorvelAIS船舶避碰系统(参数设置)(简)"));

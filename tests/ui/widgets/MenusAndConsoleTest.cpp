@@ -93,6 +93,47 @@ TEST_F(MenusTest, DebugModeShowsTheConsoleBelowThePagesAndStandardModeHidesIt)
     EXPECT_EQ(window->y(), t.px((screenHeight - 6400) / 2));
 }
 
+// The next widget in the Tab chain that takes the focus.
+QWidget *nextTabStop(QWidget *w)
+{
+    do
+        w = w->nextInFocusChain();
+    while (w->focusPolicy() == Qt::NoFocus);
+    return w;
+}
+
+// The console is made when the debug window first shows it, showing what the
+// core logged before, and takes the place in the Tab chain it had when it was
+// made with the pages: after the pages' last button, before what followed it.
+TEST_F(MenusTest, TheConsoleIsMadeWhenTheDebugWindowFirstShowsIt)
+{
+    EXPECT_EQ(window->findChild<QWidget *>(u"Text2"_s), nullptr) << "made at start";
+    form().setReplyLog(u"$CVRSE,*7D\r\n"_s);
+    QWidget *lastButton = find<QPushButton>(u"Command2_3"_s);
+    QWidget *afterPages = nextTabStop(lastButton);
+
+    action(u"wt2"_s)->trigger();
+    EXPECT_EQ(find<QPlainTextEdit>(u"Text2"_s)->toPlainText(), u"$CVRSE,*7D\n"_s);
+    QStringList consoleStops;
+    for (const char16_t *frame : {u"Frame1_0", u"Frame1_1"})
+        for (QWidget *w : find<QGroupBox>(QString::fromUtf16(frame))->findChildren<QWidget *>())
+            if (w->focusPolicy() != Qt::NoFocus)
+                consoleStops.append(w->objectName());
+    EXPECT_EQ(consoleStops, (QStringList{u"List3"_s, u"Text2"_s, u"Text6"_s, u"Command1_0"_s, u"Command1_1"_s,
+                                         u"Command1_2"_s, u"Command1_3"_s}));
+    QStringList chained;
+    QWidget *w = nextTabStop(lastButton);
+    for (qsizetype i = 0; i < consoleStops.size(); ++i, w = nextTabStop(w))
+        chained.append(w->objectName());
+    EXPECT_EQ(chained, consoleStops);
+    EXPECT_EQ(w, afterPages);
+
+    // Hidden and shown again, it is the same console.
+    action(u"wt1"_s)->trigger();
+    action(u"wt2"_s)->trigger();
+    EXPECT_EQ(window->findChildren<QPlainTextEdit *>(u"Text2"_s).size(), 1);
+}
+
 TEST_F(MenusTest, ShowParametersShowsTheStatusLabelsOnTheStatusBar)
 {
     const auto labels = std::array{find<QLabel>(u"SkinLabel2_0"_s), find<QLabel>(u"SkinLabel2_1"_s)};

@@ -9,6 +9,7 @@
 #include "store/ProfileRecords.h"
 #include "store/RecordSaver.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -70,6 +71,29 @@ protected:
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     }
 };
+
+// The start makes no records dialog: "调入船资料" makes it when first chosen,
+// and keeps it for the next time.
+TEST_F(RecordsWindowTest, IsMadeWhenFirstOpened)
+{
+    const auto dialogs = [] {
+        qsizetype count = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            count += qobject_cast<ui::RecordsWindow *>(w) != nullptr;
+        return count;
+    };
+    EXPECT_EQ(dialogs(), 0);
+    ui::RecordsWindow *first = nullptr;
+    openRecords([&](ui::RecordsWindow &dialog) {
+        first = &dialog;
+        dialog.reject();
+    });
+    EXPECT_EQ(dialogs(), 1);
+    openRecords([&](ui::RecordsWindow &dialog) {
+        EXPECT_EQ(&dialog, first);
+        dialog.reject();
+    });
+}
 
 TEST_F(RecordsWindowTest, OpensModallyOverTheWindowAndLoadsTheChosenShip)
 {

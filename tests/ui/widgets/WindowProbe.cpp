@@ -58,7 +58,9 @@ int main(int argc, char **argv)
         for (const QPushButton *button : window.findChildren<QPushButton *>())
             if (button->isVisible())
                 place(button->text(), button);
-        place(QStringLiteral("command text"), window.findChild<QWidget *>(QStringLiteral("Text2")));
+        // The console is made when the debug window first shows it.
+        if (const QWidget *commandText = window.findChild<QWidget *>(QStringLiteral("Text2")))
+            place(QStringLiteral("command text"), commandText);
     });
     return QApplication::exec();
 }
