@@ -6,7 +6,9 @@ repository's files stay as they are) and lists every message of the copy that
 is unfinished: a text added or changed in the code since the file was last
 translated, or one never translated.
 
-Usage: check-translations.py LUPDATE TS_FILE [TS_FILE...] -- SOURCE_DIR [SOURCE_DIR...]
+Usage: check-translations.py LUPDATE TS_FILE... --sources SOURCE_DIR... --options LUPDATE_OPTION...
+The options are the build's own (AISSET_LUPDATE_OPTIONS), so that the check
+finds the texts exactly as `update_translations` does.
 """
 import os
 import shutil
@@ -14,8 +16,6 @@ import subprocess
 import sys
 import tempfile
 import xml.etree.ElementTree as ET
-
-OPTIONS = ["-tr-function-alias", "QT_TRANSLATE_NOOP+=AISSET_TEXT", "-locations", "none", "-no-obsolete", "-silent"]
 
 
 def unfinished(ts_path):
@@ -31,14 +31,16 @@ def unfinished(ts_path):
 
 
 def main():
-    split = sys.argv.index("--")
-    lupdate, ts_files, sources = sys.argv[1], sys.argv[2:split], sys.argv[split + 1:]
+    arguments = sys.argv[1:]
+    sources_at, options_at = arguments.index("--sources"), arguments.index("--options")
+    lupdate, ts_files = arguments[0], arguments[1:sources_at]
+    sources, options = arguments[sources_at + 1:options_at], arguments[options_at + 1:]
     failed = False
     with tempfile.TemporaryDirectory() as work:
         for ts in ts_files:
             copy = os.path.join(work, os.path.basename(ts))
             shutil.copyfile(ts, copy)
-            subprocess.run([lupdate, *OPTIONS, *sources, "-ts", copy], check=True, stdout=subprocess.DEVNULL)
+            subprocess.run([lupdate, *options, "-silent", *sources, "-ts", copy], check=True, stdout=subprocess.DEVNULL)
             missing = unfinished(copy)
             for line in missing:
                 print(f"{os.path.basename(ts)}: no translation: {line}")

@@ -1,7 +1,5 @@
 #include "link/ReceivePath.h"
 
-#include "ui/text/Language.h"
-
 #include "encoding/ReplyChecksum.h"
 #include "link/LineClassifier.h"
 #include "link/LinkState.h"
@@ -11,6 +9,7 @@
 #include "model/Host.h"
 #include "model/Normalise.h"
 #include "trace/Trace.h"
+#include "ui/text/Language.h"
 
 #include <QScopedValueRollback>
 

@@ -1,8 +1,8 @@
 #include "ui/widgets/ConsoleWidgets.h"
-#include "model/TextMark.h"
-#include "ui/text/Language.h"
 
+#include "model/TextMark.h"
 #include "ui/core/MainCore.h"
+#include "ui/text/Language.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 #include "ui/widgets/MainWindow.h"
-#include "ui/text/Language.h"
 
 #include "link/PortChoice.h"
 #include "startup/StartupMarks.h"
 #include "ui/core/Pages.h"
 #include "ui/text/Catalogue.h"
+#include "ui/text/Language.h"
 #include "ui/widgets/AccessibleNames.h"
 #include "ui/widgets/ChoiceBox.h"
 #include "ui/widgets/ConsoleWidgets.h"

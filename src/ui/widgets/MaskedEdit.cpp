@@ -1,8 +1,7 @@
 #include "ui/widgets/MaskedEdit.h"
 
-#include "ui/text/Catalogue.h"
-
 #include "model/Form.h"
+#include "ui/text/Catalogue.h"
 #include "ui/widgets/KeyCodes.h"
 
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #include "ui/widgets/MenuActions.h"
-#include "ui/text/Language.h"
 
+#include "ui/text/Language.h"
 #include "ui/widgets/KeyboardShortcuts.h"
 
 #include <QMenu>

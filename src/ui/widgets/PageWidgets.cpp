@@ -1,9 +1,9 @@
 #include "ui/widgets/PageWidgets.h"
-#include "model/TextMark.h"
-#include "ui/text/Language.h"
 
+#include "model/TextMark.h"
 #include "ui/core/MainCore.h"
 #include "ui/text/Catalogue.h"
+#include "ui/text/Language.h"
 #include "ui/widgets/AccessibleNames.h"
 #include "ui/widgets/ChoiceBox.h"
 #include "ui/widgets/ContentWidth.h"

@@ -1,8 +1,8 @@
 #include "ui/widgets/RecordsWindow.h"
-#include "ui/text/Language.h"
 
 #include "report/HistoryWords.h"
 #include "ui/core/MainCore.h"
+#include "ui/text/Language.h"
 #include "ui/widgets/AccessibleNames.h"
 #include "ui/widgets/HistoryTable.h"
 #include "ui/widgets/RecordNamesModel.h"

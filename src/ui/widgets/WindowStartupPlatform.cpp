@@ -1,6 +1,6 @@
 #include "ui/widgets/WindowStartupPlatform.h"
-#include "ui/text/Language.h"
 
+#include "ui/text/Language.h"
 #include "ui/widgets/Twips.h"
 
 #include <QGuiApplication>
