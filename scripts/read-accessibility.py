@@ -62,8 +62,8 @@ class Desktop:
             self.display = ":" + number.readline().strip()
         self.env = dict(os.environ, DISPLAY=self.display)
         self.env.pop("WAYLAND_DISPLAY", None)
-        self.manager = subprocess.Popen(["openbox"], env=self.env, stderr=subprocess.DEVNULL)
-        wait_for(lambda: self.xdotool("get_desktop") is not None, 10, "openbox")
+        self.manager = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, stderr=subprocess.DEVNULL)
+        wait_for(lambda: self.xdotool("get_desktop") is not None, 30, "openbox")
 
     def xdotool(self, *arguments):
         done = subprocess.run(["xdotool", *arguments], env=self.env, capture_output=True, text=True)

@@ -45,15 +45,27 @@ public:
         if (number.isEmpty())
             return QStringLiteral("Xvfb did not start: ") + QString::fromLocal8Bit(server_.readAllStandardError());
         display_ = u':' + number;
+        // openbox is up once it announces its desktops. On a loaded machine it
+        // may be slow or may end before taking the display; it then gets one
+        // more start before the test is given up.
         windowManager_.setProcessEnvironment(environment());
-        windowManager_.start(QStringLiteral("openbox"), {});
-        // openbox is up once it announces its desktops.
-        while (!clock.hasExpired(10000)) {
-            if (xdotool({QStringLiteral("get_desktop")}).ok)
-                return {};
-            QThread::msleep(50);
+        QString ended;
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            windowManager_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+            QElapsedTimer managerClock;
+            managerClock.start();
+            bool endedEarly = false;
+            while (!managerClock.hasExpired(30000) && !endedEarly) {
+                if (xdotool({QStringLiteral("get_desktop")}).ok)
+                    return {};
+                endedEarly = windowManager_.waitForFinished(50);
+            }
+            if (!endedEarly)
+                break;
+            ended = QStringLiteral(" (it ended: ") + QString::fromLocal8Bit(windowManager_.readAllStandardError()) +
+                    u')';
         }
-        return QStringLiteral("openbox did not start");
+        return QStringLiteral("openbox did not start on ") + display_ + ended;
     }
 
     QProcessEnvironment environment() const
