@@ -10,8 +10,8 @@
 #include <chrono>
 #include <cstdio>
 
-// Measures the start: from the beginning of main to the first time the main
-// window is painted, printed in milliseconds, with the monotonic clock of the
+// Measures the start: from the beginning of main to the end of the main
+// window's first paint, its children included, printed in milliseconds, with the monotonic clock of the
 // paint in seconds (a benchmark that launched the program reads the same
 // clock), then the start's marks, one line per step; then the application ends.
 class StartupClock : public QObject {
@@ -25,22 +25,30 @@ public:
     void watch(QObject *window) { window->installEventFilter(this); }
 
 protected:
+    // The window's paint event comes before its children paint and before the
+    // picture reaches the screen; the paint is complete when the event loop
+    // next runs, so that is when the clock stops.
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !done_) {
-            done_ = true;
-            aisset::startup::mark("first paint");
-            const double paintedAt =
-                std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-            std::printf("startup: %lld ms to the first paint of the window; painted at %.6f s\n",
-                        static_cast<long long>(clock_.elapsed()), paintedAt);
-            aisset::startup::Marks::instance().print(stdout);
-            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+        if (event->type() == QEvent::Paint && !painting_) {
+            painting_ = true;
+            QMetaObject::invokeMethod(this, &StartupClock::painted, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    void painted()
+    {
+        aisset::startup::mark("first paint");
+        const double paintedAt =
+            std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+        std::printf("startup: %lld ms to the first paint of the window; painted at %.6f s\n",
+                    static_cast<long long>(clock_.elapsed()), paintedAt);
+        aisset::startup::Marks::instance().print(stdout);
+        QCoreApplication::quit();
+    }
+
     QElapsedTimer clock_;
-    bool done_ = false;
+    bool painting_ = false;
 };

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace aisset::ui {
 
 namespace {
@@ -31,6 +33,22 @@ constexpr double kShipNameFontPoints = 9.75; // the longest field, a size smalle
 // The Enter walks of the two pages, as the Tab key's order too.
 constexpr int kOwnShipOrder[] = {5, 7, 2, 6, 3, 4, 0, 8, 9, 10, 11, 12};
 constexpr int kSystemOrder[] = {13, 14, 15, 16, 17, 18, 26, 19, 20, 21, 22, 27, 28, 29, 30, 31, 32, 33, 34};
+// The factory page's fields in the Tab order: the vendor number before the
+// own-ship walk, the rest after the system page's write button.
+constexpr int kFactoryFirst = slot::vendorNumber;
+constexpr int kFactoryRest[] = {23, 24, 25};
+
+// The start makes the fields of the page it shows.
+bool madeAtStart(int slot) { return std::ranges::find(kOwnShipOrder, slot) != std::end(kOwnShipOrder); }
+
+// The widget before w in the Tab chain that takes the focus.
+QWidget *previousTabStop(QWidget *w)
+{
+    do
+        w = w->previousInFocusChain();
+    while (w->focusPolicy() == Qt::NoFocus);
+    return w;
+}
 
 SvgPicture *svgPicture(const QString &resource, const QString &name, QWidget *parent)
 {
@@ -51,57 +69,79 @@ void placeWidget(QWidget *w, const Placement &p, const Twips &twips)
 
 } // namespace
 
-PageWidgets::PageWidgets(MainCore &core, QWidget *area, const Twips &twips) : core_(core), twips_(twips)
+PageWidgets::PageWidgets(MainCore &core, QWidget *area, const Twips &twips)
+    : core_(core), twips_(twips), area_(area), editFont_(area->font())
 {
     createPictures(area);
-    createFields(area);
+    for (int s = 0; s < kSlotCount; ++s)
+        if (madeAtStart(s))
+            createSlot(s);
+    shipSize_ = new QLabel(area);
+    shipSize_->setObjectName(QStringLiteral("Label2_3"));
     createButtons(area);
     bindForm();
-    setTabOrder();
+    chainOwnShipPage();
     placeAll();
 }
 
 // A slot shows either an edit field or a choice list, by its field's kind, and
 // only that widget is made: the other would stay hidden for the whole run.
-void PageWidgets::createFields(QWidget *area)
+void PageWidgets::createSlot(int s)
 {
-    QFont editFont = area->font();
-    for (int s = 0; s < kSlotCount; ++s) {
-        auto *label = new QLabel(area);
-        label->setObjectName(QStringLiteral("SkinLabel1_%1").arg(s));
-        labels_[std::size_t(s)] = label;
-        if (field(s).kind == FieldKind::Edit) {
-            editFont.setPointSizeF(s == slot::shipName ? kShipNameFontPoints : kEditFontPoints);
-            createEdit(s, editFont, area);
-        } else {
-            createChoice(s, area);
-        }
-        labelField(*label, *fieldWidget(s));
-    }
-    shipSize_ = new QLabel(area);
-    shipSize_->setObjectName(QStringLiteral("Label2_3"));
+    auto *label = new QLabel(text::translate("Field", core_.form().caption(s)), area_);
+    label->setObjectName(QStringLiteral("SkinLabel1_%1").arg(s));
+    labels_[std::size_t(s)] = label;
+    if (field(s).kind == FieldKind::Edit)
+        createEdit(s);
+    else
+        createChoice(s);
+    labelField(*label, *fieldWidget(s));
 }
 
-void PageWidgets::createEdit(int s, const QFont &font, QWidget *area)
+// The fields of the pages the start did not show, made when the layout first
+// shows one of them: named, chained and placed as if made with the window.
+void PageWidgets::makeLaterFields()
+{
+    if (laterFieldsMade_)
+        return;
+    laterFieldsMade_ = true;
+    for (int s = 0; s < kSlotCount; ++s)
+        if (!madeAtStart(s))
+            createSlot(s);
+    chainLaterFields();
+    nameWidgets(*area_->window());
+    using enum WindowLayout::Element;
+    for (int s = 0; s < kSlotCount; ++s) {
+        if (!madeAtStart(s)) {
+            place(Edit, s);
+            place(Choice, s);
+            place(Label, s);
+        }
+    }
+}
+
+void PageWidgets::createEdit(int s)
 {
     EntryRules &rules = core_.rules();
-    auto *edit = new MaskedEdit(core_.form(), s, area);
+    auto *edit = new MaskedEdit(core_.form(), s, area_);
+    QFont font = editFont_;
+    font.setPointSizeF(s == slot::shipName ? kShipNameFontPoints : kEditFontPoints);
     edit->setFont(font);
     // The page has no room for a wider ship name: for a name of wide letters
     // ("WWWW...") the font gives way, as far as the name needs.
     if (s == slot::shipName)
         QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { fitFontToText(*edit, kShipNameFontPoints); });
-    QObject::connect(edit, &MaskedEdit::entered, area, [&rules](int i) { rules.text1_GotFocus(i); });
-    QObject::connect(edit, &MaskedEdit::left, area, [&rules](int i) { rules.text1_LostFocus(i); });
-    QObject::connect(edit, &MaskedEdit::keyDown, area, [&rules](int i, int key) { rules.text1_KeyDown(i, key); });
+    QObject::connect(edit, &MaskedEdit::entered, area_, [&rules](int i) { rules.text1_GotFocus(i); });
+    QObject::connect(edit, &MaskedEdit::left, area_, [&rules](int i) { rules.text1_LostFocus(i); });
+    QObject::connect(edit, &MaskedEdit::keyDown, area_, [&rules](int i, int key) { rules.text1_KeyDown(i, key); });
     edits_[std::size_t(s)] = edit;
 }
 
-void PageWidgets::createChoice(int s, QWidget *area)
+void PageWidgets::createChoice(int s)
 {
     EntryRules &rules = core_.rules();
-    auto *choice = new ChoiceBox(core_.form(), s, area);
-    QObject::connect(choice, &ChoiceBox::keyDown, area, [&rules](int i, int key) { rules.Combo1_KeyDown(i, key); });
+    auto *choice = new ChoiceBox(core_.form(), s, area_);
+    QObject::connect(choice, &ChoiceBox::keyDown, area_, [&rules](int i, int key) { rules.Combo1_KeyDown(i, key); });
     choices_[std::size_t(s)] = choice;
 }
 
@@ -139,6 +179,8 @@ void PageWidgets::bindForm()
     Form &form = core_.form();
     QObject::connect(&form, &Form::captionChanged, shipSize_, [this, &form](int s) {
         QLabel *label = labels_.at(std::size_t(s));
+        if (!label)
+            return; // made later with the caption the form has then
         label->setText(text::translate("Field", form.caption(s)));
         labelField(*label, *fieldWidget(s));
         place(WindowLayout::Element::Label, s); // as wide as its caption
@@ -158,27 +200,41 @@ QWidget *PageWidgets::fieldWidget(int slot) const
     return choice(slot);
 }
 
-void PageWidgets::setTabOrder() const
+// Chains the slots' fields in turn after first; gives the last of them.
+QWidget *PageWidgets::chainFields(QWidget *first, std::span<const int> walk) const
 {
-    auto chain = [this](const auto &order, QWidget *last) {
-        QWidget *previous = nullptr;
-        for (int s : order) {
-            QWidget *w = fieldWidget(s);
-            if (previous)
-                QWidget::setTabOrder(previous, w);
-            previous = w;
-        }
-        QWidget::setTabOrder(previous, last);
-    };
-    const auto writeButton = [this](Page page) { return buttons_.at(std::size_t(*pageRow(page).writeButton)); };
-    chain(kOwnShipOrder, writeButton(Page::OwnShip));
-    chain(kSystemOrder, writeButton(Page::System));
+    for (int s : walk) {
+        QWidget::setTabOrder(first, fieldWidget(s));
+        first = fieldWidget(s);
+    }
+    return first;
+}
+
+void PageWidgets::chainOwnShipPage() const
+{
+    const std::span<const int> walk(kOwnShipOrder);
+    QWidget::setTabOrder(chainFields(fieldWidget(walk.front()), walk.subspan(1)), button(Button::OwnShipWrite));
+}
+
+void PageWidgets::chainLaterFields() const
+{
+    QWidget::setTabOrder(previousTabStop(fieldWidget(kOwnShipOrder[0])), fieldWidget(kFactoryFirst));
+    QWidget::setTabOrder(chainFields(button(Button::OwnShipWrite), kSystemOrder), button(Button::SystemWrite));
+    QWidget::setTabOrder(chainFields(button(Button::SystemWrite), kFactoryRest), button(Button::FactoryWrite));
 }
 
 void PageWidgets::place(WindowLayout::Element element, int index)
 {
     const WindowLayout &layout = core_.layout();
     using enum WindowLayout::Element;
+    const bool laterSlot = (element == Edit || element == Choice || element == Label) && !madeAtStart(index);
+    if (laterSlot && !laterFieldsMade_) {
+        const Placement &shown = element == Edit ? layout.edit(index)
+                                 : element == Choice ? layout.choice(index) : layout.label(index);
+        if (shown.visible)
+            makeLaterFields(); // places them all
+        return;
+    }
     switch (element) {
     case Edit: {
         MaskedEdit *edit = edits_.at(std::size_t(index));

@@ -4,9 +4,11 @@
 #include "ui/core/WindowLayout.h"
 #include "ui/widgets/Twips.h"
 
-#include <array>
+#include <QFont>
 
-class QFont;
+#include <array>
+#include <span>
+
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -24,11 +26,15 @@ class MaskedEdit;
 // kind, an edit field or a choice list; the write buttons, the pictures and the
 // ship-size label. They stand where the core's window layout puts them and send their events to the
 // core's entry rules and procedures.
+// The own-ship page's fields are made with the window; the other pages' fields
+// when the layout first shows one of them, so that the start pays only for the
+// page it shows.
 class PageWidgets {
 public:
     PageWidgets(MainCore &core, QWidget *area, const Twips &twips);
 
-    // The slot's edit field or choice list; null for the kind its field is not.
+    // The slot's edit field or choice list; null for the kind its field is not,
+    // and while the slot's page has not been shown yet.
     MaskedEdit *edit(int slot) const { return edits_.at(std::size_t(slot)); }
     ChoiceBox *choice(int slot) const { return choices_.at(std::size_t(slot)); }
     // The slot's widget of its kind: its edit field or its choice list.
@@ -39,16 +45,23 @@ public:
     void placeAll();
 
 private:
-    void createFields(QWidget *area);
-    void createEdit(int slot, const QFont &font, QWidget *area);
-    void createChoice(int slot, QWidget *area);
+    void createSlot(int slot);
+    void createEdit(int slot);
+    void createChoice(int slot);
+    void makeLaterFields();
     void createButtons(QWidget *area);
     void createPictures(QWidget *area);
     void bindForm();
-    void setTabOrder() const;
+    QPushButton *button(Button b) const { return buttons_.at(std::size_t(b)); }
+    QWidget *chainFields(QWidget *first, std::span<const int> walk) const;
+    void chainOwnShipPage() const;
+    void chainLaterFields() const;
 
     MainCore &core_;
     const Twips &twips_;
+    QWidget *area_;
+    QFont editFont_;
+    bool laterFieldsMade_ = false;
     std::array<QLabel *, kSlotCount> labels_{};
     std::array<MaskedEdit *, kSlotCount> edits_{};
     std::array<ChoiceBox *, kSlotCount> choices_{};

@@ -114,10 +114,12 @@ TEST_P(Accessibility, EveryShownFieldIsNamedByItsCaptionWhichIsItsBuddy)
     for (int tab = 0; tab < pageCount(); ++tab) {
         showPage(pageOnTab(tab));
         for (int s = 0; s < kSlotCount; ++s) {
-            auto *caption = find<QLabel>(u"SkinLabel1_%1"_s.arg(s));
-            QWidget *fieldWidget = field(s).kind == FieldKind::Edit ? static_cast<QWidget *>(edit(s)) : choice(s);
-            if (!fieldWidget->isVisible())
+            // A page's fields are made when it is first shown.
+            auto *fieldWidget = window->findChild<QWidget *>(
+                (field(s).kind == FieldKind::Edit ? u"text1_%1"_s : u"Combo1_%1"_s).arg(s));
+            if (!fieldWidget || !fieldWidget->isVisible())
                 continue;
+            auto *caption = find<QLabel>(u"SkinLabel1_%1"_s.arg(s));
             ++fields;
             ASSERT_TRUE(caption->isVisible()) << s;
             EXPECT_EQ(caption->buddy(), fieldWidget) << s;

@@ -38,14 +38,22 @@ using test::WindowTest;
 namespace {
 
 // A slot shows an edit field or a choice list by its field's kind; the other
-// would stay hidden for the whole run, and the start does not make it.
-TEST_F(WindowTest, EachSlotHasOnlyTheFieldWidgetOfItsKind)
+// would stay hidden for the whole run, and is never made. The start makes the
+// fields of the own-ship page it shows; the others come with their pages.
+TEST_F(WindowTest, EachSlotHasOnlyTheFieldWidgetOfItsKindMadeWithItsPage)
 {
-    for (int s = 0; s < kSlotCount; ++s) {
+    const auto made = [this](int s) {
+        auto *edit = window->findChild<ui::MaskedEdit *>(u"text1_%1"_s.arg(s));
+        auto *choice = window->findChild<ui::ChoiceBox *>(u"Combo1_%1"_s.arg(s));
         const bool isEdit = field(s).kind == FieldKind::Edit;
-        EXPECT_EQ(window->findChild<ui::MaskedEdit *>(u"text1_%1"_s.arg(s)) != nullptr, isEdit) << "slot " << s;
-        EXPECT_EQ(window->findChild<ui::ChoiceBox *>(u"Combo1_%1"_s.arg(s)) != nullptr, !isEdit) << "slot " << s;
-    }
+        EXPECT_FALSE(isEdit ? choice != nullptr : edit != nullptr) << "slot " << s;
+        return isEdit ? edit != nullptr : choice != nullptr;
+    };
+    for (int s = 0; s < kSlotCount; ++s)
+        EXPECT_EQ(made(s), field(s).group == Group::OwnShip) << "slot " << s;
+    window->core().tabClicked(Page::System);
+    for (int s = 0; s < kSlotCount; ++s)
+        EXPECT_TRUE(made(s)) << "slot " << s;
 }
 
 TEST_F(WindowTest, StartsOnPageOneWithTheFocusInTheMmsiField)
@@ -106,6 +114,7 @@ TEST_F(WindowTest, ThePortOpensAfterTheWindowsFirstPaint)
 
 TEST_F(WindowTest, EveryChoiceListWidgetStartsOnItsStartEntry)
 {
+    showEveryPage();
     for (const auto &[s, text] : test::kStartSelections)
         EXPECT_EQ(choice(s)->currentText(), QString::fromUtf16(text)) << "slot " << s;
     EXPECT_EQ(choice(slot::channel1)->count(), 180);
@@ -571,6 +580,7 @@ TEST_F(WindowTest, ChangesTheCoreMakesShowAtOnce)
     EXPECT_EQ(find<QLabel>(QStringLiteral("SBar1_Panel2"))->text(), QStringLiteral("读取成功"));
 
     // And the user's choices reach the core.
+    window->core().tabClicked(Page::System);
     choice(slot::vhfTalk)->setCurrentIndex(0);
     EXPECT_EQ(form().choiceText(slot::vhfTalk), QStringLiteral("开"));
     auto *ports = find<QComboBox>(QStringLiteral("Combo2"));

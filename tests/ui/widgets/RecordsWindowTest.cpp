@@ -125,6 +125,7 @@ TEST_F(RecordsWindowTest, OpensModallyOverTheWindowAndLoadsTheChosenShip)
     EXPECT_EQ(edit(slot::draught)->text(), u"12.5米"_s);
     EXPECT_EQ(edit(slot::shipName)->text(), QString(20, u'_')); // reset before loading
     EXPECT_EQ(choice(slot::shipType)->currentText(), u"70(货船)"_s);
+    window->core().tabClicked(Page::System);
     EXPECT_EQ(choice(slot::channel1)->currentIndex(), -1);  // no system keys stored
     EXPECT_TRUE(window->core().recordsDialog().isLoaded()); // hidden, not unloaded
 }

@@ -292,6 +292,7 @@ TEST_F(StoredShip, EnteredInTheShownLanguageItIsStoredAsInChineseAndLoadsBack)
     EXPECT_EQ(form().edit(slot::mmsi).text(), u"412345678"_s);
     EXPECT_EQ(form().choice(slot::shipType).text(), u"70(货船)"_s);
     EXPECT_EQ(choice(slot::shipType)->currentText(), shown(u"70(货船)"_s, u"70 (cargo)"_s));
+    window->core().tabClicked(Page::System);
     EXPECT_EQ(choice(slot::arrivalRange)->currentText(), shown(u"5海里"_s, u"5 NM"_s));
 }
 

@@ -60,7 +60,21 @@ protected:
     }
     ui::MaskedEdit *edit(int slot) const { return find<ui::MaskedEdit>(QStringLiteral("text1_%1").arg(slot)); }
     ui::ChoiceBox *choice(int slot) const { return find<ui::ChoiceBox>(QStringLiteral("Combo1_%1").arg(slot)); }
+    // Whether the named widget has been made and is shown.
+    bool shown(const QString &name) const
+    {
+        const auto *w = window->findChild<QWidget *>(name);
+        return w && w->isVisible();
+    }
     QWidget *focused() const { return QApplication::focusWidget(); }
+    // Shows each page in turn, the start page last: the fields of a page the
+    // start did not show are made when it is first shown.
+    void showEveryPage()
+    {
+        for (int tab = window->core().layout().pageCount() - 1; tab >= 0; --tab)
+            window->core().tabClicked(pageAtTab(tab).page);
+        QApplication::processEvents();
+    }
     Form &form() const { return window->core().form(); }
 
     // Moves the focus to a field as the user does, with the Tab key's reason.
