@@ -25,10 +25,12 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -48,6 +50,21 @@ QWidget *lastTabStop(QWidget &window)
     while (w != &window && w->focusPolicy() == Qt::NoFocus)
         w = w->previousInFocusChain();
     return w;
+}
+
+// The colour the tab strip's pane paints behind the pages' widgets, under the
+// present skin.
+QColor paneColour(QTabWidget &tabs)
+{
+    constexpr int kProbe = 16;
+    QImage probe(kProbe, kProbe, QImage::Format_ARGB32_Premultiplied);
+    probe.fill(Qt::transparent);
+    QStyleOptionTabWidgetFrame pane;
+    pane.initFrom(&tabs);
+    pane.rect = QRect(-kProbe, -kProbe, 3 * kProbe, 3 * kProbe); // its border outside the probe
+    QPainter painter(&probe);
+    tabs.style()->drawPrimitive(QStyle::PE_FrameTabWidget, &pane, &painter, &tabs);
+    return probe.pixelColor(kProbe / 2, kProbe / 2);
 }
 
 // The simplified edition says so in its title.
@@ -86,10 +103,13 @@ MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::
     auto *area = new QWidget(this);
     area->setObjectName(QStringLiteral("PageArea"));
     setCentralWidget(area);
-    createTabs(area); // first, so that the fields stand on top of it
-    startup::mark("tab strip");
-    pages_ = std::make_unique<PageWidgets>(core_, area, twips_);
+    tabs_ = new QTabWidget(area); // first, so that the fields stand on top of it
+    // The start page's picture is drawn on a second thread meanwhile, over the
+    // pane's colour when the skin paints it plain.
+    pages_ = std::make_unique<PageWidgets>(core_, area, twips_, paneColour(*tabs_));
     startup::mark("pages' fields, lists, pictures");
+    createTabs();
+    startup::mark("tab strip");
     // The debug window's console, made when first shown, goes after the pages in the Tab chain.
     consoleTabPlace_ = lastTabStop(*this);
     area->installEventFilter(this); // the tab strip follows the area's size
@@ -109,9 +129,8 @@ MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::createTabs(QWidget *area)
+void MainWindow::createTabs()
 {
-    tabs_ = new QTabWidget(area);
     tabs_->setObjectName(QStringLiteral("Tab1"));
     tabs_->tabBar()->setObjectName(QStringLiteral("Tab1_Bar"));
     for (int i = 0; i < core_.layout().pageCount(); ++i) {

@@ -69,7 +69,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createTabs(QWidget *area);
+    void createTabs();
     void createPortChoice();
     void createStatusBar();
     void createSearchProgress();

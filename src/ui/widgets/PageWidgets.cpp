@@ -69,10 +69,12 @@ void placeWidget(QWidget *w, const Placement &p, const Twips &twips)
 
 } // namespace
 
-PageWidgets::PageWidgets(MainCore &core, QWidget *area, const Twips &twips)
+PageWidgets::PageWidgets(MainCore &core, QWidget *area, const Twips &twips, QColor pictureBackdrop)
     : core_(core), twips_(twips), area_(area), editFont_(area->font())
 {
     createPictures(area);
+    if (pictureBackdrop.alpha() == 255)
+        shipPicture_->prepareOn(pictureBackdrop);
     for (int s = 0; s < kSlotCount; ++s)
         if (madeAtStart(s))
             createSlot(s);
@@ -163,6 +165,7 @@ void PageWidgets::createPictures(QWidget *area)
     auto *image2 = new QWidget(area);
     image2->setObjectName(QStringLiteral("image2"));
     auto *image1 = svgPicture(QStringLiteral(":/ship_antenna.svg"), QStringLiteral("Image1"), image2);
+    shipPicture_ = image1;
     image1->setGeometry(twips_.rect(0, 0, core_.layout().picture(WindowLayout::image2).width,
                                     core_.layout().picture(WindowLayout::image2).height));
     auto *image3 = new QWidget(area);

@@ -4,6 +4,7 @@
 #include "ui/core/WindowLayout.h"
 #include "ui/widgets/Twips.h"
 
+#include <QColor>
 #include <QFont>
 
 #include <array>
@@ -21,6 +22,7 @@ namespace aisset::ui {
 
 class ChoiceBox;
 class MaskedEdit;
+class SvgPicture;
 
 // The widgets of the pages: per field slot a caption label and, by the field's
 // kind, an edit field or a choice list; the write buttons, the pictures and the
@@ -31,7 +33,9 @@ class MaskedEdit;
 // page it shows.
 class PageWidgets {
 public:
-    PageWidgets(MainCore &core, QWidget *area, const Twips &twips);
+    // The start page's picture is drawn ahead over pictureBackdrop, the plain
+    // colour behind it, when that is opaque (SvgPicture::prepareOn).
+    PageWidgets(MainCore &core, QWidget *area, const Twips &twips, QColor pictureBackdrop);
 
     // The slot's edit field or choice list; null for the kind its field is not,
     // and while the slot's page has not been shown yet.
@@ -68,6 +72,7 @@ private:
     std::array<QPushButton *, kButtonCount> buttons_{};
     std::array<QWidget *, WindowLayout::kPictureCount> pictures_{};
     QLabel *shipSize_ = nullptr;
+    SvgPicture *shipPicture_ = nullptr;
 };
 
 } // namespace aisset::ui

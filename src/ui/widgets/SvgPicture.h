@@ -2,9 +2,13 @@
 
 #include "ui/text/Language.h"
 
+#include <QColor>
+#include <QImage>
+#include <QPainter>
 #include <QSvgRenderer>
 #include <QWidget>
 
+#include <future>
 #include <memory>
 
 namespace aisset::ui {
@@ -25,14 +29,28 @@ public:
 
     bool isValid() { return renderer().isValid(); }
 
+    // Draws the picture at its present size on a second thread, over the
+    // plain colour that will stand behind it, for its first paint, which waits
+    // for it. That paint takes it only when the window behind the picture is
+    // that colour throughout, so that the pixels are those the paint would
+    // have drawn; otherwise it draws as always.
+    void prepareOn(QColor backdrop);
+    // Whether a paint has taken the drawing made ahead.
+    bool paintedFromPrepared() const { return paintedFromPrepared_; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QSvgRenderer &renderer();
 
+    bool takesPrepared(QPainter &painter, const QPaintEvent &event);
+
     QString file_;
     std::unique_ptr<QSvgRenderer> renderer_;
+    QColor backdrop_;
+    std::future<QImage> prepared_;
+    bool paintedFromPrepared_ = false;
 };
 
 } // namespace aisset::ui

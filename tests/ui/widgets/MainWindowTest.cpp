@@ -4,6 +4,7 @@
 #include "WindowFixture.h"
 #include "model/FieldTable.h"
 #include "ui/widgets/ScreenFit.h"
+#include "ui/widgets/SvgPicture.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -54,6 +55,17 @@ TEST_F(WindowTest, EachSlotHasOnlyTheFieldWidgetOfItsKindMadeWithItsPage)
     window->core().tabClicked(Page::System);
     for (int s = 0; s < kSlotCount; ++s)
         EXPECT_TRUE(made(s)) << "slot " << s;
+}
+
+// The start page's ship drawing is made ahead over the skin's pane colour, and
+// a paint of the whole picture takes it: the colour found is the one painted.
+TEST_F(WindowTest, TheShipDrawingMadeAheadIsTakenOverTheSkinsPane)
+{
+    auto *picture = find<ui::SvgPicture>(u"Image1"_s);
+    EXPECT_TRUE(QTest::qWaitFor([picture] {
+        picture->repaint();
+        return picture->paintedFromPrepared();
+    }));
 }
 
 TEST_F(WindowTest, StartsOnPageOneWithTheFocusInTheMmsiField)
