@@ -7,6 +7,7 @@
 #include "trace/TraceFile.h"
 #include "ui/core/PageTable.h"
 #include "ui/text/Language.h"
+#include "ui/widgets/DeferredIconStyle.h"
 #include "ui/widgets/FontWarmUp.h"
 #include "ui/widgets/MainWindow.h"
 #include "ui/widgets/WindowStartupPlatform.h"
@@ -101,6 +102,7 @@ int main(int argc, char **argv)
         return *done;
     aisset::startup::mark("options parsed");
     QApplication app(argc, argv);
+    QApplication::setStyle(new aisset::ui::DeferredIconStyle); // owned by the application
     aisset::startup::mark("application object");
     QApplication::setApplicationName(QStringLiteral("aisset"));
     // The desktop matches the window to its menu entry (and the entry's icon) by this id.
