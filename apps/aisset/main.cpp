@@ -1,6 +1,7 @@
 // The setting tool's window: starts once per user, then shows the main window.
 #include "ProgramOptions.h"
 #include "StartupClock.h"
+#include "startup/SharedHeap.h"
 #include "startup/Startup.h"
 #include "startup/StartupMarks.h"
 #include "store/ProfileStore.h"
@@ -97,6 +98,7 @@ std::optional<int> parseOptions(int argc, char **argv, WindowOptions &out)
 int main(int argc, char **argv)
 {
     StartupClock clock;
+    aisset::startup::shareOneHeap(); // before any thread starts
     WindowOptions options;
     if (const std::optional<int> done = parseOptions(argc, argv, options))
         return *done;
