@@ -6,7 +6,6 @@
 #include "startup/StartupMarks.h"
 #include "store/ProfileStore.h"
 #include "trace/TraceFile.h"
-#include "ui/core/PageTable.h"
 #include "ui/text/Language.h"
 #include "ui/widgets/DeferredIconStyle.h"
 #include "ui/widgets/FontWarmUp.h"
@@ -112,10 +111,7 @@ int main(int argc, char **argv)
                                                                                   : QStringLiteral("org.aisset.Aisset"));
     QApplication::setApplicationVersion(aisset::projectVersion()); // the history names it
     aisset::text::useLanguage(app, options.language);
-    // The fonts are read meanwhile; the window's first text, the first tab's
-    // caption, would wait for them.
-    const aisset::ui::FontWarmUp fonts(
-        aisset::text::translate("Page", aisset::pageRow(aisset::Page::OwnShip).tabCaption));
+    const aisset::ui::FontWarmUp fonts; // the fonts are read meanwhile
     aisset::startup::mark("translations");
     if (!options.traceFile.isEmpty()) {
         if (const QString error = aisset::TraceFile::start(options.traceFile); !error.isEmpty()) {

@@ -1,18 +1,10 @@
 #include "ui/widgets/FontWarmUp.h"
 
 #include <QFontDatabase>
-#include <QFontMetrics>
-#include <QGuiApplication>
 
 namespace aisset::ui {
 
-FontWarmUp::FontWarmUp(const QString &sample)
-    : thread_([sample] {
-          (void)QFontDatabase::families();
-          (void)QFontMetrics(QGuiApplication::font()).horizontalAdvance(sample);
-      })
-{
-}
+FontWarmUp::FontWarmUp() : thread_([] { (void)QFontDatabase::families(); }) {}
 
 FontWarmUp::~FontWarmUp() { thread_.join(); }
 
