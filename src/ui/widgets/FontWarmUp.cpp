@@ -1,6 +1,7 @@
 #include "ui/widgets/FontWarmUp.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 namespace aisset::ui {
 
