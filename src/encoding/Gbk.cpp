@@ -65,11 +65,22 @@ struct GbkStreamDecoder::Impl {
     QStringDecoder decoder = gbkDecoder(QStringConverter::Flag::Default);
 };
 
-GbkStreamDecoder::GbkStreamDecoder() : impl_(std::make_unique<Impl>()) {}
+// The converter is opened with the first bytes: a window that never hears its
+// unit does not load the code tables.
+GbkStreamDecoder::GbkStreamDecoder() = default;
 GbkStreamDecoder::~GbkStreamDecoder() = default;
 
-QString GbkStreamDecoder::decode(const QByteArray &chunk) { return impl_->decoder.decode(chunk); }
+QString GbkStreamDecoder::decode(const QByteArray &chunk)
+{
+    if (!impl_)
+        impl_ = std::make_unique<Impl>();
+    return impl_->decoder.decode(chunk);
+}
 
-void GbkStreamDecoder::reset() { impl_->decoder.resetState(); }
+void GbkStreamDecoder::reset()
+{
+    if (impl_)
+        impl_->decoder.resetState();
+}
 
 } // namespace aisset
