@@ -18,6 +18,7 @@
 #include "ui/widgets/ReportAction.h"
 #include "ui/widgets/ScreenFit.h"
 #include "ui/widgets/Skin.h"
+#include "ui/widgets/TabStops.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -42,15 +43,6 @@ static void initUiResources() { Q_INIT_RESOURCE(resources); }
 namespace aisset::ui {
 
 namespace {
-
-// The last widget of the window's Tab chain that takes the focus.
-QWidget *lastTabStop(QWidget &window)
-{
-    QWidget *w = window.previousInFocusChain();
-    while (w != &window && w->focusPolicy() == Qt::NoFocus)
-        w = w->previousInFocusChain();
-    return w;
-}
 
 // The colour the tab strip's pane paints behind the pages' widgets, under the
 // present skin.
@@ -111,7 +103,7 @@ MainWindow::MainWindow(ProfileStore &store, const QString &sysDir, LinkSession::
     createTabs();
     startup::mark("tab strip");
     // The debug window's console, made when first shown, goes after the pages in the Tab chain.
-    consoleTabPlace_ = lastTabStop(*this);
+    consoleTabPlace_ = previousTabStop(this);
     area->installEventFilter(this); // the tab strip follows the area's size
     createStatusBar();
     createPortChoice();

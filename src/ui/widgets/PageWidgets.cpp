@@ -10,6 +10,7 @@
 #include "ui/widgets/KeyboardShortcuts.h"
 #include "ui/widgets/MaskedEdit.h"
 #include "ui/widgets/SvgPicture.h"
+#include "ui/widgets/TabStops.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -40,15 +41,6 @@ constexpr int kFactoryRest[] = {23, 24, 25};
 
 // The start makes the fields of the page it shows.
 bool madeAtStart(int slot) { return std::ranges::find(kOwnShipOrder, slot) != std::end(kOwnShipOrder); }
-
-// The widget before w in the Tab chain that takes the focus.
-QWidget *previousTabStop(QWidget *w)
-{
-    do
-        w = w->previousInFocusChain();
-    while (w->focusPolicy() == Qt::NoFocus);
-    return w;
-}
 
 SvgPicture *svgPicture(const QString &resource, const QString &name, QWidget *parent)
 {

@@ -1,7 +1,7 @@
 #include "ui/widgets/SvgPicture.h"
 
-#include <QPaintEngine>
 #include <QFile>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 

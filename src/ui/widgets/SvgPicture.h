@@ -4,12 +4,13 @@
 
 #include <QColor>
 #include <QImage>
-#include <QPainter>
 #include <QSvgRenderer>
 #include <QWidget>
 
 #include <future>
 #include <memory>
+
+class QPainter;
 
 namespace aisset::ui {
 
