@@ -103,7 +103,9 @@ int main(int argc, char **argv)
         return *done;
     aisset::startup::mark("options parsed");
     QApplication app(argc, argv);
-    QApplication::setStyle(new aisset::ui::DeferredIconStyle); // owned by the application
+    // The style Qt chose (or -style, QT_STYLE_OVERRIDE), its icons read when drawn;
+    // owned by the application.
+    QApplication::setStyle(new aisset::ui::DeferredIconStyle(QApplication::style()->name()));
     aisset::startup::mark("application object");
     QApplication::setApplicationName(QStringLiteral("aisset"));
     // The desktop matches the window to its menu entry (and the entry's icon) by this id.
