@@ -70,11 +70,11 @@ void SvgPicture::prepareOn(QColor backdrop)
     });
 }
 
-// The prepared drawing serves the first paint. A drawing still being made is
-// waited for: the paint would only draw the same again, on this thread.
+// The prepared drawing serves the first paint if it is done by then; a paint
+// never waits for the other thread.
 bool SvgPicture::takesPrepared(QPainter &painter, const QPaintEvent &event)
 {
-    if (!prepared_.valid())
+    if (!preparedDrawingDone())
         return false;
     const QImage image = prepared_.get();
     if (event.rect() != rect() || image.deviceIndependentSize() != QSizeF(size()) ||

@@ -7,6 +7,7 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
+#include <chrono>
 #include <future>
 #include <memory>
 
@@ -31,11 +32,15 @@ public:
     bool isValid() { return renderer().isValid(); }
 
     // Draws the picture at its present size on a second thread, over the
-    // plain colour that will stand behind it, for its first paint, which waits
-    // for it. That paint takes it only when the window behind the picture is
+    // plain colour that will stand behind it, for its first paint. A paint
+    // takes it once it is done, and only when the window behind the picture is
     // that colour throughout, so that the pixels are those the paint would
-    // have drawn; otherwise it draws as always.
+    // have drawn; otherwise the paint draws as always.
     void prepareOn(QColor backdrop);
+    bool preparedDrawingDone() const
+    {
+        return prepared_.valid() && prepared_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    }
     // Whether a paint has taken the drawing made ahead.
     bool paintedFromPrepared() const { return paintedFromPrepared_; }
 

@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
+#include <string>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,8 +36,13 @@ protected:
         env.insert(QStringLiteral("AISSET_PORT_1"), device);
         window.setProcessEnvironment(env);
         window.start(program, arguments);
-        mainId = desktop.waitForWindow(QStringLiteral("参数设置"));
-        ASSERT_FALSE(mainId.isEmpty()) << "the window did not show";
+        // The first start on a busy machine (a sanitizer build, cold caches) may be slow.
+        mainId = desktop.waitForWindow(QStringLiteral("参数设置"), 30000);
+        ASSERT_FALSE(mainId.isEmpty()) << "the window did not show; "
+                                       << (window.state() == QProcess::NotRunning
+                                               ? "it ended with " + std::to_string(window.exitCode())
+                                               : std::string("it still runs"))
+                                       << ", saying: " << window.readAllStandardError().toStdString();
         ASSERT_TRUE(desktop.waitUntilActive(mainId));
         // The probe reports the places once the start has filled the form.
         if (program == QStringLiteral(AISSET_PROBE_PATH)) {

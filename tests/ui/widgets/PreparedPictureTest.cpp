@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPalette>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -35,8 +36,10 @@ TEST(PreparedPicture, ADrawingMadeAheadPaintsTheSamePixelsAndOnlyOverItsBackdrop
         parent.setPalette(palette);
         auto *picture = new aisset::ui::SvgPicture(u":/ship_antenna.svg"_s, &parent);
         picture->setGeometry(13, 17, 150, 190);
-        if (preparedOn)
+        if (preparedOn) {
             picture->prepareOn(*preparedOn);
+            EXPECT_TRUE(QTest::qWaitFor([picture] { return picture->preparedDrawingDone(); }));
+        }
         const QImage image = parent.grab().toImage();
         return Painted{image, picture->paintedFromPrepared()};
     };
