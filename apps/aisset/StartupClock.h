@@ -11,9 +11,10 @@
 #include <cstdio>
 
 // Measures the start: from the beginning of main to the end of the main
-// window's first paint, its children included, printed in milliseconds, with the monotonic clock of the
-// paint in seconds (a benchmark that launched the program reads the same
-// clock), then the start's marks, one line per step; then the application ends.
+// window's first paint, its children included, printed in milliseconds, with
+// the monotonic clock of the paint in seconds (a benchmark that launched the
+// program reads the same clock), then the start's marks, one line per step;
+// then the application ends.
 class StartupClock : public QObject {
 public:
     StartupClock()

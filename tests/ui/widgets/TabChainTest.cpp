@@ -3,8 +3,6 @@
 // shows must take the places they had when the start made them all.
 #include "WindowFixture.h"
 
-#include <QTabWidget>
-
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -24,16 +22,7 @@ QStringList tabStops(QWidget &window)
 
 class TabChainTest : public test::WindowTest {
 protected:
-    void SetUp() override {}
-
-    void showEveryPage()
-    {
-        auto *tabs = find<QTabWidget>(u"Tab1"_s);
-        for (int i = tabs->count() - 1; i >= 0; --i) {
-            tabs->setCurrentIndex(i);
-            QApplication::processEvents();
-        }
-    }
+    void SetUp() override {} // each case starts the window of its edition
 };
 
 // The order the start gave when it made every page's widgets at once: the
